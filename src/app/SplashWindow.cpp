@@ -1,0 +1,41 @@
+#include "app/SplashWindow.h"
+
+#include "app/MainWindow.h"
+#include "app/WindowSet.h"
+#include "ui/Artwork.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Place.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTimer>
+
+SplashWindow::SplashWindow(WindowSet& windows)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_windows(windows), m_timer(new QTimer(this)) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QStringLiteral("Quillmark"));
+    const QPixmap art = Artwork::pixmap(QStringLiteral("splash.jpg"));
+    const QSize size = art.isNull() ? QSize(480, 300) : art.size();
+    setFixedSize(size);
+    auto* image =
+        picture(this, "Image2", QRect(QPoint(0, 0), size), QStringLiteral("splash.jpg"), false);
+    connect(image, &ClickableLabel::clicked, this, &SplashWindow::Image2Click);
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(3000);
+    m_timer->setSingleShot(true);
+    connect(m_timer, &QTimer::timeout, this, &SplashWindow::Timer1Timer);
+}
+
+void SplashWindow::Image2Click() {
+    m_windows.mainWindow().show();
+    hide();
+}
+
+void SplashWindow::Timer1Timer() {
+    hide();
+}

@@ -1,0 +1,46 @@
+#include "app/WindowSet.h"
+
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "forms/FormBuilderWindow.h"
+#include "frames/FrameBuilderWindow.h"
+#include "help/AboutWindow.h"
+#include "help/HelpWindow.h"
+#include "help/HtmlHelpWindow.h"
+#include "help/MessageWindow.h"
+#include "posteditor/PostEditorWindow.h"
+#include <QTimer>
+
+// The help texts are compiled into a static library, so they are registered by hand.
+static void initResources() {
+    Q_INIT_RESOURCE(texts);
+}
+
+WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener)
+    : m_dialogs(dialogs), m_opener(opener) {
+    initResources();
+    m_main = std::make_unique<MainWindow>(*this);
+    m_splash = std::make_unique<SplashWindow>(*this);
+    m_help = std::make_unique<HelpWindow>(*this);
+    m_htmlHelp = std::make_unique<HtmlHelpWindow>(*this);
+    m_formBuilder = std::make_unique<FormBuilderWindow>(*this);
+    m_frameBuilder = std::make_unique<FrameBuilderWindow>(*this);
+    m_postEditor = std::make_unique<PostEditorWindow>(*this);
+    m_about = std::make_unique<AboutWindow>(*this);
+    for (Message which :
+         {Message::Error409, Message::Error407, Message::Error605, Message::Error305})
+        m_messages[static_cast<size_t>(which)] = std::make_unique<MessageWindow>(*this, which);
+}
+
+WindowSet::~WindowSet() = default;
+
+void WindowSet::showAtStart() {
+    m_main->show();
+    m_splash->show();
+    m_splash->raise();
+    m_splash->timer().start();
+}
+
+MessageWindow& WindowSet::message(Message which) const {
+    return *m_messages[static_cast<size_t>(which)];
+}

@@ -1,0 +1,113 @@
+#include "commands/EditCommands.h"
+
+#include "commands/CurrentFieldTracker.h"
+#include "ui/Artwork.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace EditCommands {
+
+namespace {
+
+struct OperationInfo {
+    Operation operation;
+    const char* caption;
+    QKeyCombination key;
+    const char* artwork; // nullptr: the menu item has no picture
+};
+
+constexpr OperationInfo kOperations[] = {
+    {Operation::Cut, "Ausschneiden", Qt::CTRL | Qt::Key_X, "menu_cut.png"},
+    {Operation::Copy, "Kopieren", Qt::CTRL | Qt::Key_C, "menu_copy.png"},
+    {Operation::Paste, "Einfügen", Qt::CTRL | Qt::Key_V, "menu_paste.png"},
+    {Operation::Delete, "Löschen", Qt::CTRL | Qt::Key_Delete, "menu_delete.png"},
+    {Operation::SelectAll, "Alles Markieren", Qt::CTRL | Qt::Key_A, nullptr},
+};
+
+template <typename Field> void applyTo(Operation operation, Field* field) {
+    switch (operation) {
+    case Operation::Cut:
+        field->cut();
+        break;
+    case Operation::Copy:
+        field->copy();
+        break;
+    case Operation::Paste:
+        field->paste();
+        break;
+    case Operation::Delete:
+        field->clear();
+        break;
+    case Operation::SelectAll:
+        field->selectAll();
+        break;
+    }
+}
+
+} // namespace
+
+QKeySequence shortcut(Operation operation) {
+    for (const OperationInfo& info : kOperations) {
+        if (info.operation == operation)
+            return QKeySequence(info.key);
+    }
+    return {};
+}
+
+bool isEditShortcut(const QKeyEvent& event) {
+    const QKeyCombination pressed = event.keyCombination();
+    for (const OperationInfo& info : kOperations) {
+        if (info.key == pressed)
+            return true;
+    }
+    return false;
+}
+
+void apply(Operation operation, QWidget* field) {
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        applyTo(operation, line);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+        // A read-only display can be current too; "Löschen" and paste still change it.
+        const bool readOnly = memo->isReadOnly();
+        memo->setReadOnly(false);
+        applyTo(operation, memo);
+        memo->setReadOnly(readOnly);
+    } else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit()) {
+        applyTo(operation, combo->lineEdit());
+    }
+}
+
+void applyToCurrent(Operation operation, const CurrentFieldTracker& tracker) {
+    if (QWidget* field = tracker.currentField())
+        apply(operation, field);
+}
+
+QList<QAction*> createActions(QWidget* owner, const ActionNames& names, bool withShortcuts,
+                              bool withPictures) {
+    const char* objectNames[] = {names.cut, names.copy, names.paste, names.remove, names.selectAll};
+    QList<QAction*> actions;
+    for (int i = 0; i < 5; ++i) {
+        const OperationInfo& info = kOperations[i];
+        auto* action = new QAction(QString::fromUtf8(info.caption), owner);
+        action->setObjectName(QString::fromLatin1(objectNames[i]));
+        action->setData(static_cast<int>(info.operation));
+        if (withShortcuts) {
+            action->setShortcut(QKeySequence(info.key));
+            action->setShortcutContext(Qt::WindowShortcut);
+        }
+        if (withPictures && info.artwork)
+            action->setIcon(Artwork::icon(QString::fromLatin1(info.artwork)));
+        actions.append(action);
+    }
+    return actions;
+}
+
+Operation operationOf(const QAction* action) {
+    return static_cast<Operation>(action->data().toInt());
+}
+
+} // namespace EditCommands

@@ -1,0 +1,6 @@
+#include "generators/LinesPage.h"
+
+LinesPage::LinesPage(MainWindowServices& services)
+    : TabPage("TabSheet7", QStringLiteral("Linien"), services) {}
+
+void LinesPage::emptyForNew(NewVariant /*variant*/) {}

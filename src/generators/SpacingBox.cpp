@@ -1,0 +1,28 @@
+#include "generators/SpacingBox.h"
+
+#include "platform/Dialogs.h"
+#include "ui/Place.h"
+
+#include <QComboBox>
+
+namespace SpacingBox {
+
+QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
+    return editableCombo(parent, name, geometry,
+                         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                          QStringLiteral("3"), QStringLiteral("4")},
+                         QStringLiteral("0"), 3);
+}
+
+std::optional<int> read(const QComboBox& box, Dialogs& dialogs) {
+    const QString text = box.currentText();
+    bool ok = false;
+    const int value = text.toInt(&ok, 10);
+    if (!ok || text.trimmed() != text) {
+        dialogs.error(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace SpacingBox

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+class CurrentFieldTracker;
+class FieldExplanations;
+class PageSource;
+class StatusNotices;
+class WindowSet;
+struct SharedDialogs;
+
+// What a tab page of the main window works with.
+struct MainWindowServices {
+    WindowSet& windows;
+    SharedDialogs& dialogs;
+    PageSource& source;
+    StatusNotices& notices;
+    CurrentFieldTracker& fields;
+    FieldExplanations& explanations;
+};
+
+// Which New command empties the fields: the menu's "Neu" or the toolbar's picture, which
+// empties fewer.
+enum class NewVariant { Menu, Toolbar };
+
+// The size of the area a tab page has for its controls.
+inline constexpr int kPageWidth = 800;
+inline constexpr int kPageHeight = 470;
+
+// One tab page of the main window: builds its controls, registers its tracked fields and
+// explanations, and empties the fields that New empties.
+class TabPage : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TabPage)
+public:
+    TabPage(const char* objectName, const QString& caption, MainWindowServices& services);
+    const QString& tabCaption() const { return m_caption; }
+    virtual void emptyForNew(NewVariant variant) = 0;
+
+protected:
+    MainWindowServices& m_services;
+
+private:
+    QString m_caption;
+};

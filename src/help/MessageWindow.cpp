@@ -1,0 +1,124 @@
+#include "help/MessageWindow.h"
+
+#include "app/MainWindow.h"
+#include "help/HelpWindow.h"
+#include "ui/Artwork.h"
+#include "ui/Place.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+struct MessageSpec {
+    const char* objectName;
+    const char* caption;
+    const char* line1;
+    const char* line2; // nullptr: one line
+    const char* button1;
+    const char* button2; // nullptr: one button
+    Qt::WindowFlags titleButtons;
+};
+
+constexpr Qt::WindowFlags kClose = Qt::WindowCloseButtonHint;
+constexpr Qt::WindowFlags kMinimize = Qt::WindowMinimizeButtonHint;
+constexpr Qt::WindowFlags kMaximize = Qt::WindowMaximizeButtonHint;
+
+const MessageSpec& specOf(WindowSet::Message which) {
+    static const MessageSpec kSpecs[] = {
+        {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
+         "der Weiterleitung einzugeben", "OK", nullptr, kClose | kMinimize},
+        {"TForm10", "Error 407", "Wollen sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
+         kClose},
+        {"TForm11", "Error 605", "Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
+         "Da sonst die Seite nicht fehlerfrei erstellt werden kann", "OK", nullptr, kClose},
+        {"TForm12", "Error 305", "Sie können die Allgemeinen Einstellungen",
+         "nicht nachträglich verändern", "OK", nullptr, kClose | kMinimize | kMaximize},
+    };
+    return kSpecs[static_cast<int>(which)];
+}
+
+} // namespace
+
+MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           specOf(which).titleButtons),
+      m_windows(windows), m_which(which) {
+    const MessageSpec& spec = specOf(which);
+    setObjectName(QString::fromLatin1(spec.objectName));
+    setWindowTitle(QString::fromUtf8(spec.caption));
+
+    picture(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"), false);
+    auto* line1 = caption(this, "Label1", QString::fromUtf8(spec.line1), 64, 20);
+    int textRight = line1->geometry().right();
+    if (spec.line2) {
+        auto* line2 = caption(this, "Label2", QString::fromUtf8(spec.line2), 64, 40);
+        textRight = std::max(textRight, line2->geometry().right());
+    }
+    const int width = std::max(300, textRight + 24);
+    setFixedSize(width, 110);
+
+    auto* button1 = new QPushButton(QString::fromUtf8(spec.button1), this);
+    button1->setObjectName(QStringLiteral("Button1"));
+    button1->setDefault(true);
+    connect(button1, &QPushButton::clicked, this, &MessageWindow::Button1Click);
+    if (spec.button2) {
+        auto* button2 = new QPushButton(QString::fromUtf8(spec.button2), this);
+        button2->setObjectName(QStringLiteral("Button2"));
+        button1->setGeometry(width / 2 - 90, 72, 80, 26);
+        button2->setGeometry(width / 2 + 10, 72, 80, 26);
+        connect(button2, &QPushButton::clicked, this, &MessageWindow::Button2Click);
+    } else {
+        button1->setGeometry(width / 2 - 40, 72, 80, 26);
+    }
+    if (which == WindowSet::Message::Error605) {
+        auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+        connect(help, &QShortcut::activated, this, &MessageWindow::FormHelp);
+    }
+}
+
+void MessageWindow::showMessage() {
+    if (isVisible())
+        return;
+    show();
+    raise();
+    activateWindow();
+}
+
+void MessageWindow::Button1Click() {
+    hide();
+    switch (m_which) {
+    case WindowSet::Message::Error409:
+        m_windows.mainWindow().showGeneralSettings(true);
+        break;
+    case WindowSet::Message::Error605:
+        m_windows.mainWindow().showGeneralSettings(false);
+        break;
+    case WindowSet::Message::Error407:
+        // "Ja": the unsaved page is given up and the program ends.
+        m_windows.mainWindow().closeDiscardingChanges();
+        break;
+    case WindowSet::Message::Error305:
+        break;
+    }
+}
+
+void MessageWindow::Button2Click() {
+    // "Nein": the question goes away and the program goes on.
+    hide();
+}
+
+void MessageWindow::FormHelp() {
+    m_windows.help().showPage(QStringLiteral("TabSheet1"));
+}
+
+void MessageWindow::mousePressEvent(QMouseEvent* event) {
+    // Only "Error 305" closes on a click on its free area, away from its text, picture
+    // and button.
+    if (m_which == WindowSet::Message::Error305 && event->button() == Qt::LeftButton &&
+        !childAt(event->position().toPoint()))
+        Button1Click();
+    QWidget::mousePressEvent(event);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/WindowSet.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+// The small numbered message windows: "Error 409", "Error 407" (a question), "Error 605"
+// and "Error 305". Each is shown without modality; showing it again changes nothing, and
+// its close box only hides it.
+class MessageWindow final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(MessageWindow)
+public:
+    MessageWindow(WindowSet& windows, WindowSet::Message which);
+
+    // Shows the window, or leaves it as it is when it is already open.
+    void showMessage();
+
+    void Button1Click();
+    void Button2Click();
+    void FormHelp();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    WindowSet& m_windows;
+    WindowSet::Message m_which;
+};

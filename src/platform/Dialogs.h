@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QPrinter;
+
+// A font as the font dialog returns it: family, whole points, the four styles and a colour.
+struct FontChoice {
+    QString family = QStringLiteral("Times New Roman");
+    int points = 12;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    bool strikeOut = false;
+    QColor color = Qt::black;
+    bool operator==(const FontChoice&) const = default;
+};
+
+// Every question the program puts to the user through a standard dialog or a message box.
+// The application answers with the real dialogs (QtDialogs); tests script the answers.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    virtual std::optional<QString> saveFileName(const QString& proposal, const QString& filter,
+                                                const QString& defaultSuffix) = 0;
+    virtual std::optional<QString> openFileName(const QString& proposal, const QString& filter) = 0;
+    virtual std::optional<QString> openPictureName(const QString& proposal,
+                                                   const QString& filter) = 0;
+    virtual std::optional<FontChoice> font(const FontChoice& initial) = 0;
+    virtual std::optional<QColor> color(const QColor& initial) = 0;
+    // A printer configured by the user, or nothing when the print dialog was cancelled.
+    virtual std::unique_ptr<QPrinter> print() = 0;
+    virtual void message(const QString& text) = 0;
+    virtual void error(const QString& text) = 0;
+};
+
+// Hands a file to the system, which opens it with the program registered for its type.
+class DocumentOpener {
+public:
+    virtual ~DocumentOpener() = default;
+    virtual bool open(const QString& path) = 0;
+};

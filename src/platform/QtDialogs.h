@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+class QWidget;
+
+// The real dialogs, parented to the window that is active when they are asked for.
+class QtDialogs final : public Dialogs {
+public:
+    QtDialogs() = default;
+    std::optional<QString> saveFileName(const QString& proposal, const QString& filter,
+                                        const QString& defaultSuffix) override;
+    std::optional<QString> openFileName(const QString& proposal, const QString& filter) override;
+    std::optional<QString> openPictureName(const QString& proposal, const QString& filter) override;
+    std::optional<FontChoice> font(const FontChoice& initial) override;
+    std::optional<QColor> color(const QColor& initial) override;
+    std::unique_ptr<QPrinter> print() override;
+    void message(const QString& text) override;
+    void error(const QString& text) override;
+};
+
+// Opens through QDesktopServices with a local-file URL.
+class DesktopDocumentOpener final : public DocumentOpener {
+public:
+    bool open(const QString& path) override;
+};

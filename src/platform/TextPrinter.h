@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QStringList>
+
+class QFont;
+class QPrinter;
+
+// Prints plain text lines, one printed line per line, starting a new page when one is
+// full. Returns false when the printer could not be started.
+namespace TextPrinter {
+bool print(QPrinter& printer, const QStringList& lines, const QFont& font);
+}

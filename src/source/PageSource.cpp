@@ -1,0 +1,122 @@
+#include "source/PageSource.h"
+
+#include "platform/LineSplit.h"
+#include "source/SourceHtml.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+// The block holding the last line: the last block, or the one before it when the text
+// ends with a line break (which leaves an empty last block). Invalid for an empty text.
+QTextBlock lastLineBlock(const QTextDocument& document) {
+    const QTextBlock last = document.lastBlock();
+    if (last.length() > 1)
+        return last;
+    return last.previous();
+}
+
+// An edit block for the lifetime of the scope: one undo step, one change notice.
+class EditScope final {
+public:
+    explicit EditScope(QTextDocument& document) : m_cursor(&document) { m_cursor.beginEditBlock(); }
+    ~EditScope() { m_cursor.endEditBlock(); }
+    QTextCursor& cursor() { return m_cursor; }
+
+private:
+    QTextCursor m_cursor;
+};
+
+} // namespace
+
+PageSource::PageSource(QPlainTextEdit& memo, QObject* parent) : QObject(parent), m_memo(memo) {}
+
+QStringList PageSource::lines() const {
+    QStringList result;
+    const QTextDocument& document = *m_memo.document();
+    const QTextBlock end = lastLineBlock(document);
+    if (!end.isValid())
+        return result;
+    result.reserve(end.blockNumber() + 1);
+    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
+        result.append(block.text());
+        if (block == end)
+            break;
+    }
+    return result;
+}
+
+int PageSource::lineCount() const {
+    const QTextBlock end = lastLineBlock(*m_memo.document());
+    return end.isValid() ? end.blockNumber() + 1 : 0;
+}
+
+QString PageSource::lastLine() const {
+    const QTextBlock end = lastLineBlock(*m_memo.document());
+    return end.isValid() ? end.text() : QString();
+}
+
+void PageSource::commit(const QStringList& texts) {
+    EditScope edit(*m_memo.document());
+    removeClosingTail(edit.cursor());
+    append(edit.cursor(), texts);
+}
+
+void PageSource::RemoveClosingTail() {
+    EditScope edit(*m_memo.document());
+    removeClosingTail(edit.cursor());
+}
+
+void PageSource::closeDocument() {
+    if (lastLine() == SourceHtml::kHtmlClose)
+        return;
+    EditScope edit(*m_memo.document());
+    append(edit.cursor(), SourceHtml::closingTail());
+}
+
+void PageSource::clear() {
+    m_memo.clear();
+}
+
+bool PageSource::hasUnsavedChanges() const {
+    return m_memo.document()->isModified() && !m_memo.document()->isEmpty();
+}
+
+void PageSource::markSaved() {
+    m_memo.document()->setModified(false);
+}
+
+void PageSource::removeClosingTail(QTextCursor& cursor) {
+    const QTextBlock last = lastLineBlock(*m_memo.document());
+    if (!last.isValid() || last.text() != SourceHtml::kHtmlClose)
+        return;
+    // The line before "</html>" goes only when it is the "</body>" a save appended; a line
+    // the user typed there stays.
+    QTextBlock from = last;
+    const QTextBlock before = last.previous();
+    if (before.isValid() && before.text() == SourceHtml::kBodyClose)
+        from = before;
+    cursor.setPosition(from.position());
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+void PageSource::append(QTextCursor& cursor, const QStringList& texts) {
+    QString inserted;
+    for (const QString& text : texts) {
+        for (const QString& line : SplitAppendedText(text)) {
+            inserted += line;
+            inserted += u'\n';
+        }
+    }
+    if (inserted.isEmpty())
+        return;
+    cursor.movePosition(QTextCursor::End);
+    // A last line the user left without a line break keeps its text on its own line.
+    if (m_memo.document()->lastBlock().length() > 1)
+        inserted.prepend(u'\n');
+    cursor.insertText(inserted);
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QPlainTextEdit;
+class QTextCursor;
+
+// The page the user is building: the lines of the source view Memo2, read the way a text
+// file is read (every line ends with a line break; a last line without one is still a line;
+// an empty text has no lines). Appends work at the document's end only, so an element costs
+// the same on a page of a hundred lines as on one of a hundred thousand.
+class PageSource final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PageSource)
+public:
+    explicit PageSource(QPlainTextEdit& memo, QObject* parent = nullptr);
+
+    QStringList lines() const;
+    int lineCount() const;
+    QString lastLine() const;
+
+    // One generator command as one edit (one undo step): the closing tail a save left
+    // behind is removed, then every text is appended; a text holding line breaks adds one
+    // line per piece, and one ending with a break adds an empty line after its last piece.
+    void commit(const QStringList& texts);
+
+    // Removes the closing tail a save left behind ("</html>", and "</body>" before it).
+    void RemoveClosingTail();
+
+    // Appends "</body>" and "</html>" unless the last line already is "</html>".
+    void closeDocument();
+
+    void clear();
+
+    // Whether the page holds changes that no save has written yet.
+    bool hasUnsavedChanges() const;
+    void markSaved();
+
+private:
+    void removeClosingTail(QTextCursor& cursor);
+    void append(QTextCursor& cursor, const QStringList& texts);
+
+    QPlainTextEdit& m_memo;
+};

@@ -1,0 +1,14 @@
+#include "source/SourceHtml.h"
+
+namespace SourceHtml {
+
+void AppendBreaks(QStringList& lines, int count) {
+    for (int i = 0; i < count; ++i)
+        lines.append(QStringLiteral("<br>"));
+}
+
+QStringList closingTail() {
+    return {kBodyClose, kHtmlClose};
+}
+
+} // namespace SourceHtml

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The lines every generator shares: blank-line spacers and the closing tail of a page.
+namespace SourceHtml {
+
+inline const QString kBodyClose = QStringLiteral("</body>");
+inline const QString kHtmlClose = QStringLiteral("</html>");
+
+// Appends count lines "<br>"; a count of 0 or less appends nothing.
+void AppendBreaks(QStringList& lines, int count);
+
+// "</body>", "</html>": what a save appends to close the page.
+QStringList closingTail();
+
+} // namespace SourceHtml

@@ -1,0 +1,77 @@
+#include "JpegDecoder.h"
+
+#include <csetjmp>
+#include <cstdio>
+
+#include <jpeglib.h>
+
+namespace {
+
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    bool warned;
+};
+
+[[noreturn]] void onError(j_common_ptr info) {
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    std::longjmp(errors->jump, 1);
+}
+
+void onMessage(j_common_ptr info, int level) {
+    // Level -1 is a warning about corrupt data (for example a stream that
+    // ends early, which libjpeg pads with grey); treat it as a failure.
+    if (level < 0)
+        reinterpret_cast<ErrorManager*>(info->err)->warned = true;
+}
+
+// Kept apart from decode() so that nothing with a destructor lives in the
+// frame that setjmp returns into.
+bool decodeInto(const QByteArray& bytes, QImage& image) {
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onError;
+    errors.base.emit_message = onMessage;
+
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+
+    if (info.output_components != 3 || info.output_width == 0 || info.output_height == 0) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                   QImage::Format_RGB888);
+    if (image.isNull()) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return !errors.warned;
+}
+
+} // namespace
+
+QImage JpegDecoder::decode(const QByteArray& jpegBytes) {
+    if (jpegBytes.isEmpty())
+        return {};
+    QImage image;
+    if (!decodeInto(jpegBytes, image))
+        return {};
+    return image;
+}

@@ -1,0 +1,37 @@
+#include "ui/Place.h"
+
+#include "ui/Artwork.h"
+#include "ui/ClickableLabel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
+                         const QStringList& items, const QString& text, int maxLength) {
+    auto* combo = place<QComboBox>(parent, name, geometry);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(text);
+    if (maxLength > 0)
+        combo->lineEdit()->setMaxLength(maxLength);
+    return combo;
+}
+
+ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& artwork, bool handCursor) {
+    auto* label = place<ClickableLabel>(parent, name, geometry);
+    label->setPixmap(Artwork::pixmap(artwork));
+    label->setAlignment(Qt::AlignCenter);
+    if (handCursor)
+        label->setCursor(Qt::PointingHandCursor);
+    return label;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QLabel>
+#include <QRect>
+#include <QString>
+#include <QWidget>
+
+// Small helpers that put named controls at fixed places on a page, the way every window
+// of the program is laid out.
+template <typename W> W* place(QWidget* parent, const char* name, const QRect& geometry) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+template <typename W>
+W* place(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
+    W* widget = place<W>(parent, name, geometry);
+    widget->setText(text);
+    return widget;
+}
+
+// A caption at a place; its width follows its text.
+QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y);
+
+class QComboBox;
+// An editable combo box with items and an initial text, limited to maxLength typed
+// characters when maxLength > 0.
+QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
+                         const QStringList& items, const QString& text, int maxLength = 0);
+
+class ClickableLabel;
+// A picture button showing the named artwork (see Artwork).
+ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
+                        const QString& artwork, bool handCursor = true);

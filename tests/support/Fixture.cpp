@@ -1,0 +1,72 @@
+#include "support/Fixture.h"
+
+#include "app/MainWindow.h"
+#include "source/PageSource.h"
+#include "source/StatusNotices.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStatusBar>
+
+Fixture::Fixture() : m_windows(std::make_unique<WindowSet>(dialogs, opener)) {}
+
+Fixture::~Fixture() = default;
+
+QWidget* Fixture::window(const QString& windowName) const {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == windowName && top->window() == top)
+            return top;
+    }
+    return nullptr;
+}
+
+void Fixture::trigger(const QString& windowName, const QString& actionName) const {
+    auto* action = window(windowName)->findChild<QAction*>(actionName);
+    if (!action)
+        qFatal("no action %s in %s", qPrintable(actionName), qPrintable(windowName));
+    action->trigger();
+}
+
+QStringList Fixture::sourceLines() const {
+    return m_windows->mainWindow().source().lines();
+}
+
+void Fixture::setSourceLines(const QStringList& lines) {
+    auto& memo = m_windows->mainWindow().sourceView();
+    memo.setPlainText(lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
+}
+
+void Fixture::startPage() {
+    click(control<QPushButton>(QStringLiteral("TForm2"), QStringLiteral("Button9")));
+    click(control<QPushButton>(QStringLiteral("TForm2"), QStringLiteral("Button2")));
+}
+
+QString Fixture::statusNotice() const {
+    auto* bar = control<PanelStatusBar>(QStringLiteral("TForm2"), QStringLiteral("StatusBar2"));
+    return bar->panelCount() > 1 ? bar->panelText(1) : QString();
+}
+
+void click(QWidget* widget) {
+    if (!widget)
+        qFatal("click on a missing control");
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->click();
+        return;
+    }
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+void typeInto(QWidget* field, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(field)) {
+        line->setText(text);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
+        memo->setPlainText(text);
+    } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+        combo->setEditText(text);
+    } else {
+        qFatal("typeInto: not a text field");
+    }
+}
