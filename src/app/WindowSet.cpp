@@ -44,3 +44,12 @@ void WindowSet::showAtStart() {
 MessageWindow& WindowSet::message(Message which) const {
     return *m_messages[static_cast<size_t>(which)];
 }
+
+QList<QWidget*> WindowSet::all() const {
+    QList<QWidget*> windows{m_main.get(),       m_splash.get(),      m_help.get(),
+                            m_htmlHelp.get(),   m_formBuilder.get(), m_frameBuilder.get(),
+                            m_postEditor.get(), m_about.get()};
+    for (const auto& message : m_messages)
+        windows.append(message.get());
+    return windows;
+}

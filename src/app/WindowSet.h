@@ -2,6 +2,8 @@
 
 #include <QtGlobal>
 
+#include <QList>
+
 #include <array>
 #include <memory>
 
@@ -15,6 +17,7 @@ class HtmlHelpWindow;
 class MainWindow;
 class MessageWindow;
 class PostEditorWindow;
+class QWidget;
 class SplashWindow;
 
 // The program's twelve windows, created once in a fixed order (the main window first, the
@@ -44,6 +47,8 @@ public:
     PostEditorWindow& postEditor() const { return *m_postEditor; }
     AboutWindow& about() const { return *m_about; }
     MessageWindow& message(Message which) const;
+    // All twelve, in the order they were created.
+    QList<QWidget*> all() const;
 
 private:
     Dialogs& m_dialogs;

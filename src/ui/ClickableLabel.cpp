@@ -58,7 +58,7 @@ void PressedLook::restore() {
 }
 
 void PressedLook::release(bool inside) {
-    const bool wasDown = m_down && m_pressed.isVisible();
+    const bool wasDown = m_down && !m_pressed.isHidden();
     m_down = false;
     restore();
     if (wasDown && inside)

@@ -16,8 +16,13 @@ Fixture::Fixture() : m_windows(std::make_unique<WindowSet>(dialogs, opener)) {}
 Fixture::~Fixture() = default;
 
 QWidget* Fixture::window(const QString& windowName) const {
+    for (QWidget* top : m_windows->all()) {
+        if (top->objectName() == windowName)
+            return top;
+    }
+    // Windows the program makes on demand, such as the explanation window.
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->objectName() == windowName && top->window() == top)
+        if (top->objectName() == windowName && top->isVisible())
             return top;
     }
     return nullptr;

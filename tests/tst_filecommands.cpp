@@ -1,0 +1,239 @@
+// New, save, save as, preview, print and the windows the menus open.
+#include "app/MainWindow.h"
+#include "commands/FileCommands.h"
+#include "platform/DialogObjects.h"
+#include "source/PageSource.h"
+#include "support/Fixture.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+class TestFileCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void saveAsClosesAndWritesThePage();
+    void saveTwiceAddsOneTail();
+    void saveAfterAddingReclosesThePage();
+    void saveWithoutDialogWritesThePagesOwnFile();
+    void saveRightAfterNewAsksAgain();
+    void cancelledSaveChangesNothing();
+    void failedSaveKeepsEverything();
+    void previewOpensTheSharedFileName();
+    void previewFailureShowsMessage();
+    void printWritesEveryLine();
+    void cancelledPrintPostsNothing();
+    void newEmptiesThePageAndUnlocks();
+    void extraAndHelpMenusShowWindows();
+
+private:
+    static QByteArray bytes(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+void TestFileCommands::saveAsClosesAndWritesThePage() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("index.html"));
+    f.setSourceLines({"<html>", "<body>", "<br>"});
+    f.dialogs.answerFile(path);
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(f.dialogs.asked, QStringList{"save:Unbenannt.html"});
+    QCOMPARE(f.sourceLines(), (QStringList{"<html>", "<body>", "<br>", "</body>", "</html>"}));
+    QCOMPARE(bytes(path), QByteArray("<html>\r\n<body>\r\n<br>\r\n</body>\r\n</html>\r\n"));
+    QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("index.html  -  Quillmark"));
+    QCOMPARE(f.windows().mainWindow().fileCommands().SavedFileName(), QStringLiteral("index.html"));
+    QCOMPARE(f.statusNotice(), QStringLiteral("index.html wurde gespeichert"));
+    QVERIFY(f.window("TForm2")->findChild<QAction*>("Vorschau")->isEnabled());
+    QVERIFY(f.get("TForm2", "Image9").isEnabled());
+}
+
+void TestFileCommands::saveTwiceAddsOneTail() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.html"));
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerFile(path);
+    f.dialogs.answerFile(path);
+    f.trigger("TForm2", "Speichern");
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(f.sourceLines(), (QStringList{"<p>", "</body>", "</html>"}));
+    QCOMPARE(bytes(path), QByteArray("<p>\r\n</body>\r\n</html>\r\n"));
+}
+
+void TestFileCommands::saveAfterAddingReclosesThePage() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.html"));
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerFile(path);
+    f.trigger("TForm2", "Speichern1");
+    f.windows().mainWindow().source().commit({QStringLiteral("<hr>")});
+    f.trigger("TForm2", "Speichern1"); // Ctrl+S: no dialog now
+    QCOMPARE(f.dialogs.asked.size(), 1);
+    QCOMPARE(bytes(path), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
+    QCOMPARE(f.statusNotice(), QStringLiteral("a.html wurde gespeichert"));
+}
+
+void TestFileCommands::saveWithoutDialogWritesThePagesOwnFile() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString page = dir.filePath(QStringLiteral("seite.html"));
+    const QString other = dir.filePath(QStringLiteral("frames.html"));
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerFile(page);
+    f.trigger("TForm2", "Speichern");
+    // Another window points the shared save dialog at another file...
+    f.windows().mainWindow().dialogs().SaveDialog1.setFileName(other);
+    f.windows().mainWindow().source().commit({QStringLiteral("<hr>")});
+    f.trigger("TForm2", "Speichern1");
+    // ...yet "Speichern" writes the page to its own file and leaves the other alone.
+    QVERIFY(!QFile::exists(other));
+    QCOMPARE(bytes(page), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
+    // The preview still opens the shared dialog's file, as it always has.
+    f.trigger("TForm2", "Vorschau");
+    QCOMPARE(f.opener.opened, QStringList{other});
+}
+
+void TestFileCommands::saveRightAfterNewAsksAgain() {
+    Fixture f;
+    QTemporaryDir dir;
+    f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
+    f.trigger("TForm2", "Speichern1");
+    f.trigger("TForm2", "Neu");
+    QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
+    f.dialogs.answerCancel();
+    f.trigger("TForm2", "Speichern1");
+    QCOMPARE(f.dialogs.asked.size(), 2);
+    QVERIFY(f.dialogs.asked.last().startsWith(QStringLiteral("save:")));
+}
+
+void TestFileCommands::cancelledSaveChangesNothing() {
+    Fixture f;
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerCancel();
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(f.sourceLines(), QStringList{"<p>"});
+    QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
+    QVERIFY(!f.window("TForm2")->findChild<QAction*>("Vorschau")->isEnabled());
+    QCOMPARE(f.statusNotice(), QString());
+}
+
+void TestFileCommands::failedSaveKeepsEverything() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString blocked = dir.filePath(QStringLiteral("ordner"));
+    QVERIFY(QDir().mkdir(blocked));
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerFile(blocked);
+    f.trigger("TForm2", "Speichern");
+    QVERIFY(f.dialogs.lastMessage().startsWith(
+        QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(blocked)));
+    QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
+    QCOMPARE(f.windows().mainWindow().fileCommands().SavedFileName(), QString());
+    QVERIFY(!f.get("TForm2", "Image9").isEnabled());
+    QCOMPARE(f.statusNotice(), QString());
+}
+
+void TestFileCommands::previewOpensTheSharedFileName() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("index.html"));
+    f.dialogs.answerFile(path);
+    f.trigger("TForm2", "Speichern");
+    click(f.control("TForm2", "Image9"));
+    QCOMPARE(f.opener.opened, QStringList{path});
+    QCOMPARE(f.windows().mainWindow().fileCommands().previewName(), QStringLiteral("index.html"));
+    QCOMPARE(f.statusNotice(), QStringLiteral(" Vorschau von index.html wird geladen"));
+}
+
+void TestFileCommands::previewFailureShowsMessage() {
+    Fixture f;
+    f.windows().mainWindow().enablePreview();
+    f.opener.succeed = false;
+    f.trigger("TForm2", "Vorschau");
+    QCOMPARE(f.dialogs.asked, QStringList{"message:Datei kann leider nicht gestartet werden"});
+    QCOMPARE(f.statusNotice(), QString());
+}
+
+void TestFileCommands::printWritesEveryLine() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("quelltext.pdf"));
+    f.setSourceLines({"<html>", "<title>Druckprobe</title>", "</html>"});
+    f.dialogs.answerPrintTo(pdf);
+    click(f.control("TForm2", "Image8"));
+    QCOMPARE(f.statusNotice(), QStringLiteral("Quelltext wird gedruckt"));
+    QVERIFY(QFile(pdf).size() > 0);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed");
+    QProcess process;
+    process.start(pdftotext, {pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished());
+    const QString text = QString::fromUtf8(process.readAllStandardOutput());
+    QVERIFY(text.contains(QStringLiteral("<title>Druckprobe</title>")));
+
+    // An empty page still prints (an empty job) and says so.
+    Fixture g;
+    g.dialogs.answerPrintTo(dir.filePath(QStringLiteral("leer.pdf")));
+    g.trigger("TForm2", "Drucken1");
+    QCOMPARE(g.statusNotice(), QStringLiteral("Quelltext wird gedruckt"));
+}
+
+void TestFileCommands::cancelledPrintPostsNothing() {
+    Fixture f;
+    f.dialogs.answerCancel();
+    f.trigger("TForm2", "Drucken1");
+    QCOMPARE(f.dialogs.asked, QStringList{"print"});
+    QCOMPARE(f.statusNotice(), QString());
+}
+
+void TestFileCommands::newEmptiesThePageAndUnlocks() {
+    Fixture f;
+    QTemporaryDir dir;
+    MainWindow& main = f.windows().mainWindow();
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
+    f.trigger("TForm2", "Speichern");
+    main.setGeneralSettingsDone(true);
+    f.get("TForm2", "TabSheet1").setEnabled(false);
+    f.trigger("TForm2", "Neu");
+    QVERIFY(f.sourceLines().isEmpty());
+    QVERIFY(f.get("TForm2", "TabSheet1").isEnabled());
+    QCOMPARE(main.GeneralSettingsDone(), QStringLiteral("false"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Quillmark"));
+    // The preview stays enabled and the saved name is kept.
+    QVERIFY(f.get("TForm2", "Image9").isEnabled());
+    QCOMPARE(main.fileCommands().SavedFileName(), QStringLiteral("a.html"));
+    // The toolbar's New empties the page source too.
+    f.setSourceLines({"<p>"});
+    click(f.control("TForm2", "Image6"));
+    QVERIFY(f.sourceLines().isEmpty());
+}
+
+void TestFileCommands::extraAndHelpMenusShowWindows() {
+    Fixture f;
+    f.trigger("TForm2", "Frameseiteerstellen1");
+    QVERIFY(f.window("TForm6")->isVisible());
+    f.trigger("TForm2", "Seitenachbearbeiten1");
+    QVERIFY(f.window("TForm7")->isVisible());
+    f.trigger("TForm2", "berQuillmark1");
+    QVERIFY(f.window("TForm8")->isVisible());
+    click(f.control("TForm8", "Button3"));
+    QVERIFY(!f.window("TForm8")->isVisible());
+    f.trigger("TForm2", "QuillmarkHIlfe1");
+    f.trigger("TForm2", "HtmlHilfe1");
+    QVERIFY(f.window("TForm3")->isVisible());
+    QVERIFY(f.window("TForm4")->isVisible());
+}
+
+QTEST_MAIN(TestFileCommands)
+#include "tst_filecommands.moc"

@@ -1,0 +1,375 @@
+// Start-up, the window set, the main window's frame, the toolbar, the tab warning, the
+// message windows and closing the program.
+#include "app/MainWindow.h"
+#include "app/SplashWindow.h"
+#include "help/MessageWindow.h"
+#include "source/PageSource.h"
+#include "source/StatusNotices.h"
+#include "support/Fixture.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTimer>
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void windowsInOrderWithCaptions();
+    void startState();
+    void splashGoesOnTickOrClick();
+    void menuItems_data();
+    void menuItems();
+    void tabPagesInOrder();
+    void welcomePanelCoversPagesUntilWeiter();
+    void toolbarPressedLook();
+    void disabledPreviewPictureDoesNothing();
+    void tabWarningWhileSettingsUndone();
+    void tabWarningOkReturnsButCloseBoxDoesNot();
+    void messageWindows_data();
+    void messageWindows();
+    void error305ClosesOnFreeAreaOnly();
+    void closingWithNothingUnsavedEnds();
+    void closingWithUnsavedWorkAsks();
+
+private:
+    static QTabWidget& tabs(Fixture& f) { return f.windows().mainWindow().pageControl(); }
+};
+
+void TestMainWindow::windowsInOrderWithCaptions() {
+    Fixture f;
+    const QList<std::pair<QString, QString>> expected = {
+        {"TForm2", "Quillmark"},
+        {"TForm1", "Quillmark"},
+        {"TForm3", "Quillmark Hilfe"},
+        {"TForm4", "HTML Hilfe"},
+        {"TForm5", "Formulare"},
+        {"TForm6", "Frames"},
+        {"TForm7", "HTML-Quelltext nachbearbeiten"},
+        {"TForm8", "Über Quillmark"},
+        {"TForm9", "Error 409"},
+        {"TForm10", "Error 407"},
+        {"TForm11", "Error 605"},
+        {"TForm12", "Error 305"},
+    };
+    const QList<QWidget*> created = f.windows().all();
+    QCOMPARE(created.size(), expected.size());
+    for (int i = 0; i < created.size(); ++i) {
+        QCOMPARE(created[i]->objectName(), expected[i].first);
+        QCOMPARE(created[i]->windowTitle(), expected[i].second);
+    }
+    QVERIFY(!(f.window("TForm2")->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(f.window("TForm1")->windowFlags() & Qt::FramelessWindowHint);
+}
+
+void TestMainWindow::startState() {
+    Fixture f;
+    f.windows().showAtStart();
+    QVERIFY(f.window("TForm2")->isVisible());
+    QVERIFY(f.window("TForm1")->isVisible());
+    for (const char* hidden : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "TForm8", "TForm9",
+                               "TForm10", "TForm11", "TForm12"})
+        QVERIFY2(!f.window(hidden)->isVisible(), hidden);
+    QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("false"));
+    QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    auto& bar = f.get<PanelStatusBar>("TForm2", "StatusBar2");
+    QCOMPARE(bar.panelCount(), 1);
+    QCOMPARE(bar.panelText(0), QStringLiteral("Quillmark"));
+    QVERIFY(f.sourceLines().isEmpty());
+}
+
+void TestMainWindow::splashGoesOnTickOrClick() {
+    Fixture f;
+    f.windows().showAtStart();
+    SplashWindow& splash = f.windows().splash();
+    QCOMPARE(splash.timer().interval(), 3000);
+    QVERIFY(splash.timer().isActive());
+    splash.Timer1Timer();
+    QVERIFY(!splash.isVisible());
+    QVERIFY(f.window("TForm2")->isVisible());
+
+    Fixture g;
+    g.windows().showAtStart();
+    click(g.control("TForm1", "Image2"));
+    QVERIFY(!g.window("TForm1")->isVisible());
+    QVERIFY(g.window("TForm2")->isVisible());
+    g.windows().splash().Timer1Timer(); // the later tick changes nothing
+    QVERIFY(!g.window("TForm1")->isVisible());
+}
+
+void TestMainWindow::menuItems_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QKeySequence>("shortcut");
+    QTest::addColumn<bool>("picture");
+    QTest::addColumn<bool>("enabled");
+    const QKeySequence none;
+    QTest::newRow("Neu") << "Neu"
+                         << "Neu" << QKeySequence("Ctrl+N") << true << true;
+    QTest::newRow("Speichern1") << "Speichern1"
+                                << "Speichern" << QKeySequence("Ctrl+S") << true << true;
+    QTest::newRow("Speichern") << "Speichern"
+                               << "Speichern unter..." << QKeySequence("Ctrl+Alt+S") << false
+                               << true;
+    QTest::newRow("Vorschau") << "Vorschau"
+                              << "Vorschau" << none << true << false;
+    QTest::newRow("Drucken1") << "Drucken1"
+                              << "Drucken" << QKeySequence("Ctrl+P") << true << true;
+    QTest::newRow("Beenden1") << "Beenden1"
+                              << "Beenden" << none << false << true;
+    QTest::newRow("Ausschneiden1") << "Ausschneiden1"
+                                   << "Ausschneiden" << QKeySequence("Ctrl+X") << true << true;
+    QTest::newRow("Kopieren1") << "Kopieren1"
+                               << "Kopieren" << QKeySequence("Ctrl+C") << true << true;
+    QTest::newRow("infgen1") << "infgen1"
+                             << "Einfügen" << QKeySequence("Ctrl+V") << true << true;
+    QTest::newRow("Lschen1") << "Lschen1"
+                             << "Löschen" << QKeySequence("Ctrl+Del") << true << true;
+    QTest::newRow("AllesMarkieren1")
+        << "AllesMarkieren1"
+        << "Alles Markieren" << QKeySequence("Ctrl+A") << false << true;
+    QTest::newRow("Frameseiteerstellen1") << "Frameseiteerstellen1"
+                                          << "Frameseite erstellen" << none << false << true;
+    QTest::newRow("Seitenachbearbeiten1") << "Seitenachbearbeiten1"
+                                          << "Seite nachbearbeiten" << none << false << true;
+    QTest::newRow("QuillmarkHIlfe1") << "QuillmarkHIlfe1"
+                                     << "Quillmark Hilfe" << QKeySequence("F1") << true << true;
+    QTest::newRow("HtmlHilfe1") << "HtmlHilfe1"
+                                << "Html Hilfe" << QKeySequence("F2") << true << true;
+    QTest::newRow("berQuillmark1") << "berQuillmark1"
+                                   << "Über Quillmark" << none << false << true;
+}
+
+void TestMainWindow::menuItems() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QKeySequence, shortcut);
+    QFETCH(bool, picture);
+    QFETCH(bool, enabled);
+    Fixture f;
+    auto* action = f.window("TForm2")->findChild<QAction*>(name);
+    QVERIFY(action);
+    QCOMPARE(action->text(), text);
+    QCOMPARE(action->shortcut(), shortcut);
+    QCOMPARE(!action->icon().isNull(), picture);
+    QCOMPARE(action->isEnabled(), enabled);
+    QStringList menus;
+    for (QAction* menu : f.window("TForm2")->findChild<QMenuBar*>("MainMenu1")->actions())
+        menus.append(menu->text());
+    QCOMPARE(menus, (QStringList{"Datei", "Bearbeiten", "Extra", "Hilfe"}));
+}
+
+void TestMainWindow::tabPagesInOrder() {
+    Fixture f;
+    const QStringList names = {"TabSheet1", "TabSheet2", "TabSheet4", "TabSheet3", "TabSheet7",
+                               "TabSheet8", "TabSheet9", "TabSheet6", "TabSheet5"};
+    const QStringList captions = {"Allgemeine Einstellungen",
+                                  "Text",
+                                  "Bilder",
+                                  "Links",
+                                  "Linien",
+                                  "Tabellen",
+                                  "Listen",
+                                  "Formulare",
+                                  "Quelltext"};
+    QCOMPARE(tabs(f).count(), names.size());
+    for (int i = 0; i < names.size(); ++i) {
+        QCOMPARE(tabs(f).widget(i)->objectName(), names[i]);
+        QCOMPARE(tabs(f).tabText(i), captions[i]);
+    }
+    QCOMPARE(f.get<QPushButton>("TForm2", "Button8").text(),
+             QStringLiteral("Neues Formular Erstellen"));
+    QCOMPARE(f.get<QPlainTextEdit>("TForm2", "Memo2").isReadOnly(), false);
+}
+
+void TestMainWindow::welcomePanelCoversPagesUntilWeiter() {
+    Fixture f;
+    f.windows().showAtStart();
+    QWidget& panel = f.get("TForm2", "Panel8");
+    QVERIFY(panel.isVisible());
+    QCOMPARE(f.get<QLabel>("TForm2", "Label11").text(), QStringLiteral("Willkommen bei Quillmark"));
+    QVERIFY(f.get<QPlainTextEdit>("TForm2", "Memo6").isReadOnly());
+    // The menus work while it shows.
+    f.trigger("TForm2", "HtmlHilfe1");
+    QVERIFY(f.window("TForm4")->isVisible());
+    click(f.control("TForm2", "Button9"));
+    QVERIFY(!panel.isVisible());
+    f.trigger("TForm2", "Neu");
+    QVERIFY(!panel.isVisible());
+}
+
+void TestMainWindow::toolbarPressedLook() {
+    Fixture f;
+    f.windows().showAtStart();
+    f.dialogs.answerCancel();
+    QWidget& save = f.get("TForm2", "Image7");
+    QWidget& pressed = f.get("TForm2", "Image17");
+    QCOMPARE(save.size(), QSize(25, 25));
+    QVERIFY(!pressed.isVisible());
+    QTest::mousePress(&save, Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(!save.isVisible());
+    QVERIFY(pressed.isVisible());
+    QVERIFY(f.dialogs.asked.isEmpty());
+    QTest::mouseRelease(&pressed, Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(save.isVisible());
+    QVERIFY(!pressed.isVisible());
+    // Releasing runs Save, which asks for a file name first.
+    QCOMPARE(f.dialogs.asked, QStringList{"save:Unbenannt.html"});
+
+    // Leaving the picture with the button held restores it; the release then runs nothing.
+    QTest::mousePress(&save, Qt::LeftButton, {}, QPoint(12, 12));
+    QMouseEvent leave(QEvent::MouseMove, QPointF(60, 60), save.mapToGlobal(QPointF(60, 60)),
+                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&save, &leave);
+    QVERIFY(save.isVisible());
+    QTest::mouseRelease(&save, Qt::LeftButton, {}, QPoint(60, 60));
+    QCOMPARE(f.dialogs.asked.size(), 1);
+}
+
+void TestMainWindow::disabledPreviewPictureDoesNothing() {
+    Fixture f;
+    f.windows().showAtStart();
+    QWidget& preview = f.get("TForm2", "Image9");
+    QVERIFY(!preview.isEnabled());
+    QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(preview.isVisible());
+    QVERIFY(!f.get("TForm2", "Image19").isVisible());
+    QVERIFY(f.opener.opened.isEmpty());
+}
+
+void TestMainWindow::tabWarningWhileSettingsUndone() {
+    Fixture f;
+    f.windows().showAtStart();
+    tabs(f).setCurrentIndex(1);
+    QVERIFY(f.window("TForm11")->isVisible());
+    QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet2"));
+    // A second switch leaves the one window open; switching back to the first page warns too.
+    tabs(f).setCurrentIndex(2);
+    tabs(f).setCurrentIndex(0);
+    QVERIFY(f.window("TForm11")->isVisible());
+
+    f.window("TForm11")->hide();
+    f.windows().mainWindow().setGeneralSettingsDone(true);
+    for (int i = 1; i < tabs(f).count(); ++i)
+        tabs(f).setCurrentIndex(i);
+    QVERIFY(!f.window("TForm11")->isVisible());
+}
+
+void TestMainWindow::tabWarningOkReturnsButCloseBoxDoesNot() {
+    Fixture f;
+    f.windows().showAtStart();
+    tabs(f).setCurrentIndex(3);
+    click(f.control("TForm11", "Button1"));
+    QVERIFY(!f.window("TForm11")->isVisible());
+    // The program's own switch back raises no second warning.
+    QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    QVERIFY(!f.window("TForm11")->isVisible());
+
+    tabs(f).setCurrentIndex(4);
+    f.window("TForm11")->close();
+    QVERIFY(!f.window("TForm11")->isVisible());
+    QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet7"));
+}
+
+void TestMainWindow::messageWindows_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::newRow("409") << "TForm9"
+                         << QStringList{"Sie haben vergessen eine Zieladresse bei",
+                                        "der Weiterleitung einzugeben"}
+                         << QStringList{"OK"};
+    QTest::newRow("407") << "TForm10" << QStringList{"Wollen sie den Quelltext verwerfen?"}
+                         << QStringList{"Ja", "Nein"};
+    QTest::newRow("605") << "TForm11"
+                         << QStringList{"Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
+                                        "Da sonst die Seite nicht fehlerfrei erstellt werden kann"}
+                         << QStringList{"OK"};
+    QTest::newRow("305") << "TForm12"
+                         << QStringList{"Sie können die Allgemeinen Einstellungen",
+                                        "nicht nachträglich verändern"}
+                         << QStringList{"OK"};
+}
+
+void TestMainWindow::messageWindows() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, buttons);
+    Fixture f;
+    QWidget* message = f.window(window);
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(f.get<QLabel>(window, QStringLiteral("Label%1").arg(i + 1)).text(), texts[i]);
+    QVERIFY(!f.control(window, QStringLiteral("Label%1").arg(texts.size() + 1)));
+    for (int i = 0; i < buttons.size(); ++i)
+        QCOMPARE(f.get<QPushButton>(window, QStringLiteral("Button%1").arg(i + 1)).text(),
+                 buttons[i]);
+    QVERIFY(f.control<QLabel>(window, "Image1")->pixmap().width() > 0);
+    static_cast<MessageWindow*>(message)->showMessage();
+    QVERIFY(message->isVisible());
+    message->close();
+    QVERIFY(!message->isVisible());
+    QVERIFY(f.window("TForm2")->findChild<QWidget*>("TabSheet1")); // the main window goes on
+}
+
+void TestMainWindow::error305ClosesOnFreeAreaOnly() {
+    Fixture f;
+    auto* message = static_cast<MessageWindow*>(f.window("TForm12"));
+    message->showMessage();
+    QTest::mouseClick(f.control("TForm12", "Label1"), Qt::LeftButton);
+    QVERIFY(message->isVisible());
+    QTest::mouseClick(message, Qt::LeftButton, {}, QPoint(message->width() - 5, 5));
+    QVERIFY(!message->isVisible());
+
+    // "Error 409"'s OK returns to an enabled first page.
+    Fixture g;
+    g.windows().showAtStart();
+    g.windows().mainWindow().setGeneralSettingsDone(true);
+    tabs(g).setCurrentIndex(5);
+    g.get("TForm2", "TabSheet1").setEnabled(false);
+    static_cast<MessageWindow*>(g.window("TForm9"))->showMessage();
+    click(g.control("TForm9", "Button1"));
+    QCOMPARE(tabs(g).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    QVERIFY(g.get("TForm2", "TabSheet1").isEnabled());
+}
+
+void TestMainWindow::closingWithNothingUnsavedEnds() {
+    Fixture f;
+    f.windows().showAtStart();
+    QSignalSpy closed(&f.windows().mainWindow(), &MainWindow::closed);
+    f.trigger("TForm2", "Beenden1");
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(!f.window("TForm2")->isVisible());
+    QVERIFY(!f.window("TForm10")->isVisible());
+}
+
+void TestMainWindow::closingWithUnsavedWorkAsks() {
+    Fixture f;
+    f.windows().showAtStart();
+    MainWindow& main = f.windows().mainWindow();
+    QSignalSpy closed(&main, &MainWindow::closed);
+    main.source().commit({QStringLiteral("<p>Entwurf</p>")});
+    main.close();
+    QVERIFY(main.isVisible());
+    QVERIFY(f.window("TForm10")->isVisible());
+    QCOMPARE(closed.size(), 0);
+    // "Nein": the question goes and the program goes on with the page as it was.
+    click(f.control("TForm10", "Button2"));
+    QVERIFY(!f.window("TForm10")->isVisible());
+    QVERIFY(main.isVisible());
+    QCOMPARE(f.sourceLines(), QStringList{"<p>Entwurf</p>"});
+    // "Ja": the page is given up and the program ends.
+    f.trigger("TForm2", "Beenden1");
+    click(f.control("TForm10", "Button1"));
+    QCOMPARE(closed.size(), 1);
+    QVERIFY(!main.isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
