@@ -1,15 +1,96 @@
 #include "forms/FormBuilderWindow.h"
 
-FormBuilderWindow::FormBuilderWindow(WindowSet& /*windows*/)
+#include "commands/CurrentFieldTracker.h"
+#include "commands/EditCommands.h"
+#include "forms/ButtonsPage.h"
+#include "forms/CheckBoxQuestionPage.h"
+#include "forms/DecisionQuestionPage.h"
+#include "forms/FormStartPage.h"
+#include "forms/InputFieldPage.h"
+#include "forms/SelectionListPage.h"
+#include "forms/TextAreaPage.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTabWidget>
+
+namespace {
+
+// The fields the edit commands serve; a click into one or a change of its text makes it
+// current.
+constexpr const char* kTrackedFields[] = {
+    "Edit1",  "Edit2",  "Edit14", "Edit15", "Edit16", "Edit18", "Edit19", "Edit20", "Edit22",
+    "Edit24", "Edit25", "Edit26", "Edit27", "Edit28", "Edit29", "Edit31", "Edit32", "Edit33",
+    "Edit35", "Edit36", "Edit37", "Edit38", "Edit39", "Edit41", "Memo2"};
+
+// Besides the tracked fields, opening empties the collected answer lists and two of their
+// previews; the selection list's preview Memo7 keeps its lines.
+constexpr const char* kCollectedLists[] = {"Memo6", "Memo1", "Memo3", "Memo5", "Memo4"};
+
+// Wide enough for the seven tab captions side by side.
+constexpr int kWidth = 900;
+constexpr int kHeight = 560;
+
+} // namespace
+
+FormBuilderWindow::FormBuilderWindow(WindowSet& windows)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      m_form5(new QTabWidget(this)), m_fields(new CurrentFieldTracker(this)) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Formulare"));
-    setFixedSize(760, 560);
+    setFixedSize(kWidth, kHeight);
+
+    m_form5->setObjectName(QStringLiteral("Form5"));
+    m_form5->setGeometry(4, 4, kWidth - 8, kHeight - 8);
+    const QList<FormPage*> pages = {
+        new FormStartPage(windows),        new DecisionQuestionPage(windows),
+        new CheckBoxQuestionPage(windows), new TextAreaPage(windows),
+        new InputFieldPage(windows),       new SelectionListPage(windows),
+        new ButtonsPage(windows)};
+    for (FormPage* page : pages)
+        m_form5->addTab(page, page->tabCaption());
+
+    createPopupMenu();
+    trackFields();
+}
+
+void FormBuilderWindow::createPopupMenu() {
+    m_popupMenu2 = new QMenu(this);
+    m_popupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    const QList<QAction*> actions = EditCommands::createActions(
+        this, {"MenuItem1", "MenuItem2", "MenuItem3", "MenuItem4", "MenuItem5"}, true, false);
+    for (QAction* action : actions) {
+        connect(action, &QAction::triggered, this, [this, action] {
+            EditCommands::applyToCurrent(EditCommands::operationOf(action), *m_fields);
+        });
+    }
+    m_popupMenu2->addActions(actions);
+    // The shortcuts work wherever the focus is in the window.
+    addActions(actions);
+    m_form5->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_form5, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { m_popupMenu2->popup(m_form5->mapToGlobal(pos)); });
+}
+
+void FormBuilderWindow::trackFields() {
+    for (const char* name : kTrackedFields)
+        m_fields->track(control(name));
+}
+
+QWidget* FormBuilderWindow::control(const char* name) const {
+    auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+    Q_ASSERT(widget);
+    return widget;
 }
 
 void FormBuilderWindow::open() {
+    m_form5->setCurrentIndex(0);
     show();
     raise();
     activateWindow();
+    for (const char* name : kTrackedFields)
+        EditCommands::apply(EditCommands::Operation::Delete, control(name));
+    for (const char* name : kCollectedLists)
+        EditCommands::apply(EditCommands::Operation::Delete, control(name));
 }

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class CurrentFieldTracker;
+class QMenu;
+class QTabWidget;
 class WindowSet;
 
 // "Formulare": writes an HTML form, question by question, into the page source.
@@ -13,4 +16,16 @@ public:
 
     // Shows the builder on its first page and empties the fields an opening empties.
     void open();
+
+    // The field the pop-up edit commands act on (CurrentFieldName).
+    const CurrentFieldTracker& fields() const { return *m_fields; }
+
+private:
+    void createPopupMenu();
+    void trackFields();
+    QWidget* control(const char* name) const;
+
+    QTabWidget* m_form5;
+    CurrentFieldTracker* m_fields;
+    QMenu* m_popupMenu2 = nullptr;
 };

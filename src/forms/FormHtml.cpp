@@ -1,0 +1,114 @@
+#include "forms/FormHtml.h"
+
+#include "source/SourceHtml.h"
+
+namespace FormHtml {
+
+namespace {
+
+// How a question block begins: the decision question closes a paragraph, the others open
+// one.
+enum class Opening { ClosingTag, OpeningTag };
+
+QStringList questionBlock(Opening opening, const Question& question,
+                          const QStringList& fieldTexts) {
+    const TextFormat& format = question.format;
+    QStringList lines;
+    lines.append(opening == Opening::ClosingTag ? QStringLiteral("</p>") : QStringLiteral("<p>"));
+    SourceHtml::AppendBreaks(lines, format.breaksBefore);
+    TextFormatHtml::appendPositionOpen(lines, format.position);
+    TextFormatHtml::appendEmphasisOpen(lines, format.emphasis);
+    lines.append(TextFormatHtml::paragraphStyleOpen(format) + question.text);
+    TextFormatHtml::appendEmphasisClose(lines, format.emphasis);
+    SourceHtml::AppendBreaks(lines, format.breaksAfter);
+    lines.append(fieldTexts);
+    TextFormatHtml::appendPositionClose(lines, format.position);
+    lines.append(QStringLiteral("</p>"));
+    return lines;
+}
+
+// A collected list as the page takes it: its lines, then one empty line.
+QStringList collected(const QStringList& answers) {
+    return answers + QStringList{QString()};
+}
+
+} // namespace
+
+QString formStartLine(const QString& recipient) {
+    return QStringLiteral("<form action=\"http://") + QString::fromLatin1(FormMailHost) +
+           QStringLiteral("/Formular-Chef/Formular-Chef.cgi\" method=\"post\"><input "
+                          "type=\"hidden\" name=\"empfaenger\" value=\"") +
+           recipient + QStringLiteral("\">");
+}
+
+QString formEndLine() {
+    return QStringLiteral("</form>");
+}
+
+QString radioAnswerLine(const QString& question, const QString& answer) {
+    return QStringLiteral("<input type=\"radio\" name=\"") + question +
+           QStringLiteral("\" value=\"") + answer + QStringLiteral("\" >") + answer +
+           QStringLiteral("<br>");
+}
+
+QString checkBoxAnswerLine(const QString& question, const QString& answer) {
+    return QStringLiteral("<input type=\"checkbox\" name=\"") + question +
+           QStringLiteral("\" value=\"") + answer + QStringLiteral("\">") + answer +
+           QStringLiteral("<br>");
+}
+
+QString optionLine(const QString& answer) {
+    return QStringLiteral("<option>") + answer + QStringLiteral("</option>");
+}
+
+QString previewLine(int number, const QString& answer) {
+    return QString::number(number) + QStringLiteral(") ") + answer;
+}
+
+QStringList decisionQuestion(const Question& question, const QStringList& answers) {
+    return questionBlock(Opening::ClosingTag, question, collected(answers));
+}
+
+QStringList checkBoxQuestion(const Question& question, const QStringList& answers) {
+    return questionBlock(Opening::OpeningTag, question, collected(answers));
+}
+
+QStringList textAreaQuestion(const Question& question, const TextArea& area) {
+    return questionBlock(Opening::OpeningTag, question,
+                         {QStringLiteral("<textarea name=\"") + question.text +
+                          QStringLiteral("\" cols=\"") + area.columns +
+                          QStringLiteral("\" rows=\"") + area.rows + QStringLiteral("\">") +
+                          area.preset + QStringLiteral("</textarea>")});
+}
+
+QStringList inputFieldQuestion(const Question& question, const InputField& field) {
+    const QString type = field.password ? QStringLiteral("password") : QStringLiteral("text");
+    return questionBlock(Opening::OpeningTag, question,
+                         {QStringLiteral("<input name=\"") + question.text +
+                          QStringLiteral("\" type=\"") + type + QStringLiteral("\" size=\"") +
+                          field.size + QStringLiteral("\" maxlength=\"") + field.maxLength +
+                          QStringLiteral("\">")});
+}
+
+QStringList selectionListQuestion(const Question& question, const SelectionList& list) {
+    QStringList field{QStringLiteral("<select size=\"") + list.visibleRows +
+                      QStringLiteral("\" name=\"") + question.text + QStringLiteral("\">")};
+    field.append(collected(list.options));
+    field.append(QStringLiteral("</select>"));
+    return questionBlock(Opening::OpeningTag, question, field);
+}
+
+QStringList button(const FormButton& formButton) {
+    const QString type =
+        formButton.kind == ButtonKind::Submit ? QStringLiteral("submit") : QStringLiteral("reset");
+    QStringList lines;
+    SourceHtml::AppendBreaks(lines, formButton.breaksBefore);
+    TextFormatHtml::appendPositionOpen(lines, formButton.position);
+    lines.append(QStringLiteral("<input type=\"") + type + QStringLiteral("\" value=\"") +
+                 formButton.caption + QStringLiteral("\">"));
+    SourceHtml::AppendBreaks(lines, formButton.breaksAfter);
+    TextFormatHtml::appendPositionClose(lines, formButton.position);
+    return lines;
+}
+
+} // namespace FormHtml

@@ -1,0 +1,47 @@
+#include "forms/FormStartPage.h"
+
+#include "app/MainWindow.h"
+#include "forms/FormHtml.h"
+#include "source/PageSource.h"
+#include "source/StatusNotices.h"
+#include "ui/Place.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace FormLayout;
+
+struct FormStartPage::Ui {
+    explicit Ui(QWidget* page)
+        : Edit1(place<QLineEdit>(page, "Edit1", QRect(kLeft, 40, 420, 24))),
+          Button1(place<QPushButton>(page, "Button1", QRect(kLeft, 84, 180, 30),
+                                     QStringLiteral("Formular erstellen"))),
+          Button13(place<QPushButton>(page, "Button13", QRect(kLeft + 196, 84, 180, 30),
+                                      QStringLiteral("Formular beenden"))) {
+        caption(page, "RecipientLabel",
+                QStringLiteral("Email Adresse an die das Formular geschickt werden soll:"), kLeft,
+                18);
+    }
+    QLineEdit* Edit1;
+    QPushButton* Button1;
+    QPushButton* Button13;
+};
+
+FormStartPage::FormStartPage(WindowSet& windows)
+    : FormPage(windows, "TabSheet1", QStringLiteral("Allgemeine Einstellung")),
+      m_ui(std::make_unique<Ui>(this)) {
+    connect(m_ui->Button1, &QPushButton::clicked, this, &FormStartPage::Button1Click);
+    connect(m_ui->Button13, &QPushButton::clicked, this, &FormStartPage::Button13Click);
+}
+
+FormStartPage::~FormStartPage() = default;
+
+void FormStartPage::Button1Click() {
+    mainWindow().source().commit({FormHtml::formStartLine(m_ui->Edit1->text())});
+    mainWindow().notices().PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
+}
+
+void FormStartPage::Button13Click() {
+    mainWindow().source().commit({FormHtml::formEndLine()});
+    mainWindow().notices().PostStatusMessage(QStringLiteral("Formular wurde beendet"));
+}
