@@ -2,11 +2,21 @@
 
 #include "generators/TabPage.h"
 
+#include <memory>
+
 // The tab page "Linien": a horizontal rule.
 class LinesPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LinesPage)
 public:
     explicit LinesPage(MainWindowServices& services);
+    ~LinesPage() override;
     void emptyForNew(NewVariant variant) override;
+
+    void Button13Click();
+    void Button3Click();
+
+private:
+    struct Ui;
+    std::unique_ptr<Ui> m_ui;
 };

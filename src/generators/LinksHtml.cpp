@@ -1,0 +1,60 @@
+#include "generators/LinksHtml.h"
+
+#include "source/SourceHtml.h"
+
+namespace LinksHtml {
+
+namespace {
+
+QString anchorOpen(const LinkAddress& link) {
+    return QStringLiteral("<a href=\"") + link.prefix + link.address + QStringLiteral("\"") +
+           link.target + QStringLiteral(">");
+}
+
+QString imageTag(const ImageLink& image) {
+    QString tag = QStringLiteral("<img src=\"") + image.file + QStringLiteral("\" alt=\"") +
+                  image.text + QStringLiteral("\"");
+    // The sized tag leaves a blank of its own after the height, so two blanks stand
+    // before the border there and one in the short tag.
+    if (image.sized)
+        tag += QStringLiteral(" width=\"") + image.width + QStringLiteral("\" height=\"") +
+               image.height + QStringLiteral("\" ");
+    return tag + QStringLiteral(" border=\"") + image.border + QStringLiteral("\">");
+}
+
+} // namespace
+
+QString mailPrefix() {
+    return QStringLiteral("mailto:");
+}
+
+QString newWindowTarget() {
+    return QStringLiteral(" target=\"Fenster\"");
+}
+
+QString samePageTarget() {
+    return QStringLiteral(" ");
+}
+
+QString frameTarget(const QString& frameName) {
+    return QStringLiteral(" target=\"") + frameName + QStringLiteral("\"");
+}
+
+QStringList textLink(const TextFormat& format, const LinkAddress& link, const QString& linkText) {
+    // The paragraph closes before the anchor.
+    return TextFormatHtml::textBlock(format, TextFormatHtml::paragraphStyleOpen(format) +
+                                                 anchorOpen(link) + linkText +
+                                                 QStringLiteral("</p></a>"));
+}
+
+QStringList imageLink(const LinkAddress& link, const ImageLink& image) {
+    QStringList lines;
+    SourceHtml::AppendBreaks(lines, image.breaksBefore);
+    TextFormatHtml::appendPositionOpen(lines, image.position);
+    lines.append(anchorOpen(link) + imageTag(image) + QStringLiteral("</a>"));
+    TextFormatHtml::appendPositionClose(lines, image.position);
+    SourceHtml::AppendBreaks(lines, image.breaksAfter);
+    return lines;
+}
+
+} // namespace LinksHtml

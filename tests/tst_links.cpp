@@ -1,0 +1,485 @@
+#include "generators/LinksPage.h"
+#include "support/Fixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+template <typename T = QWidget> T& on(const Fixture& f, const QString& name) {
+    return f.get<T>(QStringLiteral("TForm2"), name);
+}
+
+// Names or lines written one after another: names split at blanks, lines at line breaks.
+QStringList names(const QString& text) {
+    return text.split(u' ', Qt::SkipEmptyParts);
+}
+QStringList lines(const QString& text) {
+    return text.split(u'\n');
+}
+
+void clickAll(const Fixture& f, const QString& controls) {
+    for (const QString& name : names(controls))
+        click(&on(f, name));
+}
+
+void typeAll(const Fixture& f, const QList<std::pair<const char*, QString>>& texts) {
+    for (const auto& [name, text] : texts)
+        typeInto(&on(f, name), text);
+}
+
+const QString kAlways = "Panel3 RadioButton17 RadioButton18 Edit19 Label28 Image3 Label8 Panel1 "
+                        "RadioButton3 RadioButton4 RadioButton5 RadioButton15 RadioButton16 "
+                        "Button1 ";
+const QString kTextMode = "Label23 Label24 Label25 Label27 Label29 Label34 Label37 Panel6 "
+                          "CheckBox8 CheckBox9 CheckBox10 CheckBox12 CheckBox13 CheckBox14 "
+                          "Edit15 Edit17 Edit20 ComboBox2 Button7 Image31 Image32 ";
+const QString kImageMode =
+    "Label38 Label39 Label42 Label43 Label5 Image4 Edit21 Edit22 CheckBox4 ComboBox11 ";
+const QString kSizeFields = "Label40 Label41 Edit23 Edit24 ";
+const QString kShared = "Label4 Label33 ComboBox7 ComboBox8 Image49 Image50 Image51 ";
+const QString kFrameName = "Edit3 Label22 ";
+const QString kWebOnly = "Label28 Image3 Panel1 Label8 ";
+const QString kNewEmpties = "Edit3 Edit15 Edit17 Edit19 Edit20 Edit21 Edit22 Edit23 Edit24";
+
+FontChoice font(const char* family, int points, QColor color, bool bold, bool underline,
+                bool italic, bool strikeOut) {
+    FontChoice chosen;
+    chosen.family = QString::fromLatin1(family);
+    chosen.points = points;
+    chosen.color = color;
+    chosen.bold = bold;
+    chosen.underline = underline;
+    chosen.italic = italic;
+    chosen.strikeOut = strikeOut;
+    return chosen;
+}
+
+} // namespace
+
+class TestLinks : public QObject {
+    Q_OBJECT
+
+private slots:
+    void linkLine_data();
+    void linkLine();
+    void linkBlock_data();
+    void linkBlock();
+    void visibility_data();
+    void visibility();
+    void frameNameIsReadAtEachAdd();
+    void badSpacingChangesNothing_data();
+    void badSpacingChangesNothing();
+    void choosers_data();
+    void choosers();
+    void fontAssistant_data();
+    void fontAssistant();
+    void newEmptiesFieldsButKeepsKindAndTarget_data();
+    void newEmptiesFieldsButKeepsKindAndTarget();
+    void deleteReachesEveryLinkField();
+    void explanations_data();
+    void explanations();
+};
+
+void TestLinks::linkLine_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("no mode: text with the defaults")
+        << ""
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="www.example.de">Zur Seite</p></a>)";
+    QTest::newRow("text, new window")
+        << "RadioButton15 RadioButton3"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="www.example.de" target="Fenster">Zur Seite</p></a>)";
+    QTest::newRow("text, same page")
+        << "RadioButton15 RadioButton4"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="www.example.de" >Zur Seite</p></a>)";
+    QTest::newRow("text, frame")
+        << "RadioButton15 RadioButton5"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="www.example.de" target="inhalt">Zur Seite</p></a>)";
+    QTest::newRow("same page, then new window")
+        << "RadioButton4 RadioButton3"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="www.example.de" target="Fenster">Zur Seite</p></a>)";
+    QTest::newRow("e-mail")
+        << "RadioButton18"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="mailto:www.example.de">Zur Seite</p></a>)";
+    QTest::newRow("e-mail keeps the frame chosen before")
+        << "RadioButton5 RadioButton18 RadioButton15"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="mailto:www.example.de" target="inhalt">Zur Seite</p></a>)";
+    QTest::newRow("e-mail, then web again")
+        << "RadioButton18 RadioButton17"
+        << R"(<p style="font-family:Times New Roman; font-size:12pt; color:Black"><a href="www.example.de">Zur Seite</p></a>)";
+    QTest::newRow("picture")
+        << "RadioButton16"
+        << R"(<a href="www.example.de"><img src="bild.png" alt="Ein Bild" border="2"></a>)";
+    QTest::newRow("picture, sized")
+        << "RadioButton16 CheckBox4"
+        << R"(<a href="www.example.de"><img src="bild.png" alt="Ein Bild" width="80" height="60"  border="2"></a>)";
+    QTest::newRow("picture, sized, then not")
+        << "RadioButton16 CheckBox4 CheckBox4"
+        << R"(<a href="www.example.de"><img src="bild.png" alt="Ein Bild" border="2"></a>)";
+    QTest::newRow("picture, same page, sized")
+        << "RadioButton4 RadioButton16 CheckBox4"
+        << R"(<a href="www.example.de" ><img src="bild.png" alt="Ein Bild" width="80" height="60"  border="2"></a>)";
+    QTest::newRow("picture, frame, e-mail")
+        << "RadioButton5 RadioButton18 RadioButton16"
+        << R"(<a href="mailto:www.example.de" target="inhalt"><img src="bild.png" alt="Ein Bild" border="2"></a>)";
+}
+
+void TestLinks::linkLine() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, line);
+    Fixture f;
+    typeAll(f, {{"Edit19", "www.example.de"},
+                {"Edit20", "Zur Seite"},
+                {"Edit22", "bild.png"},
+                {"Edit21", "Ein Bild"},
+                {"Edit23", "60"},
+                {"Edit24", "80"},
+                {"ComboBox11", "2"},
+                {"Edit3", "inhalt"}});
+    clickAll(f, clicks);
+    click(&on(f, "Button1"));
+    QCOMPARE(f.sourceLines(), QStringList{line});
+    QCOMPARE(f.statusNotice(), QStringLiteral("Link wurde hinzugefügt"));
+}
+
+void TestLinks::linkBlock_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("block");
+    QTest::newRow("text, all emphasis, centred")
+        << "RadioButton15 CheckBox14 CheckBox13 "
+           "CheckBox12 CheckBox10 CheckBox9 CheckBox8 Image50"
+        << "2"
+        << "1"
+        << R"(<br>
+<br>
+<div align="center">
+<b>
+<u>
+<i>
+<s>
+<sup>
+<sub>
+<p style="font-family:Verdana; font-size:14pt; color:Navy"><a href="index.html">Start</p></a>
+</b>
+</u>
+</i>
+</s>
+</sup>
+</sub>
+</div>
+<br>)";
+    QTest::newRow("text, left released, right") << "RadioButton15 Image49 Image54 Image51"
+                                                << "-2"
+                                                << "+1"
+                                                << R"(<div align="right">
+<p style="font-family:Verdana; font-size:14pt; color:Navy"><a href="index.html">Start</p></a>
+</div>
+<br>)";
+    QTest::newRow("picture drops the emphasis chosen for text")
+        << "RadioButton15 CheckBox8 CheckBox10 RadioButton16 Image49"
+        << "1"
+        << "2"
+        << R"(<br>
+<div align="left">
+<a href="index.html"><img src="" alt="" border="0"></a>
+</div>
+<br>
+<br>)";
+}
+
+void TestLinks::linkBlock() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(QString, block);
+    Fixture f;
+    typeAll(f, {{"Edit19", "index.html"},
+                {"Edit20", "Start"},
+                {"Edit15", "Verdana"},
+                {"Edit17", "Navy"},
+                {"ComboBox2", "14"},
+                {"ComboBox7", before},
+                {"ComboBox8", after}});
+    clickAll(f, clicks);
+    click(&on(f, "Button1"));
+    QCOMPARE(f.sourceLines(), lines(block));
+}
+
+void TestLinks::visibility_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("visible");
+    QTest::addColumn<QString>("hidden");
+    QTest::newRow("start") << "" << kAlways
+                           << kTextMode + kImageMode + kSizeFields + kShared + kFrameName +
+                                  "Label9";
+    QTest::newRow("text") << "RadioButton15" << kAlways + kTextMode + kShared
+                          << kImageMode + kSizeFields;
+    QTest::newRow("picture") << "RadioButton16" << kAlways + kImageMode + kShared
+                             << kTextMode + kSizeFields;
+    QTest::newRow("picture, size")
+        << "RadioButton16 CheckBox4" << kImageMode + kSizeFields << kTextMode;
+    QTest::newRow("size unchecked")
+        << "RadioButton16 CheckBox4 CheckBox4" << kImageMode << kSizeFields;
+    QTest::newRow("text hides the size fields")
+        << "RadioButton16 CheckBox4 RadioButton15" << kTextMode << kImageMode + kSizeFields;
+    QTest::newRow("picture again leaves the size fields hidden")
+        << "RadioButton16 CheckBox4 RadioButton15 RadioButton16" << kImageMode
+        << kTextMode + kSizeFields;
+    QTest::newRow("chosen position stays pressed across modes")
+        << "RadioButton15 Image50 RadioButton16"
+        << "Image49 Image51 Image53"
+        << "Image54 Image52";
+    QTest::newRow("e-mail") << "RadioButton18"
+                            << "Label9 Edit19" << kWebOnly + kFrameName;
+    QTest::newRow("e-mail, then web") << "RadioButton18 RadioButton17" << kWebOnly << "Label9";
+    QTest::newRow("frame") << "RadioButton5" << kFrameName << "";
+    QTest::newRow("frame, then e-mail") << "RadioButton5 RadioButton18"
+                                        << "" << kFrameName;
+    QTest::newRow("frame, then new window") << "RadioButton5 RadioButton3"
+                                            << "" << kFrameName;
+}
+
+void TestLinks::visibility() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, visible);
+    QFETCH(QString, hidden);
+    Fixture f;
+    auto& page = on(f, "TabSheet3");
+    clickAll(f, clicks);
+    for (const QString& name : names(visible))
+        QVERIFY2(on(f, name).isVisibleTo(&page), qPrintable(name + " is hidden"));
+    for (const QString& name : names(hidden + " Panel7 RadioButton12 RadioButton13 RadioButton14"))
+        QVERIFY2(!on(f, name).isVisibleTo(&page), qPrintable(name + " is shown"));
+}
+
+void TestLinks::frameNameIsReadAtEachAdd() {
+    Fixture f;
+    f.setSourceLines({"<html>", "<body>", "</body>", "</html>"});
+    typeInto(&on(f, "Edit19"), QStringLiteral("seite.html"));
+    clickAll(f, "RadioButton16 RadioButton5");
+    typeInto(&on(f, "Edit3"), QStringLiteral("links"));
+    click(&on(f, "Button1"));
+    typeInto(&on(f, "Edit3"), QStringLiteral("rechts"));
+    click(&on(f, "Button1"));
+    // The target built at the last add stays after leaving the frame choice for e-mail.
+    clickAll(f, "RadioButton18 Button1");
+    QCOMPARE(f.sourceLines(), lines(R"(<html>
+<body>
+<a href="seite.html" target="links"><img src="" alt="" border="0"></a>
+<a href="seite.html" target="rechts"><img src="" alt="" border="0"></a>
+<a href="mailto:seite.html" target="rechts"><img src="" alt="" border="0"></a>)"));
+}
+
+void TestLinks::badSpacingChangesNothing_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("before x, text") << "ComboBox7"
+                                    << "x"
+                                    << "RadioButton15";
+    QTest::newRow("before empty, picture") << "ComboBox7"
+                                           << ""
+                                           << "RadioButton16";
+    QTest::newRow("after 1.5, text") << "ComboBox8"
+                                     << "1.5"
+                                     << "RadioButton15";
+    QTest::newRow("after blank, picture") << "ComboBox8"
+                                          << " 1"
+                                          << "RadioButton16";
+}
+
+void TestLinks::badSpacingChangesNothing() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, mode);
+    Fixture f;
+    const QStringList saved = {"<html>", "<body>", "</body>", "</html>"};
+    f.setSourceLines(saved);
+    clickAll(f, mode + " RadioButton3 RadioButton5");
+    typeAll(f, {{"Edit3", "inhalt"}, {qPrintable(box), text}});
+    click(&on(f, "Button1"));
+    QCOMPARE(f.sourceLines(), saved);
+    QCOMPARE(f.statusNotice(), QString());
+    QCOMPARE(f.dialogs.asked,
+             QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
+    // The frame target is not built either: the one of "Neues Fenster" is still in place.
+    QCOMPARE(on<LinksPage>(f, "TabSheet3").LinkTarget(), QStringLiteral(R"( target="Fenster")"));
+}
+
+void TestLinks::choosers_data() {
+    QTest::addColumn<QString>("chooser");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("answer"); // empty: cancelled
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("page") << "Image3"
+                          << "Edit19"
+                          << "/home/anna/web/kontakt.html"
+                          << "open:Unbenannt.html"
+                          << "kontakt.html";
+    QTest::newRow("page, backslashes") << "Image3"
+                                       << "Edit19"
+                                       << R"(C:\Web\impressum.htm)"
+                                       << "open:Unbenannt.html"
+                                       << "impressum.htm";
+    QTest::newRow("page cancelled") << "Image3"
+                                    << "Edit19"
+                                    << ""
+                                    << "open:Unbenannt.html"
+                                    << "alt.html";
+    QTest::newRow("picture") << "Image4"
+                             << "Edit22"
+                             << "/home/anna/Bilder/logo.png"
+                             << "picture:"
+                             << "logo.png";
+    QTest::newRow("picture cancelled") << "Image4"
+                                       << "Edit22"
+                                       << ""
+                                       << "picture:"
+                                       << "alt.html";
+}
+
+void TestLinks::choosers() {
+    QFETCH(QString, chooser);
+    QFETCH(QString, field);
+    QFETCH(QString, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, result);
+    Fixture f;
+    click(&on(f, "RadioButton16"));
+    typeInto(&on(f, field), QStringLiteral("alt.html"));
+    if (answer.isEmpty())
+        f.dialogs.answerCancel();
+    else
+        f.dialogs.answerFile(answer);
+    click(&on(f, chooser));
+    QCOMPARE(f.dialogs.asked, QStringList{question});
+    QCOMPARE(on<QLineEdit>(f, field).text(), result);
+}
+
+void TestLinks::fontAssistant_data() {
+    QTest::addColumn<QString>("starter");
+    QTest::addColumn<FontChoice>("chosen");
+    QTest::addColumn<QString>("color");
+    QTest::addColumn<QString>("checked");
+    const FontChoice boldItalic = font("Arial", 14, Qt::red, true, false, true, false);
+    const FontChoice underlineStrike =
+        font("Courier New", 7, QColor(0x80, 0, 0x80), false, true, false, true);
+    QTest::newRow("button") << "Button7" << boldItalic << "Red"
+                            << "CheckBox8 CheckBox10";
+    QTest::newRow("font picture") << "Image31" << underlineStrike << "Purple"
+                                  << "CheckBox9 CheckBox12";
+    QTest::newRow("colour picture")
+        << "Image32" << font("Georgia", 48, QColor(0x10, 0x20, 0x30), false, false, false, false)
+        << "#102030"
+        << "";
+    QTest::newRow("double click on the size") << "ComboBox2" << boldItalic << "Red"
+                                              << "CheckBox8 CheckBox10";
+}
+
+void TestLinks::fontAssistant() {
+    QFETCH(QString, starter);
+    QFETCH(FontChoice, chosen);
+    QFETCH(QString, color);
+    QFETCH(QString, checked);
+    Fixture f;
+    clickAll(f, "RadioButton15 CheckBox8 CheckBox9 CheckBox10 CheckBox12 CheckBox13");
+    f.dialogs.answerFont(chosen);
+    if (starter == QLatin1String("ComboBox2"))
+        QTest::mouseDClick(on<QComboBox>(f, starter).lineEdit(), Qt::LeftButton);
+    else
+        click(&on(f, starter));
+    QCOMPARE(f.dialogs.asked, QStringList{"font"});
+    QCOMPARE(on<QLineEdit>(f, "Edit15").text(), chosen.family);
+    QCOMPARE(on<QComboBox>(f, "ComboBox2").currentText(), QString::number(chosen.points));
+    QCOMPARE(on<QLineEdit>(f, "Edit17").text(), color);
+    for (const QString& box : names("CheckBox8 CheckBox9 CheckBox10 CheckBox12"))
+        QCOMPARE(on<QCheckBox>(f, box).isChecked(), names(checked).contains(box));
+    // "Hochgestelt" is not the assistant's.
+    QVERIFY(on<QCheckBox>(f, "CheckBox13").isChecked());
+}
+
+void TestLinks::newEmptiesFieldsButKeepsKindAndTarget_data() {
+    QTest::addColumn<bool>("toolbar");
+    QTest::newRow("menu") << false;
+    QTest::newRow("toolbar") << true;
+}
+
+void TestLinks::newEmptiesFieldsButKeepsKindAndTarget() {
+    QFETCH(bool, toolbar);
+    Fixture f;
+    clickAll(f, "RadioButton18 RadioButton4 RadioButton15 CheckBox8");
+    typeInto(&on(f, "ComboBox2"), QStringLiteral("20"));
+    for (const QString& name : names(kNewEmpties))
+        typeInto(&on(f, name), QStringLiteral("x"));
+    if (toolbar)
+        click(&on(f, "Image6"));
+    else
+        f.trigger(QStringLiteral("TForm2"), QStringLiteral("Neu"));
+    for (const QString& name : names(kNewEmpties))
+        QVERIFY2(on<QLineEdit>(f, name).text().isEmpty(), qPrintable(name));
+
+    // The next link carries the kind and target from before New, and the emptied font
+    // name and colour stay empty.
+    typeInto(&on(f, "Edit19"), QStringLiteral("info@example.de"));
+    click(&on(f, "Button1"));
+    QCOMPARE(f.sourceLines(), lines(R"(<b>
+<p style="font-family:; font-size:20pt; color:"><a href="mailto:info@example.de" ></p></a>
+</b>)"));
+}
+
+void TestLinks::deleteReachesEveryLinkField() {
+    Fixture f;
+    for (const QString& name : names(kNewEmpties)) {
+        auto& field = on<QLineEdit>(f, name);
+        typeInto(&field, QStringLiteral("Inhalt"));
+        f.trigger(QStringLiteral("TForm2"), QStringLiteral("Lschen1"));
+        QVERIFY2(field.text().isEmpty(), qPrintable(name));
+    }
+}
+
+void TestLinks::explanations_data() {
+    QTest::addColumn<QString>("items");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("font") << "Label23 Edit15 Image31"
+                          << "Sie können hier die Schriftart eingeben. Sie können diese, aber "
+                             "auch mit dem Formatierungsassisten auswählen.";
+    QTest::newRow("colour") << "Label24 Edit17 Image32"
+                            << "Sie können hier die Schriftfarbe eingeben. Sie können diese, "
+                               "aber auch mit dem Formatierungsassisten auswählen.";
+    QTest::newRow("emphasis") << "Label27"
+                              << "Hier können sie die Betonung (Fett, Kursiv, Unterstrichen, "
+                                 "usw.) angeben. Sie können dies aber auch mit dem "
+                                 "Formatierungs Assistenten auswählen.";
+    QTest::newRow("position") << "Label29 Label43"
+                              << "Hier können sie die Position des Objektes angeben.";
+    QTest::newRow("before") << "Label4 ComboBox7"
+                            << "Sie können hier den Abstand vor dem Objekt eingeben";
+    QTest::newRow("after") << "Label33 ComboBox8"
+                           << "Sie können hier den Abstand nach dem Objekt eingeben";
+}
+
+void TestLinks::explanations() {
+    QFETCH(QString, items);
+    QFETCH(QString, text);
+    for (const QString& item : names(items)) {
+        Fixture f;
+        QWidget* target = &on(f, item);
+        if (auto* combo = qobject_cast<QComboBox*>(target))
+            target = combo->lineEdit();
+        // The assistant pictures also answer the click: their font question is cancelled.
+        QTest::mouseDClick(target, Qt::LeftButton);
+        QCOMPARE(
+            f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
+            text);
+    }
+}
+
+QTEST_MAIN(TestLinks)
+#include "tst_links.moc"
