@@ -2,11 +2,38 @@
 
 #include "generators/TabPage.h"
 
-// The tab page "Tabellen": a table, built tag by tag.
+#include <QStringList>
+
+#include <memory>
+
+// The tab page "Tabellen": a table, built tag by tag. Six buttons each append one piece
+// (table, row and cell opened and closed); the contents of a cell come from the other tabs.
 class TablesPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TablesPage)
 public:
     explicit TablesPage(MainWindowServices& services);
+    ~TablesPage() override;
     void emptyForNew(NewVariant variant) override;
+
+    void Button14Click();
+    void Button15Click();
+    void Button16Click();
+    void Button17Click();
+    void Button18Click();
+    void Button19Click();
+    void Button20Click();
+    void Button21Click();
+    void Button22Click();
+    void Button23Click();
+
+private:
+    struct Ui;
+    void createGeneralSettings();
+    void createCellSettings();
+    void createButtons();
+    // Appends one piece of the table and posts its message.
+    void write(const QStringList& lines, const QString& message);
+
+    std::unique_ptr<Ui> m_ui;
 };

@@ -1,0 +1,274 @@
+#include "app/MainWindow.h"
+#include "commands/CurrentFieldTracker.h"
+#include "source/PageSource.h"
+#include "support/Fixture.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+namespace {
+
+const QString kMain = QStringLiteral("TForm2");
+
+// A page saved once: every table button first takes the closing tail away again.
+const QStringList kSavedPage = {"<html>", "<body>", "</body>", "</html>"};
+
+// Plays what the user does on the tab: "Edit29=1" types into a field or spacing box,
+// "Image62" or "Button14" clicks.
+void play(const Fixture& f, const QStringList& steps) {
+    for (const QString& step : steps) {
+        const qsizetype equals = step.indexOf(u'=');
+        if (equals < 0)
+            click(&f.get<QWidget>(kMain, step));
+        else
+            typeInto(&f.get<QWidget>(kMain, step.left(equals)), step.mid(equals + 1));
+    }
+}
+
+const QStringList kTableFields = {"Edit25", "Edit26", "Edit27", "Edit28",
+                                  "Edit29", "Edit30", "Edit31"};
+
+} // namespace
+
+class TestTables : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pieces_data();
+    void pieces();
+    void oneCellTableAroundText();
+    void badSpacingChangesNothing_data();
+    void badSpacingChangesNothing();
+    void colorAssistants_data();
+    void colorAssistants();
+    void newEmptiesSettingsOnlyFromMenu_data();
+    void newEmptiesSettingsOnlyFromMenu();
+    void settingsFieldsBecomeCurrent_data();
+    void settingsFieldsBecomeCurrent();
+    void explanations_data();
+    void explanations();
+};
+
+void TestTables::pieces_data() {
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("appended");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("table with every setting")
+        << QStringList{"Edit28=Yellow", "Edit29=1", "Edit30=Red", "Edit31=80%", "Button14"}
+        << QStringList{R"(<table  border="1" bordercolor="Red" bgcolor="Yellow" width="80%">)"}
+        << "Tabelle wurde erstellt";
+    QTest::newRow("table with empty settings")
+        << QStringList{"Button14"}
+        << QStringList{R"(<table  border="" bordercolor="" bgcolor="" width="">)"}
+        << "Tabelle wurde erstellt";
+    QTest::newRow("breaks before and position at create")
+        << QStringList{"ComboBox12=2", "Image62", "Edit29=0", "Button14"}
+        << QStringList{"<br>", "<br>", R"(<div align="center">)",
+                       R"(<table  border="0" bordercolor="" bgcolor="" width="">)"}
+        << "Tabelle wurde erstellt";
+    QTest::newRow("row opened") << QStringList{"ComboBox12=1", "ComboBox13=3", "Button15"}
+                                << QStringList{"<tr>"} << "Reihe wurde geöffnet";
+    QTest::newRow("cell with its settings")
+        << QStringList{"Edit27=Silver", "Edit26=2", "Edit25=#102030", "Button16"}
+        << QStringList{R"(<td bgcolor="Silver" border="2" bordercolor="#102030">)"}
+        << "Zelle wurde geöffnet";
+    QTest::newRow("two cells with the settings of their moment")
+        << QStringList{"Edit27=Aqua", "Button16", "Edit27=Lime", "Edit26=1", "Button16"}
+        << QStringList{R"(<td bgcolor="Aqua" border="" bordercolor="">)",
+                       R"(<td bgcolor="Lime" border="1" bordercolor="">)"}
+        << "Zelle wurde geöffnet";
+    QTest::newRow("cell closed") << QStringList{"Button17"} << QStringList{"</td>"}
+                                 << "Zelle wurde geschlossen";
+    QTest::newRow("row closed") << QStringList{"Button18"} << QStringList{"</tr>"}
+                                << "Reihe wurde geschlossen";
+    QTest::newRow("end with position and breaks after")
+        << QStringList{"Image63", "ComboBox12=2", "ComboBox13=1", "Button19"}
+        << QStringList{"</table>", "</div>", "<br>"} << "Tabelle wurde beendet";
+    QTest::newRow("centred at create and at end")
+        << QStringList{"Image62", "Button14", "Button19"}
+        << QStringList{R"(<div align="center">)",
+                       R"(<table  border="" bordercolor="" bgcolor="" width="">)", "</table>",
+                       "</div>"}
+        << "Tabelle wurde beendet";
+    QTest::newRow("position chosen only after create")
+        << QStringList{"Button14", "Image61", "Button19"}
+        << QStringList{R"(<table  border="" bordercolor="" bgcolor="" width="">)", "</table>",
+                       "</div>"}
+        << "Tabelle wurde beendet";
+    QTest::newRow("position released before end")
+        << QStringList{"Image61", "Button14", "Image66", "Button19"}
+        << QStringList{R"(<div align="left">)",
+                       R"(<table  border="" bordercolor="" bgcolor="" width="">)", "</table>"}
+        << "Tabelle wurde beendet";
+}
+
+void TestTables::pieces() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, appended);
+    QFETCH(QString, status);
+    Fixture f;
+    f.setSourceLines(kSavedPage);
+
+    play(f, steps);
+
+    QCOMPARE(f.sourceLines(), QStringList({"<html>", "<body>"}) + appended);
+    QCOMPARE(f.statusNotice(), status);
+    QCOMPARE(f.dialogs.asked, QStringList());
+}
+
+void TestTables::oneCellTableAroundText() {
+    Fixture f;
+    play(f, {"Button14", "Button15", "Button16"});
+    f.windows().mainWindow().source().commit(
+        {R"(<p style="font-family:Arial; font-size:12pt; color:Black">Zelle</p>)"});
+    play(f, {"Button17", "Button18", "Button19"});
+
+    QCOMPARE(f.sourceLines(),
+             QStringList({R"(<table  border="" bordercolor="" bgcolor="" width="">)", "<tr>",
+                          R"(<td bgcolor="" border="" bordercolor="">)",
+                          R"(<p style="font-family:Arial; font-size:12pt; color:Black">Zelle</p>)",
+                          "</td>", "</tr>", "</table>"}));
+}
+
+void TestTables::badSpacingChangesNothing_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("button");
+
+    QTest::newRow("letters before the table") << "ComboBox12"
+                                              << "x"
+                                              << "Button14";
+    QTest::newRow("empty before the table") << "ComboBox12"
+                                            << ""
+                                            << "Button14";
+    QTest::newRow("letters after the table") << "ComboBox13"
+                                             << "1a"
+                                             << "Button19";
+}
+
+void TestTables::badSpacingChangesNothing() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, button);
+    Fixture f;
+    f.setSourceLines(kSavedPage);
+
+    play(f, {"Image62", "Edit29=1", box + u'=' + text, button});
+
+    QCOMPARE(f.dialogs.asked,
+             QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
+    QCOMPARE(f.sourceLines(), kSavedPage);
+    QCOMPARE(f.statusNotice(), QString());
+    QCOMPARE(f.get<QLineEdit>(kMain, "Edit29").text(), QStringLiteral("1"));
+}
+
+void TestTables::colorAssistants_data() {
+    QTest::addColumn<QString>("starter");
+    QTest::addColumn<QString>("field");
+
+    QTest::newRow("table background, button") << "Button21"
+                                              << "Edit28";
+    QTest::newRow("table border, button") << "Button20"
+                                          << "Edit30";
+    QTest::newRow("table border, picture") << "Image60"
+                                           << "Edit30";
+    QTest::newRow("cell border, button") << "Button22"
+                                         << "Edit25";
+    QTest::newRow("cell border, picture") << "Image55"
+                                          << "Edit25";
+    QTest::newRow("cell background, button") << "Button23"
+                                             << "Edit27";
+}
+
+void TestTables::colorAssistants() {
+    QFETCH(QString, starter);
+    QFETCH(QString, field);
+    Fixture f;
+    for (const QString& name : kTableFields)
+        typeInto(&f.get<QLineEdit>(kMain, name), QStringLiteral("vorher"));
+    f.dialogs.answerColor(QColor(255, 128, 0));
+
+    play(f, {starter});
+
+    for (const QString& name : kTableFields) {
+        QCOMPARE(f.get<QLineEdit>(kMain, name).text(),
+                 name == field ? QStringLiteral("#FF8000") : QStringLiteral("vorher"));
+    }
+    QCOMPARE(f.dialogs.asked, QStringList{QStringLiteral("color")});
+}
+
+void TestTables::newEmptiesSettingsOnlyFromMenu_data() {
+    QTest::addColumn<bool>("fromMenu");
+
+    QTest::newRow("menu") << true;
+    QTest::newRow("toolbar") << false;
+}
+
+void TestTables::newEmptiesSettingsOnlyFromMenu() {
+    QFETCH(bool, fromMenu);
+    Fixture f;
+    for (const QString& name : kTableFields)
+        typeInto(&f.get<QLineEdit>(kMain, name), name);
+    play(f, {"Image63", "ComboBox12=2"});
+
+    if (fromMenu)
+        f.trigger(kMain, QStringLiteral("Neu"));
+    else
+        click(&f.get<QWidget>(kMain, "Image6"));
+
+    for (const QString& name : kTableFields)
+        QCOMPARE(f.get<QLineEdit>(kMain, name).text(), fromMenu ? QString() : name);
+    play(f, {"Button14"});
+    QCOMPARE(f.sourceLines(),
+             QStringList({"<br>", "<br>", R"(<div align="right">)",
+                          fromMenu ? R"(<table  border="" bordercolor="" bgcolor="" width="">)"
+                                   : R"(<table  border="Edit29" bordercolor="Edit30" )"
+                                     R"(bgcolor="Edit28" width="Edit31">)"}));
+}
+
+void TestTables::settingsFieldsBecomeCurrent_data() {
+    QTest::addColumn<QString>("field");
+    for (const QString& name : kTableFields)
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestTables::settingsFieldsBecomeCurrent() {
+    QFETCH(QString, field);
+    Fixture f;
+    click(&f.get<QLineEdit>(kMain, field));
+    QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), field);
+}
+
+void TestTables::explanations_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("explanation");
+
+    const QString position = QStringLiteral("Hier können sie die Position des Objektes angeben.");
+    const QString before = QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben");
+    const QString after = QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben");
+    QTest::newRow("Position Tabelle") << "Label53" << position;
+    QTest::newRow("Abstand vor Tabelle: label") << "Label59" << before;
+    QTest::newRow("Abstand vor Tabelle: box") << "ComboBox12" << before;
+    QTest::newRow("Abstand nach Tabelle: label") << "Label60" << after;
+    QTest::newRow("Abstand nach Tabelle: box") << "ComboBox13" << after;
+}
+
+void TestTables::explanations() {
+    QFETCH(QString, item);
+    QFETCH(QString, explanation);
+    Fixture f;
+    QWidget* target = &f.get<QWidget>(kMain, item);
+    if (auto* box = qobject_cast<QComboBox*>(target))
+        target = box->lineEdit();
+
+    QTest::mouseDClick(target, Qt::LeftButton);
+
+    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
+             explanation);
+}
+
+QTEST_MAIN(TestTables)
+#include "tst_tables.moc"
