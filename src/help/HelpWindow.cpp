@@ -1,25 +1,54 @@
 #include "help/HelpWindow.h"
 
-HelpWindow::HelpWindow(WindowSet& /*windows*/)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
-    setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("Quillmark Hilfe"));
-    setFixedSize(720, 560);
+#include <QPushButton>
+
+namespace {
+
+constexpr HelpBookLook kLook = {"TForm3", "Quillmark Hilfe", "program", "Button3", "Hilfe beenden"};
+
+constexpr HelpTopic kTopics[] = {
+    {"TabSheet1", "Allgemeine Einstellungen"},
+    {"TabSheet2", "Text"},
+    {"TabSheet3", "Bilder"},
+    {"TabSheet4", "Links"},
+    {"TabSheet12", "Linien"},
+    {"TabSheet23", "Tabellen"},
+    {"TabSheet24", "Listen"},
+    {"TabSheet13", "Formulare", nullptr, "PageControl2"},
+    {"TabSheet14", "Allgemeine Einstellungen", "TabSheet13"},
+    {"TabSheet15", "Entscheidungsfragen", "TabSheet13"},
+    {"TabSheet16", "Checkbox Fragen", "TabSheet13"},
+    {"TabSheet17", "Formularfeld", "TabSheet13"},
+    {"TabSheet18", "Einzeiliges Formularfeld", "TabSheet13"},
+    {"TabSheet19", "Auswahlliste", "TabSheet13"},
+    {"TabSheet20", "Buttons", "TabSheet13", nullptr, true},
+    {"TabSheet5", "Quelltext"},
+    {"TabSheet6", "Speichern"},
+    {"TabSheet8", "Drucken"},
+    {"TabSheet7", "Neu"},
+    {"TabSheet9", "Vorschau"},
+    {"TabSheet10", "Extra", nullptr, "PageControl3", true},
+    {"TabSheet21", "Seite nachbearbeiten", "TabSheet10", nullptr, true},
+    {"TabSheet22", "Frames", "TabSheet10"},
+    {"TabSheet11", "Fehlerbehandlung"},
+};
+
+// The program help is prose: the window's own typeface, a little larger.
+QFont proseFont() {
+    QFont font;
+    font.setPointSize(font.pointSize() + 1);
+    return font;
 }
 
-void HelpWindow::showPage(const QString& /*pageName*/) {
+} // namespace
+
+HelpWindow::HelpWindow(WindowSet& /*windows*/) : HelpBookWindow(kLook, kTopics, proseFont()) {
+    connect(closingButton(), &QPushButton::clicked, this, &HelpWindow::Button3Click);
+}
+
+void HelpWindow::showPage(const QString& pageName) {
+    book().turnTo(pageName);
     showLastPage();
-}
-
-void HelpWindow::showLastPage() {
-    show();
-    raise();
-    activateWindow();
-}
-
-QString HelpWindow::currentPageName() const {
-    return {};
 }
 
 void HelpWindow::Button3Click() {

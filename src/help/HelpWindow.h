@@ -1,21 +1,19 @@
 #pragma once
 
-#include <QWidget>
+#include "help/HelpBook.h"
 
 class WindowSet;
 
 // "Quillmark Hilfe": the program help, one page per part of the program.
-class HelpWindow final : public QWidget {
+class HelpWindow final : public HelpBookWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpWindow)
 public:
     explicit HelpWindow(WindowSet& windows);
 
-    // Shows the window at the page with this object name ("TabSheet4").
+    // Shows the window at the page or sub-page with this object name ("TabSheet4",
+    // "TabSheet17"); a name that names no page leaves the page as it was.
     void showPage(const QString& pageName);
-    // Shows the window at the page it showed last.
-    void showLastPage();
-    QString currentPageName() const;
 
     void Button3Click();
 };

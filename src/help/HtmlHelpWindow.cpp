@@ -1,25 +1,45 @@
 #include "help/HtmlHelpWindow.h"
 
+#include <QFontDatabase>
+#include <QPushButton>
+
+namespace {
+
+constexpr HelpBookLook kLook = {"TForm4", "HTML Hilfe", "html", "Button1", "Hilfe Beenden"};
+
+constexpr HelpTopic kTopics[] = {
+    {"TabSheet1", "Was ist HTML"},
+    {"TabSheet2", "HTML Fachbegriffe"},
+    {"TabSheet3", "Einführung in eine HTML-Seite"},
+    {"TabSheet4", "Wie stelle ich eine Seite online"},
+    {"TabSheet5", "Textformatierung/Formatierung"},
+    {"TabSheet6", "Bilder/Grafiken"},
+    {"TabSheet7", "Hyperlinks"},
+    {"TabSheet8", "Liste"},
+    {"TabSheet9", "Linien"},
+    {"TabSheet10", "Tabellen"},
+    {"TabSheet11", "Frames"},
+    {"TabSheet12", "Formulare", nullptr, nullptr, true},
+};
+
+// The tutorial lines up its example HTML and its tables of tags with blanks, so it is set
+// in a fixed-pitch font.
+QFont tutorialFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(QFont().pointSize() + 1);
+    return font;
+}
+
+} // namespace
+
 HtmlHelpWindow::HtmlHelpWindow(WindowSet& /*windows*/)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
-    setObjectName(QStringLiteral("TForm4"));
-    setWindowTitle(QStringLiteral("HTML Hilfe"));
-    setFixedSize(720, 560);
+    : HelpBookWindow(kLook, kTopics, tutorialFont()) {
+    connect(closingButton(), &QPushButton::clicked, this, &HtmlHelpWindow::Button1Click);
 }
 
 void HtmlHelpWindow::showFirstPage() {
+    book().turnTo(QStringLiteral("TabSheet1"));
     showLastPage();
-}
-
-void HtmlHelpWindow::showLastPage() {
-    show();
-    raise();
-    activateWindow();
-}
-
-QString HtmlHelpWindow::currentPageName() const {
-    return {};
 }
 
 void HtmlHelpWindow::Button1Click() {

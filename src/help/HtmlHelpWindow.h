@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QWidget>
+#include "help/HelpBook.h"
 
 class WindowSet;
 
 // "HTML Hilfe": a short introduction to writing HTML by hand.
-class HtmlHelpWindow final : public QWidget {
+class HtmlHelpWindow final : public HelpBookWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HtmlHelpWindow)
 public:
@@ -13,9 +13,6 @@ public:
 
     // Shows the window at its first page, "Was ist HTML".
     void showFirstPage();
-    // Shows the window at the page it showed last.
-    void showLastPage();
-    QString currentPageName() const;
 
     void Button1Click();
 };
