@@ -1,15 +1,244 @@
 #include "frames/FrameBuilderWindow.h"
 
-FrameBuilderWindow::FrameBuilderWindow(WindowSet& /*windows*/)
+#include "app/MainWindow.h"
+#include "app/WindowSet.h"
+#include "commands/CurrentFieldTracker.h"
+#include "commands/EditCommands.h"
+#include "frames/FramesetHtml.h"
+#include "frames/LayoutPanel.h"
+#include "platform/BareFileName.h"
+#include "platform/DialogObjects.h"
+#include "platform/PageFile.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Place.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+constexpr QSize kWindowSize(720, 424);
+constexpr QSize kChooserPicture(150, 110);
+
+// The chooser picture of each layout, in the order of the panels.
+struct ChooserPicture {
+    const char* name;
+    const char* artwork;
+    int column;
+    int row;
+};
+constexpr ChooserPicture kChooser[] = {
+    {"Image5", "frames1_small.jpg", 0, 0},
+    {"Image1", "frames2_small.jpg", 0, 1},
+    {"Image4", "frames3_small.jpg", 1, 0},
+    {"Image2", "frames4_small.jpg", 1, 1},
+};
+
+const QList<LayoutPanel::Names>& panelNames() {
+    using F = LayoutPanel::FrameNames;
+    static const QList<LayoutPanel::Names> kPanels = {
+        {FrameLayout::TwoColumns,
+         "Panel1",
+         "Image3",
+         "frames1_large.jpg",
+         "Edit7",
+         "Edit8",
+         "Button1",
+         "Memo1",
+         {F{Frame::A, "Edit1", "Edit3", "Image6", "Edit5"},
+          F{Frame::B, "Edit2", "Edit4", "Image7", "Edit6"}}},
+        {FrameLayout::TopTwoColumns,
+         "Panel2",
+         "Image8",
+         "frames2_large.jpg",
+         "Edit15",
+         "Edit16",
+         "Button2",
+         "Memo2",
+         {F{Frame::A, "Edit9", "Edit11", "Image9", "Edit13"},
+          F{Frame::B, "Edit10", "Edit12", "Image10", "Edit14"},
+          F{Frame::C, "Edit17", "Edit18", "Image11", "Edit19"}}},
+        {FrameLayout::TopTwoColumnsBottom,
+         "Panel3",
+         "Image12",
+         "frames3_large.jpg",
+         "Edit26",
+         "Edit27",
+         "Button3",
+         "Memo3",
+         {F{Frame::A, "Edit20", "Edit22", "Image13", "Edit24"},
+          F{Frame::B, "Edit21", "Edit23", "Image14", "Edit25"},
+          F{Frame::C, "Edit28", "Edit29", "Image15", "Edit30"},
+          F{Frame::D, "Edit31", "Edit32", "Image16", "Edit33"}}},
+        {FrameLayout::TopThreeColumnsBottom,
+         "Panel4",
+         "Image17",
+         "frames4_large.jpg",
+         "Edit40",
+         "Edit41",
+         "Button4",
+         "Memo4",
+         {F{Frame::A, "Edit34", "Edit36", "Image18", "Edit38"},
+          F{Frame::B, "Edit35", "Edit37", "Image19", "Edit39"},
+          F{Frame::C, "Edit42", "Edit43", "Image20", "Edit44"},
+          F{Frame::D, "Edit45", "Edit46", "Image21", "Edit47"},
+          F{Frame::E, "Edit50", "Edit49", "Image22", "Edit48"}}},
+    };
+    return kPanels;
+}
+
+} // namespace
+
+FrameBuilderWindow::FrameBuilderWindow(WindowSet& windows)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+      m_windows(windows), m_fields(new CurrentFieldTracker(this)) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Frames"));
-    setFixedSize(700, 520);
+    setFixedSize(kWindowSize);
+
+    createChooser();
+    const QList<LayoutPanel::Names>& names = panelNames();
+    for (size_t i = 0; i < m_panels.size(); ++i) {
+        auto* panel = new LayoutPanel(names[static_cast<qsizetype>(i)], this);
+        for (QLineEdit* field : panel->fields())
+            m_fields->track(field);
+        for (const LayoutPanel::Picker& picker : panel->pickers()) {
+            QLineEdit* pageField = picker.pageField;
+            connect(picker.picture, &ClickableLabel::clicked, this,
+                    [this, pageField] { pickPage(*pageField); });
+        }
+        panel->hide();
+        m_panels[i] = panel;
+    }
+    connect(&m_panels[0]->saveButton(), &QPushButton::clicked, this,
+            &FrameBuilderWindow::Button1Click);
+    connect(&m_panels[1]->saveButton(), &QPushButton::clicked, this,
+            &FrameBuilderWindow::Button2Click);
+    connect(&m_panels[2]->saveButton(), &QPushButton::clicked, this,
+            &FrameBuilderWindow::Button3Click);
+    connect(&m_panels[3]->saveButton(), &QPushButton::clicked, this,
+            &FrameBuilderWindow::Button4Click);
+    createPopupMenu();
+}
+
+void FrameBuilderWindow::createChooser() {
+    auto* prompt =
+        caption(this, "Label1",
+                QStringLiteral("Bitte wählen sie den Frametyp den sie benutzen wollen"), 0, 28);
+    QFont promptFont = prompt->font();
+    promptFont.setPointSize(promptFont.pointSize() + 3);
+    promptFont.setBold(true);
+    prompt->setFont(promptFont);
+    prompt->adjustSize();
+    prompt->move((width() - prompt->width()) / 2, prompt->y());
+
+    constexpr int kGap = 60;
+    const int left = (width() - 2 * kChooserPicture.width() - kGap) / 2;
+    const int top = 90;
+    void (FrameBuilderWindow::*const handlers[])() = {
+        &FrameBuilderWindow::Image5Click, &FrameBuilderWindow::Image1Click,
+        &FrameBuilderWindow::Image4Click, &FrameBuilderWindow::Image2Click};
+    for (int i = 0; i < 4; ++i) {
+        const ChooserPicture& choice = kChooser[i];
+        const QPoint at(left + choice.column * (kChooserPicture.width() + kGap),
+                        top + choice.row * (kChooserPicture.height() + 40));
+        ClickableLabel* image = picture(this, choice.name, QRect(at, kChooserPicture),
+                                        QString::fromLatin1(choice.artwork));
+        connect(image, &ClickableLabel::clicked, this, handlers[i]);
+    }
+}
+
+void FrameBuilderWindow::createPopupMenu() {
+    m_popupMenu2 = new QMenu(this);
+    m_popupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
+    const QList<QAction*> actions = EditCommands::createActions(
+        this, {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3", "Lschen2"}, true, true);
+    for (QAction* action : actions) {
+        connect(action, &QAction::triggered, this, [this, action] {
+            EditCommands::applyToCurrent(EditCommands::operationOf(action), *m_fields);
+        });
+    }
+    m_popupMenu2->addActions(actions);
+    // The window has no menu bar: its shortcuts come from the pop-up menu's items.
+    addActions(actions);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { m_popupMenu2->popup(mapToGlobal(at)); });
 }
 
 void FrameBuilderWindow::Frameseiteerstellen1Click() {
     show();
     raise();
     activateWindow();
+    for (LayoutPanel* panel : m_panels) {
+        panel->hide();
+        panel->workList().clear();
+    }
+}
+
+void FrameBuilderWindow::Image5Click() {
+    showPanel(0);
+}
+
+void FrameBuilderWindow::Image1Click() {
+    showPanel(1);
+}
+
+void FrameBuilderWindow::Image4Click() {
+    showPanel(2);
+}
+
+void FrameBuilderWindow::Image2Click() {
+    showPanel(3);
+}
+
+void FrameBuilderWindow::Button1Click() {
+    savePanel(0);
+}
+
+void FrameBuilderWindow::Button2Click() {
+    savePanel(1);
+}
+
+void FrameBuilderWindow::Button3Click() {
+    savePanel(2);
+}
+
+void FrameBuilderWindow::Button4Click() {
+    savePanel(3);
+}
+
+void FrameBuilderWindow::showPanel(int index) {
+    LayoutPanel* panel = m_panels[static_cast<size_t>(index)];
+    panel->raise();
+    panel->show();
+}
+
+void FrameBuilderWindow::pickPage(QLineEdit& pageField) {
+    OpenFileDialog& dialog = m_windows.mainWindow().dialogs().OpenDialog1;
+    if (!dialog.execute())
+        return;
+    pageField.setText(BareFileName(dialog.fileName()));
+}
+
+void FrameBuilderWindow::savePanel(int index) {
+    LayoutPanel& panel = *m_panels[static_cast<size_t>(index)];
+    const QStringList lines = FramesetHtml::page(panel.layout(), panel.values());
+    panel.workList().setPlainText(lines.join(u'\n'));
+
+    MainWindow& main = m_windows.mainWindow();
+    SaveFileDialog& dialog = main.dialogs().SaveDialog1;
+    if (dialog.execute()) {
+        const QString error = PageFile::writeLines(dialog.fileName(), lines);
+        if (!error.isEmpty()) {
+            m_windows.dialogs().error(error);
+            return;
+        }
+    }
+    // Saved or cancelled: the main window's preview opens whatever its save dialog names.
+    main.enablePreview();
 }

@@ -2,9 +2,16 @@
 
 #include <QWidget>
 
+#include <array>
+
+class CurrentFieldTracker;
+class LayoutPanel;
+class QLineEdit;
+class QMenu;
 class WindowSet;
 
-// "Frames": writes a frameset page from one of four layouts to a file of its own.
+// "Frames": writes a frameset page from one of four layouts to a file of its own. A chooser
+// shows the four layout diagrams; clicking one shows that layout's panel over it.
 class FrameBuilderWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FrameBuilderWindow)
@@ -13,4 +20,30 @@ public:
 
     // Shows the layout chooser: hides the four layout panels and empties their work lists.
     void Frameseiteerstellen1Click();
+
+    // The chooser pictures: two columns, top and two columns, with a bottom, three columns.
+    void Image5Click();
+    void Image1Click();
+    void Image4Click();
+    void Image2Click();
+
+    // "Frameseite speichern" of the four panels.
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+
+private:
+    void createChooser();
+    void createPopupMenu();
+    void showPanel(int index);
+    // Puts the bare name of a page chosen in the main window's open dialog into the field.
+    void pickPage(QLineEdit& pageField);
+    // Builds the panel's page into its work list and saves it to a file the user names.
+    void savePanel(int index);
+
+    WindowSet& m_windows;
+    CurrentFieldTracker* m_fields;
+    std::array<LayoutPanel*, 4> m_panels{};
+    QMenu* m_popupMenu2 = nullptr;
 };

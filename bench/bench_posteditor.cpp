@@ -1,0 +1,127 @@
+// Opening a 20 MB page file in the post-editor against a bare QPlainTextEdit::setPlainText of
+// the same text in a field of the same size: reading, decoding and the line ends must add
+// little to what the field itself costs.
+#include "app/WindowSet.h"
+#include "platform/Dialogs.h"
+#include "posteditor/PostEditorWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr qsizetype kFileBytes = 20 * 1000 * 1000;
+
+// Answers every open dialog with the test file; every other question is cancelled.
+class FileAnswers final : public Dialogs {
+public:
+    explicit FileAnswers(QString path) : m_path(std::move(path)) {}
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> openFileName(const QString&, const QString&) override { return m_path; }
+    std::optional<QString> openPictureName(const QString&, const QString&) override {
+        return std::nullopt;
+    }
+    std::optional<FontChoice> font(const FontChoice&) override { return std::nullopt; }
+    std::optional<QColor> color(const QColor&) override { return std::nullopt; }
+    std::unique_ptr<QPrinter> print() override { return nullptr; }
+    void message(const QString&) override {}
+    void error(const QString& text) override { qFatal("%s", qPrintable(text)); }
+
+private:
+    QString m_path;
+};
+
+class NoOpener final : public DocumentOpener {
+public:
+    bool open(const QString&) override { return true; }
+};
+
+// A page of about 20 MB with CR LF line ends and some umlauts.
+QByteArray bigPage() {
+    QByteArray bytes;
+    bytes.reserve(kFileBytes + 100);
+    bytes += "<html>\r\n<body>\r\n";
+    for (int i = 0; bytes.size() < kFileBytes; ++i)
+        bytes += QStringLiteral("<p style=\"color:Black\">Zeile %1 mit Grüßen aus Köln</p>\r\n")
+                     .arg(i)
+                     .toUtf8();
+    bytes += "</body>\r\n</html>\r\n";
+    return bytes;
+}
+
+struct Setup {
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("gross.html"));
+    FileAnswers dialogs{path};
+    NoOpener opener;
+    WindowSet windows{dialogs, opener};
+    PostEditorWindow& editor = windows.postEditor();
+    QPlainTextEdit* memo1 = editor.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    QString text;
+
+    Setup() {
+        const QByteArray bytes = bigPage();
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the test file");
+        text = QString::fromUtf8(bytes);
+        editor.showEditor();
+        QApplication::processEvents();
+    }
+};
+
+Setup& setup() {
+    static Setup instance;
+    return instance;
+}
+
+void BM_BareSetPlainText(benchmark::State& state) {
+    Setup& s = setup();
+    QPlainTextEdit bare;
+    bare.setLineWrapMode(s.memo1->lineWrapMode());
+    bare.setVerticalScrollBarPolicy(s.memo1->verticalScrollBarPolicy());
+    bare.setFont(s.memo1->font());
+    bare.resize(s.memo1->size());
+    bare.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        bare.setPlainText(s.text);
+        state.PauseTiming();
+        bare.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * kFileBytes);
+}
+BENCHMARK(BM_BareSetPlainText)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_OpenInPostEditor(benchmark::State& state) {
+    Setup& s = setup();
+    for (auto _ : state) {
+        s.editor.ffnen1Click();
+        state.PauseTiming();
+        if (s.memo1->document()->blockCount() < 100000)
+            state.SkipWithError("the file was not loaded");
+        s.editor.NeuClick();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * kFileBytes);
+}
+BENCHMARK(BM_OpenInPostEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

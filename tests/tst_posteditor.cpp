@@ -1,0 +1,424 @@
+// The post-editor: files read and written back unchanged, captions, the shared save dialog's
+// file for the preview, printing, files it refuses, and its edit commands on Memo1.
+#include "app/MainWindow.h"
+#include "posteditor/PostEditorWindow.h"
+#include "support/Fixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextBlock>
+
+namespace {
+
+const QString kEditor = QStringLiteral("TForm7");
+const QString kCaption = QStringLiteral("HTML-Quelltext nachbearbeiten");
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// The lines the field holds, one per text block.
+QStringList heldLines(const QPlainTextEdit& memo) {
+    QStringList lines;
+    for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    return lines;
+}
+
+// Runs a command by its menu or pop-up item, or by clicking its toolbar picture.
+void run(Fixture& f, const QString& command) {
+    if (f.window(kEditor)->findChild<QAction*>(command))
+        f.trigger(kEditor, command);
+    else
+        click(&f.get(kEditor, command));
+}
+
+bool previewEnabled(Fixture& f) {
+    return f.window(kEditor)->findChild<QAction*>("Vorschau")->isEnabled() &&
+           f.get(kEditor, "Image9").isEnabled();
+}
+
+QPlainTextEdit& memo1(Fixture& f) {
+    return f.get<QPlainTextEdit>(kEditor, "Memo1");
+}
+
+} // namespace
+
+class TestPostEditor : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savedUnchangedKeepsTheBytes_data();
+    void savedUnchangedKeepsTheBytes();
+    void captionNamesTheFileOnlyFromTheToolbar_data();
+    void captionNamesTheFileOnlyFromTheToolbar();
+    void cancelledDialogsChangeNothing();
+    void previewWaitsForTheFirstSave();
+    void previewOpensTheSaveDialogsFile();
+    void printsTheLinesAsShown();
+    void refusesTooLargeFile();
+    void unreadableFileLeavesTextAndCaption();
+    void failedWriteChangesNothing();
+    void unsavedChangesAreTracked();
+    void editCommandsActOnMemo1_data();
+    void editCommandsActOnMemo1();
+    void deleteShortcutAndPopupMenu();
+    void exitHidesAndHelpItemsShowTheirWindows();
+};
+
+void TestPostEditor::savedUnchangedKeepsTheBytes_data() {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("shown");
+    QTest::addColumn<QByteArray>("saved");
+    auto row = [](const char* name, const QByteArray& file, const QStringList& shown,
+                  const QByteArray& saved) { QTest::newRow(name) << file << shown << saved; };
+
+    const QByteArray latin1("Gr\xFC\xDF"
+                            "e aus K\xF6ln\r\n<p>\xC4\xD6\xDC</p>\r\n");
+    row("Latin-1 umlauts", latin1, {"Grüße aus Köln", "<p>ÄÖÜ</p>", ""}, latin1);
+    const QByteArray cp1252("\x80 5,-\r\n\x84Zitat\x93 \x85\r\n");
+    row("Windows-1252 signs", cp1252, {"€ 5,-", "„Zitat“ …", ""}, cp1252);
+    row("UTF-8", "Grüße € „Zitat“\r\n", {"Grüße € „Zitat“", ""}, "Grüße € „Zitat“\r\n");
+    row("byte-order mark", "\xEF\xBB\xBFx\r\n", {QString(QChar(0xFEFF)) + "x", ""},
+        "\xEF\xBB\xBFx\r\n");
+    row("non-breaking space", "a\xA0z\r\n", {"a\u00A0z", ""}, "a\xA0z\r\n");
+    row("no break after the last line", "<html>\r\n</html>", {"<html>", "</html>"},
+        "<html>\r\n</html>");
+    row("lone line feeds", "<p>\n</p>\n", {"<p>", "</p>", ""}, "<p>\r\n</p>\r\n");
+    row("mixed line ends", "a\r\nb\nc\rd", {"a", "b", "c", "d"}, "a\r\nb\r\nc\r\nd");
+    row("empty lines, tabs, blanks", "\r\n\r\n\t<td>  \r\n\r\n", {"", "", "\t<td>  ", "", ""},
+        "\r\n\r\n\t<td>  \r\n\r\n");
+    row("empty file", "", {""}, "");
+}
+
+void TestPostEditor::savedUnchangedKeepsTheBytes() {
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, shown);
+    QFETCH(QByteArray, saved);
+
+    Fixture f;
+    QTemporaryDir dir;
+    const QString in = dir.filePath(QStringLiteral("alt.html"));
+    const QString out = dir.filePath(QStringLiteral("neu.html"));
+    writeBytes(in, file);
+    f.dialogs.answerFile(in);
+    f.trigger(kEditor, "ffnen1");
+    QCOMPARE(heldLines(memo1(f)), shown);
+    f.dialogs.answerFile(out);
+    f.trigger(kEditor, "Speichern");
+    QCOMPARE(fileBytes(out), saved);
+    QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html"}));
+}
+
+void TestPostEditor::captionNamesTheFileOnlyFromTheToolbar_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("caption");
+    const QString named = QStringLiteral("index.html  -  Quillmark");
+    QTest::newRow("menu Öffnen") << QStringLiteral("ffnen1") << kCaption;
+    QTest::newRow("toolbar open") << QStringLiteral("Image2") << named;
+    QTest::newRow("menu Speichern unter") << QStringLiteral("Speichern") << kCaption;
+    QTest::newRow("toolbar save") << QStringLiteral("Image7") << named;
+}
+
+void TestPostEditor::captionNamesTheFileOnlyFromTheToolbar() {
+    QFETCH(QString, command);
+    QFETCH(QString, caption);
+
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("index.html"));
+    writeBytes(path, "<html>\r\n");
+    f.windows().postEditor().showEditor();
+    typeInto(&memo1(f), QStringLiteral("<html>\n"));
+    f.dialogs.answerFile(path);
+    run(f, command);
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(f.window(kEditor)->windowTitle(), caption);
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("<html>\n"));
+    QCOMPARE(fileBytes(path), QByteArray("<html>\r\n"));
+    QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
+
+    // New empties the text only: the caption stays.
+    click(&f.get(kEditor, "Image6"));
+    QCOMPARE(memo1(f).toPlainText(), QString());
+    QCOMPARE(f.window(kEditor)->windowTitle(), caption);
+}
+
+void TestPostEditor::cancelledDialogsChangeNothing() {
+    Fixture f;
+    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    for (const QString command : {"Image2", "Image7", "ffnen1", "Speichern", "Drucken1"})
+        run(f, command);
+    QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html",
+                                           "open:Unbenannt.html", "save:Unbenannt.html", "print"}));
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    QVERIFY(!previewEnabled(f));
+}
+
+void TestPostEditor::previewWaitsForTheFirstSave() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("neu.html"));
+    f.windows().postEditor().showEditor();
+    auto& image9 = f.get(kEditor, "Image9");
+    auto& pressed = f.get(kEditor, "Image16");
+    QVERIFY(!previewEnabled(f));
+    QTest::mousePress(&image9, Qt::LeftButton);
+    QVERIFY(image9.isVisible() && !pressed.isVisible());
+    QTest::mouseRelease(&image9, Qt::LeftButton);
+    f.trigger(kEditor, "Vorschau");
+    QCOMPARE(f.opener.opened, QStringList{});
+
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "Speichern");
+    QVERIFY(previewEnabled(f));
+    QTest::mousePress(&image9, Qt::LeftButton);
+    QVERIFY(!image9.isVisible() && pressed.isVisible());
+    QTest::mouseRelease(&pressed, Qt::LeftButton);
+    QVERIFY(image9.isVisible() && !pressed.isVisible());
+    f.trigger(kEditor, "Neu");
+    QVERIFY(previewEnabled(f));
+    f.trigger(kEditor, "Vorschau");
+    QCOMPARE(f.opener.opened, (QStringList{path, path}));
+}
+
+void TestPostEditor::previewOpensTheSaveDialogsFile() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("neu.html"));
+    const QString opened = dir.filePath(QStringLiteral("alt.html"));
+    writeBytes(opened, "<p>alt</p>\r\n");
+    f.windows().mainWindow().enablePreview();
+
+    // Both windows preview the file last saved, not the file just opened.
+    f.dialogs.answerFile(saved);
+    f.trigger(kEditor, "Speichern");
+    f.dialogs.answerFile(opened);
+    f.trigger(kEditor, "ffnen1");
+    f.trigger(kEditor, "Vorschau");
+    f.trigger("TForm2", "Vorschau");
+    QCOMPARE(f.opener.opened, (QStringList{saved, saved}));
+
+    // A save in the main window points the post-editor's preview at the page.
+    const QString page = dir.filePath(QStringLiteral("seite.html"));
+    f.dialogs.answerFile(page);
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(f.dialogs.asked.last(), "save:" + saved);
+    f.trigger(kEditor, "Vorschau");
+    QCOMPARE(f.opener.opened.last(), page);
+
+    f.opener.succeed = false;
+    f.trigger(kEditor, "Vorschau");
+    QCOMPARE(f.dialogs.asked.last(),
+             QStringLiteral("message:Datei kann leider nicht gestartet werden"));
+}
+
+void TestPostEditor::printsTheLinesAsShown() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
+    f.windows().postEditor().showEditor();
+    // Short lines first, so that the long line lies far below what the field shows.
+    QStringList shortLines;
+    for (int i = 1; i <= 80; ++i)
+        shortLines << QStringLiteral("<p>Zeile %1</p>").arg(i);
+    QStringList words;
+    for (int i = 1; i <= 60; ++i)
+        words << QStringLiteral("wort%1").arg(i, 2, 10, QLatin1Char('0'));
+    typeInto(&memo1(f), shortLines.join(u'\n') + u'\n' + words.join(u' ') + "\n<p>Ende</p>");
+    f.dialogs.answerPrintTo(pdf);
+    f.trigger(kEditor, "Drucken1");
+    QVERIFY(QFileInfo(pdf).size() > 0);
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext is not installed: only the PDF's existence was checked");
+    QProcess process;
+    process.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    QVERIFY(process.waitForFinished());
+    QStringList printed;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+        if (!line.trimmed().isEmpty())
+            printed << line.trimmed();
+    }
+    QCOMPARE(printed.first(80), shortLines);
+    QCOMPARE(printed.last(), QStringLiteral("<p>Ende</p>"));
+    // The long line is printed as the pieces the field wraps it into.
+    const QStringList pieces = printed.mid(80, printed.size() - 81);
+    QVERIFY2(pieces.size() > 1, qPrintable(pieces.join(u'|')));
+    QCOMPARE(pieces.join(u' '), words.join(u' '));
+}
+
+void TestPostEditor::refusesTooLargeFile() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("riesig.html"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(64) * 1024 * 1024 + 1));
+    file.close();
+    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    f.dialogs.answerFile(path);
+    click(&f.get(kEditor, "Image2"));
+    QCOMPARE(f.dialogs.asked.last(), QStringLiteral("error:Text überschreitet Memo-Kapazität"));
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+}
+
+void TestPostEditor::unreadableFileLeavesTextAndCaption() {
+    Fixture f;
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    for (const QString name : {"fehlt.html", "ordner"}) {
+        const QString path = dir.filePath(name);
+        f.dialogs.answerFile(path);
+        click(&f.get(kEditor, "Image2"));
+        const QString start = "error:Datei " + path + " kann nicht geöffnet werden. ";
+        const QString shown = f.dialogs.asked.last();
+        QVERIFY2(shown.startsWith(start) && shown.size() > start.size(), qPrintable(shown));
+        QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+        QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    }
+}
+
+void TestPostEditor::failedWriteChangesNothing() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fehlt/neu.html"));
+    typeInto(&memo1(f), QStringLiteral("Text"));
+    f.dialogs.answerFile(path);
+    click(&f.get(kEditor, "Image7"));
+    QVERIFY(f.dialogs.asked.last().startsWith("error:Datei \"" + path +
+                                              "\" kann nicht erstellt werden. "));
+    QVERIFY(!previewEnabled(f));
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    QVERIFY(f.windows().postEditor().hasUnsavedChanges());
+}
+
+void TestPostEditor::unsavedChangesAreTracked() {
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("neu.html"));
+    PostEditorWindow& editor = f.windows().postEditor();
+    QVERIFY(!editor.hasUnsavedChanges());
+    typeInto(&memo1(f), QStringLiteral("Text"));
+    QVERIFY(editor.hasUnsavedChanges());
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "Speichern");
+    QVERIFY(!editor.hasUnsavedChanges());
+    f.trigger(kEditor, "Lschen1");
+    QVERIFY(editor.hasUnsavedChanges());
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "ffnen1");
+    QVERIFY(!editor.hasUnsavedChanges());
+    typeInto(&memo1(f), QStringLiteral("Neuer Text"));
+    f.trigger(kEditor, "Neu");
+    QVERIFY(!editor.hasUnsavedChanges());
+
+    // Unsaved text keeps the program from ending without a question.
+    typeInto(&memo1(f), QStringLiteral("Text"));
+    f.window("TForm2")->close();
+    QVERIFY(f.window("TForm10")->isVisible());
+}
+
+void TestPostEditor::editCommandsActOnMemo1_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("clipboard");
+    auto row = [](const char* command, const char* text, const char* selected,
+                  const char* clipboard) {
+        QTest::newRow(command) << QString(command) << QString::fromUtf8(text) << QString(selected)
+                               << QString(clipboard);
+    };
+    row("Ausschneiden1", "Hallo ", "", "Welt");
+    row("Image10", "Hallo ", "", "Welt");
+    row("Kopieren2", "Hallo Welt", "Welt", "Welt");
+    row("Image11", "Hallo Welt", "Welt", "Welt");
+    row("infgen1", "Hallo Erde", "", "Erde");
+    row("Image12", "Hallo Erde", "", "Erde");
+    row("Lschen1", "", "", "Erde");
+    row("Lschen2", "", "", "Erde");
+    row("AllesMarkieren2", "Hallo Welt", "Hallo Welt", "Erde");
+}
+
+void TestPostEditor::editCommandsActOnMemo1() {
+    QFETCH(QString, command);
+    QFETCH(QString, text);
+    QFETCH(QString, selected);
+    QFETCH(QString, clipboard);
+
+    Fixture f;
+    f.windows().postEditor().showEditor();
+    QPlainTextEdit& memo = memo1(f);
+    typeInto(&memo, QStringLiteral("Hallo Welt"));
+    QTextCursor cursor = memo.textCursor();
+    cursor.setPosition(6);
+    cursor.setPosition(10, QTextCursor::KeepAnchor);
+    memo.setTextCursor(cursor);
+    QGuiApplication::clipboard()->setText(QStringLiteral("Erde"));
+    run(f, command);
+    QCOMPARE(memo.toPlainText(), text);
+    QCOMPARE(memo.textCursor().selectedText(), selected);
+    QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+}
+
+void TestPostEditor::deleteShortcutAndPopupMenu() {
+    Fixture f;
+    f.windows().postEditor().showEditor();
+    QVERIFY(QTest::qWaitForWindowActive(f.window(kEditor)));
+    QPlainTextEdit& memo = memo1(f);
+    typeInto(&memo, QStringLiteral("erste Zeile\nzweite Zeile"));
+    memo.moveCursor(QTextCursor::Start);
+    memo.setFocus();
+    // Ctrl+Entf is "Löschen": the whole text, not the next word.
+    QTest::keyClick(&memo, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(memo.toPlainText(), QString());
+
+    QWidget* viewport = memo.viewport();
+    QContextMenuEvent request(QContextMenuEvent::Mouse, viewport->rect().center(),
+                              viewport->mapToGlobal(viewport->rect().center()));
+    QApplication::sendEvent(viewport, &request);
+    auto& menu = f.get<QMenu>(kEditor, "PopupMenu1");
+    QVERIFY(menu.isVisible());
+    menu.hide();
+}
+
+void TestPostEditor::exitHidesAndHelpItemsShowTheirWindows() {
+    Fixture f;
+    f.trigger("TForm2", "Seitenachbearbeiten1");
+    QWidget* window = f.window(kEditor);
+    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    f.trigger(kEditor, "Beenden1");
+    QVERIFY(!window->isVisible());
+    f.trigger("TForm2", "Seitenachbearbeiten1");
+    QVERIFY(window->isVisible());
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+
+    const QStringList items{"QuillmarkHIlfe1", "HtmlHilfe1", "berQuillmark1"};
+    const QStringList windows{"TForm3", "TForm4", "TForm8"};
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        QVERIFY(!f.window(windows[i])->isVisible());
+        f.trigger(kEditor, items[i]);
+        QVERIFY2(f.window(windows[i])->isVisible(), qPrintable(items[i]));
+    }
+}
+
+QTEST_MAIN(TestPostEditor)
+#include "tst_posteditor.moc"
