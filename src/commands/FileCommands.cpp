@@ -22,10 +22,6 @@ namespace {
 
 const QString kProductCaption = QStringLiteral("Quillmark");
 
-QString fileCaption(const QString& fileName) {
-    return fileName + QStringLiteral("  -  ") + kProductCaption;
-}
-
 // The help page for each tab page of the main window.
 QString helpPageFor(const QString& tabPage) {
     static const QHash<QString, QString> kHelpPages = {
@@ -73,7 +69,7 @@ void FileCommands::SpeichernClick() {
     m_main.enablePreview();
     m_pagePath = path;
     m_savedFileName = BareFileName(path);
-    m_main.setWindowTitle(fileCaption(m_savedFileName));
+    m_main.setWindowTitle(FileCaption(path));
     m_main.notices().PostStatusMessage(m_savedFileName + QStringLiteral(" wurde gespeichert"));
 }
 
@@ -119,8 +115,7 @@ void FileCommands::Drucken1Click() {
     if (!printer)
         return;
     if (!TextPrinter::print(*printer, m_main.source().lines(), m_main.sourceView().font())) {
-        m_main.windows().dialogs().error(QStringLiteral("Fehler beim Drucken: Der Drucker "
-                                                        "konnte nicht gestartet werden."));
+        m_main.windows().dialogs().error(TextPrinter::failureMessage());
         return;
     }
     m_main.notices().PostStatusMessage(QStringLiteral("Quelltext wird gedruckt"));

@@ -95,7 +95,8 @@ QByteArray encode(const QString& text, Encoding encoding) {
 }
 
 QString decode(const QByteArray& bytes, Encoding* detected) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError()) {
         *detected = Encoding::Utf8;

@@ -27,4 +27,8 @@ bool print(QPrinter& printer, const QStringList& lines, const QFont& font) {
     return painter.end();
 }
 
+QString failureMessage() {
+    return QStringLiteral("Fehler beim Drucken: Der Drucker konnte nicht gestartet werden.");
+}
+
 } // namespace TextPrinter

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QFont;
@@ -9,4 +10,7 @@ class QPrinter;
 // full. Returns false when the printer could not be started.
 namespace TextPrinter {
 bool print(QPrinter& printer, const QStringList& lines, const QFont& font);
-}
+
+// What the user is told when the printer could not be started.
+QString failureMessage();
+} // namespace TextPrinter
