@@ -2,11 +2,37 @@
 
 #include "generators/TabPage.h"
 
+#include <memory>
+
 // The tab page "Text": a formatted paragraph of text.
 class TextPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TextPage)
 public:
     explicit TextPage(MainWindowServices& services);
+    ~TextPage() override;
     void emptyForNew(NewVariant variant) override;
+
+    void Button4Click();
+    // Enter adds a "<br>" line at the end of the text and breaks the line there; true when
+    // it took the key.
+    bool Memo1KeyDown(int key);
+    void Image2Click();
+    void Label61Click();
+    void Button6Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Ui;
+    void createTextArea();
+    void createFontGroup();
+    void createEmphasisGroup();
+    void createPositionGroup();
+    void connectCommands();
+    // Puts a line of its own after everything in Memo1 and leaves the caret behind it.
+    void appendMemoLine(const QString& line);
+
+    std::unique_ptr<Ui> m_ui;
 };

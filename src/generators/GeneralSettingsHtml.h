@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Where the page sends its visitor after a while: nowhere, to a file beside the page or to
+// a web address (written after "http://").
+enum class RedirectKind { None, Local, External };
+
+// What the document start is made of, as the page "Allgemeine Einstellungen" holds it.
+struct DocumentStart {
+    QString title;
+    // The background: a colour (pictureMode false) or a picture; an empty one gives a plain
+    // body tag.
+    bool pictureMode = false;
+    QString backgroundColor;
+    QString backgroundPicture;
+    RedirectKind redirect = RedirectKind::None;
+    QString redirectSeconds;
+    QString redirectTarget;
+    // The optional head entries; the keywords may span several lines.
+    bool withKeywords = false;
+    QString keywords;
+    bool withAuthor = false;
+    QString author;
+    bool withIcon = false;
+    QString icon;
+};
+
+namespace GeneralSettingsHtml {
+
+// "<html>", the whole head and the opening body tag.
+QStringList documentStart(const DocumentStart& start);
+
+} // namespace GeneralSettingsHtml

@@ -1,0 +1,311 @@
+// The page "Allgemeine Einstellungen": the document start, the redirect check, the lock,
+// the choosers, the save proposal, the background modes and what New empties.
+#include "app/MainWindow.h"
+#include "commands/CurrentFieldTracker.h"
+#include "help/MessageWindow.h"
+#include "platform/DialogObjects.h"
+#include "support/Fixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace {
+
+const QString kMain = QStringLiteral("TForm2");
+const QString kHead = QStringLiteral("<html>\n<head>\n"
+                                     "<meta http-equiv=\"Content-Type\" content=\"text/html\">\n"
+                                     "<meta name=\"Generator\" content=\"Fernbrook Quillmark\">\n");
+const QString kPlainEnd = QStringLiteral("<title></title>\n</head>\n<body>");
+
+QWidget& on(Fixture& f, const QString& name) {
+    return f.get<QWidget>(kMain, name);
+}
+
+QString text(Fixture& f, const QString& name) {
+    if (auto* memo = f.control<QPlainTextEdit>(kMain, name))
+        return memo->toPlainText();
+    return f.get<QLineEdit>(kMain, name).text();
+}
+
+// Steps separated by '|': "Edit1=Start" types into a field, a name alone is clicked.
+void act(Fixture& f, const QString& steps) {
+    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
+        const qsizetype eq = step.indexOf(u'=');
+        if (eq < 0)
+            click(&on(f, step));
+        else
+            typeInto(&on(f, step.left(eq)), step.mid(eq + 1));
+    }
+}
+
+bool shown(Fixture& f, const QString& name) {
+    return on(f, name).isVisibleTo(&on(f, QStringLiteral("TabSheet1")));
+}
+
+} // namespace
+
+class TestGeneralSettings : public QObject {
+    Q_OBJECT
+
+private slots:
+    void documentStart_data();
+    void documentStart();
+    void redirectWithoutTargetShowsError409();
+    void lockedPageShowsError305OnPress();
+    void choosers_data();
+    void choosers();
+    void titleProposesSaveName();
+    void backgroundModes();
+    void redirectVisibility_data();
+    void redirectVisibility();
+    void newEmpties_data();
+    void newEmpties();
+};
+
+void TestGeneralSettings::documentStart_data() {
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    const QString none;
+    // clang-format off
+    QTest::newRow("nothing checked, no colour") << none << "Edit1=T"
+        << kHead + "<title>T</title>\n</head>\n<body>";
+    QTest::newRow("colour and author") << none << "Edit1=Start|Edit2=Yellow|CheckBox17|Edit10=Muster"
+        << kHead + "<meta name=\"Author\" content=\"Muster\">\n<title>Start</title>\n</head>\n"
+                   "<body bgcolor=\"Yellow\">";
+    QTest::newRow("picture") << none << "RadioButton2|Edit4=bg.jpg"
+        << kHead + "<title></title>\n</head>\n<body background=\"bg.jpg\">";
+    QTest::newRow("picture mode, no picture") << none << "Edit2=Red|RadioButton2"
+        << kHead + kPlainEnd;
+    QTest::newRow("keywords on two lines") << none << "CheckBox16|Memo3=a, b\nc"
+        << kHead + "<meta name=\"Keywords\" content=\"a, b\nc\">\n" + kPlainEnd;
+    QTest::newRow("every head entry") << none << "CheckBox16|CheckBox17|CheckBox18|Edit35=fav.ico"
+        << kHead + "<meta name=\"Keywords\" content=\"\">\n<meta name=\"Author\" content=\"\">\n"
+                   "<link rel=\"shortcut icon\" href=\"fav.ico\">\n" + kPlainEnd;
+    QTest::newRow("redirect local, default seconds")
+        << none << "CheckBox15|RadioButton25|Edit33=b.html"
+        << kHead + "<meta http-equiv=\"refresh\" content=\"4; url=b.html\">\n" + kPlainEnd;
+    QTest::newRow("redirect external, before the keywords")
+        << none << "CheckBox15|RadioButton26|ComboBox14=8|Edit33=zielseite.html|CheckBox16|Memo3=k"
+        << kHead + "<meta http-equiv=\"refresh\" content=\"8; url=http://zielseite.html\">\n"
+                   "<meta name=\"Keywords\" content=\"k\">\n" + kPlainEnd;
+    QTest::newRow("redirect unchecked and checked again")
+        << none << "CheckBox15|RadioButton25|Edit33=b.html|CheckBox15|CheckBox15"
+        << kHead + kPlainEnd;
+    QTest::newRow("closing tail of a save removed") << "<p>alt</p>\n</body>\n</html>" << none
+        << "<p>alt</p>\n" + kHead + kPlainEnd;
+    // clang-format on
+}
+
+void TestGeneralSettings::documentStart() {
+    QFETCH(QString, existing);
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    Fixture f;
+    f.setSourceLines(existing.split(u'\n', Qt::SkipEmptyParts));
+    act(f, steps + "|Button2");
+    QCOMPARE(f.sourceLines(), expected.split(u'\n'));
+    QCOMPARE(f.statusNotice(), QStringLiteral("Allgemeine Einstellung wurde hinzugefügt"));
+    QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("true"));
+    QVERIFY(!on(f, "TabSheet1").isEnabled());
+}
+
+void TestGeneralSettings::redirectWithoutTargetShowsError409() {
+    Fixture f;
+    f.setSourceLines({"x", "</body>", "</html>"});
+    act(f, "CheckBox15|RadioButton26|Button2");
+    QVERIFY(f.windows().message(WindowSet::Message::Error409).isVisible());
+    // Only the closing tail goes, as before any element.
+    QCOMPARE(f.sourceLines(), QStringList{"x"});
+    QCOMPARE(f.statusNotice(), QString());
+    QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("false"));
+    QVERIFY(on(f, "TabSheet1").isEnabled());
+}
+
+void TestGeneralSettings::lockedPageShowsError305OnPress() {
+    Fixture f;
+    MessageWindow& error305 = f.windows().message(WindowSet::Message::Error305);
+    QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
+    QVERIFY(!error305.isVisible());
+
+    f.startPage();
+    const QStringList written = f.sourceLines();
+    const QString current = f.windows().mainWindow().fields().CurrentFieldName();
+    for (const char* name : {"Edit1", "Button2", "CheckBox15", "BackgroundGroup", "TabSheet1"}) {
+        error305.hide();
+        QTest::mouseClick(&on(f, name), Qt::LeftButton);
+        QVERIFY2(error305.isVisible(), name);
+    }
+    // The locked controls take no part: nothing written, no field made current.
+    QCOMPARE(f.sourceLines(), written);
+    QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), current);
+
+    error305.hide();
+    f.trigger(kMain, QStringLiteral("Neu"));
+    QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
+    QVERIFY(!error305.isVisible());
+}
+
+void TestGeneralSettings::choosers_data() {
+    QTest::addColumn<QString>("reveal");
+    QTest::addColumn<QString>("answer"); // null: cancelled
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("expected");
+    const QString picture = QStringLiteral("RadioButton2|Edit4=alt|Image5");
+    const QString target = QStringLiteral("CheckBox15|RadioButton25|Edit33=alt|Image68");
+    // clang-format off
+    QTest::newRow("background, backslashes") << picture << "C:\\Bilder\\Urlaub\\strand.jpg"
+                                             << "picture:" << "Edit4=strand.jpg";
+    QTest::newRow("background, slashes") << picture << "/home/u/bilder/strand.jpg" << "picture:"
+                                         << "Edit4=strand.jpg";
+    QTest::newRow("target") << target << "C:\\Web\\seite2.html" << "open:Unbenannt.html"
+                            << "Edit33=seite2.html";
+    QTest::newRow("target, cancelled") << target << QString() << "open:Unbenannt.html"
+                                       << "Edit33=alt";
+    QTest::newRow("icon, name alone") << "CheckBox18|Image67" << "fav.ico"
+                                      << "picture:Symbole (*.ico)|*.ico" << "Edit35=fav.ico";
+    // clang-format on
+}
+
+void TestGeneralSettings::choosers() {
+    QFETCH(QString, reveal);
+    QFETCH(QString, answer);
+    QFETCH(QString, question);
+    QFETCH(QString, expected);
+    Fixture f;
+    if (!answer.isNull())
+        f.dialogs.answerFile(answer);
+    act(f, reveal);
+    QCOMPARE(f.dialogs.asked, QStringList{question});
+    const QString field = expected.section(u'=', 0, 0);
+    QCOMPARE(field + u'=' + text(f, field), expected);
+}
+
+void TestGeneralSettings::titleProposesSaveName() {
+    Fixture f;
+    SaveFileDialog& save = f.windows().mainWindow().dialogs().SaveDialog1;
+    act(f, "Edit1=Meine Seite");
+    f.trigger(kMain, QStringLiteral("Speichern"));
+    QCOMPARE(f.dialogs.asked, QStringList{"save:Meine Seite.html"});
+
+    // A click into the title proposes it again after another name was chosen.
+    save.setFileName(QStringLiteral("/tmp/anders.html"));
+    QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
+    QCOMPARE(save.fileName(), QStringLiteral("Meine Seite.html"));
+
+    // New empties the title, also one that was empty already.
+    for (int i = 0; i < 2; ++i) {
+        save.setFileName(QStringLiteral("/tmp/anders.html"));
+        f.trigger(kMain, QStringLiteral("Neu"));
+        QCOMPARE(save.fileName(), QStringLiteral(".html"));
+    }
+
+    QTest::mouseDClick(&on(f, "Edit1"), Qt::LeftButton);
+    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
+             QStringLiteral("Hier den Titel der Seite eingeben."));
+}
+
+void TestGeneralSettings::backgroundModes() {
+    Fixture f;
+    QWidget& edit4 = on(f, "Edit4");
+    // Before colour mode was clicked, the picture name can be typed.
+    act(f, "Edit2=Red|RadioButton2");
+    QCOMPARE(text(f, "Edit2"), QString());
+    QVERIFY(shown(f, "Edit4") && shown(f, "Image5") && edit4.isEnabled());
+    QVERIFY(!shown(f, "Edit2") && !shown(f, "Image33") && !shown(f, "Button10"));
+
+    act(f, "Edit4=bg.jpg|RadioButton1");
+    QCOMPARE(text(f, "Edit4"), QString());
+    QVERIFY(!shown(f, "Edit4") && !shown(f, "Image5"));
+    QVERIFY(shown(f, "Edit2") && shown(f, "Image33") && shown(f, "Button10"));
+
+    // The colour assistant fills the colour; a cancelled one leaves it.
+    f.dialogs.answerColor(QColor(16, 32, 48));
+    act(f, "Image33|Button10");
+    QCOMPARE(f.dialogs.asked, (QStringList{"color", "color"}));
+    QCOMPARE(text(f, "Edit2"), QStringLiteral("#102030"));
+
+    // From now on only the chooser fills the picture name.
+    act(f, "RadioButton2");
+    QVERIFY(shown(f, "Edit4") && !edit4.isEnabled());
+    f.dialogs.answerFile(QStringLiteral("C:\\Bilder\\himmel.png"));
+    act(f, "Image5");
+    QCOMPARE(text(f, "Edit4"), QStringLiteral("himmel.png"));
+}
+
+void TestGeneralSettings::redirectVisibility_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("visible");
+    QTest::addColumn<QString>("hidden");
+    QTest::addColumn<bool>("noTargetKind");
+
+    const QString options = QStringLiteral("Label63|ComboBox14|Label1|Label62|RadioButton25|"
+                                           "RadioButton26");
+    const QString target = QStringLiteral("Edit33|Label64|Image68");
+    const QString head = QStringLiteral("Memo3|Edit10|Edit35|Image67");
+    // clang-format off
+    QTest::newRow("at start") << "" << "" << options + "|" + target + "|" + head << false;
+    QTest::newRow("checked") << "CheckBox15" << options << target << true;
+    QTest::newRow("local") << "CheckBox15|RadioButton25" << "Edit33|Image68" << "Label64" << false;
+    QTest::newRow("external") << "CheckBox15|RadioButton25|RadioButton26" << "Edit33|Label64"
+                              << "Image68" << false;
+    QTest::newRow("unchecked") << "CheckBox15|RadioButton26|CheckBox15" << ""
+                               << options + "|" + target << false;
+    QTest::newRow("checked again") << "CheckBox15|RadioButton26|CheckBox15|CheckBox15" << options
+                                   << target << true;
+    QTest::newRow("head entries") << "CheckBox16|CheckBox17|CheckBox18" << head << "" << false;
+    // clang-format on
+}
+
+void TestGeneralSettings::redirectVisibility() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, visible);
+    QFETCH(QString, hidden);
+    QFETCH(bool, noTargetKind);
+    Fixture f;
+    act(f, clicks);
+    for (const QString& name : visible.split(u'|', Qt::SkipEmptyParts))
+        QVERIFY2(shown(f, name), qPrintable(name));
+    for (const QString& name : hidden.split(u'|', Qt::SkipEmptyParts))
+        QVERIFY2(!shown(f, name), qPrintable(name));
+    if (noTargetKind) {
+        QVERIFY(!f.get<QRadioButton>(kMain, QStringLiteral("RadioButton25")).isChecked());
+        QVERIFY(!f.get<QRadioButton>(kMain, QStringLiteral("RadioButton26")).isChecked());
+    }
+}
+
+void TestGeneralSettings::newEmpties_data() {
+    QTest::addColumn<bool>("toolbar");
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QStringList>("kept");
+    const QStringList always{"Edit1", "Edit2", "Edit4"};
+    const QStringList menuOnly{"Edit10", "Edit33", "Edit35", "Memo3"};
+    QTest::newRow("menu") << false << always + menuOnly << QStringList();
+    QTest::newRow("toolbar") << true << always << menuOnly;
+}
+
+void TestGeneralSettings::newEmpties() {
+    QFETCH(bool, toolbar);
+    QFETCH(QStringList, emptied);
+    QFETCH(QStringList, kept);
+    Fixture f;
+    // Every one of them is a tracked field: a change makes it the current one.
+    for (const QString& name : emptied + kept) {
+        act(f, name + "=text");
+        QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), name);
+    }
+    f.startPage();
+    if (toolbar)
+        act(f, "Image6");
+    else
+        f.trigger(kMain, QStringLiteral("Neu"));
+    for (const QString& name : emptied)
+        QVERIFY2(text(f, name).isEmpty(), qPrintable(name));
+    for (const QString& name : kept)
+        QCOMPARE(text(f, name), QStringLiteral("text"));
+}
+
+QTEST_MAIN(TestGeneralSettings)
+#include "tst_generalsettings.moc"

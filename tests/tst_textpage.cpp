@@ -1,0 +1,289 @@
+// The page "Text": the text block through the page's controls, the line-break key, the
+// "<br>" and "&nbsp;" helpers, the position picker, the font assistant and New.
+#include "support/Fixture.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+const QString kMain = QStringLiteral("TForm2");
+const QString kStyle =
+    QStringLiteral("<p style=\"font-family:Times New Roman; font-size:12pt; color:Black\">");
+
+QWidget& on(Fixture& f, const QString& name) {
+    return f.get<QWidget>(kMain, name);
+}
+
+QPlainTextEdit& memo1(Fixture& f) {
+    return f.get<QPlainTextEdit>(kMain, QStringLiteral("Memo1"));
+}
+
+// Steps separated by '|': "Edit13=Arial" types into a field, a name alone is clicked.
+void act(Fixture& f, const QString& steps) {
+    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
+        const qsizetype eq = step.indexOf(u'=');
+        if (eq < 0)
+            click(&on(f, step));
+        else
+            typeInto(&on(f, step.left(eq)), step.mid(eq + 1));
+    }
+}
+
+// The names among the given check boxes or radio buttons that are checked.
+QString checkedOf(Fixture& f, const QStringList& names) {
+    QStringList on;
+    for (const QString& name : names) {
+        if (f.get<QAbstractButton>(kMain, name).isChecked())
+            on.append(name);
+    }
+    return on.join(u'|');
+}
+
+} // namespace
+
+class TestTextPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void textBlock_data();
+    void textBlock();
+    void badSpacingChangesNothing();
+    void enterKey_data();
+    void enterKey();
+    void breakAndSpace_data();
+    void breakAndSpace();
+    void positionPicker_data();
+    void positionPicker();
+    void fontAssistant_data();
+    void fontAssistant();
+    void newEmptiesTextFields_data();
+    void newEmptiesTextFields();
+    void explanations();
+};
+
+void TestTextPage::textBlock_data() {
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("defaults, one word") << QString() << "Memo1=Hallo" << kStyle + "Hallo</p>";
+    QTest::newRow("bold and italic, centred") << QString() << "Memo1=x|CheckBox7|CheckBox5|Image24"
+        << "<div align=\"center\">\n<b>\n<i>\n" + kStyle + "x</p>\n</b>\n</i>\n</div>";
+    QTest::newRow("all six, clicked backwards")
+        << QString() << "CheckBox3|CheckBox2|CheckBox1|CheckBox7|CheckBox6|CheckBox5"
+        << "<b>\n<u>\n<i>\n<s>\n<sup>\n<sub>\n" + kStyle +
+               "</p>\n</b>\n</u>\n</i>\n</s>\n</sup>\n</sub>";
+    QTest::newRow("spacing, left") << QString() << "Memo1=a|ComboBox3=2|ComboBox4=1|Image23"
+        << "<br>\n<br>\n<div align=\"left\">\n" + kStyle + "a</p>\n</div>\n<br>";
+    QTest::newRow("signed spacing, right")
+        << QString() << "Memo1=a|ComboBox3=-2|ComboBox4=+1|Image25"
+        << "<div align=\"right\">\n" + kStyle + "a</p>\n</div>\n<br>";
+    QTest::newRow("lines ending with a break") << QString() << "Memo1=Zeile 1\nZeile 2\n"
+        << kStyle + "Zeile 1\nZeile 2\n</p>";
+    QTest::newRow("typed format, after a save") << "<body>\n</body>\n</html>"
+        << "Memo1=<em>roh</em>|Edit13=Arial|ComboBox1=13|Edit11=#FF8000"
+        << "<body>\n<p style=\"font-family:Arial; font-size:13pt; color:#FF8000\"><em>roh</em></p>";
+    // clang-format on
+}
+
+void TestTextPage::textBlock() {
+    QFETCH(QString, existing);
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    Fixture f;
+    f.setSourceLines(existing.split(u'\n', Qt::SkipEmptyParts));
+    act(f, steps + "|Button4");
+    QCOMPARE(f.sourceLines(), expected.split(u'\n'));
+    QCOMPARE(f.statusNotice(), QStringLiteral("Text wurde hinzugefügt"));
+    QCOMPARE(memo1(f).toPlainText(), QString());
+}
+
+void TestTextPage::badSpacingChangesNothing() {
+    Fixture f;
+    const QStringList saved{"<body>", "</body>", "</html>"};
+    f.setSourceLines(saved);
+    act(f, "Memo1=Hallo|ComboBox4=1.5|Button4|ComboBox4=0|ComboBox3=|Button4");
+    QCOMPARE(f.dialogs.asked, (QStringList{"error:'1.5' ist kein gültiger Integerwert",
+                                           "error:'' ist kein gültiger Integerwert"}));
+    QCOMPARE(f.sourceLines(), saved);
+    QCOMPARE(f.statusNotice(), QString());
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("Hallo"));
+}
+
+void TestTextPage::enterKey_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("caret"); // -1: at the end
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("expected");
+
+    const int ret = Qt::Key_Return;
+    const int shiftRet = (Qt::SHIFT | Qt::Key_Return).toCombined();
+    // clang-format off
+    QTest::newRow("word, Enter, word") << "word" << -1 << QList<int>{ret} << "word2"
+                                       << "word\n<br>\nword2";
+    QTest::newRow("two Enters, with Shift") << "word" << -1 << QList<int>{shiftRet, ret} << ""
+                                            << "word\n<br>\n<br>\n";
+    QTest::newRow("caret in the middle") << "Hallo Welt" << 5 << QList<int>{ret} << "!"
+                                         << "Hallo Welt\n<br>\n!";
+    QTest::newRow("empty field, keypad Enter") << "" << -1 << QList<int>{int(Qt::Key_Enter)} << ""
+                                               << "<br>\n";
+    QTest::newRow("other keys") << "a" << -1 << QList<int>{int(Qt::Key_Tab)} << "b" << "a\tb";
+    // clang-format on
+}
+
+void TestTextPage::enterKey() {
+    QFETCH(QString, before);
+    QFETCH(int, caret);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, after);
+    QFETCH(QString, expected);
+    Fixture f;
+    QPlainTextEdit& memo = memo1(f);
+    QTest::keyClicks(&memo, before);
+    if (caret >= 0) {
+        QTextCursor cursor = memo.textCursor();
+        cursor.setPosition(caret);
+        memo.setTextCursor(cursor);
+    }
+    for (int key : keys)
+        QTest::keyClick(&memo, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                        Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+    QTest::keyClicks(&memo, after);
+    QCOMPARE(memo.toPlainText(), expected);
+}
+
+void TestTextPage::breakAndSpace_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("Enter picture after text") << "Text" << "Image2" << "Text\n<br>";
+    QTest::newRow("space after a last empty line") << "Text\n" << "Label61" << "Text\n&nbsp;";
+    // clang-format on
+}
+
+void TestTextPage::breakAndSpace() {
+    QFETCH(QString, before);
+    QFETCH(QString, control);
+    QFETCH(QString, expected);
+    Fixture f;
+    QPlainTextEdit& memo = memo1(f);
+    typeInto(&memo, before);
+    memo.moveCursor(QTextCursor::Start);
+    act(f, control);
+    QCOMPARE(memo.toPlainText(), expected);
+    QCOMPARE(memo.textCursor().position(), expected.size());
+}
+
+void TestTextPage::positionPicker_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("pressed"); // the pressed picture shown and the radio button
+    // clang-format off
+    QTest::newRow("left") << "Image23" << "Image26|RadioButton9";
+    QTest::newRow("left, then right") << "Image23|Image25" << "Image28|RadioButton11";
+    QTest::newRow("right released again") << "Image25|Image28" << "";
+    QTest::newRow("released, centre chosen") << "Image24|Image27|Image24"
+                                             << "Image27|RadioButton10";
+    // clang-format on
+}
+
+void TestTextPage::positionPicker() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, pressed);
+    Fixture f;
+    act(f, clicks);
+    // The released pictures stay under their pressed twins.
+    for (const char* name : {"Image23", "Image24", "Image25"})
+        QVERIFY(!on(f, QString::fromLatin1(name)).isHidden());
+    QStringList state;
+    for (const char* name : {"Image26", "Image27", "Image28"}) {
+        if (!on(f, QString::fromLatin1(name)).isHidden())
+            state.append(QString::fromLatin1(name));
+    }
+    const QString radio = checkedOf(f, {"RadioButton9", "RadioButton10", "RadioButton11"});
+    if (!radio.isEmpty())
+        state.append(radio);
+    QCOMPARE(state.join(u'|'), pressed);
+}
+
+void TestTextPage::fontAssistant_data() {
+    QTest::addColumn<QString>("starter");
+    QTest::addColumn<bool>("answered");
+    QTest::addColumn<FontChoice>("font");
+    QTest::addColumn<QString>("expected"); // Edit13|ComboBox1|Edit11|checked boxes
+
+    QTest::newRow("bold italic 14, red")
+        << "Button6" << true << FontChoice{"Arial", 14, true, true, false, false, Qt::red}
+        << "Arial|14|Red|CheckBox5|CheckBox7|CheckBox2";
+    QTest::newRow("underline, strike-out, 72, font picture")
+        << "Image29" << true
+        << FontChoice{"Verdana", 72, false, false, true, true, QColor(0x80, 0x80, 0)}
+        << "Verdana|72|Olive|CheckBox6|CheckBox1|CheckBox2";
+    QTest::newRow("cancelled, colour picture")
+        << "Image30" << false << FontChoice{} << "Courier|9|Navy|CheckBox2";
+}
+
+void TestTextPage::fontAssistant() {
+    QFETCH(QString, starter);
+    QFETCH(bool, answered);
+    QFETCH(FontChoice, font);
+    QFETCH(QString, expected);
+    Fixture f;
+    act(f, "Edit13=Courier|ComboBox1=9|Edit11=Navy|CheckBox5|CheckBox6|CheckBox7|CheckBox1|"
+           "CheckBox2");
+    if (answered)
+        f.dialogs.answerFont(font);
+    act(f, starter);
+    QCOMPARE(f.dialogs.asked, QStringList{"font"});
+    QCOMPARE(QStringList({f.get<QLineEdit>(kMain, "Edit13").text(),
+                          f.get<QComboBox>(kMain, "ComboBox1").currentText(),
+                          f.get<QLineEdit>(kMain, "Edit11").text(),
+                          checkedOf(f, {"CheckBox5", "CheckBox6", "CheckBox7", "CheckBox1",
+                                        "CheckBox2", "CheckBox3"})})
+                 .join(u'|'),
+             expected);
+}
+
+void TestTextPage::newEmptiesTextFields_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("menu") << "Neu";
+    QTest::newRow("toolbar") << "Image6";
+}
+
+void TestTextPage::newEmptiesTextFields() {
+    QFETCH(QString, command);
+    Fixture f;
+    act(f, "Memo1=Text|ComboBox1=20|ComboBox3=1|CheckBox5");
+    if (command == QLatin1String("Neu"))
+        f.trigger(kMain, command);
+    else
+        act(f, command);
+    // Name and colour stay empty; size, spacing and emphasis are kept.
+    act(f, "Memo1=x|Button4");
+    QCOMPARE(f.sourceLines(),
+             (QStringList{"<br>", "<b>", "<p style=\"font-family:; font-size:20pt; color:\">x</p>",
+                          "</b>"}));
+}
+
+void TestTextPage::explanations() {
+    Fixture f;
+    const QString font = QStringLiteral("Sie können hier die Schrift%1 eingeben. Sie können diese, "
+                                        "aber auch mit dem Formatierungsassisten auswählen.");
+    const QList<std::pair<QString, QString>> expected{
+        {"Label7", "Hier können sie den Text eingeben der auf der Webseite dargestellt werden "
+                   "soll eingeben."},
+        {"Label21", font.arg("art")},
+        {"Label13", font.arg("farbe")}};
+    for (const auto& [label, text] : expected) {
+        QTest::mouseDClick(&on(f, label), Qt::LeftButton);
+        QCOMPARE(f.get<QLabel>("Explanation", "ExplanationText").text(), text);
+    }
+}
+
+QTEST_MAIN(TestTextPage)
+#include "tst_textpage.moc"
