@@ -84,6 +84,8 @@ void TestTextPage::textBlock_data() {
         << "<div align=\"right\">\n" + kStyle + "a</p>\n</div>\n<br>";
     QTest::newRow("lines ending with a break") << QString() << "Memo1=Zeile 1\nZeile 2\n"
         << kStyle + "Zeile 1\nZeile 2\n</p>";
+    QTest::newRow("no-break space kept") << QString() << QString::fromUtf8("Memo1=10\u00A0km")
+        << kStyle + QString::fromUtf8("10\u00A0km</p>");
     QTest::newRow("typed format, after a save") << "<body>\n</body>\n</html>"
         << "Memo1=<em>roh</em>|Edit13=Arial|ComboBox1=13|Edit11=#FF8000"
         << "<body>\n<p style=\"font-family:Arial; font-size:13pt; color:#FF8000\"><em>roh</em></p>";

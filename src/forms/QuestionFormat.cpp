@@ -1,5 +1,7 @@
 #include "forms/QuestionFormat.h"
 
+#include "generators/FontSizeBox.h"
+
 #include "forms/FormPage.h"
 #include "generators/Assistants.h"
 #include "generators/SpacingBox.h"
@@ -19,13 +21,6 @@ namespace {
 constexpr const char* kEmphasisCaptions[6] = {
     "Fett", "Unterstrichen", "Kursiv", "Durchgestrichen", "Hochgestellt", "Tiefgestellt"};
 
-QStringList fontSizes() {
-    QStringList sizes;
-    for (int size : {8, 9, 10, 11, 12, 14, 16, 20, 22, 24, 26, 28, 30, 32})
-        sizes.append(QString::number(size));
-    return sizes;
-}
-
 } // namespace
 
 QuestionFormat::QuestionFormat(QWidget* page, const QuestionFormatNames& names) : QObject(page) {
@@ -38,8 +33,7 @@ QuestionFormat::QuestionFormat(QWidget* page, const QuestionFormatNames& names) 
                                 QStringLiteral("assistant_font.png"));
 
     rowCaption(page, "FontSizeLabel", QStringLiteral("Schriftgröße:"), kRight, 50);
-    m_fontSize = editableCombo(page, names.fontSize, QRect(kRightField, 50, 70, 24), fontSizes(),
-                               QStringLiteral("12"), 3);
+    m_fontSize = FontSizeBox::create(page, names.fontSize, QRect(kRightField, 50, 70, 24));
     m_fontSize->lineEdit()->installEventFilter(this);
 
     rowCaption(page, "FontColorLabel", QStringLiteral("Schriftfarbe (Englisch):"), kRight, 84);

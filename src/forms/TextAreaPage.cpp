@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "forms/QuestionFormat.h"
 #include "platform/DialogObjects.h"
+#include "ui/FieldText.h"
 #include "ui/Place.h"
 
 #include <QLineEdit>
@@ -68,7 +69,7 @@ void TextAreaPage::Button11Click() {
     if (!question)
         return;
     write(FormHtml::textAreaQuestion(
-              *question, {m_ui->Edit36->text(), m_ui->Edit35->text(), m_ui->Memo2->toPlainText()}),
+              *question, {m_ui->Edit36->text(), m_ui->Edit35->text(), FieldText(*m_ui->Memo2)}),
           QStringLiteral("Formularfeld"));
     m_ui->Memo2->clear();
     m_ui->Edit27->clear();

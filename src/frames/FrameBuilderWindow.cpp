@@ -6,7 +6,7 @@
 #include "commands/EditCommands.h"
 #include "frames/FramesetHtml.h"
 #include "frames/LayoutPanel.h"
-#include "platform/BareFileName.h"
+#include "generators/FileChooser.h"
 #include "platform/DialogObjects.h"
 #include "platform/PageFile.h"
 #include "ui/ClickableLabel.h"
@@ -219,10 +219,7 @@ void FrameBuilderWindow::showPanel(int index) {
 }
 
 void FrameBuilderWindow::pickPage(QLineEdit& pageField) {
-    OpenFileDialog& dialog = m_windows.mainWindow().dialogs().OpenDialog1;
-    if (!dialog.execute())
-        return;
-    pageField.setText(BareFileName(dialog.fileName()));
+    chooseBareName(m_windows.mainWindow().dialogs().OpenDialog1, pageField);
 }
 
 void FrameBuilderWindow::savePanel(int index) {

@@ -5,13 +5,14 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "generators/Assistants.h"
+#include "generators/FileChooser.h"
 #include "generators/GeneralSettingsHtml.h"
 #include "help/MessageWindow.h"
-#include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
+#include "ui/FieldText.h"
 #include "ui/Place.h"
 
 #include <QCheckBox>
@@ -27,13 +28,6 @@ namespace {
 
 constexpr int kRowHeight = 24;
 constexpr int kPictureSize = 24;
-
-// Asks for a file and puts its bare name into the field; a cancelled dialog leaves the
-// field as it was.
-template <typename FileDialog> void chooseBareName(FileDialog& dialog, QLineEdit& field) {
-    if (dialog.execute())
-        field.setText(BareFileName(dialog.fileName()));
-}
 
 // Unchecks a group of radio buttons, which leaves none of them checked.
 void uncheckAll(std::initializer_list<QRadioButton*> buttons) {
@@ -221,7 +215,7 @@ DocumentStart GeneralSettingsPage::readDocumentStart() const {
     start.redirectSeconds = m_ui->ComboBox14->currentText();
     start.redirectTarget = m_ui->Edit33->text();
     start.withKeywords = m_ui->CheckBox16->isChecked();
-    start.keywords = m_ui->Memo3->toPlainText();
+    start.keywords = FieldText(*m_ui->Memo3);
     start.withAuthor = m_ui->CheckBox17->isChecked();
     start.author = m_ui->Edit10->text();
     start.withIcon = m_ui->CheckBox18->isChecked();

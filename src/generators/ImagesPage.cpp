@@ -2,10 +2,10 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
+#include "generators/FileChooser.h"
 #include "generators/ImagesHtml.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
-#include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
@@ -122,11 +122,7 @@ void ImagesPage::Button5Click() {
 }
 
 void ImagesPage::Image1Click() {
-    OpenPictureDialog& dialog = m_services.dialogs.OpenPictureDialog1;
-    if (!dialog.execute())
-        return;
-    m_ui->Edit6->clear();
-    m_ui->Edit6->setText(BareFileName(dialog.fileName()));
+    chooseBareName(m_services.dialogs.OpenPictureDialog1, *m_ui->Edit6);
 }
 
 void ImagesPage::CheckBox11Click() {

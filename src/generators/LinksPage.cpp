@@ -1,12 +1,13 @@
 #include "generators/LinksPage.h"
+#include "generators/FontSizeBox.h"
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "generators/Assistants.h"
+#include "generators/FileChooser.h"
 #include "generators/LinksHtml.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
-#include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
@@ -58,15 +59,6 @@ QLineEdit* field(QWidget* parent, const char* name, int x, int y, int width) {
 // A caption placed to line up with the field of its row.
 QLabel* rowCaption(QWidget* parent, const char* name, const QString& text, int x, int y) {
     return caption(parent, name, text, x, y + 4);
-}
-
-// Fills a text field with the bare name of a file the user chooses; a cancelled dialog
-// leaves the field as it was.
-template <typename Dialog> void chooseBareName(Dialog& dialog, QLineEdit& target) {
-    if (!dialog.execute())
-        return;
-    target.clear();
-    target.setText(BareFileName(dialog.fileName()));
 }
 
 void setAllVisible(const QList<QWidget*>& widgets, bool visible) {
@@ -248,13 +240,8 @@ void LinksPage::createTextModeControls() {
     ui.Image32 =
         picture(this, "Image32", besideField(row(2)), QStringLiteral("assistant_font.png"));
     ui.Label25 = rowCaption(this, "Label25", QStringLiteral("Schriftgröße:"), kLeft, row(3));
-    ui.ComboBox2 = editableCombo(this, "ComboBox2", QRect(kLeftField, row(3), 70, kFieldHeight),
-                                 {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"),
-                                  QStringLiteral("11"), QStringLiteral("12"), QStringLiteral("14"),
-                                  QStringLiteral("16"), QStringLiteral("20"), QStringLiteral("22"),
-                                  QStringLiteral("24"), QStringLiteral("26"), QStringLiteral("28"),
-                                  QStringLiteral("30"), QStringLiteral("32")},
-                                 QStringLiteral("12"), 3);
+    ui.ComboBox2 =
+        FontSizeBox::create(this, "ComboBox2", QRect(kLeftField, row(3), 70, kFieldHeight));
     ui.Button7 = place<QPushButton>(this, "Button7", QRect(kLeftField, row(4), kFieldWidth, 30),
                                     QStringLiteral("Formatierungsassistent"));
 

@@ -1,4 +1,5 @@
 #include "generators/TextPage.h"
+#include "generators/FontSizeBox.h"
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
@@ -11,6 +12,7 @@
 #include "source/SourceHtml.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
+#include "ui/FieldText.h"
 #include "ui/Place.h"
 
 #include <QCheckBox>
@@ -32,13 +34,6 @@ constexpr int kPictureSize = 24;
 // The right-hand column with the format, emphasis and position groups.
 constexpr int kColumnX = 480;
 constexpr int kColumnWidth = 312;
-
-// The line break a page shows: the same line the spacing boxes write.
-QString breakLine() {
-    QStringList lines;
-    SourceHtml::AppendBreaks(lines, 1);
-    return lines.constFirst();
-}
 
 } // namespace
 
@@ -120,13 +115,7 @@ void TextPage::createFontGroup() {
                                     QStringLiteral("Times New Roman"));
     m_ui->Image29 = picture(box, "Image29", QRect(pictureX, 26, kPictureSize, kPictureSize),
                             QStringLiteral("assistant_font.png"));
-    m_ui->ComboBox1 = editableCombo(
-        box, "ComboBox1", QRect(fieldX, 58, 60, kRowHeight),
-        {QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("10"), QStringLiteral("11"),
-         QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("16"), QStringLiteral("20"),
-         QStringLiteral("22"), QStringLiteral("24"), QStringLiteral("26"), QStringLiteral("28"),
-         QStringLiteral("30"), QStringLiteral("32")},
-        QStringLiteral("12"), 3);
+    m_ui->ComboBox1 = FontSizeBox::create(box, "ComboBox1", QRect(fieldX, 58, 60, kRowHeight));
     m_ui->Edit11 = place<QLineEdit>(box, "Edit11", QRect(fieldX, 90, fieldWidth, kRowHeight),
                                     QStringLiteral("Black"));
     m_ui->Image30 = picture(box, "Image30", QRect(pictureX, 90, kPictureSize, kPictureSize),
@@ -196,7 +185,7 @@ void TextPage::Button4Click() {
                        m_ui->CheckBox2->isChecked(), m_ui->CheckBox3->isChecked()};
     format.breaksBefore = *before;
     format.breaksAfter = *after;
-    const QString body = m_ui->Memo1->toPlainText();
+    const QString body = FieldText(*m_ui->Memo1);
     m_services.source.commit(
         TextFormatHtml::textBlock(format, TextFormatHtml::styledParagraphLine(format, body)));
     m_services.notices.PostStatusNotice(QStringLiteral("Text"));
@@ -208,12 +197,12 @@ bool TextPage::Memo1KeyDown(int key) {
         return false;
     // The key then breaks the line at the caret, which now stands at the end, whatever
     // modifiers are held.
-    appendMemoLine(breakLine() + QLatin1Char('\n'));
+    appendMemoLine(SourceHtml::kBreak + QLatin1Char('\n'));
     return true;
 }
 
 void TextPage::Image2Click() {
-    appendMemoLine(breakLine());
+    appendMemoLine(SourceHtml::kBreak);
 }
 
 void TextPage::Label61Click() {

@@ -17,6 +17,9 @@ class FileDialogObject {
 public:
     FileDialogObject(Dialogs& dialogs, QString fileName, QString filter)
         : m_dialogs(dialogs), m_fileName(std::move(fileName)), m_filter(std::move(filter)) {}
+    virtual ~FileDialogObject() = default;
+    // Asks; on confirmation the chosen path becomes the file name.
+    virtual bool execute() = 0;
     const QString& fileName() const { return m_fileName; }
     void setFileName(const QString& fileName) { m_fileName = fileName; }
     const QString& filter() const { return m_filter; }
@@ -33,7 +36,7 @@ public:
     SaveFileDialog(Dialogs& dialogs, QString fileName, QString filter, QString defaultExt)
         : FileDialogObject(dialogs, std::move(fileName), std::move(filter)),
           m_defaultExt(std::move(defaultExt)) {}
-    bool execute();
+    bool execute() override;
 
 private:
     QString m_defaultExt;
@@ -42,13 +45,13 @@ private:
 class OpenFileDialog final : public FileDialogObject {
 public:
     using FileDialogObject::FileDialogObject;
-    bool execute();
+    bool execute() override;
 };
 
 class OpenPictureDialog final : public FileDialogObject {
 public:
     using FileDialogObject::FileDialogObject;
-    bool execute();
+    bool execute() override;
 };
 
 class PrintDialogObject final {

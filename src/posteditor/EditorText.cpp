@@ -1,5 +1,7 @@
 #include "posteditor/EditorText.h"
 
+#include "ui/FieldText.h"
+
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -53,11 +55,7 @@ void EditorText::clear() {
 }
 
 QString EditorText::text() const {
-    // The document's raw text: unlike toPlainText it keeps non-breaking spaces; blocks are
-    // separated by the paragraph separator.
-    QString text = m_memo.document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
+    return FieldText(m_memo);
 }
 
 QStringList EditorText::displayedLines() const {

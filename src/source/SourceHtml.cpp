@@ -4,7 +4,7 @@ namespace SourceHtml {
 
 void AppendBreaks(QStringList& lines, int count) {
     for (int i = 0; i < count; ++i)
-        lines.append(QStringLiteral("<br>"));
+        lines.append(kBreak);
 }
 
 QStringList closingTail() {

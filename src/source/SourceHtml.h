@@ -8,6 +8,8 @@ namespace SourceHtml {
 
 inline const QString kBodyClose = QStringLiteral("</body>");
 inline const QString kHtmlClose = QStringLiteral("</html>");
+// The blank line of the spacing boxes and of the text field's Enter key.
+inline const QString kBreak = QStringLiteral("<br>");
 
 // Appends count lines "<br>"; a count of 0 or less appends nothing.
 void AppendBreaks(QStringList& lines, int count);

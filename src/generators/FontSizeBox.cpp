@@ -1,0 +1,16 @@
+#include "generators/FontSizeBox.h"
+
+#include "ui/Place.h"
+
+#include <QComboBox>
+
+namespace FontSizeBox {
+
+QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
+    QStringList sizes;
+    for (int size : {8, 9, 10, 11, 12, 14, 16, 20, 22, 24, 26, 28, 30, 32})
+        sizes.append(QString::number(size));
+    return editableCombo(parent, name, geometry, sizes, QStringLiteral("12"), 3);
+}
+
+} // namespace FontSizeBox

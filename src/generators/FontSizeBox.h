@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QRect>
+
+class QComboBox;
+class QWidget;
+
+// The font size box of a text format: an editable combo box with the sizes from "8" to
+// "32", the text "12" and room for three typed characters. Its text is written as typed.
+namespace FontSizeBox {
+QComboBox* create(QWidget* parent, const char* name, const QRect& geometry);
+}
