@@ -29,17 +29,6 @@ QString text(Fixture& f, const QString& name) {
     return f.get<QLineEdit>(kMain, name).text();
 }
 
-// Steps separated by '|': "Edit1=Start" types into a field, a name alone is clicked.
-void act(Fixture& f, const QString& steps) {
-    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
-        const qsizetype eq = step.indexOf(u'=');
-        if (eq < 0)
-            click(&on(f, step));
-        else
-            typeInto(&on(f, step.left(eq)), step.mid(eq + 1));
-    }
-}
-
 bool shown(Fixture& f, const QString& name) {
     return on(f, name).isVisibleTo(&on(f, QStringLiteral("TabSheet1")));
 }
@@ -105,7 +94,7 @@ void TestGeneralSettings::documentStart() {
     QFETCH(QString, expected);
     Fixture f;
     f.setSourceLines(existing.split(u'\n', Qt::SkipEmptyParts));
-    act(f, steps + "|Button2");
+    f.act(kMain, steps + "|Button2");
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Allgemeine Einstellung wurde hinzugefügt"));
     QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("true"));
@@ -115,7 +104,7 @@ void TestGeneralSettings::documentStart() {
 void TestGeneralSettings::redirectWithoutTargetShowsError409() {
     Fixture f;
     f.setSourceLines({"x", "</body>", "</html>"});
-    act(f, "CheckBox15|RadioButton26|Button2");
+    f.act(kMain, "CheckBox15|RadioButton26|Button2");
     QVERIFY(f.windows().message(WindowSet::Message::Error409).isVisible());
     // Only the closing tail goes, as before any element.
     QCOMPARE(f.sourceLines(), QStringList{"x"});
@@ -177,7 +166,7 @@ void TestGeneralSettings::choosers() {
     Fixture f;
     if (!answer.isNull())
         f.dialogs.answerFile(answer);
-    act(f, reveal);
+    f.act(kMain, reveal);
     QCOMPARE(f.dialogs.asked, QStringList{question});
     const QString field = expected.section(u'=', 0, 0);
     QCOMPARE(field + u'=' + text(f, field), expected);
@@ -186,7 +175,7 @@ void TestGeneralSettings::choosers() {
 void TestGeneralSettings::titleProposesSaveName() {
     Fixture f;
     SaveFileDialog& save = f.windows().mainWindow().dialogs().SaveDialog1;
-    act(f, "Edit1=Meine Seite");
+    f.act(kMain, "Edit1=Meine Seite");
     f.trigger(kMain, QStringLiteral("Speichern"));
     QCOMPARE(f.dialogs.asked, QStringList{"save:Meine Seite.html"});
 
@@ -211,27 +200,27 @@ void TestGeneralSettings::backgroundModes() {
     Fixture f;
     QWidget& edit4 = on(f, "Edit4");
     // Before colour mode was clicked, the picture name can be typed.
-    act(f, "Edit2=Red|RadioButton2");
+    f.act(kMain, "Edit2=Red|RadioButton2");
     QCOMPARE(text(f, "Edit2"), QString());
     QVERIFY(shown(f, "Edit4") && shown(f, "Image5") && edit4.isEnabled());
     QVERIFY(!shown(f, "Edit2") && !shown(f, "Image33") && !shown(f, "Button10"));
 
-    act(f, "Edit4=bg.jpg|RadioButton1");
+    f.act(kMain, "Edit4=bg.jpg|RadioButton1");
     QCOMPARE(text(f, "Edit4"), QString());
     QVERIFY(!shown(f, "Edit4") && !shown(f, "Image5"));
     QVERIFY(shown(f, "Edit2") && shown(f, "Image33") && shown(f, "Button10"));
 
     // The colour assistant fills the colour; a cancelled one leaves it.
     f.dialogs.answerColor(QColor(16, 32, 48));
-    act(f, "Image33|Button10");
+    f.act(kMain, "Image33|Button10");
     QCOMPARE(f.dialogs.asked, (QStringList{"color", "color"}));
     QCOMPARE(text(f, "Edit2"), QStringLiteral("#102030"));
 
     // From now on only the chooser fills the picture name.
-    act(f, "RadioButton2");
+    f.act(kMain, "RadioButton2");
     QVERIFY(shown(f, "Edit4") && !edit4.isEnabled());
     f.dialogs.answerFile(QStringLiteral("C:\\Bilder\\himmel.png"));
-    act(f, "Image5");
+    f.act(kMain, "Image5");
     QCOMPARE(text(f, "Edit4"), QStringLiteral("himmel.png"));
 }
 
@@ -265,7 +254,7 @@ void TestGeneralSettings::redirectVisibility() {
     QFETCH(QString, hidden);
     QFETCH(bool, noTargetKind);
     Fixture f;
-    act(f, clicks);
+    f.act(kMain, clicks);
     for (const QString& name : visible.split(u'|', Qt::SkipEmptyParts))
         QVERIFY2(shown(f, name), qPrintable(name));
     for (const QString& name : hidden.split(u'|', Qt::SkipEmptyParts))
@@ -293,12 +282,12 @@ void TestGeneralSettings::newEmpties() {
     Fixture f;
     // Every one of them is a tracked field: a change makes it the current one.
     for (const QString& name : emptied + kept) {
-        act(f, name + "=text");
+        f.act(kMain, name + "=text");
         QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), name);
     }
     f.startPage();
     if (toolbar)
-        act(f, "Image6");
+        f.act(kMain, "Image6");
     else
         f.trigger(kMain, QStringLiteral("Neu"));
     for (const QString& name : emptied)

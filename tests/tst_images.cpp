@@ -13,17 +13,6 @@ QWidget& on(Fixture& f, const QString& name) {
     return f.get<QWidget>(kMain, name);
 }
 
-// Steps separated by '|': "Edit6=a.jpg" types into a field, a name alone is clicked.
-void act(Fixture& f, const QString& steps) {
-    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
-        const qsizetype eq = step.indexOf(u'=');
-        if (eq < 0)
-            click(&on(f, step));
-        else
-            typeInto(&on(f, step.left(eq)), step.mid(eq + 1));
-    }
-}
-
 } // namespace
 
 class TestImages : public QObject {
@@ -73,13 +62,13 @@ void TestImages::imageBlock() {
     QFETCH(QString, expected);
     Fixture f;
     f.setSourceLines(existing.split(u'\n', Qt::SkipEmptyParts));
-    act(f, steps + "|Button5");
+    f.act(kMain, steps + "|Button5");
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Bild wurde hinzugefügt"));
 
     // Nothing is emptied: the next press writes the same picture again.
     const QStringList block = expected.split(u'\n').mid(existing.isEmpty() ? 0 : 1);
-    act(f, "Button5");
+    f.act(kMain, "Button5");
     QCOMPARE(f.sourceLines(), expected.split(u'\n') + block);
 }
 
@@ -87,7 +76,7 @@ void TestImages::badSpacingChangesNothing() {
     Fixture f;
     const QStringList saved{"<body>", "</body>", "</html>"};
     f.setSourceLines(saved);
-    act(f, "Edit6=a.jpg|ComboBox5=x|Button5|ComboBox5=0|ComboBox6=|Button5");
+    f.act(kMain, "Edit6=a.jpg|ComboBox5=x|Button5|ComboBox5=0|ComboBox6=|Button5");
     QCOMPARE(f.dialogs.asked, (QStringList{"error:'x' ist kein gültiger Integerwert",
                                            "error:'' ist kein gültiger Integerwert"}));
     QCOMPARE(f.sourceLines(), saved);
@@ -110,7 +99,7 @@ void TestImages::chooser() {
     Fixture f;
     if (!answer.isNull())
         f.dialogs.answerFile(answer);
-    act(f, "Edit6=alt.jpg|Image1");
+    f.act(kMain, "Edit6=alt.jpg|Image1");
     QCOMPARE(f.dialogs.asked, QStringList{"picture:"});
     QCOMPARE(f.get<QLineEdit>(kMain, "Edit6").text(), expected);
 }
@@ -124,11 +113,11 @@ void TestImages::sizeFieldsAndExplanation() {
         return count;
     };
     QCOMPARE(shown(), 0);
-    act(f, "CheckBox11");
+    f.act(kMain, "CheckBox11");
     QCOMPARE(shown(), 4);
     QCOMPARE(f.get<QLabel>(kMain, "Label35").text() + f.get<QLabel>(kMain, "Label36").text(),
              QStringLiteral("Breite:Höhe:"));
-    act(f, "CheckBox11");
+    f.act(kMain, "CheckBox11");
     QCOMPARE(shown(), 0);
 
     QTest::mouseDClick(&on(f, QStringLiteral("Label6")), Qt::LeftButton);
@@ -145,13 +134,13 @@ void TestImages::newEmptiesPictureFields_data() {
 void TestImages::newEmptiesPictureFields() {
     QFETCH(QString, command);
     Fixture f;
-    act(f, "Edit6=a.jpg|Edit16=t|CheckBox11|Edit7=1|Edit9=2|Image41|ComboBox6=1");
+    f.act(kMain, "Edit6=a.jpg|Edit16=t|CheckBox11|Edit7=1|Edit9=2|Image41|ComboBox6=1");
     if (command == QLatin1String("Neu"))
         f.trigger(kMain, command);
     else
-        act(f, command);
+        f.act(kMain, command);
     // The box, the position and the spacing stay.
-    act(f, "Button5");
+    f.act(kMain, "Button5");
     QCOMPARE(f.sourceLines(),
              (QStringList{"<br>", "<div align=\"center\">",
                           "<img src=\"\" alt=\"\" width=\"\" height=\"\">", "</div>"}));

@@ -22,17 +22,6 @@ QPlainTextEdit& memo1(Fixture& f) {
     return f.get<QPlainTextEdit>(kMain, QStringLiteral("Memo1"));
 }
 
-// Steps separated by '|': "Edit13=Arial" types into a field, a name alone is clicked.
-void act(Fixture& f, const QString& steps) {
-    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
-        const qsizetype eq = step.indexOf(u'=');
-        if (eq < 0)
-            click(&on(f, step));
-        else
-            typeInto(&on(f, step.left(eq)), step.mid(eq + 1));
-    }
-}
-
 // The names among the given check boxes or radio buttons that are checked.
 QString checkedOf(Fixture& f, const QStringList& names) {
     QStringList on;
@@ -98,7 +87,7 @@ void TestTextPage::textBlock() {
     QFETCH(QString, expected);
     Fixture f;
     f.setSourceLines(existing.split(u'\n', Qt::SkipEmptyParts));
-    act(f, steps + "|Button4");
+    f.act(kMain, steps + "|Button4");
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Text wurde hinzugefügt"));
     QCOMPARE(memo1(f).toPlainText(), QString());
@@ -108,7 +97,7 @@ void TestTextPage::badSpacingChangesNothing() {
     Fixture f;
     const QStringList saved{"<body>", "</body>", "</html>"};
     f.setSourceLines(saved);
-    act(f, "Memo1=Hallo|ComboBox4=1.5|Button4|ComboBox4=0|ComboBox3=|Button4");
+    f.act(kMain, "Memo1=Hallo|ComboBox4=1.5|Button4|ComboBox4=0|ComboBox3=|Button4");
     QCOMPARE(f.dialogs.asked, (QStringList{"error:'1.5' ist kein gültiger Integerwert",
                                            "error:'' ist kein gültiger Integerwert"}));
     QCOMPARE(f.sourceLines(), saved);
@@ -177,7 +166,7 @@ void TestTextPage::breakAndSpace() {
     QPlainTextEdit& memo = memo1(f);
     typeInto(&memo, before);
     memo.moveCursor(QTextCursor::Start);
-    act(f, control);
+    f.act(kMain, control);
     QCOMPARE(memo.toPlainText(), expected);
     QCOMPARE(memo.textCursor().position(), expected.size());
 }
@@ -198,7 +187,7 @@ void TestTextPage::positionPicker() {
     QFETCH(QString, clicks);
     QFETCH(QString, pressed);
     Fixture f;
-    act(f, clicks);
+    f.act(kMain, clicks);
     // The released pictures stay under their pressed twins.
     for (const char* name : {"Image23", "Image24", "Image25"})
         QVERIFY(!on(f, QString::fromLatin1(name)).isHidden());
@@ -236,11 +225,11 @@ void TestTextPage::fontAssistant() {
     QFETCH(FontChoice, font);
     QFETCH(QString, expected);
     Fixture f;
-    act(f, "Edit13=Courier|ComboBox1=9|Edit11=Navy|CheckBox5|CheckBox6|CheckBox7|CheckBox1|"
-           "CheckBox2");
+    f.act(kMain, "Edit13=Courier|ComboBox1=9|Edit11=Navy|CheckBox5|CheckBox6|CheckBox7|CheckBox1|"
+                 "CheckBox2");
     if (answered)
         f.dialogs.answerFont(font);
-    act(f, starter);
+    f.act(kMain, starter);
     QCOMPARE(f.dialogs.asked, QStringList{"font"});
     QCOMPARE(QStringList({f.get<QLineEdit>(kMain, "Edit13").text(),
                           f.get<QComboBox>(kMain, "ComboBox1").currentText(),
@@ -260,13 +249,13 @@ void TestTextPage::newEmptiesTextFields_data() {
 void TestTextPage::newEmptiesTextFields() {
     QFETCH(QString, command);
     Fixture f;
-    act(f, "Memo1=Text|ComboBox1=20|ComboBox3=1|CheckBox5");
+    f.act(kMain, "Memo1=Text|ComboBox1=20|ComboBox3=1|CheckBox5");
     if (command == QLatin1String("Neu"))
         f.trigger(kMain, command);
     else
-        act(f, command);
+        f.act(kMain, command);
     // Name and colour stay empty; size, spacing and emphasis are kept.
-    act(f, "Memo1=x|Button4");
+    f.act(kMain, "Memo1=x|Button4");
     QCOMPARE(f.sourceLines(),
              (QStringList{"<br>", "<b>", "<p style=\"font-family:; font-size:20pt; color:\">x</p>",
                           "</b>"}));

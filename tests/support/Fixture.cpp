@@ -35,6 +35,16 @@ void Fixture::trigger(const QString& windowName, const QString& actionName) cons
     action->trigger();
 }
 
+void Fixture::act(const QString& windowName, const QString& steps) const {
+    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
+        const qsizetype eq = step.indexOf(u'=');
+        if (eq < 0)
+            click(&get(windowName, step));
+        else
+            typeInto(&get(windowName, step.left(eq)), step.mid(eq + 1));
+    }
+}
+
 QStringList Fixture::sourceLines() const {
     return m_windows->mainWindow().source().lines();
 }

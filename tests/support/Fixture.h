@@ -41,6 +41,10 @@ public:
         return *found;
     }
 
+    // Runs steps separated by '|' on a window's controls: "Edit1=Start" types into a field,
+    // a name alone is clicked.
+    void act(const QString& windowName, const QString& steps) const;
+
     // Triggers a menu action or pop-up action of a window by its object name.
     void trigger(const QString& windowName, const QString& actionName) const;
 
