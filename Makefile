@@ -8,7 +8,8 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PACKAGES := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools \
-	qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libbenchmark-dev poppler-utils
+	qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libbenchmark-dev poppler-utils \
+	fonts-dejavu-core
 
 .PHONY: deps configure build run test bench clean
 

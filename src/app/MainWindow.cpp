@@ -30,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -59,7 +60,7 @@ QString welcomeText() {
 class FormsPage final : public TabPage {
 public:
     explicit FormsPage(MainWindowServices& services, MainWindow& main)
-        : TabPage("TabSheet6", QStringLiteral("Formulare"), services) {
+        : TabPage("TabSheet6", services) {
         auto* intro = caption(this, "Label71",
                               QStringLiteral("Mit dem Formular-Assistenten bauen Sie Fragen, "
                                              "Eingabefelder und Buttons in Ihre Seite ein."),
@@ -76,7 +77,7 @@ public:
 class SourcePage final : public TabPage {
 public:
     SourcePage(MainWindowServices& services, QPlainTextEdit* memo2)
-        : TabPage("TabSheet5", QStringLiteral("Quelltext"), services) {
+        : TabPage("TabSheet5", services) {
         memo2->setParent(this);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(4, 4, 4, 4);
@@ -126,7 +127,7 @@ MainWindow::MainWindow(WindowSet& windows)
     setCentralWidget(central);
 
     createMenus();
-    createPages();
+    createTabs();
     createWelcomePanel();
 
     const int width = kPageWidth + 16;
@@ -255,21 +256,61 @@ void MainWindow::createToolbar(QWidget* strip) {
     }
 }
 
-void MainWindow::createPages() {
-    MainWindowServices& services = *m_services;
-    m_pages = {new GeneralSettingsPage(services), new TextPage(services),
-               new ImagesPage(services),          new LinksPage(services),
-               new LinesPage(services),           new TablesPage(services),
-               new ListsPage(services),           new FormsPage(services, *this),
-               new SourcePage(services, m_memo2)};
-    for (TabPage* page : m_pages)
-        m_pageControl->addTab(page, page->tabCaption());
-    m_fields->track(m_memo2);
-    m_pageControl->setCurrentIndex(0);
+// The tab pages in their order, with their captions and how each is built.
+struct MainWindow::PageEntry {
+    const char* caption;
+    TabPage* (*create)(MainWindowServices& services, MainWindow& main);
+};
 
+const std::array<MainWindow::PageEntry, 9>& MainWindow::pageTable() {
+    static const std::array<PageEntry, 9> kPages{{
+        {"Allgemeine Einstellungen",
+         [](MainWindowServices& s, MainWindow&) -> TabPage* { return new GeneralSettingsPage(s); }},
+        {"Text", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new TextPage(s); }},
+        {"Bilder",
+         [](MainWindowServices& s, MainWindow&) -> TabPage* { return new ImagesPage(s); }},
+        {"Links", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new LinksPage(s); }},
+        {"Linien", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new LinesPage(s); }},
+        {"Tabellen",
+         [](MainWindowServices& s, MainWindow&) -> TabPage* { return new TablesPage(s); }},
+        {"Listen", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new ListsPage(s); }},
+        {"Formulare",
+         [](MainWindowServices& s, MainWindow& main) -> TabPage* {
+             return new FormsPage(s, main);
+         }},
+        {"Quelltext",
+         [](MainWindowServices& s, MainWindow& main) -> TabPage* {
+             return new SourcePage(s, &main.sourceView());
+         }},
+    }};
+    return kPages;
+}
+
+void MainWindow::createTabs() {
+    // Until the pages are built (createPages), each tab holds an empty page under the
+    // welcome panel, so that the window can be shown at once.
+    for (const PageEntry& entry : pageTable())
+        m_pageControl->addTab(new QWidget, QString::fromUtf8(entry.caption));
     m_pageControl->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_pageControl, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_popupMenu1->popup(m_pageControl->mapToGlobal(at)); });
+}
+
+void MainWindow::createPages() {
+    const QSignalBlocker quiet(m_pageControl);
+    int index = 0;
+    for (const PageEntry& entry : pageTable()) {
+        TabPage* page = entry.create(*m_services, *this);
+        QWidget* placeholder = m_pageControl->widget(index);
+        m_pageControl->removeTab(index);
+        delete placeholder;
+        m_pageControl->insertTab(index, page, QString::fromUtf8(entry.caption));
+        m_pages.append(page);
+        ++index;
+    }
+    m_fields->track(m_memo2);
+    m_pageControl->setCurrentIndex(0);
+    m_panel8->raise();
     connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <memory>
 
 class ClickableLabel;
@@ -55,6 +56,10 @@ public:
     // Ends the program without asking, after "Ja" in "Error 407".
     void closeDiscardingChanges();
 
+    // Builds the contents of the nine tab pages; the window set does this right after the
+    // main window is first shown.
+    void createPages();
+
     void FormCreate();
     void FormHelp();
     void Button9Click();
@@ -74,7 +79,9 @@ protected:
 private:
     void createMenus();
     void createToolbar(QWidget* strip);
-    void createPages();
+    struct PageEntry;
+    static const std::array<PageEntry, 9>& pageTable();
+    void createTabs();
     void createWelcomePanel();
     void createStatusBar();
 

@@ -9,6 +9,8 @@
 #include "help/HtmlHelpWindow.h"
 #include "help/MessageWindow.h"
 #include "posteditor/PostEditorWindow.h"
+
+#include <QCoreApplication>
 #include <QTimer>
 
 // The help texts are compiled into a static library, so they are registered by hand.
@@ -16,11 +18,17 @@ static void initResources() {
     Q_INIT_RESOURCE(texts);
 }
 
-WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener)
+WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
     : m_dialogs(dialogs), m_opener(opener) {
     initResources();
     m_main = std::make_unique<MainWindow>(*this);
     m_splash = std::make_unique<SplashWindow>(*this);
+    if (start == Start::Shown) {
+        showAtStart();
+        // Paint them now; no user input is taken before every window exists.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    m_main->createPages();
     m_help = std::make_unique<HelpWindow>(*this);
     m_htmlHelp = std::make_unique<HtmlHelpWindow>(*this);
     m_formBuilder = std::make_unique<FormBuilderWindow>(*this);

@@ -29,10 +29,15 @@ public:
     // The numbered message windows.
     enum class Message { Error409, Error407, Error605, Error305 };
 
-    WindowSet(Dialogs& dialogs, DocumentOpener& opener);
+    // How the program starts: with every window hidden (as tests build it), or with the
+    // main window and the splash shown as soon as they exist, so that the user sees them
+    // while the other windows are still being created.
+    enum class Start { Hidden, Shown };
+
+    WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start = Start::Hidden);
     ~WindowSet();
 
-    // Shows the main window and, in front of it, the splash.
+    // Shows the main window and, in front of it, the splash, whose timer starts.
     void showAtStart();
 
     Dialogs& dialogs() const { return m_dialogs; }

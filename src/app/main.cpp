@@ -23,8 +23,7 @@ int main(int argc, char* argv[]) {
 
     QtDialogs dialogs;
     DesktopDocumentOpener opener;
-    WindowSet windows(dialogs, opener);
+    WindowSet windows(dialogs, opener, WindowSet::Start::Shown);
     QObject::connect(&windows.mainWindow(), &MainWindow::closed, &app, &QApplication::quit);
-    windows.showAtStart();
     return QApplication::exec();
 }

@@ -81,8 +81,7 @@ struct GeneralSettingsPage::Ui {
 };
 
 GeneralSettingsPage::GeneralSettingsPage(MainWindowServices& services)
-    : TabPage("TabSheet1", QStringLiteral("Allgemeine Einstellungen"), services),
-      m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet1", services), m_ui(std::make_unique<Ui>()) {
     caption(this, "TitleCaption", QStringLiteral("Titel der Seite:"), 20, 18);
     m_ui->Edit1 = place<QLineEdit>(this, "Edit1", QRect(170, 14, 360, kRowHeight));
     createBackgroundGroup();

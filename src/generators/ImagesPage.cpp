@@ -50,7 +50,7 @@ struct ImagesPage::Ui {
 };
 
 ImagesPage::ImagesPage(MainWindowServices& services)
-    : TabPage("TabSheet4", QStringLiteral("Bilder"), services), m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet4", services), m_ui(std::make_unique<Ui>()) {
     createPictureGroup();
     createSizeGroup();
     createPlacementGroup();

@@ -55,7 +55,7 @@ struct LinesPage::Ui {
 };
 
 LinesPage::LinesPage(MainWindowServices& services)
-    : TabPage("TabSheet7", QStringLiteral("Linien"), services), m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet7", services), m_ui(std::make_unique<Ui>()) {
     Ui& ui = *m_ui;
     ui.Label45 = rowCaption(this, "Label45", QStringLiteral("Linienposition"), 0);
     ui.picker = new PositionPicker(this,

@@ -175,7 +175,7 @@ struct LinksPage::Ui {
 };
 
 LinksPage::LinksPage(MainWindowServices& services)
-    : TabPage("TabSheet3", QStringLiteral("Links"), services), m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet3", services), m_ui(std::make_unique<Ui>()) {
     createAddressControls();
     createTextModeControls();
     createImageModeControls();

@@ -92,7 +92,7 @@ struct ListsPage::Ui {
 };
 
 ListsPage::ListsPage(MainWindowServices& services)
-    : TabPage("TabSheet9", QStringLiteral("Listen"), services), m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet9", services), m_ui(std::make_unique<Ui>()) {
     createKindAndStyles();
     createEntryControls();
     createPlacement();

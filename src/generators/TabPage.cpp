@@ -1,6 +1,5 @@
 #include "generators/TabPage.h"
 
-TabPage::TabPage(const char* objectName, const QString& caption, MainWindowServices& services)
-    : m_services(services), m_caption(caption) {
+TabPage::TabPage(const char* objectName, MainWindowServices& services) : m_services(services) {
     setObjectName(QString::fromLatin1(objectName));
 }

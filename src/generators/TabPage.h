@@ -33,13 +33,9 @@ class TabPage : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TabPage)
 public:
-    TabPage(const char* objectName, const QString& caption, MainWindowServices& services);
-    const QString& tabCaption() const { return m_caption; }
+    TabPage(const char* objectName, MainWindowServices& services);
     virtual void emptyForNew(NewVariant variant) = 0;
 
 protected:
     MainWindowServices& m_services;
-
-private:
-    QString m_caption;
 };

@@ -83,7 +83,7 @@ struct TablesPage::Ui {
 };
 
 TablesPage::TablesPage(MainWindowServices& services)
-    : TabPage("TabSheet8", QStringLiteral("Tabellen"), services), m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet8", services), m_ui(std::make_unique<Ui>()) {
     createGeneralSettings();
     createCellSettings();
     createButtons();

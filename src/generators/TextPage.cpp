@@ -63,7 +63,7 @@ struct TextPage::Ui {
 };
 
 TextPage::TextPage(MainWindowServices& services)
-    : TabPage("TabSheet2", QStringLiteral("Text"), services), m_ui(std::make_unique<Ui>()) {
+    : TabPage("TabSheet2", services), m_ui(std::make_unique<Ui>()) {
     createTextArea();
     createFontGroup();
     createEmphasisGroup();
