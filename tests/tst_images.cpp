@@ -24,9 +24,7 @@ private slots:
     void badSpacingChangesNothing();
     void chooser_data();
     void chooser();
-    void sizeFieldsAndExplanation();
-    void newEmptiesPictureFields_data();
-    void newEmptiesPictureFields();
+    void sizeFields();
 };
 
 void TestImages::imageBlock_data() {
@@ -104,7 +102,7 @@ void TestImages::chooser() {
     QCOMPARE(f.get<QLineEdit>(kMain, "Edit6").text(), expected);
 }
 
-void TestImages::sizeFieldsAndExplanation() {
+void TestImages::sizeFields() {
     Fixture f;
     const auto shown = [&f] {
         int count = 0;
@@ -119,31 +117,6 @@ void TestImages::sizeFieldsAndExplanation() {
              QStringLiteral("Breite:Höhe:"));
     f.act(kMain, "CheckBox11");
     QCOMPARE(shown(), 0);
-
-    QTest::mouseDClick(&on(f, QStringLiteral("Label6")), Qt::LeftButton);
-    QCOMPARE(f.get<QLabel>("Explanation", "ExplanationText").text(),
-             QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben"));
-}
-
-void TestImages::newEmptiesPictureFields_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("menu") << "Neu";
-    QTest::newRow("toolbar") << "Image6";
-}
-
-void TestImages::newEmptiesPictureFields() {
-    QFETCH(QString, command);
-    Fixture f;
-    f.act(kMain, "Edit6=a.jpg|Edit16=t|CheckBox11|Edit7=1|Edit9=2|Image41|ComboBox6=1");
-    if (command == QLatin1String("Neu"))
-        f.trigger(kMain, command);
-    else
-        f.act(kMain, command);
-    // The box, the position and the spacing stay.
-    f.act(kMain, "Button5");
-    QCOMPARE(f.sourceLines(),
-             (QStringList{"<br>", "<div align=\"center\">",
-                          "<img src=\"\" alt=\"\" width=\"\" height=\"\">", "</div>"}));
 }
 
 QTEST_MAIN(TestImages)

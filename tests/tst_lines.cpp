@@ -29,11 +29,6 @@ private slots:
     void colorAssistant();
     void badSpacingChangesNothing_data();
     void badSpacingChangesNothing();
-    void newEmptiesColorOnlyFromMenu_data();
-    void newEmptiesColorOnlyFromMenu();
-    void deleteReachesColorField();
-    void explanations_data();
-    void explanations();
 };
 
 void TestLines::rule_data() {
@@ -163,70 +158,6 @@ void TestLines::badSpacingChangesNothing() {
     QCOMPARE(f.statusNotice(), QString());
     QCOMPARE(f.dialogs.asked,
              QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
-}
-
-void TestLines::newEmptiesColorOnlyFromMenu_data() {
-    QTest::addColumn<bool>("toolbar");
-    QTest::addColumn<QString>("color");
-    QTest::newRow("menu") << false << "";
-    QTest::newRow("toolbar") << true << "Red";
-}
-
-void TestLines::newEmptiesColorOnlyFromMenu() {
-    QFETCH(bool, toolbar);
-    QFETCH(QString, color);
-    Fixture f;
-    f.setSourceLines({"<html>", "<body>", "</body>", "</html>"});
-    typeInto(&on(f, "Edit5"), QStringLiteral("Red"));
-    on<QComboBox>(f, "ComboBox15").setCurrentIndex(10);
-    typeInto(&on(f, "ComboBox16"), QStringLiteral("4"));
-    click(&on(f, "Image46"));
-    if (toolbar)
-        click(&on(f, "Image6"));
-    else
-        f.trigger(QStringLiteral("TForm2"), QStringLiteral("Neu"));
-    QCOMPARE(on<QLineEdit>(f, "Edit5").text(), color);
-    // Width, thickness and position stay for the next rule.
-    click(&on(f, "Button13"));
-    QCOMPARE(f.sourceLines(),
-             (QStringList{R"(<div align="left">)",
-                          QStringLiteral(R"(<hr color="%1" size="4" width="250">)").arg(color),
-                          "</div>"}));
-}
-
-void TestLines::deleteReachesColorField() {
-    Fixture f;
-    auto& field = on<QLineEdit>(f, "Edit5");
-    typeInto(&field, QStringLiteral("Yellow"));
-    f.trigger(QStringLiteral("TForm2"), QStringLiteral("Lschen1"));
-    QVERIFY(field.text().isEmpty());
-}
-
-void TestLines::explanations_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("Label45") << "Label45"
-                             << "Hier können sie die Position des Objektes angeben.";
-    QTest::newRow("Label47") << "Label47"
-                             << "Sie können hier den Abstand vor dem Objekt eingeben";
-    QTest::newRow("ComboBox9") << "ComboBox9"
-                               << "Sie können hier den Abstand vor dem Objekt eingeben";
-    QTest::newRow("Label46") << "Label46"
-                             << "Sie können hier den Abstand nach dem Objekt eingeben";
-    QTest::newRow("ComboBox10") << "ComboBox10"
-                                << "Sie können hier den Abstand nach dem Objekt eingeben";
-}
-
-void TestLines::explanations() {
-    QFETCH(QString, item);
-    QFETCH(QString, text);
-    Fixture f;
-    QWidget* target = &on(f, item);
-    if (auto* combo = qobject_cast<QComboBox*>(target))
-        target = combo->lineEdit();
-    QTest::mouseDClick(target, Qt::LeftButton);
-    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
-             text);
 }
 
 QTEST_MAIN(TestLines)

@@ -79,9 +79,6 @@ private slots:
     void fontAssistant();
     void newEmptiesFieldsButKeepsKindAndTarget_data();
     void newEmptiesFieldsButKeepsKindAndTarget();
-    void deleteReachesEveryLinkField();
-    void explanations_data();
-    void explanations();
 };
 
 void TestLinks::linkLine_data() {
@@ -432,53 +429,6 @@ void TestLinks::newEmptiesFieldsButKeepsKindAndTarget() {
     QCOMPARE(f.sourceLines(), lines(R"(<b>
 <p style="font-family:; font-size:20pt; color:"><a href="mailto:info@example.de" ></p></a>
 </b>)"));
-}
-
-void TestLinks::deleteReachesEveryLinkField() {
-    Fixture f;
-    for (const QString& name : names(kNewEmpties)) {
-        auto& field = on<QLineEdit>(f, name);
-        typeInto(&field, QStringLiteral("Inhalt"));
-        f.trigger(QStringLiteral("TForm2"), QStringLiteral("Lschen1"));
-        QVERIFY2(field.text().isEmpty(), qPrintable(name));
-    }
-}
-
-void TestLinks::explanations_data() {
-    QTest::addColumn<QString>("items");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("font") << "Label23 Edit15 Image31"
-                          << "Sie können hier die Schriftart eingeben. Sie können diese, aber "
-                             "auch mit dem Formatierungsassisten auswählen.";
-    QTest::newRow("colour") << "Label24 Edit17 Image32"
-                            << "Sie können hier die Schriftfarbe eingeben. Sie können diese, "
-                               "aber auch mit dem Formatierungsassisten auswählen.";
-    QTest::newRow("emphasis") << "Label27"
-                              << "Hier können sie die Betonung (Fett, Kursiv, Unterstrichen, "
-                                 "usw.) angeben. Sie können dies aber auch mit dem "
-                                 "Formatierungs Assistenten auswählen.";
-    QTest::newRow("position") << "Label29 Label43"
-                              << "Hier können sie die Position des Objektes angeben.";
-    QTest::newRow("before") << "Label4 ComboBox7"
-                            << "Sie können hier den Abstand vor dem Objekt eingeben";
-    QTest::newRow("after") << "Label33 ComboBox8"
-                           << "Sie können hier den Abstand nach dem Objekt eingeben";
-}
-
-void TestLinks::explanations() {
-    QFETCH(QString, items);
-    QFETCH(QString, text);
-    for (const QString& item : names(items)) {
-        Fixture f;
-        QWidget* target = &on(f, item);
-        if (auto* combo = qobject_cast<QComboBox*>(target))
-            target = combo->lineEdit();
-        // The assistant pictures also answer the click: their font question is cancelled.
-        QTest::mouseDClick(target, Qt::LeftButton);
-        QCOMPARE(
-            f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
-            text);
-    }
 }
 
 QTEST_MAIN(TestLinks)

@@ -51,8 +51,6 @@ private slots:
     void newEmptiesTheListOnlyFromMenu();
     void entryAndPreviewBecomeCurrent_data();
     void entryAndPreviewBecomeCurrent();
-    void explanations_data();
-    void explanations();
 };
 
 void TestLists::writtenList_data() {
@@ -269,34 +267,6 @@ void TestLists::entryAndPreviewBecomeCurrent() {
     click(target);
 
     QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), field);
-}
-
-void TestLists::explanations_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("explanation");
-
-    const QString position = QStringLiteral("Hier können sie die Position des Objektes angeben.");
-    const QString before = QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben");
-    const QString after = QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben");
-    QTest::newRow("Position Liste:") << "Label70" << position;
-    QTest::newRow("Abstand vor Liste: label") << "Label68" << before;
-    QTest::newRow("Abstand vor Liste: box") << "ComboBox17" << before;
-    QTest::newRow("Abstand nach Liste: label") << "Label69" << after;
-    QTest::newRow("Abstand nach Liste: box") << "ComboBox18" << after;
-}
-
-void TestLists::explanations() {
-    QFETCH(QString, item);
-    QFETCH(QString, explanation);
-    Fixture f;
-    QWidget* target = &f.get<QWidget>(kMain, item);
-    if (auto* box = qobject_cast<QComboBox*>(target))
-        target = box->lineEdit();
-
-    QTest::mouseDClick(target, Qt::LeftButton);
-
-    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
-             explanation);
 }
 
 QTEST_MAIN(TestLists)

@@ -43,12 +43,8 @@ private slots:
     void badSpacingChangesNothing();
     void colorAssistants_data();
     void colorAssistants();
-    void newEmptiesSettingsOnlyFromMenu_data();
-    void newEmptiesSettingsOnlyFromMenu();
     void settingsFieldsBecomeCurrent_data();
     void settingsFieldsBecomeCurrent();
-    void explanations_data();
-    void explanations();
 };
 
 void TestTables::pieces_data() {
@@ -200,35 +196,6 @@ void TestTables::colorAssistants() {
     QCOMPARE(f.dialogs.asked, QStringList{QStringLiteral("color")});
 }
 
-void TestTables::newEmptiesSettingsOnlyFromMenu_data() {
-    QTest::addColumn<bool>("fromMenu");
-
-    QTest::newRow("menu") << true;
-    QTest::newRow("toolbar") << false;
-}
-
-void TestTables::newEmptiesSettingsOnlyFromMenu() {
-    QFETCH(bool, fromMenu);
-    Fixture f;
-    for (const QString& name : kTableFields)
-        typeInto(&f.get<QLineEdit>(kMain, name), name);
-    play(f, {"Image63", "ComboBox12=2"});
-
-    if (fromMenu)
-        f.trigger(kMain, QStringLiteral("Neu"));
-    else
-        click(&f.get<QWidget>(kMain, "Image6"));
-
-    for (const QString& name : kTableFields)
-        QCOMPARE(f.get<QLineEdit>(kMain, name).text(), fromMenu ? QString() : name);
-    play(f, {"Button14"});
-    QCOMPARE(f.sourceLines(),
-             QStringList({"<br>", "<br>", R"(<div align="right">)",
-                          fromMenu ? R"(<table  border="" bordercolor="" bgcolor="" width="">)"
-                                   : R"(<table  border="Edit29" bordercolor="Edit30" )"
-                                     R"(bgcolor="Edit28" width="Edit31">)"}));
-}
-
 void TestTables::settingsFieldsBecomeCurrent_data() {
     QTest::addColumn<QString>("field");
     for (const QString& name : kTableFields)
@@ -240,34 +207,6 @@ void TestTables::settingsFieldsBecomeCurrent() {
     Fixture f;
     click(&f.get<QLineEdit>(kMain, field));
     QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), field);
-}
-
-void TestTables::explanations_data() {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<QString>("explanation");
-
-    const QString position = QStringLiteral("Hier können sie die Position des Objektes angeben.");
-    const QString before = QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben");
-    const QString after = QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben");
-    QTest::newRow("Position Tabelle") << "Label53" << position;
-    QTest::newRow("Abstand vor Tabelle: label") << "Label59" << before;
-    QTest::newRow("Abstand vor Tabelle: box") << "ComboBox12" << before;
-    QTest::newRow("Abstand nach Tabelle: label") << "Label60" << after;
-    QTest::newRow("Abstand nach Tabelle: box") << "ComboBox13" << after;
-}
-
-void TestTables::explanations() {
-    QFETCH(QString, item);
-    QFETCH(QString, explanation);
-    Fixture f;
-    QWidget* target = &f.get<QWidget>(kMain, item);
-    if (auto* box = qobject_cast<QComboBox*>(target))
-        target = box->lineEdit();
-
-    QTest::mouseDClick(target, Qt::LeftButton);
-
-    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
-             explanation);
 }
 
 QTEST_MAIN(TestTables)

@@ -49,9 +49,6 @@ private slots:
     void positionPicker();
     void fontAssistant_data();
     void fontAssistant();
-    void newEmptiesTextFields_data();
-    void newEmptiesTextFields();
-    void explanations();
 };
 
 void TestTextPage::textBlock_data() {
@@ -238,42 +235,6 @@ void TestTextPage::fontAssistant() {
                                         "CheckBox2", "CheckBox3"})})
                  .join(u'|'),
              expected);
-}
-
-void TestTextPage::newEmptiesTextFields_data() {
-    QTest::addColumn<QString>("command");
-    QTest::newRow("menu") << "Neu";
-    QTest::newRow("toolbar") << "Image6";
-}
-
-void TestTextPage::newEmptiesTextFields() {
-    QFETCH(QString, command);
-    Fixture f;
-    f.act(kMain, "Memo1=Text|ComboBox1=20|ComboBox3=1|CheckBox5");
-    if (command == QLatin1String("Neu"))
-        f.trigger(kMain, command);
-    else
-        f.act(kMain, command);
-    // Name and colour stay empty; size, spacing and emphasis are kept.
-    f.act(kMain, "Memo1=x|Button4");
-    QCOMPARE(f.sourceLines(),
-             (QStringList{"<br>", "<b>", "<p style=\"font-family:; font-size:20pt; color:\">x</p>",
-                          "</b>"}));
-}
-
-void TestTextPage::explanations() {
-    Fixture f;
-    const QString font = QStringLiteral("Sie können hier die Schrift%1 eingeben. Sie können diese, "
-                                        "aber auch mit dem Formatierungsassisten auswählen.");
-    const QList<std::pair<QString, QString>> expected{
-        {"Label7", "Hier können sie den Text eingeben der auf der Webseite dargestellt werden "
-                   "soll eingeben."},
-        {"Label21", font.arg("art")},
-        {"Label13", font.arg("farbe")}};
-    for (const auto& [label, text] : expected) {
-        QTest::mouseDClick(&on(f, label), Qt::LeftButton);
-        QCOMPARE(f.get<QLabel>("Explanation", "ExplanationText").text(), text);
-    }
 }
 
 QTEST_MAIN(TestTextPage)
