@@ -12,7 +12,7 @@
 
 namespace {
 
-struct MessageSpec {
+struct MessageLayout {
     const char* objectName;
     const char* caption;
     const char* line1;
@@ -26,8 +26,8 @@ constexpr Qt::WindowFlags kClose = Qt::WindowCloseButtonHint;
 constexpr Qt::WindowFlags kMinimize = Qt::WindowMinimizeButtonHint;
 constexpr Qt::WindowFlags kMaximize = Qt::WindowMaximizeButtonHint;
 
-const MessageSpec& specOf(WindowSet::Message which) {
-    static const MessageSpec kSpecs[] = {
+const MessageLayout& layoutOf(WindowSet::Message which) {
+    static const MessageLayout kMessages[] = {
         {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
          "der Weiterleitung einzugeben", "OK", nullptr, kClose | kMinimize},
         {"TForm10", "Error 407", "Wollen sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
@@ -37,35 +37,35 @@ const MessageSpec& specOf(WindowSet::Message which) {
         {"TForm12", "Error 305", "Sie können die Allgemeinen Einstellungen",
          "nicht nachträglich verändern", "OK", nullptr, kClose | kMinimize | kMaximize},
     };
-    return kSpecs[static_cast<int>(which)];
+    return kMessages[static_cast<int>(which)];
 }
 
 } // namespace
 
 MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           specOf(which).titleButtons),
+                           layoutOf(which).titleButtons),
       m_windows(windows), m_which(which) {
-    const MessageSpec& spec = specOf(which);
-    setObjectName(QString::fromLatin1(spec.objectName));
-    setWindowTitle(QString::fromUtf8(spec.caption));
+    const MessageLayout& message = layoutOf(which);
+    setObjectName(QString::fromLatin1(message.objectName));
+    setWindowTitle(QString::fromUtf8(message.caption));
 
     picture(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"), false);
-    auto* line1 = caption(this, "Label1", QString::fromUtf8(spec.line1), 64, 20);
+    auto* line1 = caption(this, "Label1", QString::fromUtf8(message.line1), 64, 20);
     int textRight = line1->geometry().right();
-    if (spec.line2) {
-        auto* line2 = caption(this, "Label2", QString::fromUtf8(spec.line2), 64, 40);
+    if (message.line2) {
+        auto* line2 = caption(this, "Label2", QString::fromUtf8(message.line2), 64, 40);
         textRight = std::max(textRight, line2->geometry().right());
     }
     const int width = std::max(300, textRight + 24);
     setFixedSize(width, 110);
 
-    auto* button1 = new QPushButton(QString::fromUtf8(spec.button1), this);
+    auto* button1 = new QPushButton(QString::fromUtf8(message.button1), this);
     button1->setObjectName(QStringLiteral("Button1"));
     button1->setDefault(true);
     connect(button1, &QPushButton::clicked, this, &MessageWindow::Button1Click);
-    if (spec.button2) {
-        auto* button2 = new QPushButton(QString::fromUtf8(spec.button2), this);
+    if (message.button2) {
+        auto* button2 = new QPushButton(QString::fromUtf8(message.button2), this);
         button2->setObjectName(QStringLiteral("Button2"));
         button1->setGeometry(width / 2 - 90, 72, 80, 26);
         button2->setGeometry(width / 2 + 10, 72, 80, 26);
