@@ -1,15 +1,13 @@
 #include "frames/FramesetHtml.h"
 
+#include "source/SourceHtml.h"
+
 namespace FramesetHtml {
 
 namespace {
 
 void appendHead(QStringList& lines, const QString& title) {
-    lines << QStringLiteral("<html>") << QStringLiteral("<head>")
-          << QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html\">")
-          << QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">")
-          << QStringLiteral("<title>") + title + QStringLiteral("</title>")
-          << QStringLiteral("</head>");
+    lines << SourceHtml::pageStart() << SourceHtml::titleLine(title) << SourceHtml::kHeadClose;
 }
 
 // "<frameset rows=\"80,*,40\" border=\"1\">" or the same with cols.
@@ -60,7 +58,7 @@ QStringList page(FrameLayout layout, const FramesetValues& values) {
             lines << frameLine(d);
         lines << kFramesetClose;
     }
-    lines << QStringLiteral("</html>");
+    lines << SourceHtml::kHtmlClose;
     return lines;
 }
 

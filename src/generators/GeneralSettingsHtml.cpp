@@ -1,5 +1,7 @@
 #include "generators/GeneralSettingsHtml.h"
 
+#include "source/SourceHtml.h"
+
 namespace GeneralSettingsHtml {
 
 namespace {
@@ -24,12 +26,7 @@ QString bodyLine(const DocumentStart& start) {
 } // namespace
 
 QStringList documentStart(const DocumentStart& start) {
-    QStringList lines{
-        QStringLiteral("<html>"),
-        QStringLiteral("<head>"),
-        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html\">"),
-        QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">"),
-    };
+    QStringList lines = SourceHtml::pageStart();
     if (start.redirect != RedirectKind::None)
         lines.append(refreshLine(start));
     if (start.withKeywords)
@@ -41,8 +38,8 @@ QStringList documentStart(const DocumentStart& start) {
     if (start.withIcon)
         lines.append(QStringLiteral("<link rel=\"shortcut icon\" href=\"") + start.icon +
                      QStringLiteral("\">"));
-    lines.append(QStringLiteral("<title>") + start.title + QStringLiteral("</title>"));
-    lines.append(QStringLiteral("</head>"));
+    lines.append(SourceHtml::titleLine(start.title));
+    lines.append(SourceHtml::kHeadClose);
     lines.append(bodyLine(start));
     return lines;
 }

@@ -11,6 +11,13 @@ inline const QString kHtmlClose = QStringLiteral("</html>");
 // The blank line of the spacing boxes and of the text field's Enter key.
 inline const QString kBreak = QStringLiteral("<br>");
 
+// The start of every page the program writes: "<html>", "<head>", the content type and the
+// generator lines.
+QStringList pageStart();
+// "<title>" + title + "</title>".
+QString titleLine(const QString& title);
+inline const QString kHeadClose = QStringLiteral("</head>");
+
 // Appends count lines "<br>"; a count of 0 or less appends nothing.
 void AppendBreaks(QStringList& lines, int count);
 
