@@ -25,8 +25,6 @@ public:
     const QString& CurrentFieldName() const { return m_current; }
     // The current field, or nullptr while none has been made current.
     QWidget* currentField() const;
-    QWidget* field(const QString& name) const { return m_fields.value(name); }
-    QStringList trackedNames() const { return m_fields.keys(); }
 
 signals:
     void currentFieldChanged(const QString& name);

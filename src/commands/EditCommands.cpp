@@ -50,14 +50,6 @@ template <typename Field> void applyTo(Operation operation, Field* field) {
 
 } // namespace
 
-QKeySequence shortcut(Operation operation) {
-    for (const OperationInfo& info : kOperations) {
-        if (info.operation == operation)
-            return QKeySequence(info.key);
-    }
-    return {};
-}
-
 bool isEditShortcut(const QKeyEvent& event) {
     const QKeyCombination pressed = event.keyCombination();
     for (const OperationInfo& info : kOperations) {

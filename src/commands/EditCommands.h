@@ -14,8 +14,7 @@ namespace EditCommands {
 
 enum class Operation { Cut, Copy, Paste, Delete, SelectAll };
 
-// The shortcut of each operation: Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+Entf, Ctrl+A.
-QKeySequence shortcut(Operation operation);
+// Whether a key is one of the edit shortcuts: Ctrl+X, Ctrl+C, Ctrl+V, Ctrl+Entf, Ctrl+A.
 bool isEditShortcut(const QKeyEvent& event);
 
 void apply(Operation operation, QWidget* field);

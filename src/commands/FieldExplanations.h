@@ -33,8 +33,6 @@ public:
     static QString text(Topic topic);
     // Brings the explanation window to the front with the topic's text.
     void explain(Topic topic);
-    // The explanation window, created on first use.
-    QWidget* window() const { return m_window; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

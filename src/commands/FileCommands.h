@@ -14,11 +14,9 @@ class FileCommands final : public QObject {
 public:
     explicit FileCommands(MainWindow& main);
 
-    // The bare file name of the last save, and the page's own file, which "Speichern"
-    // writes to without asking.
+    // The bare file name of the last save, and of the file the last preview opened.
     const QString& SavedFileName() const { return m_savedFileName; }
     const QString& previewName() const { return m_previewName; }
-    const QString& pagePath() const { return m_pagePath; }
 
     void NeuClick();
     void Image6Click();
@@ -41,5 +39,6 @@ private:
     MainWindow& m_main;
     QString m_savedFileName;
     QString m_previewName;
+    // The page's own file, which "Speichern" writes to without asking.
     QString m_pagePath;
 };
