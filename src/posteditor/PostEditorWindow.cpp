@@ -69,12 +69,7 @@ void PostEditorWindow::createMenus() {
     auto addItem = [this](QMenu* menu, const char* name, const QString& text,
                           const QKeySequence& shortcut, const char* artwork,
                           void (PostEditorWindow::*handler)()) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        if (!shortcut.isEmpty())
-            action->setShortcut(shortcut);
-        if (artwork)
-            action->setIcon(Artwork::icon(QString::fromLatin1(artwork)));
+        QAction* action = menuItem(menu, name, text, shortcut, artwork);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };

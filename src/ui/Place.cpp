@@ -3,8 +3,11 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 
 QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);
@@ -24,6 +27,17 @@ QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometr
     if (maxLength > 0)
         combo->lineEdit()->setMaxLength(maxLength);
     return combo;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
+                  const char* artwork) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(QString::fromLatin1(name));
+    if (!shortcut.isEmpty())
+        action->setShortcut(shortcut);
+    if (artwork)
+        action->setIcon(Artwork::icon(QString::fromLatin1(artwork)));
+    return action;
 }
 
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,

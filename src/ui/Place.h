@@ -30,6 +30,14 @@ class QComboBox;
 QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
                          const QStringList& items, const QString& text, int maxLength = 0);
 
+class QAction;
+class QKeySequence;
+class QMenu;
+// A menu item with its object name, caption, shortcut (none when empty) and picture (none
+// when nullptr).
+QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
+                  const char* artwork);
+
 class ClickableLabel;
 // A picture button showing the named artwork (see Artwork).
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
