@@ -17,18 +17,6 @@ const QString kMain = QStringLiteral("TForm2");
 // A page saved once: writing a list first takes the closing tail away again.
 const QStringList kSavedPage = {"<html>", "<body>", "</body>", "</html>"};
 
-// Plays what the user does on the tab: "Edit36=Apfel" types into a field or spacing box,
-// "Button24" or "RadioButton30" clicks.
-void play(const Fixture& f, const QStringList& steps) {
-    for (const QString& step : steps) {
-        const qsizetype equals = step.indexOf(u'=');
-        if (equals < 0)
-            click(&f.get<QWidget>(kMain, step));
-        else
-            typeInto(&f.get<QWidget>(kMain, step.left(equals)), step.mid(equals + 1));
-    }
-}
-
 QStringList memoLines(const Fixture& f, const QString& name) {
     const QString text = f.get<QPlainTextEdit>(kMain, name).toPlainText();
     return text.isEmpty() ? QStringList() : text.split(u'\n');
@@ -128,11 +116,11 @@ void TestLists::writtenList() {
     Fixture f;
     f.setSourceLines(kSavedPage);
 
-    play(f, steps);
+    f.act(kMain, steps);
     QCOMPARE(memoLines(f, "Memo4"), preview);
     QCOMPARE(f.sourceLines(), kSavedPage);
 
-    play(f, {"Edit36=angefangen", "Button27"});
+    f.act(kMain, {"Edit36=angefangen", "Button27"});
     QCOMPARE(f.sourceLines(), QStringList({"<html>", "<body>"}) + written);
     QCOMPARE(f.statusNotice(), QStringLiteral("Liste wurde hinzugefügt"));
     for (const QString& memo : QStringList{"Memo4", "Memo5", "Memo7"})
@@ -143,12 +131,12 @@ void TestLists::writtenList() {
 
 void TestLists::sortedNumberingRunsOnAcrossLists() {
     Fixture f;
-    play(f, {"Button25", "Edit36=a", "Button24", "Edit36=b", "Button24", "Button27"});
-    play(f, {"RadioButton28", "Button25", "Edit36=c", "Button24"});
+    f.act(kMain, {"Button25", "Edit36=a", "Button24", "Edit36=b", "Button24", "Button27"});
+    f.act(kMain, {"RadioButton28", "Button25", "Edit36=c", "Button24"});
     QCOMPARE(memoLines(f, "Memo4"), QStringList({"- c"}));
 
     f.trigger(kMain, QStringLiteral("Neu"));
-    play(f, {"RadioButton27", "Button25", "Edit36=d", "Button24"});
+    f.act(kMain, {"RadioButton27", "Button25", "Edit36=d", "Button24"});
     QCOMPARE(memoLines(f, "Memo4"), QStringList({"3) d"}));
 }
 
@@ -182,7 +170,7 @@ void TestLists::kindAndButtons() {
     QFETCH(bool, stepBackEnabled);
     Fixture f;
 
-    play(f, steps);
+    f.act(kMain, steps);
 
     QCOMPARE(f.get<QRadioButton>(kMain, "RadioButton27").isChecked(), sorted);
     QCOMPARE(f.get<QRadioButton>(kMain, "RadioButton28").isChecked(), !sorted);
@@ -209,7 +197,7 @@ void TestLists::badSpacingKeepsTheList() {
     QFETCH(QString, text);
     Fixture f;
     f.setSourceLines(kSavedPage);
-    play(f, {"Button25", "Edit36=a", "Button24", "Edit36=b", box + u'=' + text, "Button27"});
+    f.act(kMain, {"Button25", "Edit36=a", "Button24", "Edit36=b", box + u'=' + text, "Button27"});
 
     QCOMPARE(f.dialogs.asked,
              QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
@@ -218,7 +206,7 @@ void TestLists::badSpacingKeepsTheList() {
     QCOMPARE(memoLines(f, "Memo4"), QStringList({"1) a"}));
     QCOMPARE(f.get<QLineEdit>(kMain, "Edit36").text(), QStringLiteral("b"));
 
-    play(f, {box + QStringLiteral("=0"), "Button27"});
+    f.act(kMain, {box + QStringLiteral("=0"), "Button27"});
     QCOMPARE(f.sourceLines(),
              QStringList({"<html>", "<body>", R"(<ol type="1">)", "<li>a</li>", "", "</ol>", ""}));
 }
@@ -233,7 +221,7 @@ void TestLists::newEmptiesTheListOnlyFromMenu_data() {
 void TestLists::newEmptiesTheListOnlyFromMenu() {
     QFETCH(bool, fromMenu);
     Fixture f;
-    play(f, {"Button25", "Edit36=a", "Button24", "Edit36=b"});
+    f.act(kMain, {"Button25", "Edit36=a", "Button24", "Edit36=b"});
 
     if (fromMenu)
         f.trigger(kMain, QStringLiteral("Neu"));
@@ -243,7 +231,7 @@ void TestLists::newEmptiesTheListOnlyFromMenu() {
     QCOMPARE(f.get<QLineEdit>(kMain, "Edit36").text(), fromMenu ? QString() : QStringLiteral("b"));
     QCOMPARE(memoLines(f, "Memo4"), fromMenu ? QStringList() : QStringList({"1) a"}));
     QVERIFY(f.get<QPushButton>(kMain, "Button26").isEnabled());
-    play(f, {"Button27"});
+    f.act(kMain, "Button27");
     QCOMPARE(f.sourceLines(),
              fromMenu ? QStringList({"", ""})
                       : QStringList({R"(<ol type="1">)", "<li>a</li>", "", "</ol>", ""}));

@@ -15,18 +15,6 @@ const QString kMain = QStringLiteral("TForm2");
 // A page saved once: every table button first takes the closing tail away again.
 const QStringList kSavedPage = {"<html>", "<body>", "</body>", "</html>"};
 
-// Plays what the user does on the tab: "Edit29=1" types into a field or spacing box,
-// "Image62" or "Button14" clicks.
-void play(const Fixture& f, const QStringList& steps) {
-    for (const QString& step : steps) {
-        const qsizetype equals = step.indexOf(u'=');
-        if (equals < 0)
-            click(&f.get<QWidget>(kMain, step));
-        else
-            typeInto(&f.get<QWidget>(kMain, step.left(equals)), step.mid(equals + 1));
-    }
-}
-
 const QStringList kTableFields = {"Edit25", "Edit26", "Edit27", "Edit28",
                                   "Edit29", "Edit30", "Edit31"};
 
@@ -108,7 +96,7 @@ void TestTables::pieces() {
     Fixture f;
     f.setSourceLines(kSavedPage);
 
-    play(f, steps);
+    f.act(kMain, steps);
 
     QCOMPARE(f.sourceLines(), QStringList({"<html>", "<body>"}) + appended);
     QCOMPARE(f.statusNotice(), status);
@@ -117,10 +105,10 @@ void TestTables::pieces() {
 
 void TestTables::oneCellTableAroundText() {
     Fixture f;
-    play(f, {"Button14", "Button15", "Button16"});
+    f.act(kMain, {"Button14", "Button15", "Button16"});
     f.windows().mainWindow().source().commit(
         {R"(<p style="font-family:Arial; font-size:12pt; color:Black">Zelle</p>)"});
-    play(f, {"Button17", "Button18", "Button19"});
+    f.act(kMain, {"Button17", "Button18", "Button19"});
 
     QCOMPARE(f.sourceLines(),
              QStringList({R"(<table  border="" bordercolor="" bgcolor="" width="">)", "<tr>",
@@ -152,7 +140,7 @@ void TestTables::badSpacingChangesNothing() {
     Fixture f;
     f.setSourceLines(kSavedPage);
 
-    play(f, {"Image62", "Edit29=1", box + u'=' + text, button});
+    f.act(kMain, {"Image62", "Edit29=1", box + u'=' + text, button});
 
     QCOMPARE(f.dialogs.asked,
              QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
@@ -187,7 +175,7 @@ void TestTables::colorAssistants() {
         typeInto(&f.get<QLineEdit>(kMain, name), QStringLiteral("vorher"));
     f.dialogs.answerColor(QColor(255, 128, 0));
 
-    play(f, {starter});
+    f.act(kMain, {starter});
 
     for (const QString& name : kTableFields) {
         QCOMPARE(f.get<QLineEdit>(kMain, name).text(),

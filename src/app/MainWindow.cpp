@@ -229,16 +229,12 @@ void MainWindow::createToolbar(QWidget* strip) {
     int x = 2;
     for (int i = 0; i < 7; ++i) {
         const QRect geometry(x, 2, 25, 25);
-        const QString art = QString::fromLatin1(kButtons[i].artwork);
-        ClickableLabel* button =
-            picture(strip, kButtons[i].name, geometry, art + QStringLiteral(".png"), false);
-        ClickableLabel* pressed = picture(strip, kButtons[i].pressedName, geometry,
-                                          art + QStringLiteral("_pressed.png"), false);
-        auto* look = new PressedLook(*button, *pressed);
+        PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
+                                           QString::fromLatin1(kButtons[i].artwork), geometry);
         connect(look, &PressedLook::activated, this, commands[i]);
         if (i == 3) {
-            m_image9 = button;
-            button->setEnabled(false);
+            m_image9 = &look->button();
+            m_image9->setEnabled(false);
         }
         x += (i == 3) ? 25 + 12 : 25 + 2;
     }

@@ -165,18 +165,12 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     int x = 4;
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         const QRect geometry(x, 2, kButtonSize, kButtonSize);
-        const QString art = QString::fromLatin1(kButtons[i].artwork);
-        ClickableLabel* button =
-            picture(strip, kButtons[i].name, geometry, art + QStringLiteral(".png"), false);
-        ClickableLabel* pressed = picture(strip, kButtons[i].pressedName, geometry,
-                                          art + QStringLiteral("_pressed.png"), false);
-        button->raise();
-        pressed->raise();
-        auto* look = new PressedLook(*button, *pressed);
+        PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
+                                           QString::fromLatin1(kButtons[i].artwork), geometry);
         connect(look, &PressedLook::activated, this, commands[i]);
         if (qstrcmp(kButtons[i].name, "Image9") == 0) {
-            m_image9 = button;
-            button->setEnabled(false);
+            m_image9 = &look->button();
+            m_image9->setEnabled(false);
         }
         // Groups: file commands, then preview, then the edit commands.
         x += kButtonSize + ((i == 3 || i == 4) ? 12 : 2);

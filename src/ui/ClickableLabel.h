@@ -37,6 +37,7 @@ class PressedLook final : public QObject {
     Q_DISABLE_COPY_MOVE(PressedLook)
 public:
     PressedLook(ClickableLabel& button, ClickableLabel& pressedPicture);
+    ClickableLabel& button() const { return m_button; }
 
 signals:
     void activated();

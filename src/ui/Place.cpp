@@ -40,6 +40,17 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
     return action;
 }
 
+PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
+                            const QString& artwork, const QRect& geometry) {
+    ClickableLabel* button =
+        picture(strip, name, geometry, artwork + QStringLiteral(".png"), false);
+    ClickableLabel* pressed =
+        picture(strip, pressedName, geometry, artwork + QStringLiteral("_pressed.png"), false);
+    button->raise();
+    pressed->raise();
+    return new PressedLook(*button, *pressed);
+}
+
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& artwork, bool handCursor) {
     auto* label = place<ClickableLabel>(parent, name, geometry);

@@ -39,6 +39,11 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
                   const char* artwork);
 
 class ClickableLabel;
+class PressedLook;
+// A toolbar picture ("<artwork>.png") with its pressed twin ("<artwork>_pressed.png") at
+// the same place.
+PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
+                            const QString& artwork, const QRect& geometry);
 // A picture button showing the named artwork (see Artwork).
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& artwork, bool handCursor = true);

@@ -36,7 +36,11 @@ void Fixture::trigger(const QString& windowName, const QString& actionName) cons
 }
 
 void Fixture::act(const QString& windowName, const QString& steps) const {
-    for (const QString& step : steps.split(u'|', Qt::SkipEmptyParts)) {
+    act(windowName, steps.split(u'|', Qt::SkipEmptyParts));
+}
+
+void Fixture::act(const QString& windowName, const QStringList& steps) const {
+    for (const QString& step : steps) {
         const qsizetype eq = step.indexOf(u'=');
         if (eq < 0)
             click(&get(windowName, step));

@@ -44,6 +44,7 @@ public:
     // Runs steps separated by '|' on a window's controls: "Edit1=Start" types into a field,
     // a name alone is clicked.
     void act(const QString& windowName, const QString& steps) const;
+    void act(const QString& windowName, const QStringList& steps) const;
 
     // Triggers a menu action or pop-up action of a window by its object name.
     void trigger(const QString& windowName, const QString& actionName) const;
