@@ -5,6 +5,7 @@
 #include "source/PageSource.h"
 #include "support/Fixture.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,6 +31,14 @@ private slots:
     void cancelledPrintPostsNothing();
     void newEmptiesThePageAndUnlocks();
     void extraAndHelpMenusShowWindows();
+    void newAsksBeforeDroppingUnsavedWork_data();
+    void newAsksBeforeDroppingUnsavedWork();
+    void unsavedFollowsUndo();
+    void savedFileGetsTheChosenType_data();
+    void savedFileGetsTheChosenType();
+    void proposalFromTheTitle_data();
+    void proposalFromTheTitle();
+    void saveDialogFolder();
 
 private:
     static QByteArray bytes(const QString& path) {
@@ -129,7 +138,7 @@ void TestFileCommands::cancelledSaveChangesNothing() {
 void TestFileCommands::failedSaveKeepsEverything() {
     Fixture f;
     QTemporaryDir dir;
-    const QString blocked = dir.filePath(QStringLiteral("ordner"));
+    const QString blocked = dir.filePath(QStringLiteral("ordner.html"));
     QVERIFY(QDir().mkdir(blocked));
     f.setSourceLines({"<p>"});
     f.dialogs.answerFile(blocked);
@@ -216,6 +225,7 @@ void TestFileCommands::newEmptiesThePageAndUnlocks() {
     // The toolbar's New empties the page source too.
     f.setSourceLines({"<p>"});
     click(f.control("TForm2", "Image6"));
+    f.confirmDiscard();
     QVERIFY(f.sourceLines().isEmpty());
 }
 
@@ -233,6 +243,192 @@ void TestFileCommands::extraAndHelpMenusShowWindows() {
     f.trigger("TForm2", "HtmlHilfe1");
     QVERIFY(f.window("TForm3")->isVisible());
     QVERIFY(f.window("TForm4")->isVisible());
+}
+
+void TestFileCommands::newAsksBeforeDroppingUnsavedWork_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("emptied");
+    for (const char* command : {"Neu", "Image6"}) {
+        QTest::addRow("%s Ja", command) << command << "Button1" << true;
+        QTest::addRow("%s Nein", command) << command << "Button2" << false;
+        QTest::addRow("%s close box", command) << command << "close" << false;
+        QTest::addRow("%s Esc", command) << command << "Esc" << false;
+    }
+}
+
+void TestFileCommands::newAsksBeforeDroppingUnsavedWork() {
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(bool, emptied);
+    Fixture f;
+    QWidget& question = *f.window("TForm10");
+    f.setSourceLines({"<p>"});
+    if (command == QLatin1String("Neu"))
+        f.trigger("TForm2", command);
+    else
+        click(f.control("TForm2", command));
+    QVERIFY(question.isVisible());
+    QCOMPARE(f.sourceLines(), QStringList{"<p>"});
+    if (answer == QLatin1String("close"))
+        question.close();
+    else if (answer == QLatin1String("Esc"))
+        QTest::keyClick(&question, Qt::Key_Escape);
+    else
+        click(f.control("TForm10", answer));
+    QVERIFY(!question.isVisible());
+    QCOMPARE(f.sourceLines().isEmpty(), emptied);
+    // A question answered "Nein" leaves nothing waiting: a later "Ja" empties nothing.
+    question.show();
+    click(f.control("TForm10", "Button1"));
+    QCOMPARE(f.sourceLines().isEmpty(), emptied);
+    QVERIFY(f.window("TForm2") != nullptr);
+}
+
+void TestFileCommands::unsavedFollowsUndo() {
+    Fixture f;
+    QTemporaryDir dir;
+    MainWindow& main = f.windows().mainWindow();
+    bool closed = false;
+    connect(&main, &MainWindow::closed, this, [&closed] { closed = true; });
+    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
+    f.setSourceLines({"<p>"});
+    f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
+    f.trigger("TForm2", "Speichern");
+    QVERIFY(!main.source().hasUnsavedChanges());
+    click(memo.viewport());
+    f.trigger("TForm2", "Lschen1");
+    // An emptied page that held saved work is unsaved: closing asks.
+    QVERIFY(f.sourceLines().isEmpty());
+    main.close();
+    QVERIFY(!closed);
+    QVERIFY(f.window("TForm10")->isVisible());
+    click(f.control("TForm10", "Button2"));
+    QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(f.sourceLines(), (QStringList{"<p>", "</body>", "</html>"}));
+    QVERIFY(!main.source().hasUnsavedChanges());
+    main.close();
+    QVERIFY(closed);
+}
+
+void TestFileCommands::savedFileGetsTheChosenType_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("fileType");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("html") << "TForm2"
+                          << "Urlaub"
+                          << ".html"
+                          << "Urlaub.html";
+    QTest::newRow("htm") << "TForm2"
+                         << "Urlaub"
+                         << ".htm"
+                         << "Urlaub.htm";
+    QTest::newRow("txt") << "TForm2"
+                         << "Urlaub"
+                         << ".txt"
+                         << "Urlaub.txt";
+    QTest::newRow("dot in name") << "TForm2"
+                                 << "Urlaub.2024"
+                                 << ".html"
+                                 << "Urlaub.2024.html";
+    QTest::newRow("own extension") << "TForm2"
+                                   << "alt.HTM"
+                                   << ".html"
+                                   << "alt.HTM";
+    QTest::newRow("text as page") << "TForm2"
+                                  << "notiz.txt"
+                                  << ".html"
+                                  << "notiz.txt";
+    QTest::newRow("frame builder") << "TForm6"
+                                   << "rahmen"
+                                   << ".htm"
+                                   << "rahmen.htm";
+    QTest::newRow("post-editor") << "TForm7"
+                                 << "seite"
+                                 << ".html"
+                                 << "seite.html";
+}
+
+void TestFileCommands::savedFileGetsTheChosenType() {
+    QFETCH(QString, window);
+    QFETCH(QString, typed);
+    QFETCH(QString, fileType);
+    QFETCH(QString, written);
+    Fixture f;
+    QTemporaryDir dir;
+    f.dialogs.answerSave(dir.filePath(typed), fileType);
+    if (window == QLatin1String("TForm6")) {
+        f.trigger("TForm2", "Frameseiteerstellen1");
+        click(f.control(window, "Image5"));
+        click(f.control(window, "Button1"));
+    } else {
+        f.trigger(window, "Speichern");
+    }
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    QCOMPARE(f.windows().mainWindow().dialogs().SaveDialog1.fileName(), dir.filePath(written));
+}
+
+void TestFileCommands::proposalFromTheTitle_data() {
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("proposal");
+    QTest::newRow("title") << "Meine Seite"
+                           << "Meine Seite.html";
+    QTest::newRow("empty") << ""
+                           << "Unbenannt.html";
+    QTest::newRow("blanks") << "   "
+                            << "Unbenannt.html";
+    QTest::newRow("slash") << "Fotos 2023/2024"
+                           << "Fotos 2023-2024.html";
+    QTest::newRow("backslash") << "a\\b"
+                               << "a-b.html";
+    QTest::newRow("leading dots") << " ..versteckt"
+                                  << "versteckt.html";
+    QTest::newRow("only dots") << "..."
+                               << "Unbenannt.html";
+}
+
+void TestFileCommands::proposalFromTheTitle() {
+    QFETCH(QString, title);
+    QFETCH(QString, proposal);
+    Fixture f;
+    typeInto(f.control("TForm2", "Edit1"), QStringLiteral("x"));
+    typeInto(f.control("TForm2", "Edit1"), title);
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(f.dialogs.asked, QStringList{"save:" + proposal});
+}
+
+void TestFileCommands::saveDialogFolder() {
+    Fixture f;
+    QTemporaryDir picked;
+    QTemporaryDir saved;
+    const QString page = saved.filePath(QStringLiteral("seite.html"));
+    const QString opened = picked.filePath(QStringLiteral("alt.html"));
+    QVERIFY(QFile(opened).open(QIODevice::WriteOnly));
+    auto folderOfNextSave = [&f](const char* window) {
+        f.trigger(window, "Speichern");
+        return f.dialogs.lastSaveFolder;
+    };
+    // Nothing chosen yet: the home folder, never the working folder.
+    QCOMPARE(folderOfNextSave("TForm2"), QDir::homePath());
+    // A file chosen in any window's dialog leads the way.
+    f.dialogs.answerFile(opened);
+    f.trigger("TForm7", "ffnen1");
+    QCOMPARE(folderOfNextSave("TForm2"), picked.path());
+    // A full path proposed opens in its own folder.
+    f.dialogs.answerFile(page);
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(folderOfNextSave("TForm2"), saved.path());
+    // After "Neu" the title proposes a bare name, and the page's own folder still leads.
+    f.trigger("TForm2", "Neu");
+    f.confirmDiscard();
+    f.dialogs.answerFile(opened);
+    f.trigger("TForm7", "ffnen1");
+    QCOMPARE(folderOfNextSave("TForm2"), saved.path());
+    QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Unbenannt.html"));
+    // "Speichern" on a page without a file of its own still asks.
+    f.trigger("TForm2", "Speichern1");
+    QVERIFY(f.dialogs.asked.last().startsWith(QStringLiteral("save:")));
 }
 
 QTEST_MAIN(TestFileCommands)

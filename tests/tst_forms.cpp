@@ -19,19 +19,6 @@ const QString kWindow = QStringLiteral("TForm5");
 const QStringList kSavedPage = {QStringLiteral("<h1>Umfrage</h1>"), QStringLiteral("</body>"),
                                 QStringLiteral("</html>")};
 
-QString textOf(QWidget* field) {
-    if (auto* line = qobject_cast<QLineEdit*>(field))
-        return line->text();
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
-        return memo->toPlainText();
-    if (auto* combo = qobject_cast<QComboBox*>(field))
-        return combo->currentText();
-    if (auto* box = qobject_cast<QAbstractButton*>(field))
-        return box->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
-    qFatal("textOf: %s has no text", qPrintable(field->objectName()));
-    return {};
-}
-
 // Does what the user does, step by step: "Edit14=Farbe" types into a field, "Button16"
 // clicks a control, "MenuItem4" chooses an item of the pop-up menu, "tab:3" shows a page.
 void act(Fixture& f, const QStringList& steps) {

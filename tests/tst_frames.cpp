@@ -21,7 +21,7 @@ const QString kFrames = QStringLiteral("TForm6");
 QStringList page(const QString& title, const char* body) {
     return QStringList{R"(<html>)",
                        R"(<head>)",
-                       R"(<meta http-equiv="Content-Type" content="text/html">)",
+                       R"(<meta http-equiv="Content-Type" content="text/html; charset=utf-8">)",
                        R"(<meta name="Generator" content="Fernbrook Quillmark">)",
                        "<title>" + title + "</title>",
                        R"(</head>)"} +

@@ -14,9 +14,10 @@
 namespace {
 
 const QString kMain = QStringLiteral("TForm2");
-const QString kHead = QStringLiteral("<html>\n<head>\n"
-                                     "<meta http-equiv=\"Content-Type\" content=\"text/html\">\n"
-                                     "<meta name=\"Generator\" content=\"Fernbrook Quillmark\">\n");
+const QString kHead =
+    QStringLiteral("<html>\n<head>\n"
+                   "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+                   "<meta name=\"Generator\" content=\"Fernbrook Quillmark\">\n");
 const QString kPlainEnd = QStringLiteral("<title></title>\n</head>\n<body>");
 
 QWidget& on(Fixture& f, const QString& name) {
@@ -133,6 +134,7 @@ void TestGeneralSettings::lockedPageShowsError305OnPress() {
 
     error305.hide();
     f.trigger(kMain, QStringLiteral("Neu"));
+    f.confirmDiscard();
     QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
     QVERIFY(!error305.isVisible());
 }
@@ -188,7 +190,7 @@ void TestGeneralSettings::titleProposesSaveName() {
     for (int i = 0; i < 2; ++i) {
         save.setFileName(QStringLiteral("/tmp/anders.html"));
         f.trigger(kMain, QStringLiteral("Neu"));
-        QCOMPARE(save.fileName(), QStringLiteral(".html"));
+        QCOMPARE(save.fileName(), QStringLiteral("Unbenannt.html"));
     }
 
     QTest::mouseDClick(&on(f, "Edit1"), Qt::LeftButton);
@@ -290,6 +292,7 @@ void TestGeneralSettings::newEmpties() {
         f.act(kMain, "Image6");
     else
         f.trigger(kMain, QStringLiteral("Neu"));
+    f.confirmDiscard();
     for (const QString& name : emptied)
         QVERIFY2(text(f, name).isEmpty(), qPrintable(name));
     for (const QString& name : kept)

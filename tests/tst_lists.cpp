@@ -136,6 +136,7 @@ void TestLists::sortedNumberingRunsOnAcrossLists() {
     QCOMPARE(memoLines(f, "Memo4"), QStringList({"- c"}));
 
     f.trigger(kMain, QStringLiteral("Neu"));
+    f.confirmDiscard();
     f.act(kMain, {"RadioButton27", "Button25", "Edit36=d", "Button24"});
     QCOMPARE(memoLines(f, "Memo4"), QStringList({"3) d"}));
 }

@@ -23,12 +23,6 @@ const QStringList kEmptiedByMenuOnly = {"Edit10", "Edit33", "Edit35", "Memo3",  
                                         "Edit26", "Edit27", "Edit28", "Edit29", "Edit30", "Edit31",
                                         "Edit36", "Memo4",  "Memo5",  "Memo7"};
 
-QString textOf(QWidget* field) {
-    if (auto* line = qobject_cast<QLineEdit*>(field))
-        return line->text();
-    return qobject_cast<QPlainTextEdit*>(field)->toPlainText();
-}
-
 QWidget* clickTarget(QWidget* field) {
     if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
         return memo->viewport();
@@ -70,6 +64,7 @@ void TestPageTables::newEmpties() {
         click(f.control(kMain, command));
     else
         f.trigger(kMain, command);
+    f.confirmDiscard();
     for (const QString& name : emptied)
         QVERIFY2(textOf(&f.get(kMain, name)).isEmpty(), qPrintable(name));
     for (const QString& name : kept)

@@ -400,7 +400,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (unsaved && !m_closingConfirmed) {
         // Nothing is thrown away without an answer: "Ja" ends the program, "Nein" goes on.
         event->ignore();
-        m_windows.message(WindowSet::Message::Error407).showMessage();
+        m_windows.message(WindowSet::Message::Error407).askToDiscard([this] {
+            closeDiscardingChanges();
+        });
         return;
     }
     event->accept();

@@ -4,12 +4,40 @@
 
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-CurrentFieldTracker::CurrentFieldTracker(QObject* parent) : QObject(parent) {}
+// Notes the window in which a key that moves the focus (Tab, Shift+Tab, Alt+key) is being
+// pressed, until the key is released. Key presses reach the focused widget, which may be any
+// control, so it watches the whole application.
+class FocusKeyWatcher final : public QObject {
+public:
+    explicit FocusKeyWatcher(QObject* parent) : QObject(parent) {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    const QWidget* window = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto& key = *static_cast<QKeyEvent*>(event);
+            const bool tab = (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) &&
+                             !(key.modifiers() & Qt::ControlModifier);
+            const bool mnemonic = (key.modifiers() & Qt::AltModifier) && key.key() != Qt::Key_Alt;
+            auto* widget = qobject_cast<QWidget*>(watched);
+            window = (widget && (tab || mnemonic)) ? widget->window() : nullptr;
+        } else if (event->type() == QEvent::KeyRelease) {
+            window = nullptr;
+        }
+        return false;
+    }
+};
+
+CurrentFieldTracker::CurrentFieldTracker(QObject* parent)
+    : QObject(parent), m_keys(new FocusKeyWatcher(this)) {}
 
 void CurrentFieldTracker::track(QWidget* field) {
     m_fields.insert(field->objectName(), field);
@@ -27,7 +55,8 @@ void CurrentFieldTracker::track(QWidget* field) {
     field->installEventFilter(this);
     if (clickTarget != field)
         clickTarget->installEventFilter(this);
-    clickTarget->setProperty("trackedField", QVariant::fromValue(field));
+    for (QWidget* target : {field, clickTarget})
+        target->setProperty("trackedField", QVariant::fromValue(field));
 }
 
 QWidget* CurrentFieldTracker::currentField() const {
@@ -35,6 +64,15 @@ QWidget* CurrentFieldTracker::currentField() const {
 }
 
 bool CurrentFieldTracker::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        const bool byKey = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                           reason == Qt::ShortcutFocusReason;
+        auto* field = watched->property("trackedField").value<QWidget*>();
+        if (byKey && field && m_keys->window == field->window())
+            makeCurrent(field);
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         if (auto* field = watched->property("trackedField").value<QWidget*>())
             makeCurrent(field);

@@ -4,11 +4,13 @@
 #include <QObject>
 #include <QString>
 
+class FocusKeyWatcher;
 class QWidget;
 
-// Remembers, for one window, the text field the user last clicked into or whose text last
-// changed (CurrentFieldName). The edit commands act on that field, not on the focused one:
-// moving the focus with the Tab key changes nothing.
+// Remembers, for one window, the field the user works in (CurrentFieldName): the text field
+// last clicked into, last changed, or last reached with Tab, Shift+Tab or a mnemonic. The
+// edit commands act on that field. Focus that Qt moves on its own (away from a widget that is
+// hidden or disabled, on a page switch, when a window is activated) changes nothing.
 class CurrentFieldTracker final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CurrentFieldTracker)
@@ -37,4 +39,6 @@ private:
 
     QHash<QString, QWidget*> m_fields;
     QString m_current;
+    // Tells in which window a key that moves the focus is being pressed.
+    FocusKeyWatcher* m_keys;
 };

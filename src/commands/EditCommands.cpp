@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <QTextDocument>
 
 namespace EditCommands {
 
@@ -28,6 +30,21 @@ constexpr OperationInfo kOperations[] = {
     {Operation::SelectAll, "Alles Markieren", Qt::CTRL | Qt::Key_A, nullptr},
 };
 
+// Empties the whole field as one edit that Ctrl+Z takes back: select everything, remove it.
+// (clear() would drop the undo history with the text.)
+void removeAll(QLineEdit* field) {
+    field->selectAll();
+    field->del();
+}
+
+void removeAll(QPlainTextEdit* field) {
+    QTextCursor cursor(field->document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
+}
+
 template <typename Field> void applyTo(Operation operation, Field* field) {
     switch (operation) {
     case Operation::Cut:
@@ -40,7 +57,7 @@ template <typename Field> void applyTo(Operation operation, Field* field) {
         field->paste();
         break;
     case Operation::Delete:
-        field->clear();
+        removeAll(field);
         break;
     case Operation::SelectAll:
         field->selectAll();

@@ -6,6 +6,7 @@
 #include "help/AboutWindow.h"
 #include "help/HelpWindow.h"
 #include "help/HtmlHelpWindow.h"
+#include "help/MessageWindow.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "platform/PageFile.h"
@@ -51,6 +52,17 @@ void FileCommands::Image6Click() {
 }
 
 void FileCommands::startNew(NewVariant variant) {
+    // A page with unsaved work goes only after "Ja" in "Error 407".
+    if (m_main.source().hasUnsavedChanges()) {
+        m_main.windows().message(WindowSet::Message::Error407).askToDiscard([this, variant] {
+            emptyPage(variant);
+        });
+        return;
+    }
+    emptyPage(variant);
+}
+
+void FileCommands::emptyPage(NewVariant variant) {
     for (TabPage* page : m_main.pages())
         page->emptyForNew(variant);
     m_main.source().clear();
@@ -61,7 +73,7 @@ void FileCommands::startNew(NewVariant variant) {
 
 void FileCommands::SpeichernClick() {
     SaveFileDialog& dialog = m_main.dialogs().SaveDialog1;
-    if (!dialog.execute())
+    if (!dialog.execute(m_pagePath))
         return;
     const QString path = dialog.fileName();
     if (!writePage(path))

@@ -33,6 +33,7 @@ public:
 
 private:
     void startNew(NewVariant variant);
+    void emptyPage(NewVariant variant);
     // Closes the page and writes it; false (after the error message) when it failed.
     bool writePage(const QString& path);
 

@@ -229,12 +229,13 @@ void FrameBuilderWindow::savePanel(int index) {
 
     MainWindow& main = m_windows.mainWindow();
     SaveFileDialog& dialog = main.dialogs().SaveDialog1;
-    if (dialog.execute()) {
+    if (dialog.execute(m_savedFile)) {
         const QString error = PageFile::writeLines(dialog.fileName(), lines);
         if (!error.isEmpty()) {
             m_windows.dialogs().error(error);
             return;
         }
+        m_savedFile = dialog.fileName();
     }
     // Saved or cancelled: the main window's preview opens whatever its save dialog names.
     main.enablePreview();

@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 
-void chooseBareName(FileDialogObject& dialog, QLineEdit& field) {
+void chooseBareName(OpenDialogObject& dialog, QLineEdit& field) {
     if (dialog.execute())
         field.setText(BareFileName(dialog.fileName()));
 }

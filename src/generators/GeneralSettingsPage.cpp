@@ -8,6 +8,7 @@
 #include "generators/FileChooser.h"
 #include "generators/GeneralSettingsHtml.h"
 #include "help/MessageWindow.h"
+#include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
@@ -308,7 +309,7 @@ void GeneralSettingsPage::Button10Click() {
 }
 
 void GeneralSettingsPage::Edit1Change() {
-    m_services.dialogs.SaveDialog1.setFileName(m_ui->Edit1->text() + QStringLiteral(".html"));
+    m_services.dialogs.SaveDialog1.setFileName(ProposedFileName(m_ui->Edit1->text()));
 }
 
 void GeneralSettingsPage::emptyForNew(NewVariant variant) {

@@ -5,6 +5,7 @@
 #include "ui/Artwork.h"
 #include "ui/Place.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -87,6 +88,11 @@ void MessageWindow::showMessage() {
     activateWindow();
 }
 
+void MessageWindow::askToDiscard(std::function<void()> proceed) {
+    m_waiting = std::move(proceed);
+    showMessage();
+}
+
 void MessageWindow::Button1Click() {
     hide();
     switch (m_which) {
@@ -97,8 +103,9 @@ void MessageWindow::Button1Click() {
         m_windows.mainWindow().showGeneralSettings(false);
         break;
     case WindowSet::Message::Error407:
-        // "Ja": the unsaved page is given up and the program ends.
-        m_windows.mainWindow().closeDiscardingChanges();
+        // "Ja": the unsaved page is given up for the command that asked.
+        if (const std::function<void()> proceed = std::exchange(m_waiting, nullptr))
+            proceed();
         break;
     case WindowSet::Message::Error305:
         break;
@@ -107,7 +114,14 @@ void MessageWindow::Button1Click() {
 
 void MessageWindow::Button2Click() {
     // "Nein": the question goes away and the program goes on.
+    m_waiting = nullptr;
     hide();
+}
+
+void MessageWindow::closeEvent(QCloseEvent* event) {
+    // The close box answers a question as "Nein" would.
+    m_waiting = nullptr;
+    QWidget::closeEvent(event);
 }
 
 void MessageWindow::FormHelp() {

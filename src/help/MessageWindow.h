@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QPushButton;
 
 // The small numbered message windows: "Error 409", "Error 407" (a question), "Error 605"
@@ -17,6 +19,9 @@ public:
 
     // Shows the window, or leaves it as it is when it is already open.
     void showMessage();
+    // "Error 407": asks whether the unsaved page may go; "Ja" runs the command waiting for
+    // the answer, "Nein" and the close box drop it. A newer request replaces a waiting one.
+    void askToDiscard(std::function<void()> proceed);
 
     void Button1Click();
     void Button2Click();
@@ -24,8 +29,10 @@ public:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     WindowSet& m_windows;
     WindowSet::Message m_which;
+    std::function<void()> m_waiting;
 };

@@ -8,3 +8,24 @@ QString BareFileName(const QString& path) {
 QString FileCaption(const QString& path) {
     return BareFileName(path) + QStringLiteral("  -  Quillmark");
 }
+
+QString ProposedFileName(const QString& title) {
+    QString name = title;
+    name.replace(u'/', u'-').replace(u'\\', u'-');
+    qsizetype start = 0;
+    while (start < name.size() && (name[start] == u'.' || name[start].isSpace()))
+        ++start;
+    name.remove(0, start);
+    if (name.isEmpty())
+        return QStringLiteral("Unbenannt.html");
+    return name + QStringLiteral(".html");
+}
+
+QString WithFileType(const QString& path, const QString& fileType) {
+    for (const QLatin1String known :
+         {QLatin1String(".html"), QLatin1String(".htm"), QLatin1String(".txt")}) {
+        if (path.endsWith(known, Qt::CaseInsensitive))
+            return path;
+    }
+    return path + fileType;
+}

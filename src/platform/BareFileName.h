@@ -10,3 +10,12 @@ QString BareFileName(const QString& path);
 // The caption of a window that shows a saved or opened file: its bare name followed by
 // "  -  Quillmark".
 QString FileCaption(const QString& path);
+
+// The file name the save dialog proposes for a page titled so: the title with '/' and '\'
+// made '-' (so that it names no sub-folder), leading dots and blanks removed (so that it
+// names no hidden file), then ".html"; "Unbenannt.html" when nothing is left.
+QString ProposedFileName(const QString& title);
+
+// The path with the extension of the file type chosen in the save dialog (".html", ".htm"
+// or ".txt") appended, unless it already ends in one of these three, in any case.
+QString WithFileType(const QString& path, const QString& fileType);

@@ -1,28 +1,41 @@
 #include "platform/DialogObjects.h"
 
+#include "platform/BareFileName.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinter>
 
-namespace {
-
-bool take(std::optional<QString> chosen, QString& fileName) {
+bool FileDialogObject::take(std::optional<QString> chosen) {
     if (!chosen)
         return false;
-    fileName = *chosen;
+    m_fileName = *chosen;
+    m_chosen.path = *chosen;
     return true;
 }
 
-} // namespace
+QString SaveFileDialog::folderFor(const QString& ownFile) const {
+    for (const QString& file : {ownFile, m_chosen.path}) {
+        if (!file.isEmpty())
+            return QFileInfo(file).absolutePath();
+    }
+    return QDir::homePath();
+}
 
-bool SaveFileDialog::execute() {
-    return take(m_dialogs.saveFileName(m_fileName, m_filter, m_defaultExt), m_fileName);
+bool SaveFileDialog::execute(const QString& ownFile) {
+    const std::optional<SaveAnswer> answer =
+        m_dialogs.saveFileName(m_fileName, folderFor(ownFile), m_filter);
+    if (!answer)
+        return false;
+    return take(WithFileType(answer->path, answer->fileType));
 }
 
 bool OpenFileDialog::execute() {
-    return take(m_dialogs.openFileName(m_fileName, m_filter), m_fileName);
+    return take(m_dialogs.openFileName(m_fileName, m_filter));
 }
 
 bool OpenPictureDialog::execute() {
-    return take(m_dialogs.openPictureName(m_fileName, m_filter), m_fileName);
+    return take(m_dialogs.openPictureName(m_fileName, m_filter));
 }
 
 std::unique_ptr<QPrinter> PrintDialogObject::execute() {
@@ -46,9 +59,9 @@ bool ColorDialogObject::execute() {
 }
 
 SharedDialogs::SharedDialogs(Dialogs& dialogs)
-    : ask(dialogs), SaveDialog1(dialogs, QStringLiteral("Unbenannt.html"), kPageFileFilter,
-                                QStringLiteral(".txt")),
-      OpenDialog1(dialogs, QStringLiteral("Unbenannt.html"), kPageFileFilter),
-      OpenPictureDialog1(dialogs, QString(), QString()),
-      OpenPictureDialog2(dialogs, QString(), QStringLiteral("Symbole (*.ico)|*.ico")),
+    : ask(dialogs),
+      SaveDialog1(dialogs, lastChosen, QStringLiteral("Unbenannt.html"), kPageFileFilter),
+      OpenDialog1(dialogs, lastChosen, QStringLiteral("Unbenannt.html"), kPageFileFilter),
+      OpenPictureDialog1(dialogs, lastChosen, QString(), QString()),
+      OpenPictureDialog2(dialogs, lastChosen, QString(), QStringLiteral("Symbole (*.ico)|*.ico")),
       PrintDialog1(dialogs), FontDialog1(dialogs), ColorDialog1(dialogs) {}

@@ -13,44 +13,58 @@ class QPrinter;
 // Dialogs; the other windows use these same objects, so a file chosen in one window is
 // proposed in the others.
 
+// The file last chosen in any of the program's file dialogs, open, picture or save.
+struct ChosenFile {
+    QString path;
+};
+
 class FileDialogObject {
 public:
-    FileDialogObject(Dialogs& dialogs, QString fileName, QString filter)
-        : m_dialogs(dialogs), m_fileName(std::move(fileName)), m_filter(std::move(filter)) {}
+    FileDialogObject(Dialogs& dialogs, ChosenFile& chosen, QString fileName, QString filter)
+        : m_dialogs(dialogs), m_chosen(chosen), m_fileName(std::move(fileName)),
+          m_filter(std::move(filter)) {}
     virtual ~FileDialogObject() = default;
-    // Asks; on confirmation the chosen path becomes the file name.
-    virtual bool execute() = 0;
     const QString& fileName() const { return m_fileName; }
     void setFileName(const QString& fileName) { m_fileName = fileName; }
     const QString& filter() const { return m_filter; }
 
 protected:
+    // On confirmation the chosen path becomes the file name and the program's last choice.
+    bool take(std::optional<QString> chosen);
+
     Dialogs& m_dialogs;
+    ChosenFile& m_chosen;
     QString m_fileName;
     QString m_filter;
 };
 
-// Save file: on confirmation the chosen path becomes the file name.
+// Save file. The chosen path gets the extension of the chosen file type unless it has a
+// page extension already. A proposal without a folder opens in the folder of the window's
+// own file, else in that of the program's last chosen file, else in the home folder.
 class SaveFileDialog final : public FileDialogObject {
 public:
-    SaveFileDialog(Dialogs& dialogs, QString fileName, QString filter, QString defaultExt)
-        : FileDialogObject(dialogs, std::move(fileName), std::move(filter)),
-          m_defaultExt(std::move(defaultExt)) {}
-    bool execute() override;
-
-private:
-    QString m_defaultExt;
+    using FileDialogObject::FileDialogObject;
+    bool execute(const QString& ownFile);
+    // The folder a proposal without one opens in.
+    QString folderFor(const QString& ownFile) const;
 };
 
-class OpenFileDialog final : public FileDialogObject {
+// Open a file or a picture: asks; on confirmation the chosen path becomes the file name.
+class OpenDialogObject : public FileDialogObject {
 public:
     using FileDialogObject::FileDialogObject;
+    virtual bool execute() = 0;
+};
+
+class OpenFileDialog final : public OpenDialogObject {
+public:
+    using OpenDialogObject::OpenDialogObject;
     bool execute() override;
 };
 
-class OpenPictureDialog final : public FileDialogObject {
+class OpenPictureDialog final : public OpenDialogObject {
 public:
-    using FileDialogObject::FileDialogObject;
+    using OpenDialogObject::OpenDialogObject;
     bool execute() override;
 };
 
@@ -96,6 +110,7 @@ inline const QString kPageFileFilter =
 struct SharedDialogs {
     explicit SharedDialogs(Dialogs& dialogs);
     Dialogs& ask;
+    ChosenFile lastChosen;
     SaveFileDialog SaveDialog1;
     OpenFileDialog OpenDialog1;
     OpenPictureDialog OpenPictureDialog1;

@@ -20,14 +20,23 @@ struct FontChoice {
     bool operator==(const FontChoice&) const = default;
 };
 
+// What the save dialog returns: the path as typed or picked, and the file type chosen in
+// its type box as the extension that type stands for (".html"; empty for "all files").
+struct SaveAnswer {
+    QString path;
+    QString fileType;
+};
+
 // Every question the program puts to the user through a standard dialog or a message box.
 // The application answers with the real dialogs (QtDialogs); tests script the answers.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    virtual std::optional<QString> saveFileName(const QString& proposal, const QString& filter,
-                                                const QString& defaultSuffix) = 0;
+    // The dialog opens in the proposal's folder when the proposal is a full path, else in
+    // the given folder with the proposal as the file name.
+    virtual std::optional<SaveAnswer> saveFileName(const QString& proposal, const QString& folder,
+                                                   const QString& filter) = 0;
     virtual std::optional<QString> openFileName(const QString& proposal, const QString& filter) = 0;
     virtual std::optional<QString> openPictureName(const QString& proposal,
                                                    const QString& filter) = 0;

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QUrl>
 
 namespace {
@@ -32,26 +33,40 @@ QString qtFilter(const QString& filter) {
     return entries.join(QStringLiteral(";;"));
 }
 
-std::optional<QString> runFileDialog(QFileDialog::AcceptMode mode, const QString& proposal,
-                                     const QString& filter, const QString& defaultSuffix) {
-    QFileDialog dialog(dialogParent());
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile
-                                                       : QFileDialog::ExistingFile);
-    // Choosing an existing file overwrites it without a further question.
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+// A file dialog set up for the proposal: in its folder when it is a full path, else in the
+// given folder (or Qt's choice when none is given).
+void prepare(QFileDialog& dialog, const QString& proposal, const QString& folder,
+             const QString& filter) {
     if (!filter.isEmpty())
         dialog.setNameFilter(qtFilter(filter));
-    if (!defaultSuffix.isEmpty())
-        dialog.setDefaultSuffix(defaultSuffix.startsWith(u'.') ? defaultSuffix.mid(1)
-                                                               : defaultSuffix);
     const QFileInfo proposed(proposal);
     if (proposed.isAbsolute())
         dialog.setDirectory(proposed.absolutePath());
+    else if (!folder.isEmpty())
+        dialog.setDirectory(folder);
     dialog.selectFile(proposed.fileName());
+}
+
+std::optional<QString> runOpenDialog(const QString& proposal, const QString& filter) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    prepare(dialog, proposal, {}, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+// "Html Seite (*.html)" stands for ".html"; a type without one extension for none.
+QString extensionOf(const QString& nameFilter) {
+    const qsizetype star = nameFilter.indexOf(QLatin1String("*."));
+    if (star < 0)
+        return {};
+    QString extension = nameFilter.mid(star + 1);
+    const qsizetype end = extension.indexOf(QRegularExpression(QStringLiteral("[ ;)]")));
+    if (end >= 0)
+        extension.truncate(end);
+    return extension.contains(u'*') ? QString() : extension;
 }
 
 QString pictureFilter(const QString& filter) {
@@ -64,17 +79,26 @@ QString pictureFilter(const QString& filter) {
 
 } // namespace
 
-std::optional<QString> QtDialogs::saveFileName(const QString& proposal, const QString& filter,
-                                               const QString& defaultSuffix) {
-    return runFileDialog(QFileDialog::AcceptSave, proposal, filter, defaultSuffix);
+std::optional<SaveAnswer> QtDialogs::saveFileName(const QString& proposal, const QString& folder,
+                                                  const QString& filter) {
+    QFileDialog dialog(dialogParent());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Choosing an existing file overwrites it without a further question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    prepare(dialog, proposal, folder, filter);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return SaveAnswer{dialog.selectedFiles().constFirst(),
+                      extensionOf(dialog.selectedNameFilter())};
 }
 
 std::optional<QString> QtDialogs::openFileName(const QString& proposal, const QString& filter) {
-    return runFileDialog(QFileDialog::AcceptOpen, proposal, filter, {});
+    return runOpenDialog(proposal, filter);
 }
 
 std::optional<QString> QtDialogs::openPictureName(const QString& proposal, const QString& filter) {
-    return runFileDialog(QFileDialog::AcceptOpen, proposal, pictureFilter(filter), {});
+    return runOpenDialog(proposal, pictureFilter(filter));
 }
 
 std::optional<FontChoice> QtDialogs::font(const FontChoice& initial) {

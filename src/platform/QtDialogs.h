@@ -8,8 +8,8 @@ class QWidget;
 class QtDialogs final : public Dialogs {
 public:
     QtDialogs() = default;
-    std::optional<QString> saveFileName(const QString& proposal, const QString& filter,
-                                        const QString& defaultSuffix) override;
+    std::optional<SaveAnswer> saveFileName(const QString& proposal, const QString& folder,
+                                           const QString& filter) override;
     std::optional<QString> openFileName(const QString& proposal, const QString& filter) override;
     std::optional<QString> openPictureName(const QString& proposal, const QString& filter) override;
     std::optional<FontChoice> font(const FontChoice& initial) override;

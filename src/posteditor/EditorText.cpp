@@ -5,6 +5,7 @@
 #include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextLayout>
 
 namespace {
@@ -50,7 +51,11 @@ QString EditorText::save(const QString& path) const {
 }
 
 void EditorText::clear() {
-    m_memo.clear();
+    QTextCursor cursor(m_memo.document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.endEditBlock();
     m_encoding = PageFile::Encoding::Utf8;
 }
 

@@ -23,7 +23,8 @@ public:
     QString load(const QString& path);
     // Writes the field's text; returns the message to show on failure, else an empty text.
     QString save(const QString& path) const;
-    // Empties the field; a text begun anew is written as UTF-8.
+    // Empties the field as one edit that undo takes back; a text begun anew is written as
+    // UTF-8.
     void clear();
 
     // The text as held, character for character, with '\n' between lines.

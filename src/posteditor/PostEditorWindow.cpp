@@ -41,7 +41,6 @@ PostEditorWindow::PostEditorWindow(WindowSet& windows) : m_windows(windows) {
     m_memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_text = std::make_unique<EditorText>(*m_memo1);
-    connect(m_memo1, &QPlainTextEdit::textChanged, this, [this] { m_changed = true; });
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -188,12 +187,14 @@ void PostEditorWindow::showEditor() {
 }
 
 bool PostEditorWindow::hasUnsavedChanges() const {
-    return m_changed;
+    // Undo back to the text last opened or saved makes it unchanged again.
+    return m_memo1->document()->isModified();
 }
 
 void PostEditorWindow::NeuClick() {
+    // Ctrl+Z brings the text back.
     m_text->clear();
-    m_changed = false;
+    m_memo1->document()->setModified(false);
 }
 
 void PostEditorWindow::ffnen1Click() {
@@ -224,13 +225,14 @@ std::optional<QString> PostEditorWindow::openChosenFile() {
         m_windows.dialogs().error(error);
         return std::nullopt;
     }
-    m_changed = false;
+    m_memo1->document()->setModified(false);
+    m_file = path;
     return path;
 }
 
 std::optional<QString> PostEditorWindow::saveChosenFile() {
     SaveFileDialog& dialog = dialogs().SaveDialog1;
-    if (!dialog.execute())
+    if (!dialog.execute(m_file))
         return std::nullopt;
     const QString path = dialog.fileName();
     const QString error = m_text->save(path);
@@ -240,7 +242,8 @@ std::optional<QString> PostEditorWindow::saveChosenFile() {
     }
     m_vorschau->setEnabled(true);
     m_image9->setEnabled(true);
-    m_changed = false;
+    m_memo1->document()->setModified(false);
+    m_file = path;
     return path;
 }
 

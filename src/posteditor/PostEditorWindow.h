@@ -57,5 +57,6 @@ private:
     QMenu* m_popupMenu1 = nullptr;
     QAction* m_vorschau = nullptr;
     ClickableLabel* m_image9 = nullptr;
-    bool m_changed = false;
+    // The file last opened or saved here; the save dialog opens in its folder.
+    QString m_file;
 };

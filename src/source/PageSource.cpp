@@ -79,10 +79,12 @@ void PageSource::closeDocument() {
 
 void PageSource::clear() {
     m_memo.clear();
+    markSaved();
 }
 
 bool PageSource::hasUnsavedChanges() const {
-    return m_memo.document()->isModified() && !m_memo.document()->isEmpty();
+    // Undo back to the state last saved makes the page saved again.
+    return m_memo.document()->isModified();
 }
 
 void PageSource::markSaved() {

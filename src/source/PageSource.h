@@ -31,9 +31,10 @@ public:
     // Appends "</body>" and "</html>" unless the last line already is "</html>".
     void closeDocument();
 
+    // Empties the page for "Neu"; the empty page counts as saved.
     void clear();
 
-    // Whether the page holds changes that no save has written yet.
+    // Whether the page changed since it was last saved or begun anew.
     bool hasUnsavedChanges() const;
     void markSaved();
 

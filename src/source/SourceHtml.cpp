@@ -3,9 +3,10 @@
 namespace SourceHtml {
 
 QStringList pageStart() {
-    return {QStringLiteral("<html>"), QStringLiteral("<head>"),
-            QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html\">"),
-            QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">")};
+    return {
+        QStringLiteral("<html>"), QStringLiteral("<head>"),
+        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
+        QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">")};
 }
 
 QString titleLine(const QString& title) {

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextCursor>
 
 Fixture::Fixture() : m_windows(std::make_unique<WindowSet>(dialogs, opener)) {}
 
@@ -54,13 +55,19 @@ QStringList Fixture::sourceLines() const {
 }
 
 void Fixture::setSourceLines(const QStringList& lines) {
-    auto& memo = m_windows->mainWindow().sourceView();
-    memo.setPlainText(lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
+    typeInto(&m_windows->mainWindow().sourceView(),
+             lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
 }
 
 void Fixture::startPage() {
     click(control<QPushButton>(QStringLiteral("TForm2"), QStringLiteral("Button9")));
     click(control<QPushButton>(QStringLiteral("TForm2"), QStringLiteral("Button2")));
+}
+
+void Fixture::confirmDiscard() const {
+    QWidget* question = window(QStringLiteral("TForm10"));
+    if (question->isVisible())
+        click(control<QPushButton>(QStringLiteral("TForm10"), QStringLiteral("Button1")));
 }
 
 QString Fixture::statusNotice() const {
@@ -78,11 +85,29 @@ void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
 }
 
+QString textOf(QWidget* field) {
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        return line->text();
+    if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
+        return memo->toPlainText();
+    if (auto* combo = qobject_cast<QComboBox*>(field))
+        return combo->currentText();
+    if (auto* box = qobject_cast<QAbstractButton*>(field))
+        return box->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
+    qFatal("textOf: %s has no text", qPrintable(field->objectName()));
+    return {};
+}
+
 void typeInto(QWidget* field, const QString& text) {
     if (auto* line = qobject_cast<QLineEdit*>(field)) {
         line->setText(text);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
-        memo->setPlainText(text);
+        // One edit, as a paste over the whole text would be: it changes the document.
+        QTextCursor cursor(memo->document());
+        cursor.beginEditBlock();
+        cursor.select(QTextCursor::Document);
+        cursor.insertText(text);
+        cursor.endEditBlock();
     } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
         combo->setEditText(text);
     } else {

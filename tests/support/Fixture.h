@@ -58,6 +58,9 @@ public:
     // the other tabs can be used without the tab warning.
     void startPage();
 
+    // Answers "Ja" when "Error 407" asks whether unsaved work may go.
+    void confirmDiscard() const;
+
     // The status bar's notice, or an empty text while only "Quillmark" shows.
     QString statusNotice() const;
 
@@ -67,5 +70,8 @@ private:
 
 // Clicks a widget with the left button at its centre.
 void click(QWidget* widget);
+// A field's text as shown: a line edit's, a plain text edit's, a combo box's, or "checked" /
+// "unchecked" for a check box or radio button.
+QString textOf(QWidget* field);
 // Replaces a line edit's, plain text edit's or editable combo box's text as typed.
 void typeInto(QWidget* field, const QString& text);

@@ -1,5 +1,6 @@
 #include "support/ScriptedDialogs.h"
 
+#include <QFileInfo>
 #include <QPrinter>
 
 template <typename T> std::optional<T> ScriptedDialogs::next() {
@@ -22,10 +23,13 @@ QString ScriptedDialogs::lastMessage() const {
     return {};
 }
 
-std::optional<QString> ScriptedDialogs::saveFileName(const QString& proposal, const QString&,
-                                                     const QString&) {
+std::optional<SaveAnswer> ScriptedDialogs::saveFileName(const QString& proposal,
+                                                        const QString& folder, const QString&) {
     asked.append(QStringLiteral("save:") + proposal);
-    return next<QString>();
+    lastSaveFolder = QFileInfo(proposal).isAbsolute() ? QFileInfo(proposal).absolutePath() : folder;
+    if (!m_answers.isEmpty() && std::holds_alternative<QString>(m_answers.head()))
+        return SaveAnswer{std::get<QString>(m_answers.dequeue()), QStringLiteral(".html")};
+    return next<SaveAnswer>();
 }
 
 std::optional<QString> ScriptedDialogs::openFileName(const QString& proposal, const QString&) {

@@ -17,7 +17,12 @@ public:
     // "font", "color", "print", "message:<text>" or "error:<text>".
     QStringList asked;
 
+    // A file chosen in an open or save dialog; a save dialog's type box shows "Html Seite".
     void answerFile(const QString& path) { m_answers.enqueue(path); }
+    // A name typed in the save dialog with a file type chosen (".html", ".htm", ".txt").
+    void answerSave(const QString& path, const QString& fileType) {
+        m_answers.enqueue(SaveAnswer{path, fileType});
+    }
     void answerFont(const FontChoice& font) { m_answers.enqueue(font); }
     void answerColor(const QColor& color) { m_answers.enqueue(color); }
     // The print dialog is confirmed with a PDF printer writing to this file.
@@ -27,8 +32,8 @@ public:
     // The last message or error text shown, if any.
     QString lastMessage() const;
 
-    std::optional<QString> saveFileName(const QString& proposal, const QString& filter,
-                                        const QString& defaultSuffix) override;
+    std::optional<SaveAnswer> saveFileName(const QString& proposal, const QString& folder,
+                                           const QString& filter) override;
     std::optional<QString> openFileName(const QString& proposal, const QString& filter) override;
     std::optional<QString> openPictureName(const QString& proposal, const QString& filter) override;
     std::optional<FontChoice> font(const FontChoice& initial) override;
@@ -37,6 +42,8 @@ public:
     void message(const QString& text) override;
     void error(const QString& text) override;
 
+    // The folder the last save dialog opened in.
+    QString lastSaveFolder;
     // What the last font and colour questions started from.
     FontChoice lastInitialFont;
     QColor lastInitialColor;
@@ -46,7 +53,7 @@ private:
     struct PrintTo {
         QString path;
     };
-    using Answer = std::variant<Cancel, QString, FontChoice, QColor, PrintTo>;
+    using Answer = std::variant<Cancel, QString, SaveAnswer, FontChoice, QColor, PrintTo>;
     template <typename T> std::optional<T> next();
 
     QQueue<Answer> m_answers;
