@@ -222,7 +222,7 @@ void FormsTest::writers_data() {
                        "</select>",
                        "</div>",
                        "</p>"}
-        << "Ausswahlliste wurde hinzugefügt";
+        << "Auswahlliste wurde hinzugefügt";
 
     QTest::newRow("send button") << QStringList{"Edit37=Absenden", "Button12"}
                                  << QStringList{"<input type=\"submit\" value=\"Absenden\">"}
@@ -442,7 +442,7 @@ void FormsTest::positionPickers_data() {
         << QStringList{"Image21", "Image22", "Image23"}
         << QStringList{"Image26", "Image25", "Image24"}
         << QStringList{"RadioButton4", "RadioButton5", "RadioButton6"};
-    QTest::newRow("Ausswahlliste")
+    QTest::newRow("Auswahlliste")
         << QStringList{"Image27", "Image28", "Image29"}
         << QStringList{"Image34", "Image33", "Image32"}
         << QStringList{"RadioButton13", "RadioButton14", "RadioButton15"};
@@ -511,7 +511,7 @@ void FormsTest::fontAssistants_data() {
         << "Button7" << QStringList{"CheckBox13", "CheckBox14", "CheckBox15", "CheckBox16"}
         << QStringList{"Edit25", "ComboBox5", "Edit24"} << "is"
         << QStringList{"unchecked", "unchecked", "checked", "checked"};
-    QTest::newRow("Ausswahlliste")
+    QTest::newRow("Auswahlliste")
         << "Image4" << QStringList{"CheckBox25", "CheckBox26", "CheckBox27", "CheckBox28"}
         << QStringList{"Edit32", "ComboBox4", "Edit33"} << "us"
         << QStringList{"unchecked", "checked", "unchecked", "checked"};

@@ -206,7 +206,7 @@ void HelpTest::closingHidesAndKeepsThePage_data() {
                                    << "TabSheet11";
     QTest::newRow("close box of Quillmark Hilfe") << kHelp << ""
                                                   << "TabSheet9";
-    QTest::newRow("Hilfe Beenden") << kTutorial << "Button1"
+    QTest::newRow("Hilfe beenden of HTML Hilfe") << kTutorial << "Button1"
                                    << "TabSheet5";
     QTest::newRow("close box of HTML Hilfe") << kTutorial << ""
                                              << "TabSheet10";

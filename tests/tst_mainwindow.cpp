@@ -134,7 +134,7 @@ void TestMainWindow::menuItems_data() {
                              << "Löschen" << QKeySequence("Ctrl+Del") << true << true;
     QTest::newRow("AllesMarkieren1")
         << "AllesMarkieren1"
-        << "Alles Markieren" << QKeySequence("Ctrl+A") << false << true;
+        << "Alles markieren" << QKeySequence("Ctrl+A") << false << true;
     QTest::newRow("Frameseiteerstellen1") << "Frameseiteerstellen1"
                                           << "Frameseite erstellen" << none << false << true;
     QTest::newRow("Seitenachbearbeiten1") << "Seitenachbearbeiten1"
@@ -185,7 +185,7 @@ void TestMainWindow::tabPagesInOrder() {
         QCOMPARE(tabs(f).tabText(i), captions[i]);
     }
     QCOMPARE(f.get<QPushButton>("TForm2", "Button8").text(),
-             QStringLiteral("Neues Formular Erstellen"));
+             QStringLiteral("Neues Formular erstellen"));
     QCOMPARE(f.get<QPlainTextEdit>("TForm2", "Memo2").isReadOnly(), false);
 }
 
@@ -286,7 +286,7 @@ void TestMainWindow::messageWindows_data() {
                          << QStringList{"Sie haben vergessen eine Zieladresse bei",
                                         "der Weiterleitung einzugeben"}
                          << QStringList{"OK"};
-    QTest::newRow("407") << "TForm10" << QStringList{"Wollen sie den Quelltext verwerfen?"}
+    QTest::newRow("407") << "TForm10" << QStringList{"Wollen Sie den Quelltext verwerfen?"}
                          << QStringList{"Ja", "Nein"};
     QTest::newRow("605") << "TForm11"
                          << QStringList{"Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",

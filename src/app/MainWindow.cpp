@@ -67,7 +67,7 @@ public:
                               24, 24);
         intro->setWordWrap(false);
         auto* button = place<QPushButton>(this, "Button8", QRect(24, 60, 220, 32),
-                                          QStringLiteral("Neues Formular Erstellen"));
+                                          QStringLiteral("Neues Formular erstellen"));
         connect(button, &QPushButton::clicked, &main, &MainWindow::Button8Click);
     }
     void emptyForNew(NewVariant) override {}

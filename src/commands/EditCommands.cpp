@@ -25,7 +25,7 @@ constexpr OperationInfo kOperations[] = {
     {Operation::Copy, "Kopieren", Qt::CTRL | Qt::Key_C, "menu_copy.png"},
     {Operation::Paste, "Einfügen", Qt::CTRL | Qt::Key_V, "menu_paste.png"},
     {Operation::Delete, "Löschen", Qt::CTRL | Qt::Key_Delete, "menu_delete.png"},
-    {Operation::SelectAll, "Alles Markieren", Qt::CTRL | Qt::Key_A, nullptr},
+    {Operation::SelectAll, "Alles markieren", Qt::CTRL | Qt::Key_A, nullptr},
 };
 
 template <typename Field> void applyTo(Operation operation, Field* field) {

@@ -128,7 +128,7 @@ FrameBuilderWindow::FrameBuilderWindow(WindowSet& windows)
 void FrameBuilderWindow::createChooser() {
     auto* prompt =
         caption(this, "Label1",
-                QStringLiteral("Bitte wählen sie den Frametyp den sie benutzen wollen"), 0, 28);
+                QStringLiteral("Bitte wählen Sie den Frametyp, den Sie benutzen wollen"), 0, 28);
     QFont promptFont = prompt->font();
     promptFont.setPointSize(promptFont.pointSize() + 3);
     promptFont.setBold(true);

@@ -71,7 +71,7 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* window)
         QStringLiteral("Breite in Pixel  oder Prozent (%)  Bei % bitte % dahinter schreiben"));
     auto* restHint =
         place<QLabel>(this, "LabelRestHint", QRect(diagramX, hintTop + 44, kHintWidth, 36),
-                      QStringLiteral("für den Rest des können Sie auch * schreiben"));
+                      QStringLiteral("für den Rest können Sie auch * schreiben"));
     for (QLabel* hint : {widthHint, restHint}) {
         hint->setTextFormat(Qt::PlainText);
         hint->setWordWrap(true);

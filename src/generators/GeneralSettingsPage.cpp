@@ -128,7 +128,7 @@ void GeneralSettingsPage::createRedirectGroup() {
                                         QStringLiteral("Weiterleitung einbauen"));
     m_ui->Label63 = caption(
         box, "Label63",
-        QStringLiteral("Sekunden die die Seite vor Weiterleitung angezeigt werden soll :"), 32, 56);
+        QStringLiteral("Sekunden, die die Seite vor Weiterleitung angezeigt werden soll:"), 32, 56);
     const int secondsX = m_ui->Label63->geometry().right() + 10;
     m_ui->ComboBox14 = editableCombo(box, "ComboBox14", QRect(secondsX, 52, 60, kRowHeight),
                                      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -142,7 +142,7 @@ void GeneralSettingsPage::createRedirectGroup() {
     m_ui->RadioButton26 = place<QRadioButton>(box, "RadioButton26", QRect(170, 84, 130, 20),
                                               QStringLiteral("externer Link"));
     m_ui->Label62 =
-        caption(box, "Label62", QStringLiteral("Seite zu der Weitergeleitet wird:"), 32, 114);
+        caption(box, "Label62", QStringLiteral("Seite, zu der weitergeleitet wird:"), 32, 114);
     const int targetX = m_ui->Label62->geometry().right() + 10;
     m_ui->Label64 = caption(box, "Label64", QStringLiteral("http://"), targetX, 114);
     const int editX = targetX + m_ui->Label64->width() + 4;

@@ -95,7 +95,7 @@ void ImagesPage::createPlacementGroup() {
     m_ui->ComboBox6 = SpacingBox::create(box, "ComboBox6", QRect(kFieldX, 26, 60, kRowHeight));
     caption(box, "BreaksAfterCaption", QStringLiteral("Abstand nach Bild:"), 12, 62);
     m_ui->ComboBox5 = SpacingBox::create(box, "ComboBox5", QRect(kFieldX, 58, 60, kRowHeight));
-    caption(box, "PositionCaption", QStringLiteral("Bild position"), 12, 94);
+    caption(box, "PositionCaption", QStringLiteral("Bildposition"), 12, 94);
     m_ui->picker = new PositionPicker(box,
                                       {{"Image40", "Image41", "Image42"},
                                        {"Image37", "Image38", "Image39"},

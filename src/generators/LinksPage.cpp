@@ -193,10 +193,10 @@ void LinksPage::createAddressControls() {
                                            QStringLiteral("Link zu Webseite"));
     ui.RadioButton17->setChecked(true);
     ui.RadioButton18 = place<QRadioButton>(ui.Panel3, "RadioButton18", QRect(170, 0, 220, 24),
-                                           QStringLiteral("Link zu Email Adresse"));
+                                           QStringLiteral("Link zu E-Mail-Adresse"));
 
     ui.Label28 = rowCaption(this, "Label28", QStringLiteral("Linkadresse"), kLeft, 46);
-    ui.Label9 = rowCaption(this, "Label9", QStringLiteral("Email Adresse"), kLeft, 46);
+    ui.Label9 = rowCaption(this, "Label9", QStringLiteral("E-Mail-Adresse"), kLeft, 46);
     ui.Edit19 = field(this, "Edit19", kLeftField, 46, kFieldWidth);
     ui.Image3 = picture(this, "Image3", besideField(46), QStringLiteral("folder.png"));
 
@@ -258,7 +258,7 @@ void LinksPage::createTextModeControls() {
         {&Ui::CheckBox9, "CheckBox9", "Unterstrichen"},
         {&Ui::CheckBox10, "CheckBox10", "Kursiv"},
         {&Ui::CheckBox12, "CheckBox12", "Durchgestrichen"},
-        {&Ui::CheckBox13, "CheckBox13", "Hochgestelt"},
+        {&Ui::CheckBox13, "CheckBox13", "Hochgestellt"},
         {&Ui::CheckBox14, "CheckBox14", "Tiefgestellt"},
     };
     for (int i = 0; i < 6; ++i) {

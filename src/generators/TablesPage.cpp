@@ -97,7 +97,7 @@ void TablesPage::createGeneralSettings() {
     heading(this, "Label55", QStringLiteral("Einstellungen Tabelle Allgemein"),
             kTableColumn.labelX);
     m_ui->Edit28 =
-        fieldRow(this, kTableColumn, 0, "Label50", QStringLiteral("Hintergrundfarbe :"), "Edit28");
+        fieldRow(this, kTableColumn, 0, "Label50", QStringLiteral("Hintergrundfarbe:"), "Edit28");
     connect(assistantButton(this, kTableColumn, 0, "Button21"), &QPushButton::clicked, this,
             &TablesPage::Button21Click);
     m_ui->Edit29 =
@@ -150,7 +150,7 @@ void TablesPage::createCellSettings() {
     m_ui->Edit26 =
         fieldRow(this, kCellColumn, 1, "Label49", QStringLiteral("Borderbreite:"), "Edit26");
     m_ui->Edit27 =
-        fieldRow(this, kCellColumn, 2, "Label54", QStringLiteral("Hintergrundfarbe :"), "Edit27");
+        fieldRow(this, kCellColumn, 2, "Label54", QStringLiteral("Hintergrundfarbe:"), "Edit27");
     connect(assistantButton(this, kCellColumn, 2, "Button23"), &QPushButton::clicked, this,
             &TablesPage::Button23Click);
 }

@@ -30,7 +30,7 @@ const MessageLayout& layoutOf(WindowSet::Message which) {
     static const MessageLayout kMessages[] = {
         {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
          "der Weiterleitung einzugeben", "OK", nullptr, kClose | kMinimize},
-        {"TForm10", "Error 407", "Wollen sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
+        {"TForm10", "Error 407", "Wollen Sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
          kClose},
         {"TForm11", "Error 605", "Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
          "Da sonst die Seite nicht fehlerfrei erstellt werden kann", "OK", nullptr, kClose},
