@@ -6,6 +6,7 @@
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "support/Fixture.h"
+#include "ui/ClickableLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -31,6 +32,9 @@ private slots:
     void welcomePanelCoversPagesUntilWeiter();
     void toolbarPressedLook();
     void disabledPreviewPictureDoesNothing();
+    void everyPictureButtonSaysWhatItDoes();
+    void pictureTips_data();
+    void pictureTips();
     void tabWarningWhileSettingsUndone();
     void tabWarningOkReturnsButCloseBoxDoesNot();
     void messageWindows_data();
@@ -242,6 +246,53 @@ void TestMainWindow::disabledPreviewPictureDoesNothing() {
     QVERIFY(preview.isVisible());
     QVERIFY(!f.get("TForm2", "Image19").isVisible());
     QVERIFY(f.opener.opened.isEmpty());
+}
+
+void TestMainWindow::everyPictureButtonSaysWhatItDoes() {
+    Fixture f;
+    int pictures = 0;
+    for (const QWidget* window : f.windows().all()) {
+        for (const ClickableLabel* picture : window->findChildren<ClickableLabel*>()) {
+            const QString where = window->objectName() + u'/' + picture->objectName();
+            QVERIFY2(!picture->toolTip().isEmpty(), qPrintable(where));
+            QVERIFY2(picture->accessibleName() == picture->toolTip(), qPrintable(where));
+            ++pictures;
+        }
+    }
+    QVERIFY(pictures > 100);
+}
+
+void TestMainWindow::pictureTips_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+    const QList<std::array<const char*, 3>> rows = {
+        {"TForm2", "Image6", "Neue Seite"},
+        {"TForm2", "Image7", "Seite speichern"},
+        {"TForm2", "Image17", "Seite speichern"}, // the pressed twin
+        {"TForm2", "Image12", "Einfügen"},
+        {"TForm7", "Image2", "Seite öffnen"},
+        {"TForm2", "Image29", "Schriftart wählen"},
+        {"TForm2", "Image30", "Farbe wählen"},
+        {"TForm2", "Image23", "Linksbündig"},
+        {"TForm2", "Image28", "Rechtsbündig aufheben"},
+        {"TForm2", "Image1", "Bild auswählen"},
+        {"TForm2", "Label61", "Festes Leerzeichen einfügen"},
+        {"TForm6", "Image5", "Zwei Spalten"},
+        {"TForm6", "Image6", "Seite auswählen"},
+    };
+    for (const auto& [window, name, tip] : rows)
+        QTest::addRow("%s %s", window, name) << window << name << QString::fromUtf8(tip);
+}
+
+void TestMainWindow::pictureTips() {
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    Fixture f;
+    const QWidget& picture = f.get(window, name);
+    QCOMPARE(picture.toolTip(), tip);
+    QCOMPARE(picture.accessibleName(), tip);
 }
 
 void TestMainWindow::tabWarningWhileSettingsUndone() {

@@ -212,12 +212,16 @@ void MainWindow::createToolbar(QWidget* strip) {
         const char* name;
         const char* pressedName;
         const char* artwork;
+        const char* whatItDoes;
     };
     static constexpr ToolbarButton kButtons[] = {
-        {"Image6", "Image16", "tb_new"},    {"Image7", "Image17", "tb_save"},
-        {"Image8", "Image18", "tb_print"},  {"Image9", "Image19", "tb_preview"},
-        {"Image10", "Image20", "tb_cut"},   {"Image11", "Image21", "tb_copy"},
-        {"Image12", "Image22", "tb_paste"},
+        {"Image6", "Image16", "tb_new", "Neue Seite"},
+        {"Image7", "Image17", "tb_save", "Seite speichern"},
+        {"Image8", "Image18", "tb_print", "Quelltext drucken"},
+        {"Image9", "Image19", "tb_preview", "Vorschau im Browser"},
+        {"Image10", "Image20", "tb_cut", "Ausschneiden"},
+        {"Image11", "Image21", "tb_copy", "Kopieren"},
+        {"Image12", "Image22", "tb_paste", "Einfügen"},
     };
     FileCommands& files = *m_fileCommands;
     const std::function<void()> commands[] = {
@@ -230,7 +234,8 @@ void MainWindow::createToolbar(QWidget* strip) {
     for (int i = 0; i < 7; ++i) {
         const QRect geometry(x, 2, 25, 25);
         PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
-                                           QString::fromLatin1(kButtons[i].artwork), geometry);
+                                           QString::fromLatin1(kButtons[i].artwork), geometry,
+                                           QString::fromUtf8(kButtons[i].whatItDoes));
         connect(look, &PressedLook::activated, this, commands[i]);
         if (i == 3) {
             m_image9 = &look->button();
@@ -241,8 +246,7 @@ void MainWindow::createToolbar(QWidget* strip) {
     x += 12;
     for (const char* banner : {"Image13", "Image14", "Image15"}) {
         const int index = banner[6] - '3' + 1;
-        picture(strip, banner, QRect(x, 2, 160, 25), QStringLiteral("banner%1.jpg").arg(index),
-                false);
+        decoration(strip, banner, QRect(x, 2, 160, 25), QStringLiteral("banner%1.jpg").arg(index));
         x += 164;
     }
 }

@@ -27,14 +27,15 @@ constexpr QSize kChooserPicture(150, 110);
 struct ChooserPicture {
     const char* name;
     const char* artwork;
+    const char* layout; // what the picture chooses
     int column;
     int row;
 };
 constexpr ChooserPicture kChooser[] = {
-    {"Image5", "frames1_small.jpg", 0, 0},
-    {"Image1", "frames2_small.jpg", 0, 1},
-    {"Image4", "frames3_small.jpg", 1, 0},
-    {"Image2", "frames4_small.jpg", 1, 1},
+    {"Image5", "frames1_small.jpg", "Zwei Spalten", 0, 0},
+    {"Image1", "frames2_small.jpg", "Streifen oben, darunter zwei Spalten", 0, 1},
+    {"Image4", "frames3_small.jpg", "Streifen oben, zwei Spalten, Streifen unten", 1, 0},
+    {"Image2", "frames4_small.jpg", "Streifen oben, drei Spalten, Streifen unten", 1, 1},
 };
 
 const QList<LayoutPanel::Names>& panelNames() {
@@ -146,8 +147,9 @@ void FrameBuilderWindow::createChooser() {
         const ChooserPicture& choice = kChooser[i];
         const QPoint at(left + choice.column * (kChooserPicture.width() + kGap),
                         top + choice.row * (kChooserPicture.height() + 40));
-        ClickableLabel* image = picture(this, choice.name, QRect(at, kChooserPicture),
-                                        QString::fromLatin1(choice.artwork));
+        ClickableLabel* image =
+            picture(this, choice.name, QRect(at, kChooserPicture),
+                    QString::fromLatin1(choice.artwork), QString::fromUtf8(choice.layout));
         connect(image, &ClickableLabel::clicked, this, handlers[i]);
     }
 }

@@ -109,15 +109,16 @@ void GeneralSettingsPage::createBackgroundGroup() {
                                              QStringLiteral("Hintergrundfarbe:"));
     m_ui->RadioButton1->setChecked(true);
     m_ui->Edit2 = place<QLineEdit>(box, "Edit2", QRect(162, 24, 240, kRowHeight));
-    m_ui->Image33 = picture(box, "Image33", QRect(408, 24, kPictureSize, kPictureSize),
-                            QStringLiteral("assistant_color.png"));
+    m_ui->Image33 = assistantPicture(box, "Image33", QRect(408, 24, kPictureSize, kPictureSize),
+                                     AssistantPicture::Color);
     m_ui->Button10 = place<QPushButton>(box, "Button10", QRect(440, 22, 150, 28),
                                         QStringLiteral("Farbenassistent"));
     m_ui->RadioButton2 = place<QRadioButton>(box, "RadioButton2", QRect(12, 60, 150, 20),
                                              QStringLiteral("Hintergrundbild:"));
     m_ui->Edit4 = place<QLineEdit>(box, "Edit4", QRect(162, 58, 240, kRowHeight));
-    m_ui->Image5 = picture(box, "Image5", QRect(408, 58, kPictureSize, kPictureSize),
-                           QStringLiteral("folder.png"));
+    m_ui->Image5 =
+        picture(box, "Image5", QRect(408, 58, kPictureSize, kPictureSize),
+                QStringLiteral("folder.png"), QStringLiteral("Hintergrundbild auswählen"));
     setShown({m_ui->Edit4, m_ui->Image5}, false);
 }
 
@@ -148,7 +149,7 @@ void GeneralSettingsPage::createRedirectGroup() {
     const int editX = targetX + m_ui->Label64->width() + 4;
     m_ui->Edit33 = place<QLineEdit>(box, "Edit33", QRect(editX, 110, 280, kRowHeight));
     m_ui->Image68 = picture(box, "Image68", QRect(editX + 286, 110, kPictureSize, kPictureSize),
-                            QStringLiteral("folder.png"));
+                            QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
     setShown({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->RadioButton25,
               m_ui->RadioButton26, m_ui->Label62, m_ui->Label64, m_ui->Edit33, m_ui->Image68},
              false);
@@ -169,7 +170,7 @@ void GeneralSettingsPage::createHeadGroup() {
                                         QStringLiteral("Icon in Adresszeile einbauen"));
     m_ui->Edit35 = place<QLineEdit>(box, "Edit35", QRect(420, 94, 280, kRowHeight));
     m_ui->Image67 = picture(box, "Image67", QRect(706, 94, kPictureSize, kPictureSize),
-                            QStringLiteral("folder.png"));
+                            QStringLiteral("folder.png"), QStringLiteral("Icon auswählen"));
     setShown({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67}, false);
 }
 

@@ -71,8 +71,8 @@ void ImagesPage::createPictureGroup() {
     QGroupBox* box = group(this, "PictureGroup", QStringLiteral("Bild"), QRect(8, 8, 784, 94));
     caption(box, "FileCaption", QStringLiteral("Dateiname des Bildes"), 12, 30);
     m_ui->Edit6 = place<QLineEdit>(box, "Edit6", QRect(kFieldX, 26, 320, kRowHeight));
-    m_ui->Image1 =
-        picture(box, "Image1", QRect(kFieldX + 326, 26, 24, 24), QStringLiteral("folder.png"));
+    m_ui->Image1 = picture(box, "Image1", QRect(kFieldX + 326, 26, 24, 24),
+                           QStringLiteral("folder.png"), QStringLiteral("Bild auswählen"));
     caption(box, "TextCaption", QStringLiteral("Bildtext"), 12, 62);
     m_ui->Edit16 = place<QLineEdit>(box, "Edit16", QRect(kFieldX, 58, 320, kRowHeight));
 }

@@ -60,11 +60,11 @@ QPushButton* assistantButton(QWidget* page, const Column& column, int row, const
                               QStringLiteral("Farbassistent"));
 }
 
-ClickableLabel* assistantPicture(QWidget* page, const Column& column, int row, const char* name) {
+ClickableLabel* colorPicture(QWidget* page, const Column& column, int row, const char* name) {
     const int x = column.fieldX + column.fieldWidth + 6;
-    return picture(page, name,
-                   QRect(x, kFirstRowY + row * kRowHeight + 1, kPictureSize, kPictureSize),
-                   QStringLiteral("assistant_color.png"));
+    return assistantPicture(page, name,
+                            QRect(x, kFirstRowY + row * kRowHeight + 1, kPictureSize, kPictureSize),
+                            AssistantPicture::Color);
 }
 
 } // namespace
@@ -104,7 +104,7 @@ void TablesPage::createGeneralSettings() {
         fieldRow(this, kTableColumn, 1, "Label12", QStringLiteral("Borderbreite:"), "Edit29");
     m_ui->Edit30 =
         fieldRow(this, kTableColumn, 2, "Label56", QStringLiteral("Borderfarbe:"), "Edit30");
-    connect(assistantPicture(this, kTableColumn, 2, "Image60"), &ClickableLabel::clicked, this,
+    connect(colorPicture(this, kTableColumn, 2, "Image60"), &ClickableLabel::clicked, this,
             &TablesPage::Button20Click);
     connect(assistantButton(this, kTableColumn, 2, "Button20"), &QPushButton::clicked, this,
             &TablesPage::Button20Click);
@@ -143,7 +143,7 @@ void TablesPage::createCellSettings() {
     heading(this, "Label51", QStringLiteral("Einstellungen aktuelle Zelle"), kCellColumn.labelX);
     m_ui->Edit25 =
         fieldRow(this, kCellColumn, 0, "Label52", QStringLiteral("Borderfarbe:"), "Edit25");
-    connect(assistantPicture(this, kCellColumn, 0, "Image55"), &ClickableLabel::clicked, this,
+    connect(colorPicture(this, kCellColumn, 0, "Image55"), &ClickableLabel::clicked, this,
             &TablesPage::Button22Click);
     connect(assistantButton(this, kCellColumn, 0, "Button22"), &QPushButton::clicked, this,
             &TablesPage::Button22Click);

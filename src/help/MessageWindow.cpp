@@ -50,7 +50,7 @@ MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
     setObjectName(QString::fromLatin1(message.objectName));
     setWindowTitle(QString::fromUtf8(message.caption));
 
-    picture(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"), false);
+    decoration(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"));
     auto* line1 = caption(this, "Label1", QString::fromUtf8(message.line1), 64, 20);
     int textRight = line1->geometry().right();
     if (message.line2) {

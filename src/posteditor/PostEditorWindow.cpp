@@ -131,8 +131,7 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     background->setContentsMargins(0, 0, 0, 0);
     background->setSpacing(0);
     for (const char* name : {"Image13", "Image14", "Image15"}) {
-        ClickableLabel* part =
-            picture(strip, name, QRect(), QStringLiteral("toolbar_bg.png"), false);
+        QLabel* part = decoration(strip, name, QRect(), QStringLiteral("toolbar_bg.png"));
         part->setScaledContents(true);
         part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         background->addWidget(part, 1);
@@ -142,12 +141,17 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
         const char* name;
         const char* pressedName;
         const char* artwork;
+        const char* whatItDoes;
     };
     static constexpr ToolbarButton kButtons[] = {
-        {"Image6", "Image1", "tb_new"},      {"Image2", "Image3", "tb_open"},
-        {"Image7", "Image4", "tb_save"},     {"Image8", "Image5", "tb_print"},
-        {"Image9", "Image16", "tb_preview"}, {"Image10", "Image17", "tb_cut"},
-        {"Image11", "Image18", "tb_copy"},   {"Image12", "Image19", "tb_paste"},
+        {"Image6", "Image1", "tb_new", "Neue Seite"},
+        {"Image2", "Image3", "tb_open", "Seite öffnen"},
+        {"Image7", "Image4", "tb_save", "Seite speichern unter"},
+        {"Image8", "Image5", "tb_print", "Quelltext drucken"},
+        {"Image9", "Image16", "tb_preview", "Vorschau im Browser"},
+        {"Image10", "Image17", "tb_cut", "Ausschneiden"},
+        {"Image11", "Image18", "tb_copy", "Kopieren"},
+        {"Image12", "Image19", "tb_paste", "Einfügen"},
     };
     auto editOn = [this](EditCommands::Operation operation) {
         return [this, operation] { EditCommands::apply(operation, m_memo1); };
@@ -166,7 +170,8 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         const QRect geometry(x, 2, kButtonSize, kButtonSize);
         PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
-                                           QString::fromLatin1(kButtons[i].artwork), geometry);
+                                           QString::fromLatin1(kButtons[i].artwork), geometry,
+                                           QString::fromUtf8(kButtons[i].whatItDoes));
         connect(look, &PressedLook::activated, this, commands[i]);
         if (qstrcmp(kButtons[i].name, "Image9") == 0) {
             m_image9 = &look->button();
