@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTimer>
@@ -28,6 +29,7 @@ private slots:
     void splashGoesOnTickOrClick();
     void menuItems_data();
     void menuItems();
+    void everyMenuItemHasItsOwnAltLetter();
     void tabPagesInOrder();
     void welcomePanelCoversPagesUntilWeiter();
     void toolbarPressedLook();
@@ -160,14 +162,47 @@ void TestMainWindow::menuItems() {
     Fixture f;
     auto* action = f.window("TForm2")->findChild<QAction*>(name);
     QVERIFY(action);
-    QCOMPARE(action->text(), text);
+    QCOMPARE(action->text().remove(u'&'), text);
     QCOMPARE(action->shortcut(), shortcut);
     QCOMPARE(!action->icon().isNull(), picture);
     QCOMPARE(action->isEnabled(), enabled);
     QStringList menus;
     for (QAction* menu : f.window("TForm2")->findChild<QMenuBar*>("MainMenu1")->actions())
-        menus.append(menu->text());
+        menus.append(menu->text().remove(u'&'));
     QCOMPARE(menus, (QStringList{"Datei", "Bearbeiten", "Extra", "Hilfe"}));
+}
+
+void TestMainWindow::everyMenuItemHasItsOwnAltLetter() {
+    Fixture f;
+    int menus = 0;
+    for (const QWidget* window : f.windows().all()) {
+        QList<const QWidget*> holders;
+        for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+            holders.append(bar);
+        // Each menu of ours has a name; the unnamed one is the bar's own overflow menu.
+        for (const QMenu* menu : window->findChildren<QMenu*>()) {
+            if (!menu->objectName().isEmpty())
+                holders.append(menu);
+        }
+        for (const QWidget* holder : holders) {
+            QSet<QChar> letters;
+            for (const QAction* item : holder->actions()) {
+                if (item->isSeparator())
+                    continue;
+                const QString where =
+                    window->objectName() + u'/' + holder->objectName() + u'/' + item->text();
+                const qsizetype at = item->text().indexOf(u'&');
+                QVERIFY2(at >= 0 && at + 1 < item->text().size(), qPrintable(where));
+                QVERIFY2(item->text().count(u'&') == 1, qPrintable(where));
+                const QChar letter = item->text().at(at + 1).toLower();
+                QVERIFY2(letter.isLetter() && !letters.contains(letter), qPrintable(where));
+                letters.insert(letter);
+            }
+            ++menus;
+        }
+    }
+    // Two menu bars, their seven menus and four pop-up menus.
+    QCOMPARE(menus, 13);
 }
 
 void TestMainWindow::tabPagesInOrder() {

@@ -151,25 +151,25 @@ void MainWindow::createMenus() {
         return action;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
-    addItem(file, "Neu", QStringLiteral("Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
+    addItem(file, "Neu", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
             [&files] { files.NeuClick(); });
-    addItem(file, "Speichern1", QStringLiteral("Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    addItem(file, "Speichern1", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
             "menu_save.png", [&files] { files.Speichern1Click(); });
-    addItem(file, "Speichern", QStringLiteral("Speichern unter..."),
+    addItem(file, "Speichern", QStringLiteral("Speichern &unter..."),
             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), nullptr,
             [&files] { files.SpeichernClick(); });
-    m_vorschau = addItem(file, "Vorschau", QStringLiteral("Vorschau"), {}, "menu_preview.png",
+    m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
                          [&files] { files.VorschauClick(); });
     m_vorschau->setEnabled(false);
-    addItem(file, "Drucken1", QStringLiteral("Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
             "menu_print.png", [&files] { files.Drucken1Click(); });
     file->addSeparator();
-    addItem(file, "Beenden1", QStringLiteral("Beenden"), {}, nullptr,
+    addItem(file, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
             [&files] { files.Beenden1Click(); });
 
-    QMenu* edit = bar->addMenu(QStringLiteral("Bearbeiten"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("Bearbeiten1"));
     const QList<QAction*> menuActions = EditCommands::createActions(
         this, {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, true, true);
@@ -185,21 +185,21 @@ void MainWindow::createMenus() {
     edit->addActions(menuActions);
     m_popupMenu1->addActions(popupActions);
 
-    QMenu* extra = bar->addMenu(QStringLiteral("Extra"));
+    QMenu* extra = bar->addMenu(QStringLiteral("E&xtra"));
     extra->setObjectName(QStringLiteral("Extra1"));
-    addItem(extra, "Frameseiteerstellen1", QStringLiteral("Frameseite erstellen"), {}, nullptr,
+    addItem(extra, "Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
             [&files] { files.Frameseiteerstellen1Click(); });
-    addItem(extra, "Seitenachbearbeiten1", QStringLiteral("Seite nachbearbeiten"), {}, nullptr,
+    addItem(extra, "Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
             [&files] { files.Seitenachbearbeiten1Click(); });
 
-    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "QuillmarkHIlfe1", QStringLiteral("Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
+    addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
             "menu_help.png", [&files] { files.QuillmarkHIlfe1Click(); });
-    addItem(help, "HtmlHilfe1", QStringLiteral("Html Hilfe"), QKeySequence(Qt::Key_F2),
+    addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
             "menu_htmlhelp.png", [&files] { files.HtmlHilfe1Click(); });
     help->addSeparator();
-    addItem(help, "berQuillmark1", QStringLiteral("Über Quillmark"), {}, nullptr,
+    addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
             [&files] { files.berQuillmark1Click(); });
 
     // The window's own help request (Shift+F1), apart from the menu's F1.

@@ -74,25 +74,25 @@ void PostEditorWindow::createMenus() {
         return action;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Prost1"));
-    addItem(file, "Neu", QStringLiteral("Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
+    addItem(file, "Neu", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
             &PostEditorWindow::NeuClick);
-    addItem(file, "ffnen1", QStringLiteral("Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr,
+    addItem(file, "ffnen1", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr,
             &PostEditorWindow::ffnen1Click);
-    addItem(file, "Speichern", QStringLiteral("Speichern unter..."),
+    addItem(file, "Speichern", QStringLiteral("Speichern &unter..."),
             QKeySequence(Qt::CTRL | Qt::Key_S), "menu_save.png", &PostEditorWindow::SpeichernClick);
-    m_vorschau = addItem(file, "Vorschau", QStringLiteral("Vorschau"), {}, "menu_preview.png",
+    m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
                          &PostEditorWindow::VorschauClick);
     m_vorschau->setEnabled(false);
-    addItem(file, "Drucken1", QStringLiteral("Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
             "menu_print.png", &PostEditorWindow::Drucken1Click);
     file->addSeparator();
-    addItem(file, "Beenden1", QStringLiteral("Beenden"), {}, nullptr,
+    addItem(file, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
             &PostEditorWindow::Beenden1Click);
 
     // Every edit command acts on Memo1, the one editing field.
-    QMenu* edit = bar->addMenu(QStringLiteral("Bearbeiten"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("Bearbeiten1"));
     const QList<QAction*> menuActions = EditCommands::createActions(
         this, {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, true, true);
@@ -114,14 +114,14 @@ void PostEditorWindow::createMenus() {
                 [this, owner](const QPoint& at) { m_popupMenu1->popup(owner->mapToGlobal(at)); });
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "QuillmarkHIlfe1", QStringLiteral("Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
+    addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
             "menu_help.png", &PostEditorWindow::QuillmarkHIlfe1Click);
-    addItem(help, "HtmlHilfe1", QStringLiteral("Html Hilfe"), QKeySequence(Qt::Key_F2),
+    addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
             "menu_htmlhelp.png", &PostEditorWindow::HtmlHilfe1Click);
     help->addSeparator();
-    addItem(help, "berQuillmark1", QStringLiteral("Über Quillmark"), {}, nullptr,
+    addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
             &PostEditorWindow::berQuillmark1Click);
 }
 

@@ -33,8 +33,8 @@ QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometr
 class QAction;
 class QKeySequence;
 class QMenu;
-// A menu item with its object name, caption, shortcut (none when empty) and picture (none
-// when nullptr).
+// A menu item with its object name, caption (its Alt letter after a '&'), shortcut (none
+// when empty) and picture (none when nullptr).
 QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
                   const char* artwork);
 
