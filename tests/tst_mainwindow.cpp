@@ -42,6 +42,8 @@ private slots:
     void messageWindows_data();
     void messageWindows();
     void error305ClosesOnFreeAreaOnly();
+    void escapeDismissesWindow_data();
+    void escapeDismissesWindow();
     void closingWithNothingUnsavedEnds();
     void closingWithUnsavedWorkAsks();
 
@@ -423,6 +425,27 @@ void TestMainWindow::error305ClosesOnFreeAreaOnly() {
     click(g.control("TForm9", "Button1"));
     QCOMPARE(tabs(g).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
     QVERIFY(g.get("TForm2", "TabSheet1").isEnabled());
+}
+
+void TestMainWindow::escapeDismissesWindow_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm8", "TForm9",
+                               "TForm10", "TForm11", "TForm12"})
+        QTest::newRow(window) << window;
+}
+
+void TestMainWindow::escapeDismissesWindow() {
+    QFETCH(QString, window);
+    Fixture f;
+    QSignalSpy closed(&f.windows().mainWindow(), &MainWindow::closed);
+    QWidget* shown = f.window(window);
+    shown->show();
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown, Qt::Key_Escape);
+    QVERIFY(!shown->isVisible());
+    // On "Error 407" Esc is "Nein": the program goes on.
+    QCOMPARE(closed.size(), 0);
 }
 
 void TestMainWindow::closingWithNothingUnsavedEnds() {

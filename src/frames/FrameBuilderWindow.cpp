@@ -10,6 +10,7 @@
 #include "platform/DialogObjects.h"
 #include "platform/PageFile.h"
 #include "ui/ClickableLabel.h"
+#include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
 #include <QAction>
@@ -124,6 +125,7 @@ FrameBuilderWindow::FrameBuilderWindow(WindowSet& windows)
     connect(&m_panels[3]->saveButton(), &QPushButton::clicked, this,
             &FrameBuilderWindow::Button4Click);
     createPopupMenu();
+    dismissOnEscape(this, [this] { close(); });
 }
 
 void FrameBuilderWindow::createChooser() {

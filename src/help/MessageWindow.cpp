@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "help/HelpWindow.h"
 #include "ui/Artwork.h"
+#include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
 #include <QLabel>
@@ -73,6 +74,11 @@ MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
     } else {
         button1->setGeometry(width / 2 - 40, 72, 80, 26);
     }
+    // Esc answers as the button that changes least: "Nein" on the question, OK elsewhere.
+    if (message.button2)
+        dismissOnEscape(this, [this] { Button2Click(); });
+    else
+        dismissOnEscape(this, [this] { Button1Click(); });
     if (which == WindowSet::Message::Error605) {
         auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
         connect(help, &QShortcut::activated, this, &MessageWindow::FormHelp);
