@@ -209,7 +209,7 @@ void FormsTest::writers_data() {
                        "</select>",
                        "</div>",
                        "</p>"}
-        << "Ausswahlliste wurde hinzugefügt";
+        << "Auswahlliste wurde hinzugefügt";
 
     QTest::newRow("send button") << QStringList{"Edit37=Absenden", "Button12"}
                                  << QStringList{"<input type=\"submit\" value=\"Absenden\">"}
@@ -429,10 +429,9 @@ void FormsTest::positionPickers_data() {
         << QStringList{"Image21", "Image22", "Image23"}
         << QStringList{"Image26", "Image25", "Image24"}
         << QStringList{"RadioButton4", "RadioButton5", "RadioButton6"};
-    QTest::newRow("Ausswahlliste")
-        << QStringList{"Image27", "Image28", "Image29"}
-        << QStringList{"Image34", "Image33", "Image32"}
-        << QStringList{"RadioButton13", "RadioButton14", "RadioButton15"};
+    QTest::newRow("Auswahlliste") << QStringList{"Image27", "Image28", "Image29"}
+                                  << QStringList{"Image34", "Image33", "Image32"}
+                                  << QStringList{"RadioButton13", "RadioButton14", "RadioButton15"};
     QTest::newRow("Buttons") << QStringList{"Image35", "Image36", "Image43"}
                              << QStringList{"Image46", "Image45", "Image44"}
                              << QStringList{"RadioButton20", "RadioButton21", "RadioButton22"};
@@ -498,10 +497,11 @@ void FormsTest::fontAssistants_data() {
         << "Button7" << QStringList{"CheckBox13", "CheckBox14", "CheckBox15", "CheckBox16"}
         << QStringList{"Edit25", "ComboBox5", "Edit24"} << "is"
         << QStringList{"unchecked", "unchecked", "checked", "checked"};
-    QTest::newRow("Ausswahlliste")
-        << "Image4" << QStringList{"CheckBox25", "CheckBox26", "CheckBox27", "CheckBox28"}
-        << QStringList{"Edit32", "ComboBox4", "Edit33"} << "us"
-        << QStringList{"unchecked", "checked", "unchecked", "checked"};
+    QTest::newRow("Auswahlliste") << "Image4"
+                                  << QStringList{"CheckBox25", "CheckBox26", "CheckBox27",
+                                                 "CheckBox28"}
+                                  << QStringList{"Edit32", "ComboBox4", "Edit33"} << "us"
+                                  << QStringList{"unchecked", "checked", "unchecked", "checked"};
 }
 
 void FormsTest::fontAssistants() {

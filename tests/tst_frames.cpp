@@ -334,7 +334,7 @@ void TestFrames::popupCommandsActOnTheCurrentField() {
     QClipboard* clipboard = QGuiApplication::clipboard();
 
     typeInto(&edit17, QStringLiteral("oben"));
-    f.trigger(kFrames, "Lschen2"); // "Alles Markieren"
+    f.trigger(kFrames, "Lschen2"); // "Alles markieren"
     QCOMPARE(edit17.selectedText(), QStringLiteral("oben"));
     f.trigger(kFrames, "Ausschneiden2");
     QCOMPARE(edit17.text(), QString());

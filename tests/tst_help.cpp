@@ -202,12 +202,12 @@ void HelpTest::closingHidesAndKeepsThePage_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button"); // empty: the close box
     QTest::addColumn<QString>("page");
-    QTest::newRow("Hilfe beenden") << kHelp << "Button3"
-                                   << "TabSheet11";
+    QTest::newRow("Hilfe beenden of Quillmark Hilfe") << kHelp << "Button3"
+                                                      << "TabSheet11";
     QTest::newRow("close box of Quillmark Hilfe") << kHelp << ""
                                                   << "TabSheet9";
-    QTest::newRow("Hilfe Beenden") << kTutorial << "Button1"
-                                   << "TabSheet5";
+    QTest::newRow("Hilfe beenden of HTML Hilfe") << kTutorial << "Button1"
+                                                 << "TabSheet5";
     QTest::newRow("close box of HTML Hilfe") << kTutorial << ""
                                              << "TabSheet10";
 }
@@ -220,10 +220,12 @@ void HelpTest::closingHidesAndKeepsThePage() {
     showLastPage(f, window);
     clickTab(f, window, "PageControl1", page);
 
-    if (button.isEmpty())
+    if (button.isEmpty()) {
         QVERIFY(f.window(window)->close());
-    else
+    } else {
+        QCOMPARE(f.get<QPushButton>(window, button).text(), QStringLiteral("Hilfe beenden"));
         click(&f.get<QPushButton>(window, button));
+    }
     QVERIFY(!f.window(window)->isVisible());
 
     showLastPage(f, window);

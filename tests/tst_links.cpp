@@ -398,7 +398,7 @@ void TestLinks::fontAssistant() {
     QCOMPARE(on<QLineEdit>(f, "Edit17").text(), color);
     for (const QString& box : names("CheckBox8 CheckBox9 CheckBox10 CheckBox12"))
         QCOMPARE(on<QCheckBox>(f, box).isChecked(), names(checked).contains(box));
-    // "Hochgestelt" is not the assistant's.
+    // "Hochgestellt" is not the assistant's.
     QVERIFY(on<QCheckBox>(f, "CheckBox13").isChecked());
 }
 

@@ -6,6 +6,7 @@
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "support/Fixture.h"
+#include "ui/ClickableLabel.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTimer>
@@ -27,15 +29,21 @@ private slots:
     void splashGoesOnTickOrClick();
     void menuItems_data();
     void menuItems();
+    void everyMenuItemHasItsOwnAltLetter();
     void tabPagesInOrder();
     void welcomePanelCoversPagesUntilWeiter();
     void toolbarPressedLook();
     void disabledPreviewPictureDoesNothing();
+    void everyPictureButtonSaysWhatItDoes();
+    void pictureTips_data();
+    void pictureTips();
     void tabWarningWhileSettingsUndone();
     void tabWarningOkReturnsButCloseBoxDoesNot();
     void messageWindows_data();
     void messageWindows();
     void error305ClosesOnFreeAreaOnly();
+    void escapeDismissesWindow_data();
+    void escapeDismissesWindow();
     void closingWithNothingUnsavedEnds();
     void closingWithUnsavedWorkAsks();
 
@@ -134,7 +142,7 @@ void TestMainWindow::menuItems_data() {
                              << "Löschen" << QKeySequence("Ctrl+Del") << true << true;
     QTest::newRow("AllesMarkieren1")
         << "AllesMarkieren1"
-        << "Alles Markieren" << QKeySequence("Ctrl+A") << false << true;
+        << "Alles markieren" << QKeySequence("Ctrl+A") << false << true;
     QTest::newRow("Frameseiteerstellen1") << "Frameseiteerstellen1"
                                           << "Frameseite erstellen" << none << false << true;
     QTest::newRow("Seitenachbearbeiten1") << "Seitenachbearbeiten1"
@@ -156,14 +164,47 @@ void TestMainWindow::menuItems() {
     Fixture f;
     auto* action = f.window("TForm2")->findChild<QAction*>(name);
     QVERIFY(action);
-    QCOMPARE(action->text(), text);
+    QCOMPARE(action->text().remove(u'&'), text);
     QCOMPARE(action->shortcut(), shortcut);
     QCOMPARE(!action->icon().isNull(), picture);
     QCOMPARE(action->isEnabled(), enabled);
     QStringList menus;
     for (QAction* menu : f.window("TForm2")->findChild<QMenuBar*>("MainMenu1")->actions())
-        menus.append(menu->text());
+        menus.append(menu->text().remove(u'&'));
     QCOMPARE(menus, (QStringList{"Datei", "Bearbeiten", "Extra", "Hilfe"}));
+}
+
+void TestMainWindow::everyMenuItemHasItsOwnAltLetter() {
+    Fixture f;
+    int menus = 0;
+    for (const QWidget* window : f.windows().all()) {
+        QList<const QWidget*> holders;
+        for (const QMenuBar* bar : window->findChildren<QMenuBar*>())
+            holders.append(bar);
+        // Each menu of ours has a name; the unnamed one is the bar's own overflow menu.
+        for (const QMenu* menu : window->findChildren<QMenu*>()) {
+            if (!menu->objectName().isEmpty())
+                holders.append(menu);
+        }
+        for (const QWidget* holder : holders) {
+            QSet<QChar> letters;
+            for (const QAction* item : holder->actions()) {
+                if (item->isSeparator())
+                    continue;
+                const QString where =
+                    window->objectName() + u'/' + holder->objectName() + u'/' + item->text();
+                const qsizetype at = item->text().indexOf(u'&');
+                QVERIFY2(at >= 0 && at + 1 < item->text().size(), qPrintable(where));
+                QVERIFY2(item->text().count(u'&') == 1, qPrintable(where));
+                const QChar letter = item->text().at(at + 1).toLower();
+                QVERIFY2(letter.isLetter() && !letters.contains(letter), qPrintable(where));
+                letters.insert(letter);
+            }
+            ++menus;
+        }
+    }
+    // Two menu bars, their seven menus and four pop-up menus.
+    QCOMPARE(menus, 13);
 }
 
 void TestMainWindow::tabPagesInOrder() {
@@ -185,7 +226,7 @@ void TestMainWindow::tabPagesInOrder() {
         QCOMPARE(tabs(f).tabText(i), captions[i]);
     }
     QCOMPARE(f.get<QPushButton>("TForm2", "Button8").text(),
-             QStringLiteral("Neues Formular Erstellen"));
+             QStringLiteral("Neues Formular erstellen"));
     QCOMPARE(f.get<QPlainTextEdit>("TForm2", "Memo2").isReadOnly(), false);
 }
 
@@ -244,6 +285,53 @@ void TestMainWindow::disabledPreviewPictureDoesNothing() {
     QVERIFY(f.opener.opened.isEmpty());
 }
 
+void TestMainWindow::everyPictureButtonSaysWhatItDoes() {
+    Fixture f;
+    int pictures = 0;
+    for (const QWidget* window : f.windows().all()) {
+        for (const ClickableLabel* picture : window->findChildren<ClickableLabel*>()) {
+            const QString where = window->objectName() + u'/' + picture->objectName();
+            QVERIFY2(!picture->toolTip().isEmpty(), qPrintable(where));
+            QVERIFY2(picture->accessibleName() == picture->toolTip(), qPrintable(where));
+            ++pictures;
+        }
+    }
+    QVERIFY(pictures > 100);
+}
+
+void TestMainWindow::pictureTips_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+    const QList<std::array<const char*, 3>> rows = {
+        {"TForm2", "Image6", "Neue Seite"},
+        {"TForm2", "Image7", "Seite speichern"},
+        {"TForm2", "Image17", "Seite speichern"}, // the pressed twin
+        {"TForm2", "Image12", "Einfügen"},
+        {"TForm7", "Image2", "Seite öffnen"},
+        {"TForm2", "Image29", "Schriftart wählen"},
+        {"TForm2", "Image30", "Farbe wählen"},
+        {"TForm2", "Image23", "Linksbündig"},
+        {"TForm2", "Image28", "Rechtsbündig aufheben"},
+        {"TForm2", "Image1", "Bild auswählen"},
+        {"TForm2", "Label61", "Festes Leerzeichen einfügen"},
+        {"TForm6", "Image5", "Zwei Spalten"},
+        {"TForm6", "Image6", "Seite auswählen"},
+    };
+    for (const auto& [window, name, tip] : rows)
+        QTest::addRow("%s %s", window, name) << window << name << QString::fromUtf8(tip);
+}
+
+void TestMainWindow::pictureTips() {
+    QFETCH(QString, window);
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    Fixture f;
+    const QWidget& picture = f.get(window, name);
+    QCOMPARE(picture.toolTip(), tip);
+    QCOMPARE(picture.accessibleName(), tip);
+}
+
 void TestMainWindow::tabWarningWhileSettingsUndone() {
     Fixture f;
     f.windows().showAtStart();
@@ -286,7 +374,7 @@ void TestMainWindow::messageWindows_data() {
                          << QStringList{"Sie haben vergessen eine Zieladresse bei",
                                         "der Weiterleitung einzugeben"}
                          << QStringList{"OK"};
-    QTest::newRow("407") << "TForm10" << QStringList{"Wollen sie den Quelltext verwerfen?"}
+    QTest::newRow("407") << "TForm10" << QStringList{"Wollen Sie den Quelltext verwerfen?"}
                          << QStringList{"Ja", "Nein"};
     QTest::newRow("605") << "TForm11"
                          << QStringList{"Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
@@ -337,6 +425,27 @@ void TestMainWindow::error305ClosesOnFreeAreaOnly() {
     click(g.control("TForm9", "Button1"));
     QCOMPARE(tabs(g).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
     QVERIFY(g.get("TForm2", "TabSheet1").isEnabled());
+}
+
+void TestMainWindow::escapeDismissesWindow_data() {
+    QTest::addColumn<QString>("window");
+    for (const char* window : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm8", "TForm9",
+                               "TForm10", "TForm11", "TForm12"})
+        QTest::newRow(window) << window;
+}
+
+void TestMainWindow::escapeDismissesWindow() {
+    QFETCH(QString, window);
+    Fixture f;
+    QSignalSpy closed(&f.windows().mainWindow(), &MainWindow::closed);
+    QWidget* shown = f.window(window);
+    shown->show();
+    shown->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(shown));
+    QTest::keyClick(shown->focusWidget() ? shown->focusWidget() : shown, Qt::Key_Escape);
+    QVERIFY(!shown->isVisible());
+    // On "Error 407" Esc is "Nein": the program goes on.
+    QCOMPARE(closed.size(), 0);
 }
 
 void TestMainWindow::closingWithNothingUnsavedEnds() {

@@ -107,22 +107,23 @@ void TestPageTables::explanations_data() {
     QTest::addColumn<QString>("text");
     const QString font =
         QStringLiteral("Sie können hier die Schriftart eingeben. Sie können "
-                       "diese, aber auch mit dem Formatierungsassisten auswählen.");
+                       "diese aber auch mit dem Formatierungsassistenten auswählen.");
     const QString color =
         QStringLiteral("Sie können hier die Schriftfarbe eingeben. Sie können "
-                       "diese, aber auch mit dem Formatierungsassisten auswählen.");
-    const QString position = QStringLiteral("Hier können sie die Position des Objektes angeben.");
-    const QString before = QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben");
-    const QString after = QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben");
+                       "diese aber auch mit dem Formatierungsassistenten auswählen.");
+    const QString position = QStringLiteral("Hier können Sie die Position des Objektes angeben.");
+    const QString before = QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben.");
+    const QString after = QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben.");
     QTest::newRow("Edit1") << "Edit1"
                            << "Hier den Titel der Seite eingeben.";
-    QTest::newRow("Label7") << "Label7"
-                            << "Hier können sie den Text eingeben der auf der Webseite dargestellt "
-                               "werden soll eingeben.";
+    QTest::newRow("Label7")
+        << "Label7"
+        << "Hier können Sie den Text eingeben, der auf der Webseite dargestellt "
+           "werden soll.";
     QTest::newRow("Label27") << "Label27"
-                             << "Hier können sie die Betonung (Fett, Kursiv, Unterstrichen, usw.) "
-                                "angeben. Sie können dies aber auch mit dem Formatierungs "
-                                "Assistenten auswählen.";
+                             << "Hier können Sie die Betonung (Fett, Kursiv, Unterstrichen usw.) "
+                                "angeben. Sie können dies aber auch mit dem "
+                                "Formatierungsassistenten auswählen.";
     for (const char* item : {"Label21", "Label23", "Edit15", "Image31"})
         QTest::newRow(item) << item << font;
     for (const char* item : {"Label13", "Label24", "Edit17", "Image32"})

@@ -67,7 +67,7 @@ public:
                               24, 24);
         intro->setWordWrap(false);
         auto* button = place<QPushButton>(this, "Button8", QRect(24, 60, 220, 32),
-                                          QStringLiteral("Neues Formular Erstellen"));
+                                          QStringLiteral("Neues Formular erstellen"));
         connect(button, &QPushButton::clicked, &main, &MainWindow::Button8Click);
     }
     void emptyForNew(NewVariant) override {}
@@ -151,25 +151,25 @@ void MainWindow::createMenus() {
         return action;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Datei1"));
-    addItem(file, "Neu", QStringLiteral("Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
+    addItem(file, "Neu", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
             [&files] { files.NeuClick(); });
-    addItem(file, "Speichern1", QStringLiteral("Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
+    addItem(file, "Speichern1", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
             "menu_save.png", [&files] { files.Speichern1Click(); });
-    addItem(file, "Speichern", QStringLiteral("Speichern unter..."),
+    addItem(file, "Speichern", QStringLiteral("Speichern &unter..."),
             QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), nullptr,
             [&files] { files.SpeichernClick(); });
-    m_vorschau = addItem(file, "Vorschau", QStringLiteral("Vorschau"), {}, "menu_preview.png",
+    m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
                          [&files] { files.VorschauClick(); });
     m_vorschau->setEnabled(false);
-    addItem(file, "Drucken1", QStringLiteral("Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
             "menu_print.png", [&files] { files.Drucken1Click(); });
     file->addSeparator();
-    addItem(file, "Beenden1", QStringLiteral("Beenden"), {}, nullptr,
+    addItem(file, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
             [&files] { files.Beenden1Click(); });
 
-    QMenu* edit = bar->addMenu(QStringLiteral("Bearbeiten"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("Bearbeiten1"));
     const QList<QAction*> menuActions = EditCommands::createActions(
         this, {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, true, true);
@@ -185,21 +185,21 @@ void MainWindow::createMenus() {
     edit->addActions(menuActions);
     m_popupMenu1->addActions(popupActions);
 
-    QMenu* extra = bar->addMenu(QStringLiteral("Extra"));
+    QMenu* extra = bar->addMenu(QStringLiteral("E&xtra"));
     extra->setObjectName(QStringLiteral("Extra1"));
-    addItem(extra, "Frameseiteerstellen1", QStringLiteral("Frameseite erstellen"), {}, nullptr,
+    addItem(extra, "Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
             [&files] { files.Frameseiteerstellen1Click(); });
-    addItem(extra, "Seitenachbearbeiten1", QStringLiteral("Seite nachbearbeiten"), {}, nullptr,
+    addItem(extra, "Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
             [&files] { files.Seitenachbearbeiten1Click(); });
 
-    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "QuillmarkHIlfe1", QStringLiteral("Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
+    addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
             "menu_help.png", [&files] { files.QuillmarkHIlfe1Click(); });
-    addItem(help, "HtmlHilfe1", QStringLiteral("Html Hilfe"), QKeySequence(Qt::Key_F2),
+    addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
             "menu_htmlhelp.png", [&files] { files.HtmlHilfe1Click(); });
     help->addSeparator();
-    addItem(help, "berQuillmark1", QStringLiteral("Über Quillmark"), {}, nullptr,
+    addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
             [&files] { files.berQuillmark1Click(); });
 
     // The window's own help request (Shift+F1), apart from the menu's F1.
@@ -212,12 +212,16 @@ void MainWindow::createToolbar(QWidget* strip) {
         const char* name;
         const char* pressedName;
         const char* artwork;
+        const char* whatItDoes;
     };
     static constexpr ToolbarButton kButtons[] = {
-        {"Image6", "Image16", "tb_new"},    {"Image7", "Image17", "tb_save"},
-        {"Image8", "Image18", "tb_print"},  {"Image9", "Image19", "tb_preview"},
-        {"Image10", "Image20", "tb_cut"},   {"Image11", "Image21", "tb_copy"},
-        {"Image12", "Image22", "tb_paste"},
+        {"Image6", "Image16", "tb_new", "Neue Seite"},
+        {"Image7", "Image17", "tb_save", "Seite speichern"},
+        {"Image8", "Image18", "tb_print", "Quelltext drucken"},
+        {"Image9", "Image19", "tb_preview", "Vorschau im Browser"},
+        {"Image10", "Image20", "tb_cut", "Ausschneiden"},
+        {"Image11", "Image21", "tb_copy", "Kopieren"},
+        {"Image12", "Image22", "tb_paste", "Einfügen"},
     };
     FileCommands& files = *m_fileCommands;
     const std::function<void()> commands[] = {
@@ -230,7 +234,8 @@ void MainWindow::createToolbar(QWidget* strip) {
     for (int i = 0; i < 7; ++i) {
         const QRect geometry(x, 2, 25, 25);
         PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
-                                           QString::fromLatin1(kButtons[i].artwork), geometry);
+                                           QString::fromLatin1(kButtons[i].artwork), geometry,
+                                           QString::fromUtf8(kButtons[i].whatItDoes));
         connect(look, &PressedLook::activated, this, commands[i]);
         if (i == 3) {
             m_image9 = &look->button();
@@ -241,8 +246,7 @@ void MainWindow::createToolbar(QWidget* strip) {
     x += 12;
     for (const char* banner : {"Image13", "Image14", "Image15"}) {
         const int index = banner[6] - '3' + 1;
-        picture(strip, banner, QRect(x, 2, 160, 25), QStringLiteral("banner%1.jpg").arg(index),
-                false);
+        decoration(strip, banner, QRect(x, 2, 160, 25), QStringLiteral("banner%1.jpg").arg(index));
         x += 164;
     }
 }

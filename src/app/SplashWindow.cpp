@@ -18,8 +18,8 @@ SplashWindow::SplashWindow(WindowSet& windows)
     const QPixmap art = Artwork::pixmap(QStringLiteral("splash.jpg"));
     const QSize size = art.isNull() ? QSize(480, 300) : art.size();
     setFixedSize(size);
-    auto* image =
-        picture(this, "Image2", QRect(QPoint(0, 0), size), QStringLiteral("splash.jpg"), false);
+    auto* image = picture(this, "Image2", QRect(QPoint(0, 0), size), QStringLiteral("splash.jpg"),
+                          QStringLiteral("Startbild schließen"), false);
     connect(image, &ClickableLabel::clicked, this, &SplashWindow::Image2Click);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())

@@ -23,11 +23,11 @@ struct OperationInfo {
 };
 
 constexpr OperationInfo kOperations[] = {
-    {Operation::Cut, "Ausschneiden", Qt::CTRL | Qt::Key_X, "menu_cut.png"},
-    {Operation::Copy, "Kopieren", Qt::CTRL | Qt::Key_C, "menu_copy.png"},
-    {Operation::Paste, "Einfügen", Qt::CTRL | Qt::Key_V, "menu_paste.png"},
-    {Operation::Delete, "Löschen", Qt::CTRL | Qt::Key_Delete, "menu_delete.png"},
-    {Operation::SelectAll, "Alles Markieren", Qt::CTRL | Qt::Key_A, nullptr},
+    {Operation::Cut, "A&usschneiden", Qt::CTRL | Qt::Key_X, "menu_cut.png"},
+    {Operation::Copy, "&Kopieren", Qt::CTRL | Qt::Key_C, "menu_copy.png"},
+    {Operation::Paste, "&Einfügen", Qt::CTRL | Qt::Key_V, "menu_paste.png"},
+    {Operation::Delete, "&Löschen", Qt::CTRL | Qt::Key_Delete, "menu_delete.png"},
+    {Operation::SelectAll, "&Alles markieren", Qt::CTRL | Qt::Key_A, nullptr},
 };
 
 // Empties the whole field as one edit that Ctrl+Z takes back: select everything, remove it.

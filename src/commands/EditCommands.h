@@ -22,7 +22,8 @@ void apply(Operation operation, QWidget* field);
 // Applies the operation to the tracker's current field; does nothing while none is current.
 void applyToCurrent(Operation operation, const CurrentFieldTracker& tracker);
 
-// The five commands as actions with their German captions, pictures where the menu has
+// The five commands as actions with their German captions (each with its Alt letter),
+// pictures where the menu has
 // them and object names (e.g. {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1",
 // "AllesMarkieren1"}); each runs `run` with its operation.
 struct ActionNames {

@@ -33,24 +33,24 @@ QString FieldExplanations::text(Topic topic) {
     case Topic::Title:
         return QStringLiteral("Hier den Titel der Seite eingeben.");
     case Topic::TextBody:
-        return QStringLiteral("Hier können sie den Text eingeben der auf der Webseite "
-                              "dargestellt werden soll eingeben.");
+        return QStringLiteral("Hier können Sie den Text eingeben, der auf der Webseite "
+                              "dargestellt werden soll.");
     case Topic::Font:
-        return QStringLiteral("Sie können hier die Schriftart eingeben. Sie können diese, aber "
-                              "auch mit dem Formatierungsassisten auswählen.");
+        return QStringLiteral("Sie können hier die Schriftart eingeben. Sie können diese aber "
+                              "auch mit dem Formatierungsassistenten auswählen.");
     case Topic::Color:
-        return QStringLiteral("Sie können hier die Schriftfarbe eingeben. Sie können diese, "
-                              "aber auch mit dem Formatierungsassisten auswählen.");
+        return QStringLiteral("Sie können hier die Schriftfarbe eingeben. Sie können diese "
+                              "aber auch mit dem Formatierungsassistenten auswählen.");
     case Topic::Emphasis:
-        return QStringLiteral("Hier können sie die Betonung (Fett, Kursiv, Unterstrichen, usw.) "
-                              "angeben. Sie können dies aber auch mit dem Formatierungs "
-                              "Assistenten auswählen.");
+        return QStringLiteral("Hier können Sie die Betonung (Fett, Kursiv, Unterstrichen usw.) "
+                              "angeben. Sie können dies aber auch mit dem "
+                              "Formatierungsassistenten auswählen.");
     case Topic::Position:
-        return QStringLiteral("Hier können sie die Position des Objektes angeben.");
+        return QStringLiteral("Hier können Sie die Position des Objektes angeben.");
     case Topic::SpacingBefore:
-        return QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben");
+        return QStringLiteral("Sie können hier den Abstand vor dem Objekt eingeben.");
     case Topic::SpacingAfter:
-        return QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben");
+        return QStringLiteral("Sie können hier den Abstand nach dem Objekt eingeben.");
     }
     return {};
 }

@@ -34,8 +34,8 @@ struct ButtonsPage::Ui {
           ComboBox18(SpacingBox::create(page, "ComboBox18", QRect(kRightField, 84, 60, 24))),
           Button12(place<QPushButton>(page, "Button12", kAddButton,
                                       QStringLiteral(" Button hinzufügen"))) {
-        caption(page, "KindLabel", QStringLiteral("Funktion des Butttons:"), kLeft, 20);
-        caption(page, "CaptionLabel", QStringLiteral("Text der auf dem Button erschein soll:"),
+        caption(page, "KindLabel", QStringLiteral("Funktion des Buttons:"), kLeft, 20);
+        caption(page, "CaptionLabel", QStringLiteral("Text, der auf dem Button erscheinen soll:"),
                 kLeft, 104);
         rowCaption(page, "PositionLabel", QStringLiteral("Buttonposition"), kRight, 16);
         rowCaption(page, "BreaksBeforeLabel", QStringLiteral("Abstand vor Button"), kRight, 50);

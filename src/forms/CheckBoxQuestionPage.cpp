@@ -11,7 +11,7 @@
 
 namespace {
 
-const AnswerCollectionNames kAnswers{"Edit22", "Button4", "Neu Antwortmöglichkeit", "Memo1",
+const AnswerCollectionNames kAnswers{"Edit22", "Button4", "Neue Antwortmöglichkeit", "Memo1",
                                      "Memo4"};
 
 const QuestionFormatNames kFormat{

@@ -14,7 +14,7 @@ public:
 
     int CheckBoxAnswerCount() const;
 
-    // "Neu Antwortmöglichkeit": collects the answer of Edit22.
+    // "Neue Antwortmöglichkeit": collects the answer of Edit22.
     void Button4Click();
     // "Frage hinzufügen": writes the question with the collected answers.
     void Button5Click();

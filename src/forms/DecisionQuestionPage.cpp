@@ -11,7 +11,7 @@
 
 namespace {
 
-const AnswerCollectionNames kAnswers{"Edit2", "Button16", "Neu Antwortmöglichkeit", "Memo6",
+const AnswerCollectionNames kAnswers{"Edit2", "Button16", "Neue Antwortmöglichkeit", "Memo6",
                                      "Memo5"};
 
 const QuestionFormatNames kFormat{
@@ -36,7 +36,7 @@ struct DecisionQuestionPage::Ui {
         : Edit14(questionField(page, "Edit14")),
           answers(page, kAnswers, AnswerCollection::Preview::ReadOnly, 260),
           Button2(place<QPushButton>(page, "Button2", FormLayout::kAddButton,
-                                     QStringLiteral("Frage Hinzufügen"))),
+                                     QStringLiteral("Frage hinzufügen"))),
           format(new QuestionFormat(page, kFormat)) {}
     QLineEdit* Edit14;
     AnswerCollection answers;

@@ -14,9 +14,9 @@ public:
 
     int RadioAnswerCount() const;
 
-    // "Neu Antwortmöglichkeit": collects the answer of Edit2.
+    // "Neue Antwortmöglichkeit": collects the answer of Edit2.
     void Button16Click();
-    // "Frage Hinzufügen": writes the question with the collected answers.
+    // "Frage hinzufügen": writes the question with the collected answers.
     void Button2Click();
     // The font assistant.
     void Button6Click();

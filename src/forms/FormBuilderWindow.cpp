@@ -9,6 +9,7 @@
 #include "forms/InputFieldPage.h"
 #include "forms/SelectionListPage.h"
 #include "forms/TextAreaPage.h"
+#include "ui/EscapeKey.h"
 
 #include <QAction>
 #include <QMenu>
@@ -53,6 +54,7 @@ FormBuilderWindow::FormBuilderWindow(WindowSet& windows)
 
     createPopupMenu();
     trackFields();
+    dismissOnEscape(this, [this] { close(); });
 }
 
 void FormBuilderWindow::createPopupMenu() {

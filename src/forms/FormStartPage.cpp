@@ -19,7 +19,7 @@ struct FormStartPage::Ui {
           Button13(place<QPushButton>(page, "Button13", QRect(kLeft + 196, 84, 180, 30),
                                       QStringLiteral("Formular beenden"))) {
         caption(page, "RecipientLabel",
-                QStringLiteral("Email Adresse an die das Formular geschickt werden soll:"), kLeft,
+                QStringLiteral("E-Mail-Adresse, an die das Formular geschickt werden soll:"), kLeft,
                 18);
     }
     QLineEdit* Edit1;

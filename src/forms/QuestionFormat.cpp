@@ -29,8 +29,8 @@ QuestionFormat::QuestionFormat(QWidget* page, const QuestionFormatNames& names) 
     m_fontName =
         place<QLineEdit>(page, names.fontName, QRect(kRightField, 16, kRightFieldWidth, 24),
                          QStringLiteral("Times New Roman"));
-    auto* fontPicture = picture(page, names.fontPicture, QRect(pictureX, 18, 20, 20),
-                                QStringLiteral("assistant_font.png"));
+    auto* fontPicture = assistantPicture(page, names.fontPicture, QRect(pictureX, 18, 20, 20),
+                                         AssistantPicture::Font);
 
     rowCaption(page, "FontSizeLabel", QStringLiteral("Schriftgröße:"), kRight, 50);
     m_fontSize = FontSizeBox::create(page, names.fontSize, QRect(kRightField, 50, 70, 24));
@@ -40,8 +40,8 @@ QuestionFormat::QuestionFormat(QWidget* page, const QuestionFormatNames& names) 
     m_fontColor =
         place<QLineEdit>(page, names.fontColor, QRect(kRightField, 84, kRightFieldWidth, 24),
                          QStringLiteral("Black"));
-    auto* colorPicture = picture(page, names.colorPicture, QRect(pictureX, 86, 20, 20),
-                                 QStringLiteral("assistant_color.png"));
+    auto* colorPicture = assistantPicture(page, names.colorPicture, QRect(pictureX, 86, 20, 20),
+                                          AssistantPicture::Color);
 
     auto* assistant =
         place<QPushButton>(page, names.assistant, QRect(kRightField, 118, kButtonWidth, 28),

@@ -52,7 +52,7 @@ struct SelectionListPage::Ui {
           answers(page, kAnswers, AnswerCollection::Preview::Disabled, 210),
           ComboBox6(visibleRowsBox(page)),
           Button14(place<QPushButton>(page, "Button14", FormLayout::kAddButton,
-                                      QStringLiteral("Frage Hinzufügen"))),
+                                      QStringLiteral("Frage hinzufügen"))),
           format(new QuestionFormat(page, kFormat)) {}
     QLineEdit* Edit31;
     AnswerCollection answers;
@@ -62,7 +62,7 @@ struct SelectionListPage::Ui {
 };
 
 SelectionListPage::SelectionListPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet6", QStringLiteral("Ausswahlliste")),
+    : FormPage(windows, "TabSheet6", QStringLiteral("Auswahlliste")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(&m_ui->answers.newAnswerButton(), &QPushButton::clicked, this,
             &SelectionListPage::Button15Click);
@@ -87,7 +87,7 @@ void SelectionListPage::Button14Click() {
         return;
     write(FormHtml::selectionListQuestion(*question,
                                           {m_ui->ComboBox6->currentText(), m_ui->answers.lines()}),
-          QStringLiteral("Ausswahlliste"));
+          QStringLiteral("Auswahlliste"));
     m_ui->answers.clear();
     m_ui->Edit31->clear();
     m_ui->answers.answerField().clear();

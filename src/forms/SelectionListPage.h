@@ -4,7 +4,7 @@
 
 #include <memory>
 
-// "Ausswahlliste": a question answered by picking an option from a list.
+// "Auswahlliste": a question answered by picking an option from a list.
 class SelectionListPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SelectionListPage)
@@ -16,7 +16,7 @@ public:
 
     // "Neue Antwortmöglichkeit": collects the option of Edit41.
     void Button15Click();
-    // "Frage Hinzufügen": writes the question with the list of collected options.
+    // "Frage hinzufügen": writes the question with the list of collected options.
     void Button14Click();
     // The font assistant.
     void Button9Click();

@@ -10,6 +10,7 @@
 #include "platform/DialogObjects.h"
 #include "platform/PageFile.h"
 #include "ui/ClickableLabel.h"
+#include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
 #include <QAction>
@@ -27,14 +28,15 @@ constexpr QSize kChooserPicture(150, 110);
 struct ChooserPicture {
     const char* name;
     const char* artwork;
+    const char* layout; // what the picture chooses
     int column;
     int row;
 };
 constexpr ChooserPicture kChooser[] = {
-    {"Image5", "frames1_small.jpg", 0, 0},
-    {"Image1", "frames2_small.jpg", 0, 1},
-    {"Image4", "frames3_small.jpg", 1, 0},
-    {"Image2", "frames4_small.jpg", 1, 1},
+    {"Image5", "frames1_small.jpg", "Zwei Spalten", 0, 0},
+    {"Image1", "frames2_small.jpg", "Streifen oben, darunter zwei Spalten", 0, 1},
+    {"Image4", "frames3_small.jpg", "Streifen oben, zwei Spalten, Streifen unten", 1, 0},
+    {"Image2", "frames4_small.jpg", "Streifen oben, drei Spalten, Streifen unten", 1, 1},
 };
 
 const QList<LayoutPanel::Names>& panelNames() {
@@ -123,12 +125,13 @@ FrameBuilderWindow::FrameBuilderWindow(WindowSet& windows)
     connect(&m_panels[3]->saveButton(), &QPushButton::clicked, this,
             &FrameBuilderWindow::Button4Click);
     createPopupMenu();
+    dismissOnEscape(this, [this] { close(); });
 }
 
 void FrameBuilderWindow::createChooser() {
     auto* prompt =
         caption(this, "Label1",
-                QStringLiteral("Bitte wählen sie den Frametyp den sie benutzen wollen"), 0, 28);
+                QStringLiteral("Bitte wählen Sie den Frametyp, den Sie benutzen wollen"), 0, 28);
     QFont promptFont = prompt->font();
     promptFont.setPointSize(promptFont.pointSize() + 3);
     promptFont.setBold(true);
@@ -146,8 +149,9 @@ void FrameBuilderWindow::createChooser() {
         const ChooserPicture& choice = kChooser[i];
         const QPoint at(left + choice.column * (kChooserPicture.width() + kGap),
                         top + choice.row * (kChooserPicture.height() + 40));
-        ClickableLabel* image = picture(this, choice.name, QRect(at, kChooserPicture),
-                                        QString::fromLatin1(choice.artwork));
+        ClickableLabel* image =
+            picture(this, choice.name, QRect(at, kChooserPicture),
+                    QString::fromLatin1(choice.artwork), QString::fromUtf8(choice.layout));
         connect(image, &ClickableLabel::clicked, this, handlers[i]);
     }
 }

@@ -37,8 +37,8 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* window)
     setAutoFillBackground(true);
 
     const int diagramX = width() - kMargin - kDiagramSize.width();
-    picture(this, names.diagram, QRect(QPoint(diagramX, kMargin), kDiagramSize),
-            QString::fromLatin1(names.diagramArtwork), false);
+    decoration(this, names.diagram, QRect(QPoint(diagramX, kMargin), kDiagramSize),
+               QString::fromLatin1(names.diagramArtwork));
 
     caption(this, "LabelTitle", QStringLiteral("Name der Seite"), kNameX, kMargin);
     m_title = addField(names.title, QRect(kNameX, kMargin + kCaptionGap, 270, kFieldHeight));
@@ -56,9 +56,9 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* window)
         QLineEdit* name = addField(frame.name, QRect(kNameX, fieldY, kNameWidth, kFieldHeight));
         QLineEdit* page = addField(frame.page, QRect(kPageX, fieldY, kPageWidth, kFieldHeight));
         QLineEdit* size = addField(frame.size, QRect(kSizeX, fieldY, kSizeWidth, kFieldHeight));
-        ClickableLabel* picker = picture(this, frame.picker, QRect(kPickerX, fieldY, 24, 22),
-                                         QStringLiteral("folder.png"));
-        picker->setToolTip(QStringLiteral("Seite auswählen"));
+        ClickableLabel* picker =
+            picture(this, frame.picker, QRect(kPickerX, fieldY, 24, 22),
+                    QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
         m_frames.append({frame.frame, name, page, size});
         m_pickers.append({picker, page});
         y += kFrameRowHeight;
@@ -71,7 +71,7 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* window)
         QStringLiteral("Breite in Pixel  oder Prozent (%)  Bei % bitte % dahinter schreiben"));
     auto* restHint =
         place<QLabel>(this, "LabelRestHint", QRect(diagramX, hintTop + 44, kHintWidth, 36),
-                      QStringLiteral("für den Rest des können Sie auch * schreiben"));
+                      QStringLiteral("für den Rest können Sie auch * schreiben"));
     for (QLabel* hint : {widthHint, restHint}) {
         hint->setTextFormat(Qt::PlainText);
         hint->setWordWrap(true);

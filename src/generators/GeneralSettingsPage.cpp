@@ -110,15 +110,16 @@ void GeneralSettingsPage::createBackgroundGroup() {
                                              QStringLiteral("Hintergrundfarbe:"));
     m_ui->RadioButton1->setChecked(true);
     m_ui->Edit2 = place<QLineEdit>(box, "Edit2", QRect(162, 24, 240, kRowHeight));
-    m_ui->Image33 = picture(box, "Image33", QRect(408, 24, kPictureSize, kPictureSize),
-                            QStringLiteral("assistant_color.png"));
+    m_ui->Image33 = assistantPicture(box, "Image33", QRect(408, 24, kPictureSize, kPictureSize),
+                                     AssistantPicture::Color);
     m_ui->Button10 = place<QPushButton>(box, "Button10", QRect(440, 22, 150, 28),
                                         QStringLiteral("Farbenassistent"));
     m_ui->RadioButton2 = place<QRadioButton>(box, "RadioButton2", QRect(12, 60, 150, 20),
                                              QStringLiteral("Hintergrundbild:"));
     m_ui->Edit4 = place<QLineEdit>(box, "Edit4", QRect(162, 58, 240, kRowHeight));
-    m_ui->Image5 = picture(box, "Image5", QRect(408, 58, kPictureSize, kPictureSize),
-                           QStringLiteral("folder.png"));
+    m_ui->Image5 =
+        picture(box, "Image5", QRect(408, 58, kPictureSize, kPictureSize),
+                QStringLiteral("folder.png"), QStringLiteral("Hintergrundbild auswählen"));
     setShown({m_ui->Edit4, m_ui->Image5}, false);
 }
 
@@ -129,7 +130,7 @@ void GeneralSettingsPage::createRedirectGroup() {
                                         QStringLiteral("Weiterleitung einbauen"));
     m_ui->Label63 = caption(
         box, "Label63",
-        QStringLiteral("Sekunden die die Seite vor Weiterleitung angezeigt werden soll :"), 32, 56);
+        QStringLiteral("Sekunden, die die Seite vor Weiterleitung angezeigt werden soll:"), 32, 56);
     const int secondsX = m_ui->Label63->geometry().right() + 10;
     m_ui->ComboBox14 = editableCombo(box, "ComboBox14", QRect(secondsX, 52, 60, kRowHeight),
                                      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -143,13 +144,13 @@ void GeneralSettingsPage::createRedirectGroup() {
     m_ui->RadioButton26 = place<QRadioButton>(box, "RadioButton26", QRect(170, 84, 130, 20),
                                               QStringLiteral("externer Link"));
     m_ui->Label62 =
-        caption(box, "Label62", QStringLiteral("Seite zu der Weitergeleitet wird:"), 32, 114);
+        caption(box, "Label62", QStringLiteral("Seite, zu der weitergeleitet wird:"), 32, 114);
     const int targetX = m_ui->Label62->geometry().right() + 10;
     m_ui->Label64 = caption(box, "Label64", QStringLiteral("http://"), targetX, 114);
     const int editX = targetX + m_ui->Label64->width() + 4;
     m_ui->Edit33 = place<QLineEdit>(box, "Edit33", QRect(editX, 110, 280, kRowHeight));
     m_ui->Image68 = picture(box, "Image68", QRect(editX + 286, 110, kPictureSize, kPictureSize),
-                            QStringLiteral("folder.png"));
+                            QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
     setShown({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->RadioButton25,
               m_ui->RadioButton26, m_ui->Label62, m_ui->Label64, m_ui->Edit33, m_ui->Image68},
              false);
@@ -170,7 +171,7 @@ void GeneralSettingsPage::createHeadGroup() {
                                         QStringLiteral("Icon in Adresszeile einbauen"));
     m_ui->Edit35 = place<QLineEdit>(box, "Edit35", QRect(420, 94, 280, kRowHeight));
     m_ui->Image67 = picture(box, "Image67", QRect(706, 94, kPictureSize, kPictureSize),
-                            QStringLiteral("folder.png"));
+                            QStringLiteral("folder.png"), QStringLiteral("Icon auswählen"));
     setShown({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67}, false);
 }
 

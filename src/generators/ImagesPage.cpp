@@ -71,8 +71,8 @@ void ImagesPage::createPictureGroup() {
     QGroupBox* box = group(this, "PictureGroup", QStringLiteral("Bild"), QRect(8, 8, 784, 94));
     caption(box, "FileCaption", QStringLiteral("Dateiname des Bildes"), 12, 30);
     m_ui->Edit6 = place<QLineEdit>(box, "Edit6", QRect(kFieldX, 26, 320, kRowHeight));
-    m_ui->Image1 =
-        picture(box, "Image1", QRect(kFieldX + 326, 26, 24, 24), QStringLiteral("folder.png"));
+    m_ui->Image1 = picture(box, "Image1", QRect(kFieldX + 326, 26, 24, 24),
+                           QStringLiteral("folder.png"), QStringLiteral("Bild auswählen"));
     caption(box, "TextCaption", QStringLiteral("Bildtext"), 12, 62);
     m_ui->Edit16 = place<QLineEdit>(box, "Edit16", QRect(kFieldX, 58, 320, kRowHeight));
 }
@@ -95,7 +95,7 @@ void ImagesPage::createPlacementGroup() {
     m_ui->ComboBox6 = SpacingBox::create(box, "ComboBox6", QRect(kFieldX, 26, 60, kRowHeight));
     caption(box, "BreaksAfterCaption", QStringLiteral("Abstand nach Bild:"), 12, 62);
     m_ui->ComboBox5 = SpacingBox::create(box, "ComboBox5", QRect(kFieldX, 58, 60, kRowHeight));
-    caption(box, "PositionCaption", QStringLiteral("Bild position"), 12, 94);
+    caption(box, "PositionCaption", QStringLiteral("Bildposition"), 12, 94);
     m_ui->picker = new PositionPicker(box,
                                       {{"Image40", "Image41", "Image42"},
                                        {"Image37", "Image38", "Image39"},

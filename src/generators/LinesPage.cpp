@@ -85,10 +85,10 @@ LinesPage::LinesPage(MainWindowServices& services)
                                   thicknesses, QStringLiteral("1"));
     ui.Label20 = rowCaption(this, "Label20", QStringLiteral("Linienfarbe"), 3);
     ui.Edit5 = place<QLineEdit>(this, "Edit5", QRect(kField, row(3), 150, kFieldHeight));
-    ui.Image35 = picture(this, "Image35", QRect(kField + 156, row(3) + 1, 22, 22),
-                         QStringLiteral("assistant_color.png"));
+    ui.Image35 = assistantPicture(this, "Image35", QRect(kField + 156, row(3) + 1, 22, 22),
+                                  AssistantPicture::Color);
     ui.Button3 = place<QPushButton>(this, "Button3", QRect(kField + 186, row(3) - 3, 170, 30),
-                                    QStringLiteral("Farbenassiestent"));
+                                    QStringLiteral("Farbassistent"));
 
     ui.Label47 = rowCaption(this, "Label47", QStringLiteral("Abstand vor Linie:"), 4);
     ui.ComboBox9 = SpacingBox::create(this, "ComboBox9", QRect(kField, row(4), 60, kFieldHeight));

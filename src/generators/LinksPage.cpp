@@ -193,12 +193,13 @@ void LinksPage::createAddressControls() {
                                            QStringLiteral("Link zu Webseite"));
     ui.RadioButton17->setChecked(true);
     ui.RadioButton18 = place<QRadioButton>(ui.Panel3, "RadioButton18", QRect(170, 0, 220, 24),
-                                           QStringLiteral("Link zu Email Adresse"));
+                                           QStringLiteral("Link zu E-Mail-Adresse"));
 
     ui.Label28 = rowCaption(this, "Label28", QStringLiteral("Linkadresse"), kLeft, 46);
-    ui.Label9 = rowCaption(this, "Label9", QStringLiteral("Email Adresse"), kLeft, 46);
+    ui.Label9 = rowCaption(this, "Label9", QStringLiteral("E-Mail-Adresse"), kLeft, 46);
     ui.Edit19 = field(this, "Edit19", kLeftField, 46, kFieldWidth);
-    ui.Image3 = picture(this, "Image3", besideField(46), QStringLiteral("folder.png"));
+    ui.Image3 = picture(this, "Image3", besideField(46), QStringLiteral("folder.png"),
+                        QStringLiteral("Seite auswählen"));
 
     ui.Label8 = caption(this, "Label8", QStringLiteral("Link öffnen in:"), kRight, 16);
     ui.Panel1 = place<QWidget>(this, "Panel1", QRect(kRight, 36, 140, 76));
@@ -232,13 +233,11 @@ void LinksPage::createTextModeControls() {
     ui.Label23 = rowCaption(this, "Label23", QStringLiteral("Schriftart:"), kLeft, row(1));
     ui.Edit15 = field(this, "Edit15", kLeftField, row(1), kFieldWidth);
     ui.Edit15->setText(QStringLiteral("Times New Roman"));
-    ui.Image31 =
-        picture(this, "Image31", besideField(row(1)), QStringLiteral("assistant_font.png"));
+    ui.Image31 = assistantPicture(this, "Image31", besideField(row(1)), AssistantPicture::Font);
     ui.Label24 = rowCaption(this, "Label24", QStringLiteral("Schriftfarbe:"), kLeft, row(2));
     ui.Edit17 = field(this, "Edit17", kLeftField, row(2), kFieldWidth);
     ui.Edit17->setText(QStringLiteral("Black"));
-    ui.Image32 =
-        picture(this, "Image32", besideField(row(2)), QStringLiteral("assistant_font.png"));
+    ui.Image32 = assistantPicture(this, "Image32", besideField(row(2)), AssistantPicture::Font);
     ui.Label25 = rowCaption(this, "Label25", QStringLiteral("Schriftgröße:"), kLeft, row(3));
     ui.ComboBox2 =
         FontSizeBox::create(this, "ComboBox2", QRect(kLeftField, row(3), 70, kFieldHeight));
@@ -258,7 +257,7 @@ void LinksPage::createTextModeControls() {
         {&Ui::CheckBox9, "CheckBox9", "Unterstrichen"},
         {&Ui::CheckBox10, "CheckBox10", "Kursiv"},
         {&Ui::CheckBox12, "CheckBox12", "Durchgestrichen"},
-        {&Ui::CheckBox13, "CheckBox13", "Hochgestelt"},
+        {&Ui::CheckBox13, "CheckBox13", "Hochgestellt"},
         {&Ui::CheckBox14, "CheckBox14", "Tiefgestellt"},
     };
     for (int i = 0; i < 6; ++i) {
@@ -276,7 +275,8 @@ void LinksPage::createImageModeControls() {
     ui.Label38 =
         rowCaption(this, "Label38", QStringLiteral("Dateiname des Bildes"), kLeft, imageRow(0));
     ui.Edit22 = field(this, "Edit22", kLeftField, imageRow(0), kFieldWidth);
-    ui.Image4 = picture(this, "Image4", besideField(imageRow(0)), QStringLiteral("folder.png"));
+    ui.Image4 = picture(this, "Image4", besideField(imageRow(0)), QStringLiteral("folder.png"),
+                        QStringLiteral("Bild auswählen"));
     ui.Label39 = rowCaption(this, "Label39", QStringLiteral("Bildtext"), kLeft, imageRow(1));
     ui.Edit21 = field(this, "Edit21", kLeftField, imageRow(1), kFieldWidth);
     ui.Label5 =

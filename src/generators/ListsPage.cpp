@@ -133,7 +133,7 @@ void ListsPage::createKindAndStyles() {
     m_ui->Button25 = place<QPushButton>(this, "Button25", QRect(16, 166, 210, 30),
                                         beginCaption(ListKind::Sorted));
     m_ui->Button26 = place<QPushButton>(this, "Button26", QRect(236, 166, 150, 30),
-                                        QStringLiteral("zurück rücken"));
+                                        QStringLiteral("zurückrücken"));
     m_ui->Button26->setEnabled(false);
     connect(m_ui->Button25, &QPushButton::clicked, this, &ListsPage::Button25Click);
     connect(m_ui->Button26, &QPushButton::clicked, this, &ListsPage::Button26Click);

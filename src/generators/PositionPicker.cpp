@@ -10,6 +10,10 @@ namespace {
 
 constexpr const char* kArtwork[3] = {"pos_left", "pos_center", "pos_right"};
 constexpr const char* kCaptions[3] = {"Links", "Zentriert", "Rechts"};
+// What a click on a released picture chooses, and on a pressed one gives up.
+constexpr const char* kChoices[3] = {"Linksbündig", "Zentriert", "Rechtsbündig"};
+constexpr const char* kReleases[3] = {"Linksbündig aufheben", "Zentrierung aufheben",
+                                      "Rechtsbündig aufheben"};
 constexpr int kWidth = 23;
 constexpr int kHeight = 22;
 constexpr int kGap = 4;
@@ -23,9 +27,11 @@ PositionPicker::PositionPicker(QWidget* parent, const PositionPickerNames& names
     for (int i = 0; i < 3; ++i) {
         const QRect geometry(topLeft.x() + i * (kWidth + kGap), topLeft.y(), kWidth, kHeight);
         const QString art = QString::fromLatin1(kArtwork[i]);
-        m_released[i] = picture(parent, names.released[i], geometry, art + QStringLiteral(".png"));
+        m_released[i] = picture(parent, names.released[i], geometry, art + QStringLiteral(".png"),
+                                QString::fromUtf8(kChoices[i]));
         m_pressed[i] =
-            picture(parent, names.pressed[i], geometry, art + QStringLiteral("_pressed.png"));
+            picture(parent, names.pressed[i], geometry, art + QStringLiteral("_pressed.png"),
+                    QString::fromUtf8(kReleases[i]));
         m_pressed[i]->hide();
         m_radios[i] = place<QRadioButton>(panel, names.radios[i], QRect(0, i * 20, 90, 20),
                                           QString::fromLatin1(kCaptions[i]));

@@ -60,11 +60,11 @@ QPushButton* assistantButton(QWidget* page, const Column& column, int row, const
                               QStringLiteral("Farbassistent"));
 }
 
-ClickableLabel* assistantPicture(QWidget* page, const Column& column, int row, const char* name) {
+ClickableLabel* colorPicture(QWidget* page, const Column& column, int row, const char* name) {
     const int x = column.fieldX + column.fieldWidth + 6;
-    return picture(page, name,
-                   QRect(x, kFirstRowY + row * kRowHeight + 1, kPictureSize, kPictureSize),
-                   QStringLiteral("assistant_color.png"));
+    return assistantPicture(page, name,
+                            QRect(x, kFirstRowY + row * kRowHeight + 1, kPictureSize, kPictureSize),
+                            AssistantPicture::Color);
 }
 
 } // namespace
@@ -97,14 +97,14 @@ void TablesPage::createGeneralSettings() {
     heading(this, "Label55", QStringLiteral("Einstellungen Tabelle Allgemein"),
             kTableColumn.labelX);
     m_ui->Edit28 =
-        fieldRow(this, kTableColumn, 0, "Label50", QStringLiteral("Hintergrundfarbe :"), "Edit28");
+        fieldRow(this, kTableColumn, 0, "Label50", QStringLiteral("Hintergrundfarbe:"), "Edit28");
     connect(assistantButton(this, kTableColumn, 0, "Button21"), &QPushButton::clicked, this,
             &TablesPage::Button21Click);
     m_ui->Edit29 =
         fieldRow(this, kTableColumn, 1, "Label12", QStringLiteral("Borderbreite:"), "Edit29");
     m_ui->Edit30 =
         fieldRow(this, kTableColumn, 2, "Label56", QStringLiteral("Borderfarbe:"), "Edit30");
-    connect(assistantPicture(this, kTableColumn, 2, "Image60"), &ClickableLabel::clicked, this,
+    connect(colorPicture(this, kTableColumn, 2, "Image60"), &ClickableLabel::clicked, this,
             &TablesPage::Button20Click);
     connect(assistantButton(this, kTableColumn, 2, "Button20"), &QPushButton::clicked, this,
             &TablesPage::Button20Click);
@@ -143,14 +143,14 @@ void TablesPage::createCellSettings() {
     heading(this, "Label51", QStringLiteral("Einstellungen aktuelle Zelle"), kCellColumn.labelX);
     m_ui->Edit25 =
         fieldRow(this, kCellColumn, 0, "Label52", QStringLiteral("Borderfarbe:"), "Edit25");
-    connect(assistantPicture(this, kCellColumn, 0, "Image55"), &ClickableLabel::clicked, this,
+    connect(colorPicture(this, kCellColumn, 0, "Image55"), &ClickableLabel::clicked, this,
             &TablesPage::Button22Click);
     connect(assistantButton(this, kCellColumn, 0, "Button22"), &QPushButton::clicked, this,
             &TablesPage::Button22Click);
     m_ui->Edit26 =
         fieldRow(this, kCellColumn, 1, "Label49", QStringLiteral("Borderbreite:"), "Edit26");
     m_ui->Edit27 =
-        fieldRow(this, kCellColumn, 2, "Label54", QStringLiteral("Hintergrundfarbe :"), "Edit27");
+        fieldRow(this, kCellColumn, 2, "Label54", QStringLiteral("Hintergrundfarbe:"), "Edit27");
     connect(assistantButton(this, kCellColumn, 2, "Button23"), &QPushButton::clicked, this,
             &TablesPage::Button23Click);
 }

@@ -85,11 +85,12 @@ void TextPage::createTextArea() {
     m_ui->Label7 = caption(this, "Label7", QStringLiteral("Hier Text eingeben:"), 12, 10);
     m_ui->Memo1 = place<QPlainTextEdit>(this, "Memo1", QRect(12, 30, 370, 340));
     m_ui->Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_ui->Image2 =
-        picture(this, "Image2", QRect(390, 30, 28, kPictureSize), QStringLiteral("enter.png"));
+    m_ui->Image2 = picture(this, "Image2", QRect(390, 30, 28, kPictureSize),
+                           QStringLiteral("enter.png"), QStringLiteral("Zeilenumbruch einfügen"));
     m_ui->Label61 = place<ClickableLabel>(this, "Label61", QRect(390, 60, 80, 20),
                                           QStringLiteral("Leerzeichen"));
     m_ui->Label61->setCursor(Qt::PointingHandCursor);
+    describe(m_ui->Label61, QStringLiteral("Festes Leerzeichen einfügen"));
     QFont linkFont = m_ui->Label61->font();
     linkFont.setUnderline(true);
     m_ui->Label61->setFont(linkFont);
@@ -113,13 +114,13 @@ void TextPage::createFontGroup() {
     const int pictureX = fieldX + fieldWidth + 4;
     m_ui->Edit13 = place<QLineEdit>(box, "Edit13", QRect(fieldX, 26, fieldWidth, kRowHeight),
                                     QStringLiteral("Times New Roman"));
-    m_ui->Image29 = picture(box, "Image29", QRect(pictureX, 26, kPictureSize, kPictureSize),
-                            QStringLiteral("assistant_font.png"));
+    m_ui->Image29 = assistantPicture(
+        box, "Image29", QRect(pictureX, 26, kPictureSize, kPictureSize), AssistantPicture::Font);
     m_ui->ComboBox1 = FontSizeBox::create(box, "ComboBox1", QRect(fieldX, 58, 60, kRowHeight));
     m_ui->Edit11 = place<QLineEdit>(box, "Edit11", QRect(fieldX, 90, fieldWidth, kRowHeight),
                                     QStringLiteral("Black"));
-    m_ui->Image30 = picture(box, "Image30", QRect(pictureX, 90, kPictureSize, kPictureSize),
-                            QStringLiteral("assistant_color.png"));
+    m_ui->Image30 = assistantPicture(
+        box, "Image30", QRect(pictureX, 90, kPictureSize, kPictureSize), AssistantPicture::Color);
     m_ui->Button6 = place<QPushButton>(box, "Button6", QRect(12, 124, kColumnWidth - 24, 30),
                                        QStringLiteral("Formatierungsassistent"));
 }

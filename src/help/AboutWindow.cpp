@@ -1,6 +1,7 @@
 #include "help/AboutWindow.h"
 
 #include "ui/Artwork.h"
+#include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
 #include <QPlainTextEdit>
@@ -38,6 +39,7 @@ AboutWindow::AboutWindow(WindowSet& /*windows*/)
     auto* ok = place<QPushButton>(this, "Button3", QRect(170, 258, 80, 28), QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::Button3Click);
+    dismissOnEscape(this, [this] { Button3Click(); });
 }
 
 void AboutWindow::Button3Click() {

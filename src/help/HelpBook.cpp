@@ -1,5 +1,6 @@
 #include "help/HelpBook.h"
 
+#include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
 #include <QFile>
@@ -175,6 +176,7 @@ HelpBookWindow::HelpBookWindow(const HelpBookLook& look, std::span<const HelpTop
     m_closingButton = place<QPushButton>(this, look.buttonName,
                                          QRect(kWindowWidth - 152, kWindowHeight - 42, 140, 30),
                                          QString::fromUtf8(look.buttonCaption));
+    dismissOnEscape(this, [this] { m_closingButton->click(); });
 }
 
 HelpBookWindow::~HelpBookWindow() = default;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr HelpBookLook kLook = {"TForm4", "HTML Hilfe", "html", "Button1", "Hilfe Beenden"};
+constexpr HelpBookLook kLook = {"TForm4", "HTML Hilfe", "html", "Button1", "Hilfe beenden"};
 
 constexpr HelpTopic kTopics[] = {
     {"TabSheet1", "Was ist HTML"},

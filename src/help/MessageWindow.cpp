@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "help/HelpWindow.h"
 #include "ui/Artwork.h"
+#include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
 #include <QCloseEvent>
@@ -31,7 +32,7 @@ const MessageLayout& layoutOf(WindowSet::Message which) {
     static const MessageLayout kMessages[] = {
         {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
          "der Weiterleitung einzugeben", "OK", nullptr, kClose | kMinimize},
-        {"TForm10", "Error 407", "Wollen sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
+        {"TForm10", "Error 407", "Wollen Sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
          kClose},
         {"TForm11", "Error 605", "Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
          "Da sonst die Seite nicht fehlerfrei erstellt werden kann", "OK", nullptr, kClose},
@@ -51,7 +52,7 @@ MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
     setObjectName(QString::fromLatin1(message.objectName));
     setWindowTitle(QString::fromUtf8(message.caption));
 
-    picture(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"), false);
+    decoration(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"));
     auto* line1 = caption(this, "Label1", QString::fromUtf8(message.line1), 64, 20);
     int textRight = line1->geometry().right();
     if (message.line2) {
@@ -74,6 +75,11 @@ MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
     } else {
         button1->setGeometry(width / 2 - 40, 72, 80, 26);
     }
+    // Esc answers as the button that changes least: "Nein" on the question, OK elsewhere.
+    if (message.button2)
+        dismissOnEscape(this, [this] { Button2Click(); });
+    else
+        dismissOnEscape(this, [this] { Button1Click(); });
     if (which == WindowSet::Message::Error605) {
         auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
         connect(help, &QShortcut::activated, this, &MessageWindow::FormHelp);

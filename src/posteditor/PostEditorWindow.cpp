@@ -73,25 +73,25 @@ void PostEditorWindow::createMenus() {
         return action;
     };
 
-    QMenu* file = bar->addMenu(QStringLiteral("Datei"));
+    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
     file->setObjectName(QStringLiteral("Prost1"));
-    addItem(file, "Neu", QStringLiteral("Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
+    addItem(file, "Neu", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
             &PostEditorWindow::NeuClick);
-    addItem(file, "ffnen1", QStringLiteral("Öffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr,
+    addItem(file, "ffnen1", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr,
             &PostEditorWindow::ffnen1Click);
-    addItem(file, "Speichern", QStringLiteral("Speichern unter..."),
+    addItem(file, "Speichern", QStringLiteral("Speichern &unter..."),
             QKeySequence(Qt::CTRL | Qt::Key_S), "menu_save.png", &PostEditorWindow::SpeichernClick);
-    m_vorschau = addItem(file, "Vorschau", QStringLiteral("Vorschau"), {}, "menu_preview.png",
+    m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
                          &PostEditorWindow::VorschauClick);
     m_vorschau->setEnabled(false);
-    addItem(file, "Drucken1", QStringLiteral("Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
+    addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
             "menu_print.png", &PostEditorWindow::Drucken1Click);
     file->addSeparator();
-    addItem(file, "Beenden1", QStringLiteral("Beenden"), {}, nullptr,
+    addItem(file, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
             &PostEditorWindow::Beenden1Click);
 
     // Every edit command acts on Memo1, the one editing field.
-    QMenu* edit = bar->addMenu(QStringLiteral("Bearbeiten"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
     edit->setObjectName(QStringLiteral("Bearbeiten1"));
     const QList<QAction*> menuActions = EditCommands::createActions(
         this, {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, true, true);
@@ -113,14 +113,14 @@ void PostEditorWindow::createMenus() {
                 [this, owner](const QPoint& at) { m_popupMenu1->popup(owner->mapToGlobal(at)); });
     }
 
-    QMenu* help = bar->addMenu(QStringLiteral("Hilfe"));
+    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "QuillmarkHIlfe1", QStringLiteral("Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
+    addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
             "menu_help.png", &PostEditorWindow::QuillmarkHIlfe1Click);
-    addItem(help, "HtmlHilfe1", QStringLiteral("Html Hilfe"), QKeySequence(Qt::Key_F2),
+    addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
             "menu_htmlhelp.png", &PostEditorWindow::HtmlHilfe1Click);
     help->addSeparator();
-    addItem(help, "berQuillmark1", QStringLiteral("Über Quillmark"), {}, nullptr,
+    addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
             &PostEditorWindow::berQuillmark1Click);
 }
 
@@ -130,8 +130,7 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     background->setContentsMargins(0, 0, 0, 0);
     background->setSpacing(0);
     for (const char* name : {"Image13", "Image14", "Image15"}) {
-        ClickableLabel* part =
-            picture(strip, name, QRect(), QStringLiteral("toolbar_bg.png"), false);
+        QLabel* part = decoration(strip, name, QRect(), QStringLiteral("toolbar_bg.png"));
         part->setScaledContents(true);
         part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         background->addWidget(part, 1);
@@ -141,12 +140,17 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
         const char* name;
         const char* pressedName;
         const char* artwork;
+        const char* whatItDoes;
     };
     static constexpr ToolbarButton kButtons[] = {
-        {"Image6", "Image1", "tb_new"},      {"Image2", "Image3", "tb_open"},
-        {"Image7", "Image4", "tb_save"},     {"Image8", "Image5", "tb_print"},
-        {"Image9", "Image16", "tb_preview"}, {"Image10", "Image17", "tb_cut"},
-        {"Image11", "Image18", "tb_copy"},   {"Image12", "Image19", "tb_paste"},
+        {"Image6", "Image1", "tb_new", "Neue Seite"},
+        {"Image2", "Image3", "tb_open", "Seite öffnen"},
+        {"Image7", "Image4", "tb_save", "Seite speichern unter"},
+        {"Image8", "Image5", "tb_print", "Quelltext drucken"},
+        {"Image9", "Image16", "tb_preview", "Vorschau im Browser"},
+        {"Image10", "Image17", "tb_cut", "Ausschneiden"},
+        {"Image11", "Image18", "tb_copy", "Kopieren"},
+        {"Image12", "Image19", "tb_paste", "Einfügen"},
     };
     auto editOn = [this](EditCommands::Operation operation) {
         return [this, operation] { EditCommands::apply(operation, m_memo1); };
@@ -165,7 +169,8 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     for (size_t i = 0; i < std::size(kButtons); ++i) {
         const QRect geometry(x, 2, kButtonSize, kButtonSize);
         PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
-                                           QString::fromLatin1(kButtons[i].artwork), geometry);
+                                           QString::fromLatin1(kButtons[i].artwork), geometry,
+                                           QString::fromUtf8(kButtons[i].whatItDoes));
         connect(look, &PressedLook::activated, this, commands[i]);
         if (qstrcmp(kButtons[i].name, "Image9") == 0) {
             m_image9 = &look->button();

@@ -40,23 +40,47 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
     return action;
 }
 
+void describe(QWidget* control, const QString& whatItDoes) {
+    control->setToolTip(whatItDoes);
+    control->setAccessibleName(whatItDoes);
+}
+
 PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
-                            const QString& artwork, const QRect& geometry) {
+                            const QString& artwork, const QRect& geometry,
+                            const QString& whatItDoes) {
     ClickableLabel* button =
-        picture(strip, name, geometry, artwork + QStringLiteral(".png"), false);
-    ClickableLabel* pressed =
-        picture(strip, pressedName, geometry, artwork + QStringLiteral("_pressed.png"), false);
+        picture(strip, name, geometry, artwork + QStringLiteral(".png"), whatItDoes, false);
+    ClickableLabel* pressed = picture(strip, pressedName, geometry,
+                                      artwork + QStringLiteral("_pressed.png"), whatItDoes, false);
     button->raise();
     pressed->raise();
     return new PressedLook(*button, *pressed);
 }
 
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
-                        const QString& artwork, bool handCursor) {
+                        const QString& artwork, const QString& whatItDoes, bool handCursor) {
     auto* label = place<ClickableLabel>(parent, name, geometry);
     label->setPixmap(Artwork::pixmap(artwork));
     label->setAlignment(Qt::AlignCenter);
+    describe(label, whatItDoes);
     if (handCursor)
         label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect& geometry,
+                                 AssistantPicture kind) {
+    return kind == AssistantPicture::Font
+               ? picture(parent, name, geometry, QStringLiteral("assistant_font.png"),
+                         QStringLiteral("Schriftart wählen"))
+               : picture(parent, name, geometry, QStringLiteral("assistant_color.png"),
+                         QStringLiteral("Farbe wählen"));
+}
+
+QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
+                   const QString& artwork) {
+    auto* label = place<QLabel>(parent, name, geometry);
+    label->setPixmap(Artwork::pixmap(artwork));
+    label->setAlignment(Qt::AlignCenter);
     return label;
 }

@@ -33,17 +33,31 @@ QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometr
 class QAction;
 class QKeySequence;
 class QMenu;
-// A menu item with its object name, caption, shortcut (none when empty) and picture (none
-// when nullptr).
+// A menu item with its object name, caption (its Alt letter after a '&'), shortcut (none
+// when empty) and picture (none when nullptr).
 QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
                   const char* artwork);
+
+// Tells what a click on a control without a caption of its own does: its tooltip, and its
+// name for screen readers.
+void describe(QWidget* control, const QString& whatItDoes);
 
 class ClickableLabel;
 class PressedLook;
 // A toolbar picture ("<artwork>.png") with its pressed twin ("<artwork>_pressed.png") at
-// the same place.
+// the same place, both described by what the command does.
 PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
-                            const QString& artwork, const QRect& geometry);
-// A picture button showing the named artwork (see Artwork).
+                            const QString& artwork, const QRect& geometry,
+                            const QString& whatItDoes);
+// A picture button showing the named artwork (see Artwork), described by what it does.
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
-                        const QString& artwork, bool handCursor = true);
+                        const QString& artwork, const QString& whatItDoes, bool handCursor = true);
+
+// The small pictures beside the fields that start the font or the colour assistant.
+enum class AssistantPicture { Font, Color };
+ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect& geometry,
+                                 AssistantPicture kind);
+
+// A picture that only shows and does nothing when clicked.
+QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
+                   const QString& artwork);
