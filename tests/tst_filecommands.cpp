@@ -270,12 +270,16 @@ void TestFileCommands::newAsksBeforeDroppingUnsavedWork() {
         click(f.control("TForm2", command));
     QVERIFY(question.isVisible());
     QCOMPARE(f.sourceLines(), QStringList{"<p>"});
-    if (answer == QLatin1String("close"))
+    if (answer == QLatin1String("close")) {
         question.close();
-    else if (answer == QLatin1String("Esc"))
-        QTest::keyClick(&question, Qt::Key_Escape);
-    else
+    } else if (answer == QLatin1String("Esc")) {
+        question.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&question));
+        QTest::keyClick(question.focusWidget() ? question.focusWidget() : &question,
+                        Qt::Key_Escape);
+    } else {
         click(f.control("TForm10", answer));
+    }
     QVERIFY(!question.isVisible());
     QCOMPARE(f.sourceLines().isEmpty(), emptied);
     // A question answered "Nein" leaves nothing waiting: a later "Ja" empties nothing.
