@@ -72,7 +72,7 @@ struct Setup {
         if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
             qFatal("cannot write the test file");
         text = QString::fromUtf8(bytes);
-        editor.showEditor();
+        editor.show();
         QApplication::processEvents();
     }
 };

@@ -111,7 +111,7 @@ void TestEditCommands::commands() {
 void TestEditCommands::deleteEmptiesFieldOnHiddenPage() {
     Fixture f;
     f.windows().showAtStart();
-    f.windows().mainWindow().setGeneralSettingsDone(true);
+    f.windows().context().state.setGeneralSettingsDone(true);
     auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
     memo.setPlainText(QStringLiteral("<p>zwanzig Zeichen</p>"));
     QTest::mouseClick(memo.viewport(), Qt::LeftButton);
@@ -205,7 +205,7 @@ void TestEditCommands::focusMovedByQtChangesNothing() {
 void TestEditCommands::generatorMakesSourceCurrent() {
     Fixture f;
     MainWindow& main = f.windows().mainWindow();
-    main.source().commit({QStringLiteral("<br>")});
+    f.windows().context().document.commit({QStringLiteral("<br>")});
     QCOMPARE(tracker(f).CurrentFieldName(), QStringLiteral("Memo2"));
     f.trigger("TForm2", "Lschen1");
     QVERIFY(f.sourceLines().isEmpty());

@@ -58,7 +58,7 @@ void TestFileCommands::saveAsClosesAndWritesThePage() {
     QCOMPARE(f.sourceLines(), (QStringList{"<html>", "<body>", "<br>", "</body>", "</html>"}));
     QCOMPARE(bytes(path), QByteArray("<html>\r\n<body>\r\n<br>\r\n</body>\r\n</html>\r\n"));
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("index.html  -  Quillmark"));
-    QCOMPARE(f.windows().mainWindow().fileCommands().SavedFileName(), QStringLiteral("index.html"));
+    QCOMPARE(f.windows().context().state.SavedFileName(), QStringLiteral("index.html"));
     QCOMPARE(f.statusNotice(), QStringLiteral("index.html wurde gespeichert"));
     QVERIFY(f.window("TForm2")->findChild<QAction*>("Vorschau")->isEnabled());
     QVERIFY(f.get("TForm2", "Image9").isEnabled());
@@ -84,7 +84,7 @@ void TestFileCommands::saveAfterAddingReclosesThePage() {
     f.setSourceLines({"<p>"});
     f.dialogs.answerFile(path);
     f.trigger("TForm2", "Speichern1");
-    f.windows().mainWindow().source().commit({QStringLiteral("<hr>")});
+    f.windows().context().document.commit({QStringLiteral("<hr>")});
     f.trigger("TForm2", "Speichern1"); // Ctrl+S: no dialog now
     QCOMPARE(f.dialogs.asked.size(), 1);
     QCOMPARE(bytes(path), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
@@ -100,8 +100,8 @@ void TestFileCommands::saveWithoutDialogWritesThePagesOwnFile() {
     f.dialogs.answerFile(page);
     f.trigger("TForm2", "Speichern");
     // Another window points the shared save dialog at another file...
-    f.windows().mainWindow().dialogs().SaveDialog1.setFileName(other);
-    f.windows().mainWindow().source().commit({QStringLiteral("<hr>")});
+    f.windows().context().dialogs.SaveDialog1.setFileName(other);
+    f.windows().context().document.commit({QStringLiteral("<hr>")});
     f.trigger("TForm2", "Speichern1");
     // ...yet "Speichern" writes the page to its own file and leaves the other alone.
     QVERIFY(!QFile::exists(other));
@@ -146,7 +146,7 @@ void TestFileCommands::failedSaveKeepsEverything() {
     QVERIFY(f.dialogs.lastMessage().startsWith(
         QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(blocked)));
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
-    QCOMPARE(f.windows().mainWindow().fileCommands().SavedFileName(), QString());
+    QCOMPARE(f.windows().context().state.SavedFileName(), QString());
     QVERIFY(!f.get("TForm2", "Image9").isEnabled());
     QCOMPARE(f.statusNotice(), QString());
 }
@@ -159,13 +159,13 @@ void TestFileCommands::previewOpensTheSharedFileName() {
     f.trigger("TForm2", "Speichern");
     click(f.control("TForm2", "Image9"));
     QCOMPARE(f.opener.opened, QStringList{path});
-    QCOMPARE(f.windows().mainWindow().fileCommands().previewName(), QStringLiteral("index.html"));
+    QCOMPARE(f.windows().context().state.previewName(), QStringLiteral("index.html"));
     QCOMPARE(f.statusNotice(), QStringLiteral(" Vorschau von index.html wird geladen"));
 }
 
 void TestFileCommands::previewFailureShowsMessage() {
     Fixture f;
-    f.windows().mainWindow().enablePreview();
+    f.windows().context().state.enablePreview();
     f.opener.succeed = false;
     f.trigger("TForm2", "Vorschau");
     QCOMPARE(f.dialogs.asked, QStringList{"message:Datei kann leider nicht gestartet werden"});
@@ -212,16 +212,16 @@ void TestFileCommands::newEmptiesThePageAndUnlocks() {
     f.setSourceLines({"<p>"});
     f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
     f.trigger("TForm2", "Speichern");
-    main.setGeneralSettingsDone(true);
+    f.windows().context().state.setGeneralSettingsDone(true);
     f.get("TForm2", "TabSheet1").setEnabled(false);
     f.trigger("TForm2", "Neu");
     QVERIFY(f.sourceLines().isEmpty());
     QVERIFY(f.get("TForm2", "TabSheet1").isEnabled());
-    QCOMPARE(main.GeneralSettingsDone(), QStringLiteral("false"));
+    QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Quillmark"));
     // The preview stays enabled and the saved name is kept.
     QVERIFY(f.get("TForm2", "Image9").isEnabled());
-    QCOMPARE(main.fileCommands().SavedFileName(), QStringLiteral("a.html"));
+    QCOMPARE(f.windows().context().state.SavedFileName(), QStringLiteral("a.html"));
     // The toolbar's New empties the page source too.
     f.setSourceLines({"<p>"});
     click(f.control("TForm2", "Image6"));
@@ -299,7 +299,7 @@ void TestFileCommands::unsavedFollowsUndo() {
     f.setSourceLines({"<p>"});
     f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
     f.trigger("TForm2", "Speichern");
-    QVERIFY(!main.source().hasUnsavedChanges());
+    QVERIFY(!f.windows().context().document.hasUnsavedChanges());
     click(memo.viewport());
     f.trigger("TForm2", "Lschen1");
     // An emptied page that held saved work is unsaved: closing asks.
@@ -310,7 +310,7 @@ void TestFileCommands::unsavedFollowsUndo() {
     click(f.control("TForm10", "Button2"));
     QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.sourceLines(), (QStringList{"<p>", "</body>", "</html>"}));
-    QVERIFY(!main.source().hasUnsavedChanges());
+    QVERIFY(!f.windows().context().document.hasUnsavedChanges());
     main.close();
     QVERIFY(closed);
 }
@@ -370,7 +370,7 @@ void TestFileCommands::savedFileGetsTheChosenType() {
         f.trigger(window, "Speichern");
     }
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
-    QCOMPARE(f.windows().mainWindow().dialogs().SaveDialog1.fileName(), dir.filePath(written));
+    QCOMPARE(f.windows().context().dialogs.SaveDialog1.fileName(), dir.filePath(written));
 }
 
 void TestFileCommands::proposalFromTheTitle_data() {

@@ -98,7 +98,7 @@ void TestGeneralSettings::documentStart() {
     f.act(kMain, steps + "|Button2");
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Allgemeine Einstellung wurde hinzugefügt"));
-    QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("true"));
+    QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("true"));
     QVERIFY(!on(f, "TabSheet1").isEnabled());
 }
 
@@ -106,17 +106,17 @@ void TestGeneralSettings::redirectWithoutTargetShowsError409() {
     Fixture f;
     f.setSourceLines({"x", "</body>", "</html>"});
     f.act(kMain, "CheckBox15|RadioButton26|Button2");
-    QVERIFY(f.windows().message(WindowSet::Message::Error409).isVisible());
+    QVERIFY(f.windows().message(Message::Error409).isVisible());
     // Only the closing tail goes, as before any element.
     QCOMPARE(f.sourceLines(), QStringList{"x"});
     QCOMPARE(f.statusNotice(), QString());
-    QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("false"));
+    QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
     QVERIFY(on(f, "TabSheet1").isEnabled());
 }
 
 void TestGeneralSettings::lockedPageShowsError305OnPress() {
     Fixture f;
-    MessageWindow& error305 = f.windows().message(WindowSet::Message::Error305);
+    MessageWindow& error305 = f.windows().message(Message::Error305);
     QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
     QVERIFY(!error305.isVisible());
 
@@ -176,7 +176,7 @@ void TestGeneralSettings::choosers() {
 
 void TestGeneralSettings::titleProposesSaveName() {
     Fixture f;
-    SaveFileDialog& save = f.windows().mainWindow().dialogs().SaveDialog1;
+    SaveFileDialog& save = f.windows().context().dialogs.SaveDialog1;
     f.act(kMain, "Edit1=Meine Seite");
     f.trigger(kMain, QStringLiteral("Speichern"));
     QCOMPARE(f.dialogs.asked, QStringList{"save:Meine Seite.html"});

@@ -36,7 +36,7 @@ void clickTab(const Fixture& f, const QString& window, const QString& control,
 // Makes a tab page of the main window the active one, the general settings written.
 void chooseMainTab(Fixture& f, const QString& tab) {
     MainWindow& main = f.windows().mainWindow();
-    main.setGeneralSettingsDone(true);
+    f.windows().context().state.setGeneralSettingsDone(true);
     main.pageControl().setCurrentWidget(&f.get<QWidget>("TForm2", tab));
 }
 
@@ -238,7 +238,7 @@ void HelpTest::error605HelpShowsGeneralSettings() {
     f.windows().help().showPage(QStringLiteral("TabSheet22"));
     f.windows().help().hide();
 
-    f.windows().message(WindowSet::Message::Error605).FormHelp();
+    f.windows().message(Message::Error605).FormHelp();
 
     QVERIFY(f.window(kHelp)->isVisible());
     QCOMPARE(f.windows().help().currentPageName(), QStringLiteral("TabSheet1"));

@@ -4,9 +4,9 @@
 #include "app/SplashWindow.h"
 #include "help/MessageWindow.h"
 #include "source/PageSource.h"
-#include "source/StatusNotices.h"
 #include "support/Fixture.h"
 #include "ui/ClickableLabel.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -85,7 +85,7 @@ void TestMainWindow::startState() {
     for (const char* hidden : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "TForm8", "TForm9",
                                "TForm10", "TForm11", "TForm12"})
         QVERIFY2(!f.window(hidden)->isVisible(), hidden);
-    QCOMPARE(f.windows().mainWindow().GeneralSettingsDone(), QStringLiteral("false"));
+    QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
     QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
     auto& bar = f.get<PanelStatusBar>("TForm2", "StatusBar2");
     QCOMPARE(bar.panelCount(), 1);
@@ -344,7 +344,7 @@ void TestMainWindow::tabWarningWhileSettingsUndone() {
     QVERIFY(f.window("TForm11")->isVisible());
 
     f.window("TForm11")->hide();
-    f.windows().mainWindow().setGeneralSettingsDone(true);
+    f.windows().context().state.setGeneralSettingsDone(true);
     for (int i = 1; i < tabs(f).count(); ++i)
         tabs(f).setCurrentIndex(i);
     QVERIFY(!f.window("TForm11")->isVisible());
@@ -418,7 +418,7 @@ void TestMainWindow::error305ClosesOnFreeAreaOnly() {
     // "Error 409"'s OK returns to an enabled first page.
     Fixture g;
     g.windows().showAtStart();
-    g.windows().mainWindow().setGeneralSettingsDone(true);
+    g.windows().context().state.setGeneralSettingsDone(true);
     tabs(g).setCurrentIndex(5);
     g.get("TForm2", "TabSheet1").setEnabled(false);
     static_cast<MessageWindow*>(g.window("TForm9"))->showMessage();
@@ -463,7 +463,7 @@ void TestMainWindow::closingWithUnsavedWorkAsks() {
     f.windows().showAtStart();
     MainWindow& main = f.windows().mainWindow();
     QSignalSpy closed(&main, &MainWindow::closed);
-    main.source().commit({QStringLiteral("<p>Entwurf</p>")});
+    f.windows().context().document.commit({QStringLiteral("<p>Entwurf</p>")});
     main.close();
     QVERIFY(main.isVisible());
     QVERIFY(f.window("TForm10")->isVisible());

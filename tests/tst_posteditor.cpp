@@ -143,7 +143,7 @@ void TestPostEditor::captionNamesTheFileOnlyFromTheToolbar() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("index.html"));
     writeBytes(path, "<html>\r\n");
-    f.windows().postEditor().showEditor();
+    f.windows().showPostEditor();
     typeInto(&memo1(f), QStringLiteral("<html>\n"));
     f.dialogs.answerFile(path);
     run(f, command);
@@ -175,7 +175,7 @@ void TestPostEditor::previewWaitsForTheFirstSave() {
     Fixture f;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("neu.html"));
-    f.windows().postEditor().showEditor();
+    f.windows().showPostEditor();
     auto& image9 = f.get(kEditor, "Image9");
     auto& pressed = f.get(kEditor, "Image16");
     QVERIFY(!previewEnabled(f));
@@ -204,7 +204,7 @@ void TestPostEditor::previewOpensTheSaveDialogsFile() {
     const QString saved = dir.filePath(QStringLiteral("neu.html"));
     const QString opened = dir.filePath(QStringLiteral("alt.html"));
     writeBytes(opened, "<p>alt</p>\r\n");
-    f.windows().mainWindow().enablePreview();
+    f.windows().context().state.enablePreview();
 
     // Both windows preview the file last saved, not the file just opened.
     f.dialogs.answerFile(saved);
@@ -233,7 +233,7 @@ void TestPostEditor::printsTheLinesAsShown() {
     Fixture f;
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
-    f.windows().postEditor().showEditor();
+    f.windows().showPostEditor();
     // Short lines first, so that the long line lies far below what the field shows.
     QStringList shortLines;
     for (int i = 1; i <= 80; ++i)
@@ -365,7 +365,7 @@ void TestPostEditor::editCommandsActOnMemo1() {
     QFETCH(QString, clipboard);
 
     Fixture f;
-    f.windows().postEditor().showEditor();
+    f.windows().showPostEditor();
     QPlainTextEdit& memo = memo1(f);
     typeInto(&memo, QStringLiteral("Hallo Welt"));
     QTextCursor cursor = memo.textCursor();
@@ -381,7 +381,7 @@ void TestPostEditor::editCommandsActOnMemo1() {
 
 void TestPostEditor::deleteShortcutAndPopupMenu() {
     Fixture f;
-    f.windows().postEditor().showEditor();
+    f.windows().showPostEditor();
     QVERIFY(QTest::qWaitForWindowActive(f.window(kEditor)));
     QPlainTextEdit& memo = memo1(f);
     typeInto(&memo, QStringLiteral("erste Zeile\nzweite Zeile"));

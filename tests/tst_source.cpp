@@ -2,7 +2,9 @@
 #include "source/PageSource.h"
 #include "source/SourceHtml.h"
 #include "source/StatusNotices.h"
+#include "ui/PanelStatusBar.h"
 
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,9 +31,15 @@ private slots:
 
 namespace {
 
+// The page document shown in a source view, as Memo2 shows it.
 struct Buffer {
+    PageSource source;
     QPlainTextEdit memo;
-    PageSource source{memo};
+    Buffer() {
+        QTextDocument& document = source.document();
+        document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+        memo.setDocument(&document);
+    }
 };
 
 } // namespace
@@ -162,8 +170,9 @@ void TestSource::unsavedChanges() {
 void TestSource::noticesReplaceEachOther() {
     PanelStatusBar bar;
     bar.addPanel(QStringLiteral("Quillmark"), 300);
-    QTimer timer;
-    StatusNotices notices(bar, timer);
+    StatusNotices notices;
+    bar.follow(notices);
+    const QTimer& timer = notices.timer();
     notices.PostStatusNotice(QStringLiteral("Text"));
     QCOMPARE(bar.panelCount(), 2);
     QCOMPARE(bar.panelText(1), QStringLiteral("Text wurde hinzugefügt"));
@@ -180,8 +189,9 @@ void TestSource::noticesReplaceEachOther() {
 void TestSource::noticeTimerInterval() {
     PanelStatusBar bar;
     bar.addPanel(QStringLiteral("Quillmark"), 300);
-    QTimer timer;
-    StatusNotices notices(bar, timer);
+    StatusNotices notices;
+    bar.follow(notices);
+    const QTimer& timer = notices.timer();
     notices.PostStatusNotice(QStringLiteral("Bild"));
     QCOMPARE(timer.interval(), 3000);
     // A timer tick with nothing showing leaves the permanent panel alone.

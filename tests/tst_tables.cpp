@@ -106,7 +106,7 @@ void TestTables::pieces() {
 void TestTables::oneCellTableAroundText() {
     Fixture f;
     f.act(kMain, {"Button14", "Button15", "Button16"});
-    f.windows().mainWindow().source().commit(
+    f.windows().context().document.commit(
         {R"(<p style="font-family:Arial; font-size:12pt; color:Black">Zelle</p>)"});
     f.act(kMain, {"Button17", "Button18", "Button19"});
 

@@ -1,38 +1,35 @@
 #include "app/MainWindow.h"
 
-#include "app/WindowSet.h"
+#include "app/WelcomePanel.h"
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
 #include "commands/FieldExplanations.h"
 #include "commands/FileCommands.h"
-#include "forms/FormBuilderWindow.h"
+#include "context/Navigation.h"
+#include "context/PageContext.h"
+#include "generators/FormsPage.h"
 #include "generators/GeneralSettingsPage.h"
 #include "generators/ImagesPage.h"
 #include "generators/LinesPage.h"
 #include "generators/LinksPage.h"
 #include "generators/ListsPage.h"
+#include "generators/SourcePage.h"
 #include "generators/TablesPage.h"
 #include "generators/TextPage.h"
-#include "help/HelpWindow.h"
-#include "help/MessageWindow.h"
-#include "platform/DialogObjects.h"
-#include "posteditor/PostEditorWindow.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/PanelStatusBar.h"
 #include "ui/Place.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,75 +37,31 @@ namespace {
 constexpr int kToolbarHeight = 29;
 constexpr int kTabBarHeight = 26;
 
-QString welcomeText() {
-    return QStringLiteral(
-        "Quillmark baut Ihre Webseite automatisch: Sie füllen Felder aus, und das Programm "
-        "schreibt den HTML-Quelltext für Sie.\n\n"
-        "Bitte füllen Sie zuerst die Felder der \"Allgemeinen Einstellungen\" aus und klicken "
-        "Sie dort auf \"Zum Quelltext hinzufügen\". Ohne diese Angaben kann die Seite nicht "
-        "richtig erstellt werden.\n\n"
-        "Danach wählen Sie oben auf den Karteireitern das gewünschte Element aus (Text, "
-        "Bilder, Links, Linien, Tabellen, Listen oder Formulare), nehmen Ihre Einstellungen "
-        "vor und klicken auf \"Zum Quelltext hinzufügen\" - so oft Sie möchten. Unter "
-        "\"Quelltext\" sehen Sie jederzeit, was entstanden ist.\n\n"
-        "Viel Freude beim Gestalten wünscht Ihnen\n"
-        "das Quillmark-Team von Fernbrook\n\n"
-        "Neuigkeiten und Hilfe finden Sie auf unserer Homepage: www.fernbrook.example");
-}
-
-// The tab page holding only the button that opens the form builder.
-class FormsPage final : public TabPage {
-public:
-    explicit FormsPage(MainWindowServices& services, MainWindow& main)
-        : TabPage("TabSheet6", services) {
-        auto* intro = caption(this, "Label71",
-                              QStringLiteral("Mit dem Formular-Assistenten bauen Sie Fragen, "
-                                             "Eingabefelder und Buttons in Ihre Seite ein."),
-                              24, 24);
-        intro->setWordWrap(false);
-        auto* button = place<QPushButton>(this, "Button8", QRect(24, 60, 220, 32),
-                                          QStringLiteral("Neues Formular erstellen"));
-        connect(button, &QPushButton::clicked, &main, &MainWindow::Button8Click);
-    }
-    void emptyForNew(NewVariant) override {}
-};
-
-// The tab page "Quelltext": the page source, editable.
-class SourcePage final : public TabPage {
-public:
-    SourcePage(MainWindowServices& services, QPlainTextEdit* memo2)
-        : TabPage("TabSheet5", services) {
-        memo2->setParent(this);
-        auto* layout = new QVBoxLayout(this);
-        layout->setContentsMargins(4, 4, 4, 4);
-        layout->addWidget(memo2);
-    }
-    void emptyForNew(NewVariant) override {}
-};
-
 } // namespace
 
-MainWindow::MainWindow(WindowSet& windows)
+MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_windows(windows), m_dialogs(std::make_unique<SharedDialogs>(windows.dialogs())),
-      m_fields(new CurrentFieldTracker(this)), m_explanations(new FieldExplanations(this)) {
+      m_context(context), m_navigation(navigation), m_fields(new CurrentFieldTracker(this)),
+      m_explanations(new FieldExplanations(this)) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(QStringLiteral("Quillmark"));
+    setWindowTitle(context.state.caption());
     setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
+    connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
 
-    // The page source lives on "Quelltext"; every generator writes to it.
+    // The page source lives on "Quelltext"; every generator writes to its document.
     m_memo2 = new QPlainTextEdit;
     m_memo2->setObjectName(QStringLiteral("Memo2"));
     m_memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_source = new PageSource(*m_memo2, this);
+    QTextDocument& document = context.document.document();
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    m_memo2->setDocument(&document);
 
     createStatusBar();
-    m_notices = new StatusNotices(*m_statusBar, *m_timer1, this);
-    m_services = std::make_unique<MainWindowServices>(
-        MainWindowServices{windows, *m_dialogs, *m_source, *m_notices, *m_fields, *m_explanations});
-    m_fileCommands = new FileCommands(*this);
+    m_services = std::make_unique<PageServices>(
+        PageServices{context, navigation, *m_fields, *m_explanations});
+    m_fileCommands = new FileCommands(context, navigation, this);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -128,7 +81,8 @@ MainWindow::MainWindow(WindowSet& windows)
 
     createMenus();
     createTabs();
-    createWelcomePanel();
+    m_panel8 = new WelcomePanel(m_pageControl);
+    connect(m_panel8, &WelcomePanel::weiter, this, &MainWindow::Button9Click);
 
     const int width = kPageWidth + 16;
     setFixedSize(width, kToolbarHeight + kTabBarHeight + kPageHeight + 8 +
@@ -162,7 +116,8 @@ void MainWindow::createMenus() {
             [&files] { files.SpeichernClick(); });
     m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
                          [&files] { files.VorschauClick(); });
-    m_vorschau->setEnabled(false);
+    m_vorschau->setEnabled(m_context.state.previewEnabled());
+    connect(&m_context.state, &PageState::previewEnabledChanged, m_vorschau, &QAction::setEnabled);
     addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
             "menu_print.png", [&files] { files.Drucken1Click(); });
     file->addSeparator();
@@ -188,19 +143,19 @@ void MainWindow::createMenus() {
     QMenu* extra = bar->addMenu(QStringLiteral("E&xtra"));
     extra->setObjectName(QStringLiteral("Extra1"));
     addItem(extra, "Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
-            [&files] { files.Frameseiteerstellen1Click(); });
+            &MainWindow::Frameseiteerstellen1Click);
     addItem(extra, "Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
-            [&files] { files.Seitenachbearbeiten1Click(); });
+            &MainWindow::Seitenachbearbeiten1Click);
 
     QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
     addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
-            "menu_help.png", [&files] { files.QuillmarkHIlfe1Click(); });
+            "menu_help.png", &MainWindow::QuillmarkHIlfe1Click);
     addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
-            "menu_htmlhelp.png", [&files] { files.HtmlHilfe1Click(); });
+            "menu_htmlhelp.png", &MainWindow::HtmlHilfe1Click);
     help->addSeparator();
     addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
-            [&files] { files.berQuillmark1Click(); });
+            &MainWindow::berQuillmark1Click);
 
     // The window's own help request (Shift+F1), apart from the menu's F1.
     auto* formHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
@@ -238,8 +193,10 @@ void MainWindow::createToolbar(QWidget* strip) {
                                            QString::fromUtf8(kButtons[i].whatItDoes));
         connect(look, &PressedLook::activated, this, commands[i]);
         if (i == 3) {
-            m_image9 = &look->button();
-            m_image9->setEnabled(false);
+            ClickableLabel* image9 = &look->button();
+            image9->setEnabled(m_context.state.previewEnabled());
+            connect(&m_context.state, &PageState::previewEnabledChanged, image9,
+                    &QWidget::setEnabled);
         }
         x += (i == 3) ? 25 + 12 : 25 + 2;
     }
@@ -251,31 +208,35 @@ void MainWindow::createToolbar(QWidget* strip) {
     }
 }
 
-// The tab pages in their order, with their captions and how each is built.
+// The tab pages in their order, with their captions, the program help's page for each, and
+// how each is built.
 struct MainWindow::PageEntry {
     const char* caption;
-    TabPage* (*create)(MainWindowServices& services, MainWindow& main);
+    const char* helpPage;
+    TabPage* (*create)(PageServices& services, QPlainTextEdit* memo2);
 };
 
 const std::array<MainWindow::PageEntry, 9>& MainWindow::pageTable() {
     static const std::array<PageEntry, 9> kPages{{
-        {"Allgemeine Einstellungen",
-         [](MainWindowServices& s, MainWindow&) -> TabPage* { return new GeneralSettingsPage(s); }},
-        {"Text", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new TextPage(s); }},
-        {"Bilder",
-         [](MainWindowServices& s, MainWindow&) -> TabPage* { return new ImagesPage(s); }},
-        {"Links", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new LinksPage(s); }},
-        {"Linien", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new LinesPage(s); }},
-        {"Tabellen",
-         [](MainWindowServices& s, MainWindow&) -> TabPage* { return new TablesPage(s); }},
-        {"Listen", [](MainWindowServices& s, MainWindow&) -> TabPage* { return new ListsPage(s); }},
-        {"Formulare",
-         [](MainWindowServices& s, MainWindow& main) -> TabPage* {
-             return new FormsPage(s, main);
-         }},
-        {"Quelltext",
-         [](MainWindowServices& s, MainWindow& main) -> TabPage* {
-             return new SourcePage(s, &main.sourceView());
+        {"Allgemeine Einstellungen", "TabSheet1",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new GeneralSettingsPage(s); }},
+        {"Text", "TabSheet2",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TextPage(s); }},
+        {"Bilder", "TabSheet3",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ImagesPage(s); }},
+        {"Links", "TabSheet4",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinksPage(s); }},
+        {"Linien", "TabSheet12",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinesPage(s); }},
+        {"Tabellen", "TabSheet23",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TablesPage(s); }},
+        {"Listen", "TabSheet24",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ListsPage(s); }},
+        {"Formulare", "TabSheet13",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new FormsPage(s); }},
+        {"Quelltext", "TabSheet5",
+         [](PageServices& s, QPlainTextEdit* memo2) -> TabPage* {
+             return new SourcePage(s, memo2);
          }},
     }};
     return kPages;
@@ -295,7 +256,8 @@ void MainWindow::createPages() {
     const QSignalBlocker quiet(m_pageControl);
     int index = 0;
     for (const PageEntry& entry : pageTable()) {
-        TabPage* page = entry.create(*m_services, *this);
+        TabPage* page = entry.create(*m_services, m_memo2);
+        connect(m_fileCommands, &FileCommands::pageBegunAnew, page, &TabPage::emptyForNew);
         QWidget* placeholder = m_pageControl->widget(index);
         m_pageControl->removeTab(index);
         delete placeholder;
@@ -309,45 +271,12 @@ void MainWindow::createPages() {
     connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
 }
 
-void MainWindow::createWelcomePanel() {
-    // Lies over the page area of the tab control; the tabs, menus and toolbar stay usable.
-    m_panel8 = place<QFrame>(m_pageControl, "Panel8",
-                             QRect(2, kTabBarHeight, kPageWidth + 2, kPageHeight));
-    static_cast<QFrame*>(m_panel8)->setFrameShape(QFrame::StyledPanel);
-    m_panel8->setAutoFillBackground(true);
-    auto* heading = place<QLabel>(m_panel8, "Label11", QRect(40, 24, 600, 40),
-                                  QStringLiteral("Willkommen bei Quillmark"));
-    QFont headingFont = heading->font();
-    headingFont.setPointSize(headingFont.pointSize() + 10);
-    headingFont.setBold(true);
-    heading->setFont(headingFont);
-    auto* memo = place<QPlainTextEdit>(m_panel8, "Memo6", QRect(40, 80, 700, 300));
-    memo->setReadOnly(true);
-    memo->setFrameShape(QFrame::NoFrame);
-    memo->viewport()->setAutoFillBackground(false);
-    memo->setPlainText(welcomeText());
-    auto* weiter =
-        place<QPushButton>(m_panel8, "Button9", QRect(640, 400, 100, 30), QStringLiteral("Weiter"));
-    connect(weiter, &QPushButton::clicked, this, &MainWindow::Button9Click);
-    m_panel8->raise();
-}
-
 void MainWindow::createStatusBar() {
     m_statusBar = new PanelStatusBar(this);
     m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
     m_statusBar->addPanel(QStringLiteral("Quillmark"), 300);
+    m_statusBar->follow(m_context.notices);
     setStatusBar(m_statusBar);
-    m_timer1 = new QTimer(this);
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-}
-
-void MainWindow::setGeneralSettingsDone(bool done) {
-    m_generalSettingsDone = done ? QStringLiteral("true") : QStringLiteral("false");
-}
-
-void MainWindow::enablePreview() {
-    m_vorschau->setEnabled(true);
-    m_image9->setEnabled(true);
 }
 
 void MainWindow::showGeneralSettings(bool enablePage) {
@@ -365,25 +294,43 @@ void MainWindow::closeDiscardingChanges() {
 }
 
 void MainWindow::FormCreate() {
-    setGeneralSettingsDone(false);
+    m_context.state.setGeneralSettingsDone(false);
 }
 
 void MainWindow::FormHelp() {
-    m_windows.help().showLastPage();
+    m_navigation.showLastHelpPage();
+}
+
+void MainWindow::Frameseiteerstellen1Click() {
+    m_navigation.showFrameBuilder();
+}
+
+void MainWindow::Seitenachbearbeiten1Click() {
+    m_navigation.showPostEditor();
+}
+
+void MainWindow::QuillmarkHIlfe1Click() {
+    // The help page of the tab page in front.
+    m_navigation.showHelpPage(QString::fromLatin1(
+        pageTable()[static_cast<size_t>(m_pageControl->currentIndex())].helpPage));
+}
+
+void MainWindow::HtmlHilfe1Click() {
+    m_navigation.showHtmlHelp();
+}
+
+void MainWindow::berQuillmark1Click() {
+    m_navigation.showAbout();
 }
 
 void MainWindow::Button9Click() {
     m_panel8->hide();
 }
 
-void MainWindow::Button8Click() {
-    m_windows.formBuilder().open();
-}
-
 void MainWindow::PageControl1Change() {
-    if (m_programSwitch || m_generalSettingsDone == QStringLiteral("true"))
+    if (m_programSwitch || m_context.state.generalSettingsDone())
         return;
-    m_windows.message(WindowSet::Message::Error605).showMessage();
+    m_navigation.showMessage(Message::Error605);
 }
 
 void MainWindow::Image10Click() {
@@ -400,13 +347,11 @@ void MainWindow::Image12Click() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     const bool unsaved =
-        m_source->hasUnsavedChanges() || m_windows.postEditor().hasUnsavedChanges();
+        m_context.document.hasUnsavedChanges() || m_navigation.postEditorHasUnsavedText();
     if (unsaved && !m_closingConfirmed) {
         // Nothing is thrown away without an answer: "Ja" ends the program, "Nein" goes on.
         event->ignore();
-        m_windows.message(WindowSet::Message::Error407).askToDiscard([this] {
-            closeDiscardingChanges();
-        });
+        m_navigation.askToDiscard([this] { closeDiscardingChanges(); });
         return;
     }
     event->accept();

@@ -1,7 +1,5 @@
 #include "app/SplashWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowSet.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Place.h"
@@ -10,9 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
-SplashWindow::SplashWindow(WindowSet& windows)
+SplashWindow::SplashWindow(QWidget& mainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      m_windows(windows), m_timer(new QTimer(this)) {
+      m_mainWindow(mainWindow), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Quillmark"));
     const QPixmap art = Artwork::pixmap(QStringLiteral("splash.jpg"));
@@ -32,7 +30,7 @@ SplashWindow::SplashWindow(WindowSet& windows)
 }
 
 void SplashWindow::Image2Click() {
-    m_windows.mainWindow().show();
+    m_mainWindow.show();
     hide();
 }
 

@@ -3,14 +3,14 @@
 #include <QWidget>
 
 class QTimer;
-class WindowSet;
 
 // The borderless start picture, in front of the main window for 3000 ms or until clicked.
 class SplashWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SplashWindow)
 public:
-    explicit SplashWindow(WindowSet& windows);
+    // mainWindow: shown at once when the picture is clicked.
+    explicit SplashWindow(QWidget& mainWindow);
 
     QTimer& timer() const { return *m_timer; }
 
@@ -18,6 +18,6 @@ public:
     void Timer1Timer();
 
 private:
-    WindowSet& m_windows;
+    QWidget& m_mainWindow;
     QTimer* m_timer;
 };

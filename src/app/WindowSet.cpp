@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "context/PageContext.h"
 #include "forms/FormBuilderWindow.h"
 #include "frames/FrameBuilderWindow.h"
 #include "help/AboutWindow.h"
@@ -9,6 +10,7 @@
 #include "help/HtmlHelpWindow.h"
 #include "help/MessageWindow.h"
 #include "posteditor/PostEditorWindow.h"
+#include "ui/BringToFront.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -19,22 +21,22 @@ static void initResources() {
 }
 
 WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
-    : m_dialogs(dialogs), m_opener(opener) {
+    : m_context(std::make_unique<PageContext>(dialogs, opener)) {
     initResources();
-    m_main = std::make_unique<MainWindow>(*this);
-    m_splash = std::make_unique<SplashWindow>(*this);
+    m_main = std::make_unique<MainWindow>(*m_context, *this);
+    m_splash = std::make_unique<SplashWindow>(*m_main);
     if (start == Start::Shown) {
         showAtStart();
         // Paint them now; no user input is taken before every window exists.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     m_main->createPages();
-    m_help = std::make_unique<HelpWindow>(*this);
-    m_htmlHelp = std::make_unique<HtmlHelpWindow>(*this);
-    m_formBuilder = std::make_unique<FormBuilderWindow>(*this);
-    m_frameBuilder = std::make_unique<FrameBuilderWindow>(*this);
-    m_postEditor = std::make_unique<PostEditorWindow>(*this);
-    m_about = std::make_unique<AboutWindow>(*this);
+    m_help = std::make_unique<HelpWindow>();
+    m_htmlHelp = std::make_unique<HtmlHelpWindow>();
+    m_formBuilder = std::make_unique<FormBuilderWindow>(*m_context);
+    m_frameBuilder = std::make_unique<FrameBuilderWindow>(*m_context);
+    m_postEditor = std::make_unique<PostEditorWindow>(*m_context, *this);
+    m_about = std::make_unique<AboutWindow>();
     for (Message which :
          {Message::Error409, Message::Error407, Message::Error605, Message::Error305})
         m_messages[static_cast<size_t>(which)] = std::make_unique<MessageWindow>(*this, which);
@@ -60,4 +62,56 @@ QList<QWidget*> WindowSet::all() const {
     for (const auto& message : m_messages)
         windows.append(message.get());
     return windows;
+}
+
+void WindowSet::showMessage(Message which) {
+    message(which).showMessage();
+}
+
+void WindowSet::askToDiscard(std::function<void()> proceed) {
+    message(Message::Error407).askToDiscard(std::move(proceed));
+}
+
+void WindowSet::showGeneralSettings(bool enablePage) {
+    m_main->showGeneralSettings(enablePage);
+}
+
+void WindowSet::showFormBuilder() {
+    m_formBuilder->open();
+}
+
+void WindowSet::showFrameBuilder() {
+    m_frameBuilder->Frameseiteerstellen1Click();
+}
+
+void WindowSet::showPostEditor() {
+    bringToFront(*m_postEditor);
+}
+
+void WindowSet::showAbout() {
+    bringToFront(*m_about);
+}
+
+void WindowSet::showHelpPage(const QString& page) {
+    m_help->showPage(page);
+}
+
+void WindowSet::showLastHelpPage() {
+    m_help->showLastPage();
+}
+
+void WindowSet::showHtmlHelp() {
+    m_htmlHelp->showFirstPage();
+}
+
+void WindowSet::showLastHtmlHelpPage() {
+    m_htmlHelp->showLastPage();
+}
+
+bool WindowSet::postEditorHasUnsavedText() const {
+    return m_postEditor->hasUnsavedChanges();
+}
+
+void WindowSet::endProgram() {
+    m_main->close();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "context/Navigation.h"
+
 #include <QtGlobal>
 
 #include <QList>
@@ -16,32 +18,29 @@ class HelpWindow;
 class HtmlHelpWindow;
 class MainWindow;
 class MessageWindow;
+class PageContext;
 class PostEditorWindow;
 class QWidget;
 class SplashWindow;
 
 // The program's twelve windows, created once in a fixed order (the main window first, the
-// splash second) and owned here for the whole run. Windows are only shown and hidden; each
-// reaches the others through this set.
-class WindowSet final {
+// splash second) after the page context they share, and owned here for the whole run.
+// Windows are only shown and hidden; they reach each other through this set's Navigation.
+class WindowSet final : public Navigation {
     Q_DISABLE_COPY_MOVE(WindowSet)
 public:
-    // The numbered message windows.
-    enum class Message { Error409, Error407, Error605, Error305 };
-
     // How the program starts: with every window hidden (as tests build it), or with the
     // main window and the splash shown as soon as they exist, so that the user sees them
     // while the other windows are still being created.
     enum class Start { Hidden, Shown };
 
     WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start = Start::Hidden);
-    ~WindowSet();
+    ~WindowSet() override;
 
     // Shows the main window and, in front of it, the splash, whose timer starts.
     void showAtStart();
 
-    Dialogs& dialogs() const { return m_dialogs; }
-    DocumentOpener& opener() const { return m_opener; }
+    PageContext& context() const { return *m_context; }
 
     MainWindow& mainWindow() const { return *m_main; }
     SplashWindow& splash() const { return *m_splash; }
@@ -55,9 +54,22 @@ public:
     // All twelve, in the order they were created.
     QList<QWidget*> all() const;
 
+    void showMessage(Message which) override;
+    void askToDiscard(std::function<void()> proceed) override;
+    void showGeneralSettings(bool enablePage) override;
+    void showFormBuilder() override;
+    void showFrameBuilder() override;
+    void showPostEditor() override;
+    void showAbout() override;
+    void showHelpPage(const QString& page) override;
+    void showLastHelpPage() override;
+    void showHtmlHelp() override;
+    void showLastHtmlHelpPage() override;
+    bool postEditorHasUnsavedText() const override;
+    void endProgram() override;
+
 private:
-    Dialogs& m_dialogs;
-    DocumentOpener& m_opener;
+    std::unique_ptr<PageContext> m_context;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
     std::unique_ptr<HelpWindow> m_help;

@@ -1,22 +1,20 @@
 #pragma once
 
+#include "generators/TabPage.h"
+
 #include <QObject>
 #include <QString>
 
-class MainWindow;
-enum class NewVariant;
+class Navigation;
+class PageContext;
 
-// The main window's commands of the menus "Datei", "Extra" and "Hilfe" and their toolbar
-// pictures: start anew, save, preview, print, end, and open the other windows.
+// The main window's file commands and their toolbar pictures: start anew, save, preview,
+// print and end.
 class FileCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FileCommands)
 public:
-    explicit FileCommands(MainWindow& main);
-
-    // The bare file name of the last save, and of the file the last preview opened.
-    const QString& SavedFileName() const { return m_savedFileName; }
-    const QString& previewName() const { return m_previewName; }
+    FileCommands(PageContext& context, Navigation& navigation, QObject* parent = nullptr);
 
     void NeuClick();
     void Image6Click();
@@ -25,11 +23,10 @@ public:
     void VorschauClick();
     void Drucken1Click();
     void Beenden1Click();
-    void Frameseiteerstellen1Click();
-    void Seitenachbearbeiten1Click();
-    void QuillmarkHIlfe1Click();
-    void HtmlHilfe1Click();
-    void berQuillmark1Click();
+
+signals:
+    // "Neu" empties the page: the tab pages empty the fields that this variant empties.
+    void pageBegunAnew(NewVariant variant);
 
 private:
     void startNew(NewVariant variant);
@@ -37,9 +34,6 @@ private:
     // Closes the page and writes it; false (after the error message) when it failed.
     bool writePage(const QString& path);
 
-    MainWindow& m_main;
-    QString m_savedFileName;
-    QString m_previewName;
-    // The page's own file, which "Speichern" writes to without asking.
-    QString m_pagePath;
+    PageContext& m_context;
+    Navigation& m_navigation;
 };

@@ -51,8 +51,8 @@ struct ButtonsPage::Ui {
     QPushButton* Button12;
 };
 
-ButtonsPage::ButtonsPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet7", QStringLiteral("Buttons")), m_ui(std::make_unique<Ui>(this)) {
+ButtonsPage::ButtonsPage(PageContext& context)
+    : FormPage(context, "TabSheet7", QStringLiteral("Buttons")), m_ui(std::make_unique<Ui>(this)) {
     connect(m_ui->Button12, &QPushButton::clicked, this, &ButtonsPage::Button12Click);
 }
 

@@ -9,7 +9,7 @@ class ButtonsPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ButtonsPage)
 public:
-    explicit ButtonsPage(WindowSet& windows);
+    explicit ButtonsPage(PageContext& context);
     ~ButtonsPage() override;
 
     // " Button hinzufügen": writes the button.

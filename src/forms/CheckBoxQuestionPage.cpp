@@ -1,6 +1,6 @@
 #include "forms/CheckBoxQuestionPage.h"
 
-#include "app/MainWindow.h"
+#include "context/PageContext.h"
 #include "forms/AnswerCollection.h"
 #include "forms/QuestionFormat.h"
 #include "platform/DialogObjects.h"
@@ -44,8 +44,8 @@ struct CheckBoxQuestionPage::Ui {
     QuestionFormat* format;
 };
 
-CheckBoxQuestionPage::CheckBoxQuestionPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet3", QStringLiteral("Checkbox Fragen")),
+CheckBoxQuestionPage::CheckBoxQuestionPage(PageContext& context)
+    : FormPage(context, "TabSheet3", QStringLiteral("Checkbox Fragen")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(&m_ui->answers.newAnswerButton(), &QPushButton::clicked, this,
             &CheckBoxQuestionPage::Button4Click);
@@ -77,5 +77,5 @@ void CheckBoxQuestionPage::Button5Click() {
 }
 
 void CheckBoxQuestionPage::Button10Click() {
-    m_ui->format->runFontAssistant(mainWindow().dialogs().FontDialog1);
+    m_ui->format->runFontAssistant(context().dialogs.FontDialog1);
 }

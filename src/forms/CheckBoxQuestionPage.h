@@ -9,7 +9,7 @@ class CheckBoxQuestionPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(CheckBoxQuestionPage)
 public:
-    explicit CheckBoxQuestionPage(WindowSet& windows);
+    explicit CheckBoxQuestionPage(PageContext& context);
     ~CheckBoxQuestionPage() override;
 
     int CheckBoxAnswerCount() const;

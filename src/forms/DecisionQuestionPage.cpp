@@ -1,6 +1,6 @@
 #include "forms/DecisionQuestionPage.h"
 
-#include "app/MainWindow.h"
+#include "context/PageContext.h"
 #include "forms/AnswerCollection.h"
 #include "forms/QuestionFormat.h"
 #include "platform/DialogObjects.h"
@@ -44,8 +44,8 @@ struct DecisionQuestionPage::Ui {
     QuestionFormat* format;
 };
 
-DecisionQuestionPage::DecisionQuestionPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet2", QStringLiteral("Entscheidungsfrage")),
+DecisionQuestionPage::DecisionQuestionPage(PageContext& context)
+    : FormPage(context, "TabSheet2", QStringLiteral("Entscheidungsfrage")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(&m_ui->answers.newAnswerButton(), &QPushButton::clicked, this,
             &DecisionQuestionPage::Button16Click);
@@ -77,5 +77,5 @@ void DecisionQuestionPage::Button2Click() {
 }
 
 void DecisionQuestionPage::Button6Click() {
-    m_ui->format->runFontAssistant(mainWindow().dialogs().FontDialog1);
+    m_ui->format->runFontAssistant(context().dialogs.FontDialog1);
 }

@@ -9,7 +9,7 @@ class DecisionQuestionPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DecisionQuestionPage)
 public:
-    explicit DecisionQuestionPage(WindowSet& windows);
+    explicit DecisionQuestionPage(PageContext& context);
     ~DecisionQuestionPage() override;
 
     int RadioAnswerCount() const;

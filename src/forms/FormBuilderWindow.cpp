@@ -9,6 +9,7 @@
 #include "forms/InputFieldPage.h"
 #include "forms/SelectionListPage.h"
 #include "forms/TextAreaPage.h"
+#include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
 
 #include <QAction>
@@ -34,7 +35,7 @@ constexpr int kHeight = 560;
 
 } // namespace
 
-FormBuilderWindow::FormBuilderWindow(WindowSet& windows)
+FormBuilderWindow::FormBuilderWindow(PageContext& context)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       m_form5(new QTabWidget(this)), m_fields(new CurrentFieldTracker(this)) {
@@ -45,10 +46,10 @@ FormBuilderWindow::FormBuilderWindow(WindowSet& windows)
     m_form5->setObjectName(QStringLiteral("Form5"));
     m_form5->setGeometry(4, 4, kWidth - 8, kHeight - 8);
     const QList<FormPage*> pages = {
-        new FormStartPage(windows),        new DecisionQuestionPage(windows),
-        new CheckBoxQuestionPage(windows), new TextAreaPage(windows),
-        new InputFieldPage(windows),       new SelectionListPage(windows),
-        new ButtonsPage(windows)};
+        new FormStartPage(context),        new DecisionQuestionPage(context),
+        new CheckBoxQuestionPage(context), new TextAreaPage(context),
+        new InputFieldPage(context),       new SelectionListPage(context),
+        new ButtonsPage(context)};
     for (FormPage* page : pages)
         m_form5->addTab(page, page->tabCaption());
 
@@ -88,9 +89,7 @@ QWidget* FormBuilderWindow::control(const char* name) const {
 
 void FormBuilderWindow::open() {
     m_form5->setCurrentIndex(0);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
     for (const char* name : kTrackedFields)
         EditCommands::apply(EditCommands::Operation::Delete, control(name));
     for (const char* name : kCollectedLists)

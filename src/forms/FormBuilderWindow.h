@@ -5,14 +5,14 @@
 class CurrentFieldTracker;
 class QMenu;
 class QTabWidget;
-class WindowSet;
+class PageContext;
 
 // "Formulare": writes an HTML form, question by question, into the page source.
 class FormBuilderWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FormBuilderWindow)
 public:
-    explicit FormBuilderWindow(WindowSet& windows);
+    explicit FormBuilderWindow(PageContext& context);
 
     // Shows the builder on its first page and empties the fields an opening empties.
     void open();

@@ -1,30 +1,22 @@
 #include "forms/FormPage.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowSet.h"
-#include "platform/DialogObjects.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
+#include "context/PageContext.h"
 #include "ui/Place.h"
 
 #include <QLineEdit>
 
-FormPage::FormPage(WindowSet& windows, const char* objectName, const QString& caption)
-    : m_windows(windows), m_caption(caption) {
+FormPage::FormPage(PageContext& context, const char* objectName, const QString& caption)
+    : m_context(context), m_caption(caption) {
     setObjectName(QString::fromLatin1(objectName));
 }
 
-MainWindow& FormPage::mainWindow() const {
-    return m_windows.mainWindow();
-}
-
 Dialogs& FormPage::ask() const {
-    return mainWindow().dialogs().ask;
+    return m_context.ask;
 }
 
 void FormPage::write(const QStringList& lines, const QString& noticeName) const {
-    mainWindow().source().commit(lines);
-    mainWindow().notices().PostStatusNotice(noticeName);
+    m_context.document.commit(lines);
+    m_context.notices.PostStatusNotice(noticeName);
 }
 
 QLineEdit* questionField(QWidget* page, const char* name) {

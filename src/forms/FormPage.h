@@ -3,10 +3,9 @@
 #include <QWidget>
 
 class Dialogs;
-class MainWindow;
+class PageContext;
 class QLabel;
 class QLineEdit;
-class WindowSet;
 
 // Where the pages of the form builder put their controls: the question and its answers on
 // the left, the format of the question on the right, the add button at the bottom right.
@@ -28,18 +27,18 @@ class FormPage : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FormPage)
 public:
-    FormPage(WindowSet& windows, const char* objectName, const QString& caption);
+    FormPage(PageContext& context, const char* objectName, const QString& caption);
     const QString& tabCaption() const { return m_caption; }
 
 protected:
-    MainWindow& mainWindow() const;
+    PageContext& context() const { return m_context; }
     // Where the conversion message of a bad blank-line count is shown.
     Dialogs& ask() const;
     // Writes the lines as one edit of the page source and posts the name as added.
     void write(const QStringList& lines, const QString& noticeName) const;
 
 private:
-    WindowSet& m_windows;
+    PageContext& m_context;
     QString m_caption;
 };
 

@@ -1,6 +1,6 @@
 #include "forms/FormStartPage.h"
 
-#include "app/MainWindow.h"
+#include "context/PageContext.h"
 #include "forms/FormHtml.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
@@ -27,8 +27,8 @@ struct FormStartPage::Ui {
     QPushButton* Button13;
 };
 
-FormStartPage::FormStartPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet1", QStringLiteral("Allgemeine Einstellung")),
+FormStartPage::FormStartPage(PageContext& context)
+    : FormPage(context, "TabSheet1", QStringLiteral("Allgemeine Einstellung")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(m_ui->Button1, &QPushButton::clicked, this, &FormStartPage::Button1Click);
     connect(m_ui->Button13, &QPushButton::clicked, this, &FormStartPage::Button13Click);
@@ -37,11 +37,11 @@ FormStartPage::FormStartPage(WindowSet& windows)
 FormStartPage::~FormStartPage() = default;
 
 void FormStartPage::Button1Click() {
-    mainWindow().source().commit({FormHtml::formStartLine(m_ui->Edit1->text())});
-    mainWindow().notices().PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
+    context().document.commit({FormHtml::formStartLine(m_ui->Edit1->text())});
+    context().notices.PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
 }
 
 void FormStartPage::Button13Click() {
-    mainWindow().source().commit({FormHtml::formEndLine()});
-    mainWindow().notices().PostStatusMessage(QStringLiteral("Formular wurde beendet"));
+    context().document.commit({FormHtml::formEndLine()});
+    context().notices.PostStatusMessage(QStringLiteral("Formular wurde beendet"));
 }

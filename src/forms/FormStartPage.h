@@ -9,7 +9,7 @@ class FormStartPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FormStartPage)
 public:
-    explicit FormStartPage(WindowSet& windows);
+    explicit FormStartPage(PageContext& context);
     ~FormStartPage() override;
 
     // "Formular erstellen": the form start line with the recipient of Edit1.

@@ -1,6 +1,6 @@
 #include "forms/InputFieldPage.h"
 
-#include "app/MainWindow.h"
+#include "context/PageContext.h"
 #include "forms/QuestionFormat.h"
 #include "platform/DialogObjects.h"
 #include "ui/Place.h"
@@ -60,8 +60,8 @@ struct InputFieldPage::Ui {
     QuestionFormat* format;
 };
 
-InputFieldPage::InputFieldPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet5", QStringLiteral("Einzeiliges Eingabefeld")),
+InputFieldPage::InputFieldPage(PageContext& context)
+    : FormPage(context, "TabSheet5", QStringLiteral("Einzeiliges Eingabefeld")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(m_ui->Button3, &QPushButton::clicked, this, &InputFieldPage::Button3Click);
     connect(m_ui->format, &QuestionFormat::assistantRequested, this, &InputFieldPage::Button7Click);
@@ -80,5 +80,5 @@ void InputFieldPage::Button3Click() {
 }
 
 void InputFieldPage::Button7Click() {
-    m_ui->format->runFontAssistant(mainWindow().dialogs().FontDialog1);
+    m_ui->format->runFontAssistant(context().dialogs.FontDialog1);
 }

@@ -10,7 +10,7 @@ class InputFieldPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(InputFieldPage)
 public:
-    explicit InputFieldPage(WindowSet& windows);
+    explicit InputFieldPage(PageContext& context);
     ~InputFieldPage() override;
 
     // "Frage hinzufügen": writes the question with its field.

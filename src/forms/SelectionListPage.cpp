@@ -1,6 +1,6 @@
 #include "forms/SelectionListPage.h"
 
-#include "app/MainWindow.h"
+#include "context/PageContext.h"
 #include "forms/AnswerCollection.h"
 #include "forms/QuestionFormat.h"
 #include "platform/DialogObjects.h"
@@ -61,8 +61,8 @@ struct SelectionListPage::Ui {
     QuestionFormat* format;
 };
 
-SelectionListPage::SelectionListPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet6", QStringLiteral("Auswahlliste")),
+SelectionListPage::SelectionListPage(PageContext& context)
+    : FormPage(context, "TabSheet6", QStringLiteral("Auswahlliste")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(&m_ui->answers.newAnswerButton(), &QPushButton::clicked, this,
             &SelectionListPage::Button15Click);
@@ -94,5 +94,5 @@ void SelectionListPage::Button14Click() {
 }
 
 void SelectionListPage::Button9Click() {
-    m_ui->format->runFontAssistant(mainWindow().dialogs().FontDialog1);
+    m_ui->format->runFontAssistant(context().dialogs.FontDialog1);
 }

@@ -9,7 +9,7 @@ class SelectionListPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SelectionListPage)
 public:
-    explicit SelectionListPage(WindowSet& windows);
+    explicit SelectionListPage(PageContext& context);
     ~SelectionListPage() override;
 
     int OptionCount() const;

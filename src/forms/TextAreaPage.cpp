@@ -1,6 +1,6 @@
 #include "forms/TextAreaPage.h"
 
-#include "app/MainWindow.h"
+#include "context/PageContext.h"
 #include "forms/QuestionFormat.h"
 #include "platform/DialogObjects.h"
 #include "ui/FieldText.h"
@@ -55,8 +55,8 @@ struct TextAreaPage::Ui {
     QuestionFormat* format;
 };
 
-TextAreaPage::TextAreaPage(WindowSet& windows)
-    : FormPage(windows, "TabSheet4", QStringLiteral("Formularfeld")),
+TextAreaPage::TextAreaPage(PageContext& context)
+    : FormPage(context, "TabSheet4", QStringLiteral("Formularfeld")),
       m_ui(std::make_unique<Ui>(this)) {
     connect(m_ui->Button11, &QPushButton::clicked, this, &TextAreaPage::Button11Click);
     connect(m_ui->format, &QuestionFormat::assistantRequested, this, &TextAreaPage::Button8Click);
@@ -76,5 +76,5 @@ void TextAreaPage::Button11Click() {
 }
 
 void TextAreaPage::Button8Click() {
-    m_ui->format->runFontAssistant(mainWindow().dialogs().FontDialog1);
+    m_ui->format->runFontAssistant(context().dialogs.FontDialog1);
 }

@@ -9,7 +9,7 @@ class TextAreaPage final : public FormPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TextAreaPage)
 public:
-    explicit TextAreaPage(WindowSet& windows);
+    explicit TextAreaPage(PageContext& context);
     ~TextAreaPage() override;
 
     // "Frage hinzufügen": writes the question with its field.

@@ -1,14 +1,14 @@
 #include "frames/FrameBuilderWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowSet.h"
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
+#include "context/PageContext.h"
 #include "frames/FramesetHtml.h"
 #include "frames/LayoutPanel.h"
 #include "generators/FileChooser.h"
 #include "platform/DialogObjects.h"
 #include "platform/PageFile.h"
+#include "ui/BringToFront.h"
 #include "ui/ClickableLabel.h"
 #include "ui/EscapeKey.h"
 #include "ui/Place.h"
@@ -94,10 +94,10 @@ const QList<LayoutPanel::Names>& panelNames() {
 
 } // namespace
 
-FrameBuilderWindow::FrameBuilderWindow(WindowSet& windows)
+FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_windows(windows), m_fields(new CurrentFieldTracker(this)) {
+      m_context(context), m_fields(new CurrentFieldTracker(this)) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Frames"));
     setFixedSize(kWindowSize);
@@ -175,9 +175,7 @@ void FrameBuilderWindow::createPopupMenu() {
 }
 
 void FrameBuilderWindow::Frameseiteerstellen1Click() {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
     for (LayoutPanel* panel : m_panels) {
         panel->hide();
         panel->workList().clear();
@@ -223,7 +221,7 @@ void FrameBuilderWindow::showPanel(int index) {
 }
 
 void FrameBuilderWindow::pickPage(QLineEdit& pageField) {
-    chooseBareName(m_windows.mainWindow().dialogs().OpenDialog1, pageField);
+    chooseBareName(m_context.dialogs.OpenDialog1, pageField);
 }
 
 void FrameBuilderWindow::savePanel(int index) {
@@ -231,16 +229,15 @@ void FrameBuilderWindow::savePanel(int index) {
     const QStringList lines = FramesetHtml::page(panel.layout(), panel.values());
     panel.workList().setPlainText(lines.join(u'\n'));
 
-    MainWindow& main = m_windows.mainWindow();
-    SaveFileDialog& dialog = main.dialogs().SaveDialog1;
+    SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
     if (dialog.execute(m_savedFile)) {
         const QString error = PageFile::writeLines(dialog.fileName(), lines);
         if (!error.isEmpty()) {
-            m_windows.dialogs().error(error);
+            m_context.ask.error(error);
             return;
         }
         m_savedFile = dialog.fileName();
     }
     // Saved or cancelled: the main window's preview opens whatever its save dialog names.
-    main.enablePreview();
+    m_context.state.enablePreview();
 }

@@ -8,7 +8,7 @@ class CurrentFieldTracker;
 class LayoutPanel;
 class QLineEdit;
 class QMenu;
-class WindowSet;
+class PageContext;
 
 // "Frames": writes a frameset page from one of four layouts to a file of its own. A chooser
 // shows the four layout diagrams; clicking one shows that layout's panel over it.
@@ -16,7 +16,7 @@ class FrameBuilderWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FrameBuilderWindow)
 public:
-    explicit FrameBuilderWindow(WindowSet& windows);
+    explicit FrameBuilderWindow(PageContext& context);
 
     // Shows the layout chooser: hides the four layout panels and empties their work lists.
     void Frameseiteerstellen1Click();
@@ -42,7 +42,7 @@ private:
     // Builds the panel's page into its work list and saves it to a file the user names.
     void savePanel(int index);
 
-    WindowSet& m_windows;
+    PageContext& m_context;
     CurrentFieldTracker* m_fields;
     std::array<LayoutPanel*, 4> m_panels{};
     QMenu* m_popupMenu2 = nullptr;

@@ -1,13 +1,12 @@
 #include "generators/GeneralSettingsPage.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowSet.h"
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
+#include "context/Navigation.h"
+#include "context/PageContext.h"
 #include "generators/Assistants.h"
 #include "generators/FileChooser.h"
 #include "generators/GeneralSettingsHtml.h"
-#include "help/MessageWindow.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
@@ -81,7 +80,7 @@ struct GeneralSettingsPage::Ui {
     QPushButton* Button2 = nullptr;
 };
 
-GeneralSettingsPage::GeneralSettingsPage(MainWindowServices& services)
+GeneralSettingsPage::GeneralSettingsPage(PageServices& services)
     : TabPage("TabSheet1", services), m_ui(std::make_unique<Ui>()) {
     caption(this, "TitleCaption", QStringLiteral("Titel der Seite:"), 20, 18);
     m_ui->Edit1 = place<QLineEdit>(this, "Edit1", QRect(170, 14, 360, kRowHeight));
@@ -189,6 +188,9 @@ void GeneralSettingsPage::connectCommands() {
     onChecked(m_ui->RadioButton26, &GeneralSettingsPage::RadioButton26Click);
 
     connect(m_ui->Button2, &QPushButton::clicked, this, &GeneralSettingsPage::Button2Click);
+    // Locked once the document start is written, until "Neu" begins a page again.
+    connect(&m_services.context.state, &PageState::generalSettingsDoneChanged, this,
+            [this](bool done) { setEnabled(!done); });
     connect(m_ui->Image5, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image5Click);
     connect(m_ui->Image68, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image68Click);
     connect(m_ui->Image67, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image67Click);
@@ -227,14 +229,13 @@ DocumentStart GeneralSettingsPage::readDocumentStart() const {
 void GeneralSettingsPage::Button2Click() {
     if (m_ui->CheckBox15->isChecked() && m_ui->Edit33->text().isEmpty()) {
         // The page stays open so that the target can be entered.
-        m_services.source.RemoveClosingTail();
-        m_services.windows.message(WindowSet::Message::Error409).showMessage();
+        m_services.context.document.RemoveClosingTail();
+        m_services.navigation.showMessage(Message::Error409);
         return;
     }
-    m_services.source.commit(GeneralSettingsHtml::documentStart(readDocumentStart()));
-    m_services.notices.PostStatusNotice(QStringLiteral("Allgemeine Einstellung"));
-    m_services.windows.mainWindow().setGeneralSettingsDone(true);
-    setEnabled(false);
+    m_services.context.document.commit(GeneralSettingsHtml::documentStart(readDocumentStart()));
+    m_services.context.notices.PostStatusNotice(QStringLiteral("Allgemeine Einstellung"));
+    m_services.context.state.setGeneralSettingsDone(true);
 }
 
 void GeneralSettingsPage::RadioButton1Click() {
@@ -256,15 +257,15 @@ void GeneralSettingsPage::RadioButton2Click() {
 }
 
 void GeneralSettingsPage::Image5Click() {
-    chooseBareName(m_services.dialogs.OpenPictureDialog1, *m_ui->Edit4);
+    chooseBareName(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit4);
 }
 
 void GeneralSettingsPage::Image68Click() {
-    chooseBareName(m_services.dialogs.OpenDialog1, *m_ui->Edit33);
+    chooseBareName(m_services.context.dialogs.OpenDialog1, *m_ui->Edit33);
 }
 
 void GeneralSettingsPage::Image67Click() {
-    chooseBareName(m_services.dialogs.OpenPictureDialog2, *m_ui->Edit35);
+    chooseBareName(m_services.context.dialogs.OpenPictureDialog2, *m_ui->Edit35);
 }
 
 void GeneralSettingsPage::CheckBox15Click() {
@@ -306,11 +307,11 @@ void GeneralSettingsPage::CheckBox18Click() {
 }
 
 void GeneralSettingsPage::Button10Click() {
-    Assistants::runColorAssistant(m_services.dialogs.ColorDialog1, *m_ui->Edit2);
+    Assistants::runColorAssistant(m_services.context.dialogs.ColorDialog1, *m_ui->Edit2);
 }
 
 void GeneralSettingsPage::Edit1Change() {
-    m_services.dialogs.SaveDialog1.setFileName(ProposedFileName(m_ui->Edit1->text()));
+    m_services.context.dialogs.SaveDialog1.setFileName(ProposedFileName(m_ui->Edit1->text()));
 }
 
 void GeneralSettingsPage::emptyForNew(NewVariant variant) {
@@ -347,6 +348,6 @@ bool GeneralSettingsPage::lockedPress(const QEvent* event) {
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
     if (!press || isEnabled())
         return false;
-    m_services.windows.message(WindowSet::Message::Error305).showMessage();
+    m_services.navigation.showMessage(Message::Error305);
     return true;
 }

@@ -13,7 +13,7 @@ class GeneralSettingsPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GeneralSettingsPage)
 public:
-    explicit GeneralSettingsPage(MainWindowServices& services);
+    explicit GeneralSettingsPage(PageServices& services);
     ~GeneralSettingsPage() override;
     void emptyForNew(NewVariant variant) override;
 

@@ -2,6 +2,7 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
+#include "context/PageContext.h"
 #include "generators/FileChooser.h"
 #include "generators/ImagesHtml.h"
 #include "generators/PositionPicker.h"
@@ -49,7 +50,7 @@ struct ImagesPage::Ui {
     QPushButton* Button5 = nullptr;
 };
 
-ImagesPage::ImagesPage(MainWindowServices& services)
+ImagesPage::ImagesPage(PageServices& services)
     : TabPage("TabSheet4", services), m_ui(std::make_unique<Ui>()) {
     createPictureGroup();
     createSizeGroup();
@@ -105,10 +106,12 @@ void ImagesPage::createPlacementGroup() {
 }
 
 void ImagesPage::Button5Click() {
-    const std::optional<int> before = SpacingBox::read(*m_ui->ComboBox6, m_services.dialogs.ask);
+    const std::optional<int> before =
+        SpacingBox::read(*m_ui->ComboBox6, m_services.context.dialogs.ask);
     if (!before)
         return;
-    const std::optional<int> after = SpacingBox::read(*m_ui->ComboBox5, m_services.dialogs.ask);
+    const std::optional<int> after =
+        SpacingBox::read(*m_ui->ComboBox5, m_services.context.dialogs.ask);
     if (!after)
         return;
     ImageElement element;
@@ -117,12 +120,12 @@ void ImagesPage::Button5Click() {
     element.position = m_ui->picker->position();
     element.breaksBefore = *before;
     element.breaksAfter = *after;
-    m_services.source.commit(ImagesHtml::imageBlock(element));
-    m_services.notices.PostStatusNotice(QStringLiteral("Bild"));
+    m_services.context.document.commit(ImagesHtml::imageBlock(element));
+    m_services.context.notices.PostStatusNotice(QStringLiteral("Bild"));
 }
 
 void ImagesPage::Image1Click() {
-    chooseBareName(m_services.dialogs.OpenPictureDialog1, *m_ui->Edit6);
+    chooseBareName(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit6);
 }
 
 void ImagesPage::CheckBox11Click() {

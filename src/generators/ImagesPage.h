@@ -9,7 +9,7 @@ class ImagesPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ImagesPage)
 public:
-    explicit ImagesPage(MainWindowServices& services);
+    explicit ImagesPage(PageServices& services);
     ~ImagesPage() override;
     void emptyForNew(NewVariant variant) override;
 

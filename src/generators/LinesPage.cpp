@@ -2,6 +2,7 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
+#include "context/PageContext.h"
 #include "generators/Assistants.h"
 #include "generators/LinesHtml.h"
 #include "generators/PositionPicker.h"
@@ -54,7 +55,7 @@ struct LinesPage::Ui {
     QPushButton* Button13 = nullptr;
 };
 
-LinesPage::LinesPage(MainWindowServices& services)
+LinesPage::LinesPage(PageServices& services)
     : TabPage("TabSheet7", services), m_ui(std::make_unique<Ui>()) {
     Ui& ui = *m_ui;
     ui.Label45 = rowCaption(this, "Label45", QStringLiteral("Linienposition"), 0);
@@ -118,7 +119,7 @@ void LinesPage::emptyForNew(NewVariant variant) {
 
 void LinesPage::Button13Click() {
     const Ui& ui = *m_ui;
-    Dialogs& ask = m_services.dialogs.ask;
+    Dialogs& ask = m_services.context.dialogs.ask;
     const std::optional<int> before = SpacingBox::read(*ui.ComboBox9, ask);
     if (!before)
         return;
@@ -132,10 +133,10 @@ void LinesPage::Button13Click() {
     rule.position = ui.picker->position();
     rule.breaksBefore = *before;
     rule.breaksAfter = *after;
-    m_services.source.commit(LinesHtml::ruleBlock(rule));
-    m_services.notices.PostStatusNotice(QStringLiteral("Linie"));
+    m_services.context.document.commit(LinesHtml::ruleBlock(rule));
+    m_services.context.notices.PostStatusNotice(QStringLiteral("Linie"));
 }
 
 void LinesPage::Button3Click() {
-    Assistants::runColorAssistant(m_services.dialogs.ColorDialog1, *m_ui->Edit5);
+    Assistants::runColorAssistant(m_services.context.dialogs.ColorDialog1, *m_ui->Edit5);
 }

@@ -9,7 +9,7 @@ class LinesPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LinesPage)
 public:
-    explicit LinesPage(MainWindowServices& services);
+    explicit LinesPage(PageServices& services);
     ~LinesPage() override;
     void emptyForNew(NewVariant variant) override;
 

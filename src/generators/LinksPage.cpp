@@ -1,4 +1,5 @@
 #include "generators/LinksPage.h"
+#include "context/PageContext.h"
 #include "generators/FontSizeBox.h"
 
 #include "commands/CurrentFieldTracker.h"
@@ -174,7 +175,7 @@ struct LinksPage::Ui {
     }
 };
 
-LinksPage::LinksPage(MainWindowServices& services)
+LinksPage::LinksPage(PageServices& services)
     : TabPage("TabSheet3", services), m_ui(std::make_unique<Ui>()) {
     createAddressControls();
     createTextModeControls();
@@ -368,7 +369,7 @@ void LinksPage::emptyForNew(NewVariant /*variant*/) {
 
 void LinksPage::Button1Click() {
     const Ui& ui = *m_ui;
-    Dialogs& ask = m_services.dialogs.ask;
+    Dialogs& ask = m_services.context.dialogs.ask;
     const std::optional<int> before = SpacingBox::read(*ui.ComboBox7, ask);
     if (!before)
         return;
@@ -379,11 +380,11 @@ void LinksPage::Button1Click() {
         m_linkTarget = LinksHtml::frameTarget(ui.Edit3->text());
     const LinkAddress link{m_linkPrefix, ui.Edit19->text(), m_linkTarget};
     // Without a chosen mode the link is written as text, with the hidden defaults.
-    m_services.source.commit(
+    m_services.context.document.commit(
         ui.RadioButton16->isChecked()
             ? LinksHtml::imageLink(link, ui.imageLink(*before, *after))
             : LinksHtml::textLink(ui.textFormat(*before, *after), link, ui.Edit20->text()));
-    m_services.notices.PostStatusNotice(QStringLiteral("Link"));
+    m_services.context.notices.PostStatusNotice(QStringLiteral("Link"));
 }
 
 void LinksPage::RadioButton17Click() {
@@ -445,11 +446,11 @@ void LinksPage::showLinkMode(bool asImage) {
 }
 
 void LinksPage::Image3Click() {
-    chooseBareName(m_services.dialogs.OpenDialog1, *m_ui->Edit19);
+    chooseBareName(m_services.context.dialogs.OpenDialog1, *m_ui->Edit19);
 }
 
 void LinksPage::Image4Click() {
-    chooseBareName(m_services.dialogs.OpenPictureDialog1, *m_ui->Edit22);
+    chooseBareName(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit22);
 }
 
 void LinksPage::CheckBox4Click() {
@@ -458,7 +459,7 @@ void LinksPage::CheckBox4Click() {
 
 void LinksPage::Button7Click() {
     const Ui& ui = *m_ui;
-    Assistants::runFontAssistant(m_services.dialogs.FontDialog1,
+    Assistants::runFontAssistant(m_services.context.dialogs.FontDialog1,
                                  {ui.Edit15, ui.ComboBox2, ui.CheckBox8, ui.CheckBox9,
                                   ui.CheckBox10, ui.CheckBox12, ui.Edit17});
 }

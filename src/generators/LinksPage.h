@@ -10,7 +10,7 @@ class LinksPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LinksPage)
 public:
-    explicit LinksPage(MainWindowServices& services);
+    explicit LinksPage(PageServices& services);
     ~LinksPage() override;
     void emptyForNew(NewVariant variant) override;
 

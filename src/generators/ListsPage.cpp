@@ -2,6 +2,7 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
+#include "context/PageContext.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
@@ -91,7 +92,7 @@ struct ListsPage::Ui {
     PositionPicker* picker = nullptr;
 };
 
-ListsPage::ListsPage(MainWindowServices& services)
+ListsPage::ListsPage(PageServices& services)
     : TabPage("TabSheet9", services), m_ui(std::make_unique<Ui>()) {
     createKindAndStyles();
     createEntryControls();
@@ -250,7 +251,7 @@ void ListsPage::Button26Click() {
 }
 
 void ListsPage::Button27Click() {
-    Dialogs& ask = m_services.dialogs.ask;
+    Dialogs& ask = m_services.context.dialogs.ask;
     const std::optional<int> breaksBefore = SpacingBox::read(*m_ui->ComboBox17, ask);
     if (!breaksBefore)
         return;
@@ -259,8 +260,8 @@ void ListsPage::Button27Click() {
         return;
     const ListBlock list{memoLines(*m_ui->Memo5), memoLines(*m_ui->Memo7), m_ui->picker->position(),
                          *breaksBefore, *breaksAfter};
-    m_services.source.commit(ListsHtml::listBlock(list));
-    m_services.notices.PostStatusNotice(QStringLiteral("Liste"));
+    m_services.context.document.commit(ListsHtml::listBlock(list));
+    m_services.context.notices.PostStatusNotice(QStringLiteral("Liste"));
     for (QPlainTextEdit* memo : {m_ui->Memo4, m_ui->Memo5, m_ui->Memo7})
         memo->clear();
     m_ui->Edit36->clear();

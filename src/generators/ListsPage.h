@@ -12,7 +12,7 @@ class ListsPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(ListsPage)
 public:
-    explicit ListsPage(MainWindowServices& services);
+    explicit ListsPage(PageServices& services);
     ~ListsPage() override;
     void emptyForNew(NewVariant variant) override;
 

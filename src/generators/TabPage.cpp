@@ -1,5 +1,5 @@
 #include "generators/TabPage.h"
 
-TabPage::TabPage(const char* objectName, MainWindowServices& services) : m_services(services) {
+TabPage::TabPage(const char* objectName, PageServices& services) : m_services(services) {
     setObjectName(QString::fromLatin1(objectName));
 }

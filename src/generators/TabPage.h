@@ -4,17 +4,14 @@
 
 class CurrentFieldTracker;
 class FieldExplanations;
-class PageSource;
-class StatusNotices;
-class WindowSet;
-struct SharedDialogs;
+class Navigation;
+class PageContext;
 
-// What a tab page of the main window works with.
-struct MainWindowServices {
-    WindowSet& windows;
-    SharedDialogs& dialogs;
-    PageSource& source;
-    StatusNotices& notices;
+// What a tab page of the main window works with: the page context, the other windows, and
+// the main window's current-field tracker and field explanations.
+struct PageServices {
+    PageContext& context;
+    Navigation& navigation;
     CurrentFieldTracker& fields;
     FieldExplanations& explanations;
 };
@@ -33,9 +30,9 @@ class TabPage : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TabPage)
 public:
-    TabPage(const char* objectName, MainWindowServices& services);
+    TabPage(const char* objectName, PageServices& services);
     virtual void emptyForNew(NewVariant variant) = 0;
 
 protected:
-    MainWindowServices& m_services;
+    PageServices& m_services;
 };

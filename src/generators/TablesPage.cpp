@@ -2,6 +2,7 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
+#include "context/PageContext.h"
 #include "generators/Assistants.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
@@ -82,7 +83,7 @@ struct TablesPage::Ui {
     PositionPicker* picker = nullptr;
 };
 
-TablesPage::TablesPage(MainWindowServices& services)
+TablesPage::TablesPage(PageServices& services)
     : TabPage("TabSheet8", services), m_ui(std::make_unique<Ui>()) {
     createGeneralSettings();
     createCellSettings();
@@ -195,13 +196,13 @@ void TablesPage::emptyForNew(NewVariant variant) {
 }
 
 void TablesPage::write(const QStringList& lines, const QString& message) {
-    m_services.source.commit(lines);
-    m_services.notices.PostStatusMessage(message);
+    m_services.context.document.commit(lines);
+    m_services.context.notices.PostStatusMessage(message);
 }
 
 void TablesPage::Button14Click() {
     const std::optional<int> breaksBefore =
-        SpacingBox::read(*m_ui->ComboBox12, m_services.dialogs.ask);
+        SpacingBox::read(*m_ui->ComboBox12, m_services.context.dialogs.ask);
     if (!breaksBefore)
         return;
     const TableSettings table{m_ui->Edit29->text(), m_ui->Edit30->text(),     m_ui->Edit28->text(),
@@ -228,7 +229,7 @@ void TablesPage::Button18Click() {
 
 void TablesPage::Button19Click() {
     const std::optional<int> breaksAfter =
-        SpacingBox::read(*m_ui->ComboBox13, m_services.dialogs.ask);
+        SpacingBox::read(*m_ui->ComboBox13, m_services.context.dialogs.ask);
     if (!breaksAfter)
         return;
     write(TablesHtml::tableEnd(m_ui->picker->position(), *breaksAfter),
@@ -236,17 +237,17 @@ void TablesPage::Button19Click() {
 }
 
 void TablesPage::Button20Click() {
-    Assistants::runColorAssistant(m_services.dialogs.ColorDialog1, *m_ui->Edit30);
+    Assistants::runColorAssistant(m_services.context.dialogs.ColorDialog1, *m_ui->Edit30);
 }
 
 void TablesPage::Button21Click() {
-    Assistants::runColorAssistant(m_services.dialogs.ColorDialog1, *m_ui->Edit28);
+    Assistants::runColorAssistant(m_services.context.dialogs.ColorDialog1, *m_ui->Edit28);
 }
 
 void TablesPage::Button22Click() {
-    Assistants::runColorAssistant(m_services.dialogs.ColorDialog1, *m_ui->Edit25);
+    Assistants::runColorAssistant(m_services.context.dialogs.ColorDialog1, *m_ui->Edit25);
 }
 
 void TablesPage::Button23Click() {
-    Assistants::runColorAssistant(m_services.dialogs.ColorDialog1, *m_ui->Edit27);
+    Assistants::runColorAssistant(m_services.context.dialogs.ColorDialog1, *m_ui->Edit27);
 }

@@ -12,7 +12,7 @@ class TablesPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TablesPage)
 public:
-    explicit TablesPage(MainWindowServices& services);
+    explicit TablesPage(PageServices& services);
     ~TablesPage() override;
     void emptyForNew(NewVariant variant) override;
 

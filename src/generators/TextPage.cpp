@@ -1,4 +1,5 @@
 #include "generators/TextPage.h"
+#include "context/PageContext.h"
 #include "generators/FontSizeBox.h"
 
 #include "commands/CurrentFieldTracker.h"
@@ -62,7 +63,7 @@ struct TextPage::Ui {
     QPushButton* Button4 = nullptr;
 };
 
-TextPage::TextPage(MainWindowServices& services)
+TextPage::TextPage(PageServices& services)
     : TabPage("TabSheet2", services), m_ui(std::make_unique<Ui>()) {
     createTextArea();
     createFontGroup();
@@ -170,10 +171,12 @@ void TextPage::connectCommands() {
 }
 
 void TextPage::Button4Click() {
-    const std::optional<int> before = SpacingBox::read(*m_ui->ComboBox3, m_services.dialogs.ask);
+    const std::optional<int> before =
+        SpacingBox::read(*m_ui->ComboBox3, m_services.context.dialogs.ask);
     if (!before)
         return;
-    const std::optional<int> after = SpacingBox::read(*m_ui->ComboBox4, m_services.dialogs.ask);
+    const std::optional<int> after =
+        SpacingBox::read(*m_ui->ComboBox4, m_services.context.dialogs.ask);
     if (!after)
         return;
     TextFormat format;
@@ -187,9 +190,9 @@ void TextPage::Button4Click() {
     format.breaksBefore = *before;
     format.breaksAfter = *after;
     const QString body = FieldText(*m_ui->Memo1);
-    m_services.source.commit(
+    m_services.context.document.commit(
         TextFormatHtml::textBlock(format, TextFormatHtml::styledParagraphLine(format, body)));
-    m_services.notices.PostStatusNotice(QStringLiteral("Text"));
+    m_services.context.notices.PostStatusNotice(QStringLiteral("Text"));
     m_ui->Memo1->clear();
 }
 
@@ -211,7 +214,7 @@ void TextPage::Label61Click() {
 }
 
 void TextPage::Button6Click() {
-    Assistants::runFontAssistant(m_services.dialogs.FontDialog1,
+    Assistants::runFontAssistant(m_services.context.dialogs.FontDialog1,
                                  {m_ui->Edit13, m_ui->ComboBox1, m_ui->CheckBox5, m_ui->CheckBox6,
                                   m_ui->CheckBox7, m_ui->CheckBox1, m_ui->Edit11});
 }

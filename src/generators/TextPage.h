@@ -9,7 +9,7 @@ class TextPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TextPage)
 public:
-    explicit TextPage(MainWindowServices& services);
+    explicit TextPage(PageServices& services);
     ~TextPage() override;
     void emptyForNew(NewVariant variant) override;
 

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-AboutWindow::AboutWindow(WindowSet& /*windows*/)
+AboutWindow::AboutWindow()
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
     setObjectName(QStringLiteral("TForm8"));

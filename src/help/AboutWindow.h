@@ -2,13 +2,11 @@
 
 #include <QWidget>
 
-class WindowSet;
-
 // "Über Quillmark": the credits and an OK button.
 class AboutWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutWindow)
 public:
-    explicit AboutWindow(WindowSet& windows);
+    AboutWindow();
     void Button3Click();
 };

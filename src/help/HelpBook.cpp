@@ -1,5 +1,6 @@
 #include "help/HelpBook.h"
 
+#include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
@@ -182,9 +183,7 @@ HelpBookWindow::HelpBookWindow(const HelpBookLook& look, std::span<const HelpTop
 HelpBookWindow::~HelpBookWindow() = default;
 
 void HelpBookWindow::showLastPage() {
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
 }
 
 QString HelpBookWindow::currentPageName() const {

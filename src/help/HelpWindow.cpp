@@ -42,7 +42,7 @@ QFont proseFont() {
 
 } // namespace
 
-HelpWindow::HelpWindow(WindowSet& /*windows*/) : HelpBookWindow(kLook, kTopics, proseFont()) {
+HelpWindow::HelpWindow() : HelpBookWindow(kLook, kTopics, proseFont()) {
     connect(closingButton(), &QPushButton::clicked, this, &HelpWindow::Button3Click);
 }
 

@@ -2,14 +2,12 @@
 
 #include "help/HelpBook.h"
 
-class WindowSet;
-
 // "Quillmark Hilfe": the program help, one page per part of the program.
 class HelpWindow final : public HelpBookWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HelpWindow)
 public:
-    explicit HelpWindow(WindowSet& windows);
+    HelpWindow();
 
     // Shows the window at the page or sub-page with this object name ("TabSheet4",
     // "TabSheet17"); a name that names no page leaves the page as it was.

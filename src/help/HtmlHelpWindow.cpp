@@ -32,8 +32,7 @@ QFont tutorialFont() {
 
 } // namespace
 
-HtmlHelpWindow::HtmlHelpWindow(WindowSet& /*windows*/)
-    : HelpBookWindow(kLook, kTopics, tutorialFont()) {
+HtmlHelpWindow::HtmlHelpWindow() : HelpBookWindow(kLook, kTopics, tutorialFont()) {
     connect(closingButton(), &QPushButton::clicked, this, &HtmlHelpWindow::Button1Click);
 }
 

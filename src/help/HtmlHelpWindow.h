@@ -2,14 +2,12 @@
 
 #include "help/HelpBook.h"
 
-class WindowSet;
-
 // "HTML Hilfe": a short introduction to writing HTML by hand.
 class HtmlHelpWindow final : public HelpBookWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HtmlHelpWindow)
 public:
-    explicit HtmlHelpWindow(WindowSet& windows);
+    HtmlHelpWindow();
 
     // Shows the window at its first page, "Was ist HTML".
     void showFirstPage();

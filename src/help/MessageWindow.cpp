@@ -1,8 +1,8 @@
 #include "help/MessageWindow.h"
 
-#include "app/MainWindow.h"
-#include "help/HelpWindow.h"
+#include "context/Navigation.h"
 #include "ui/Artwork.h"
+#include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
 #include "ui/Place.h"
 
@@ -28,7 +28,7 @@ constexpr Qt::WindowFlags kClose = Qt::WindowCloseButtonHint;
 constexpr Qt::WindowFlags kMinimize = Qt::WindowMinimizeButtonHint;
 constexpr Qt::WindowFlags kMaximize = Qt::WindowMaximizeButtonHint;
 
-const MessageLayout& layoutOf(WindowSet::Message which) {
+const MessageLayout& layoutOf(Message which) {
     static const MessageLayout kMessages[] = {
         {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
          "der Weiterleitung einzugeben", "OK", nullptr, kClose | kMinimize},
@@ -44,10 +44,10 @@ const MessageLayout& layoutOf(WindowSet::Message which) {
 
 } // namespace
 
-MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
+MessageWindow::MessageWindow(Navigation& navigation, Message which)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            layoutOf(which).titleButtons),
-      m_windows(windows), m_which(which) {
+      m_navigation(navigation), m_which(which) {
     const MessageLayout& message = layoutOf(which);
     setObjectName(QString::fromLatin1(message.objectName));
     setWindowTitle(QString::fromUtf8(message.caption));
@@ -80,7 +80,7 @@ MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
         dismissOnEscape(this, [this] { Button2Click(); });
     else
         dismissOnEscape(this, [this] { Button1Click(); });
-    if (which == WindowSet::Message::Error605) {
+    if (which == Message::Error605) {
         auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
         connect(help, &QShortcut::activated, this, &MessageWindow::FormHelp);
     }
@@ -89,9 +89,7 @@ MessageWindow::MessageWindow(WindowSet& windows, WindowSet::Message which)
 void MessageWindow::showMessage() {
     if (isVisible())
         return;
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
 }
 
 void MessageWindow::askToDiscard(std::function<void()> proceed) {
@@ -102,18 +100,18 @@ void MessageWindow::askToDiscard(std::function<void()> proceed) {
 void MessageWindow::Button1Click() {
     hide();
     switch (m_which) {
-    case WindowSet::Message::Error409:
-        m_windows.mainWindow().showGeneralSettings(true);
+    case Message::Error409:
+        m_navigation.showGeneralSettings(true);
         break;
-    case WindowSet::Message::Error605:
-        m_windows.mainWindow().showGeneralSettings(false);
+    case Message::Error605:
+        m_navigation.showGeneralSettings(false);
         break;
-    case WindowSet::Message::Error407:
+    case Message::Error407:
         // "Ja": the unsaved page is given up for the command that asked.
         if (const std::function<void()> proceed = std::exchange(m_waiting, nullptr))
             proceed();
         break;
-    case WindowSet::Message::Error305:
+    case Message::Error305:
         break;
     }
 }
@@ -131,13 +129,13 @@ void MessageWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MessageWindow::FormHelp() {
-    m_windows.help().showPage(QStringLiteral("TabSheet1"));
+    m_navigation.showHelpPage(QStringLiteral("TabSheet1"));
 }
 
 void MessageWindow::mousePressEvent(QMouseEvent* event) {
     // Only "Error 305" closes on a click on its free area, away from its text, picture
     // and button.
-    if (m_which == WindowSet::Message::Error305 && event->button() == Qt::LeftButton &&
+    if (m_which == Message::Error305 && event->button() == Qt::LeftButton &&
         !childAt(event->position().toPoint()))
         Button1Click();
     QWidget::mousePressEvent(event);

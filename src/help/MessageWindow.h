@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/WindowSet.h"
+#include "help/Message.h"
 
 #include <QWidget>
 
 #include <functional>
 
+class Navigation;
 class QPushButton;
 
 // The small numbered message windows: "Error 409", "Error 407" (a question), "Error 605"
@@ -15,7 +16,7 @@ class MessageWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MessageWindow)
 public:
-    MessageWindow(WindowSet& windows, WindowSet::Message which);
+    MessageWindow(Navigation& navigation, Message which);
 
     // Shows the window, or leaves it as it is when it is already open.
     void showMessage();
@@ -32,7 +33,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    WindowSet& m_windows;
-    WindowSet::Message m_which;
+    Navigation& m_navigation;
+    Message m_which;
     std::function<void()> m_waiting;
 };

@@ -1,11 +1,8 @@
 #include "posteditor/PostEditorWindow.h"
 
-#include "app/MainWindow.h"
-#include "app/WindowSet.h"
 #include "commands/EditCommands.h"
-#include "help/AboutWindow.h"
-#include "help/HelpWindow.h"
-#include "help/HtmlHelpWindow.h"
+#include "context/Navigation.h"
+#include "context/PageContext.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "platform/TextPrinter.h"
@@ -31,7 +28,8 @@ constexpr int kButtonSize = 25;
 
 } // namespace
 
-PostEditorWindow::PostEditorWindow(WindowSet& windows) : m_windows(windows) {
+PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
+    : m_context(context), m_navigation(navigation) {
     setObjectName(QStringLiteral("TForm7"));
     setWindowTitle(QStringLiteral("HTML-Quelltext nachbearbeiten"));
     setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
@@ -181,16 +179,6 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     }
 }
 
-SharedDialogs& PostEditorWindow::dialogs() const {
-    return m_windows.mainWindow().dialogs();
-}
-
-void PostEditorWindow::showEditor() {
-    show();
-    raise();
-    activateWindow();
-}
-
 bool PostEditorWindow::hasUnsavedChanges() const {
     // Undo back to the text last opened or saved makes it unchanged again.
     return m_memo1->document()->isModified();
@@ -221,13 +209,13 @@ void PostEditorWindow::Image7Click() {
 }
 
 std::optional<QString> PostEditorWindow::openChosenFile() {
-    OpenFileDialog& dialog = dialogs().OpenDialog1;
+    OpenFileDialog& dialog = m_context.dialogs.OpenDialog1;
     if (!dialog.execute())
         return std::nullopt;
     const QString path = dialog.fileName();
     const QString error = m_text->load(path);
     if (!error.isEmpty()) {
-        m_windows.dialogs().error(error);
+        m_context.ask.error(error);
         return std::nullopt;
     }
     m_memo1->document()->setModified(false);
@@ -236,13 +224,13 @@ std::optional<QString> PostEditorWindow::openChosenFile() {
 }
 
 std::optional<QString> PostEditorWindow::saveChosenFile() {
-    SaveFileDialog& dialog = dialogs().SaveDialog1;
+    SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
     if (!dialog.execute(m_file))
         return std::nullopt;
     const QString path = dialog.fileName();
     const QString error = m_text->save(path);
     if (!error.isEmpty()) {
-        m_windows.dialogs().error(error);
+        m_context.ask.error(error);
         return std::nullopt;
     }
     m_vorschau->setEnabled(true);
@@ -260,16 +248,16 @@ void PostEditorWindow::VorschauClick() {
     if (!m_vorschau->isEnabled())
         return;
     // The file last confirmed in the shared save dialog, by this window or another.
-    if (!m_windows.opener().open(dialogs().SaveDialog1.fileName()))
-        m_windows.dialogs().message(QStringLiteral("Datei kann leider nicht gestartet werden"));
+    if (!m_context.opener.open(m_context.dialogs.SaveDialog1.fileName()))
+        m_context.ask.message(QStringLiteral("Datei kann leider nicht gestartet werden"));
 }
 
 void PostEditorWindow::Drucken1Click() {
-    const std::unique_ptr<QPrinter> printer = dialogs().PrintDialog1.execute();
+    const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
     if (!printer)
         return;
     if (!TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font()))
-        m_windows.dialogs().error(TextPrinter::failureMessage());
+        m_context.ask.error(TextPrinter::failureMessage());
 }
 
 void PostEditorWindow::Beenden1Click() {
@@ -277,16 +265,13 @@ void PostEditorWindow::Beenden1Click() {
 }
 
 void PostEditorWindow::QuillmarkHIlfe1Click() {
-    m_windows.help().showLastPage();
+    m_navigation.showLastHelpPage();
 }
 
 void PostEditorWindow::HtmlHilfe1Click() {
-    m_windows.htmlHelp().showLastPage();
+    m_navigation.showLastHtmlHelpPage();
 }
 
 void PostEditorWindow::berQuillmark1Click() {
-    AboutWindow& about = m_windows.about();
-    about.show();
-    about.raise();
-    about.activateWindow();
+    m_navigation.showAbout();
 }

@@ -10,8 +10,8 @@ class EditorText;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
-class WindowSet;
-struct SharedDialogs;
+class Navigation;
+class PageContext;
 
 // "HTML-Quelltext nachbearbeiten": edits an existing page file as plain text. It uses the
 // main window's open, save and print dialogs, so a file saved here is the one the main
@@ -20,11 +20,9 @@ class PostEditorWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostEditorWindow)
 public:
-    explicit PostEditorWindow(WindowSet& windows);
+    PostEditorWindow(PageContext& context, Navigation& navigation);
     ~PostEditorWindow() override;
 
-    // Shows the window unchanged, with the text it held when it was last closed.
-    void showEditor();
     // Whether its text changed since it was last opened, saved or begun anew.
     bool hasUnsavedChanges() const;
 
@@ -45,13 +43,13 @@ public:
 private:
     void createMenus();
     void createToolbar(QWidget* strip);
-    SharedDialogs& dialogs() const;
     // The chosen path after a successful open or save; nothing when cancelled or failed.
     std::optional<QString> openChosenFile();
     std::optional<QString> saveChosenFile();
     void showFileInCaption(const QString& path);
 
-    WindowSet& m_windows;
+    PageContext& m_context;
+    Navigation& m_navigation;
     QPlainTextEdit* m_memo1 = nullptr;
     std::unique_ptr<EditorText> m_text;
     QMenu* m_popupMenu1 = nullptr;

@@ -3,7 +3,6 @@
 #include "platform/LineSplit.h"
 #include "source/SourceHtml.h"
 
-#include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -32,11 +31,11 @@ private:
 
 } // namespace
 
-PageSource::PageSource(QPlainTextEdit& memo, QObject* parent) : QObject(parent), m_memo(memo) {}
+PageSource::PageSource(QObject* parent) : QObject(parent), m_document(new QTextDocument(this)) {}
 
 QStringList PageSource::lines() const {
     QStringList result;
-    const QTextDocument& document = *m_memo.document();
+    const QTextDocument& document = *m_document;
     const QTextBlock end = lastLineBlock(document);
     if (!end.isValid())
         return result;
@@ -50,49 +49,49 @@ QStringList PageSource::lines() const {
 }
 
 int PageSource::lineCount() const {
-    const QTextBlock end = lastLineBlock(*m_memo.document());
+    const QTextBlock end = lastLineBlock(*m_document);
     return end.isValid() ? end.blockNumber() + 1 : 0;
 }
 
 QString PageSource::lastLine() const {
-    const QTextBlock end = lastLineBlock(*m_memo.document());
+    const QTextBlock end = lastLineBlock(*m_document);
     return end.isValid() ? end.text() : QString();
 }
 
 void PageSource::commit(const QStringList& texts) {
-    EditScope edit(*m_memo.document());
+    EditScope edit(*m_document);
     removeClosingTail(edit.cursor());
     append(edit.cursor(), texts);
 }
 
 void PageSource::RemoveClosingTail() {
-    EditScope edit(*m_memo.document());
+    EditScope edit(*m_document);
     removeClosingTail(edit.cursor());
 }
 
 void PageSource::closeDocument() {
     if (lastLine() == SourceHtml::kHtmlClose)
         return;
-    EditScope edit(*m_memo.document());
+    EditScope edit(*m_document);
     append(edit.cursor(), SourceHtml::closingTail());
 }
 
 void PageSource::clear() {
-    m_memo.clear();
+    m_document->clear();
     markSaved();
 }
 
 bool PageSource::hasUnsavedChanges() const {
     // Undo back to the state last saved makes the page saved again.
-    return m_memo.document()->isModified();
+    return m_document->isModified();
 }
 
 void PageSource::markSaved() {
-    m_memo.document()->setModified(false);
+    m_document->setModified(false);
 }
 
 void PageSource::removeClosingTail(QTextCursor& cursor) {
-    const QTextBlock last = lastLineBlock(*m_memo.document());
+    const QTextBlock last = lastLineBlock(*m_document);
     if (!last.isValid() || last.text() != SourceHtml::kHtmlClose)
         return;
     // The line before "</html>" goes only when it is the "</body>" a save appended; a line
@@ -118,7 +117,7 @@ void PageSource::append(QTextCursor& cursor, const QStringList& texts) {
         return;
     cursor.movePosition(QTextCursor::End);
     // A last line the user left without a line break keeps its text on its own line.
-    if (m_memo.document()->lastBlock().length() > 1)
+    if (m_document->lastBlock().length() > 1)
         inserted.prepend(u'\n');
     cursor.insertText(inserted);
 }

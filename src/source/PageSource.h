@@ -3,18 +3,21 @@
 #include <QObject>
 #include <QStringList>
 
-class QPlainTextEdit;
 class QTextCursor;
+class QTextDocument;
 
-// The page the user is building: the lines of the source view Memo2, read the way a text
-// file is read (every line ends with a line break; a last line without one is still a line;
-// an empty text has no lines). Appends work at the document's end only, so an element costs
-// the same on a page of a hundred lines as on one of a hundred thousand.
+// The page the user is building, as a text document that the source view Memo2 shows: its
+// lines are read the way a text file is read (every line ends with a line break; a last line
+// without one is still a line; an empty text has no lines). Appends work at the document's end
+// only, so an element costs the same on a page of a hundred lines as on one of a hundred thousand.
 class PageSource final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PageSource)
 public:
-    explicit PageSource(QPlainTextEdit& memo, QObject* parent = nullptr);
+    explicit PageSource(QObject* parent = nullptr);
+
+    // The document the source view shows and edits.
+    QTextDocument& document() const { return *m_document; }
 
     QStringList lines() const;
     int lineCount() const;
@@ -42,5 +45,5 @@ private:
     void removeClosingTail(QTextCursor& cursor);
     void append(QTextCursor& cursor, const QStringList& texts);
 
-    QPlainTextEdit& m_memo;
+    QTextDocument* m_document;
 };

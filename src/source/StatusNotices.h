@@ -1,41 +1,30 @@
 #pragma once
 
 #include <QObject>
-#include <QStatusBar>
 
-class QLabel;
 class QTimer;
 
-// A status bar made of panels: the first one permanent, a notice added after it.
-class PanelStatusBar final : public QStatusBar {
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(PanelStatusBar)
-public:
-    explicit PanelStatusBar(QWidget* parent = nullptr);
-    void addPanel(const QString& text, int width = -1);
-    void deletePanel(int index);
-    int panelCount() const { return static_cast<int>(m_panels.size()); }
-    QString panelText(int index) const;
-
-private:
-    QList<QLabel*> m_panels;
-};
-
-// The status messages of the main window: a message shows in the panel after "Quillmark"
-// for 3000 ms, and a new message replaces one still showing.
+// The status messages of the main window: a message shows for 3000 ms (the timer Timer1), and
+// a new message replaces one still showing. The status bar shows what these signals say.
 class StatusNotices final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(StatusNotices)
 public:
-    StatusNotices(PanelStatusBar& statusBar, QTimer& timer, QObject* parent = nullptr);
+    explicit StatusNotices(QObject* parent = nullptr);
 
     void PostStatusMessage(const QString& message);
     // The name followed by " wurde hinzugefügt".
     void PostStatusNotice(const QString& name);
 
     void Timer1Timer();
+    const QTimer& timer() const { return *m_timer; }
+
+signals:
+    // A message to show in place of any still showing.
+    void shown(const QString& message);
+    // The message showing has run its time.
+    void expired();
 
 private:
-    PanelStatusBar& m_statusBar;
-    QTimer& m_timer;
+    QTimer* m_timer;
 };

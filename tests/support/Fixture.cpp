@@ -1,8 +1,7 @@
 #include "support/Fixture.h"
 
-#include "app/MainWindow.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
+#include "context/PageContext.h"
+#include "ui/PanelStatusBar.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -51,11 +50,11 @@ void Fixture::act(const QString& windowName, const QStringList& steps) const {
 }
 
 QStringList Fixture::sourceLines() const {
-    return m_windows->mainWindow().source().lines();
+    return m_windows->context().document.lines();
 }
 
 void Fixture::setSourceLines(const QStringList& lines) {
-    typeInto(&m_windows->mainWindow().sourceView(),
+    typeInto(&*control<QPlainTextEdit>(QStringLiteral("TForm2"), QStringLiteral("Memo2")),
              lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/WindowSet.h"
+#include "context/PageContext.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>

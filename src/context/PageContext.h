@@ -1,0 +1,24 @@
+#pragma once
+
+#include "context/PageState.h"
+#include "platform/DialogObjects.h"
+#include "source/PageSource.h"
+#include "source/StatusNotices.h"
+
+class DocumentOpener;
+
+// What every window works with, built before any window: the page document, its status
+// notices, the program's shared dialogs and the page's state.
+class PageContext final {
+    Q_DISABLE_COPY_MOVE(PageContext)
+public:
+    PageContext(Dialogs& dialogs, DocumentOpener& opener)
+        : ask(dialogs), opener(opener), dialogs(dialogs) {}
+
+    Dialogs& ask;
+    DocumentOpener& opener;
+    SharedDialogs dialogs;
+    PageSource document;
+    StatusNotices notices;
+    PageState state;
+};

@@ -1,0 +1,37 @@
+#include "context/PageState.h"
+
+#include "platform/BareFileName.h"
+
+void PageState::setGeneralSettingsDone(bool done) {
+    if (done == m_generalSettingsDone)
+        return;
+    m_generalSettingsDone = done;
+    emit generalSettingsDoneChanged(done);
+}
+
+QString PageState::GeneralSettingsDone() const {
+    return m_generalSettingsDone ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString PageState::caption() const {
+    return m_hasFile ? FileCaption(m_ownFile) : QStringLiteral("Quillmark");
+}
+
+void PageState::saved(const QString& path) {
+    m_ownFile = path;
+    m_savedFileName = BareFileName(path);
+    m_hasFile = true;
+    emit captionChanged(caption());
+}
+
+void PageState::begunAnew() {
+    m_hasFile = false;
+    emit captionChanged(caption());
+}
+
+void PageState::enablePreview() {
+    if (m_previewEnabled)
+        return;
+    m_previewEnabled = true;
+    emit previewEnabledChanged(true);
+}

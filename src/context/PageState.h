@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+// Where the page the user builds stands: whether the document start was written, the page's
+// own file, the bare name of its last save and whether "Vorschau" may be used.
+class PageState final : public QObject {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(PageState)
+public:
+    explicit PageState(QObject* parent = nullptr) : QObject(parent) {}
+
+    // False until the general settings have written the document start; "Neu" makes it
+    // false again.
+    bool generalSettingsDone() const { return m_generalSettingsDone; }
+    void setGeneralSettingsDone(bool done);
+    // The same as the page has always shown it: "true" or "false".
+    QString GeneralSettingsDone() const;
+
+    // The file the page was last saved to; it is kept after "Neu", so the save dialog can
+    // still open in its folder.
+    const QString& ownFile() const { return m_ownFile; }
+    // Whether the page is saved under its own file since it was begun ("Speichern" then
+    // needs no dialog, and the caption names the file).
+    bool hasFile() const { return m_hasFile; }
+    const QString& SavedFileName() const { return m_savedFileName; }
+    // The main window's caption: "Quillmark", or the file's name after a save.
+    QString caption() const;
+    // A save of the page to path.
+    void saved(const QString& path);
+    // "Neu": the page has no file any more; the own file's folder and SavedFileName stay.
+    void begunAnew();
+
+    // The bare name of the file the last preview opened.
+    const QString& previewName() const { return m_previewName; }
+    void setPreviewName(const QString& name) { m_previewName = name; }
+
+    bool previewEnabled() const { return m_previewEnabled; }
+    // Nothing disables the preview again.
+    void enablePreview();
+
+signals:
+    void generalSettingsDoneChanged(bool done);
+    void captionChanged(const QString& caption);
+    void previewEnabledChanged(bool enabled);
+
+private:
+    bool m_generalSettingsDone = false;
+    QString m_ownFile;
+    bool m_hasFile = false;
+    QString m_savedFileName;
+    QString m_previewName;
+    bool m_previewEnabled = false;
+};

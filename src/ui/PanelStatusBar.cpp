@@ -1,0 +1,42 @@
+#include "ui/PanelStatusBar.h"
+
+#include "source/StatusNotices.h"
+
+#include <QLabel>
+
+PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
+    setSizeGripEnabled(false);
+}
+
+void PanelStatusBar::addPanel(const QString& text, int width) {
+    auto* panel = new QLabel(text, this);
+    panel->setObjectName(QStringLiteral("Panel%1").arg(m_panels.size()));
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setContentsMargins(4, 0, 4, 0);
+    if (width > 0)
+        panel->setFixedWidth(width);
+    // The last panel fills the rest of the bar.
+    addWidget(panel, width > 0 ? 0 : 1);
+    m_panels.append(panel);
+}
+
+void PanelStatusBar::deletePanel(int index) {
+    if (index < 0 || index >= m_panels.size())
+        return;
+    QLabel* panel = m_panels.takeAt(index);
+    removeWidget(panel);
+    delete panel;
+}
+
+QString PanelStatusBar::panelText(int index) const {
+    return index >= 0 && index < m_panels.size() ? m_panels[index]->text() : QString();
+}
+
+void PanelStatusBar::follow(const StatusNotices& notices) {
+    connect(&notices, &StatusNotices::shown, this, [this](const QString& message) {
+        deletePanel(1);
+        addPanel(message);
+    });
+    connect(&notices, &StatusNotices::expired, this, [this] { deletePanel(1); });
+}
