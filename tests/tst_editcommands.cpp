@@ -204,7 +204,6 @@ void TestEditCommands::focusMovedByQtChangesNothing() {
 
 void TestEditCommands::generatorMakesSourceCurrent() {
     Fixture f;
-    MainWindow& main = f.windows().mainWindow();
     f.windows().context().document.commit({QStringLiteral("<br>")});
     QCOMPARE(tracker(f).CurrentFieldName(), QStringLiteral("Memo2"));
     f.trigger("TForm2", "Lschen1");
