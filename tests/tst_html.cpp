@@ -202,7 +202,7 @@ void TestHtml::elements_data() {
                              << lines(R"(<img src="strand bild.jpg" alt="Strand & "Meer"">)");
     image.tag.sized = true;
     image.tag.width = QStringLiteral("320");
-    image.tag.height = QStringLiteral("");
+    image.tag.height = QString();
     image.position = Position::Right;
     image.breaksBefore = 1;
     image.breaksAfter = 2;
@@ -224,9 +224,10 @@ void TestHtml::elements_data() {
 </div>
 <br>)");
 
-    TableSettings table{QStringLiteral("1"),   QStringLiteral("Navy"), QStringLiteral("#C0DCC0"),
-                        QStringLiteral("80%"), Position::Left,         1};
-    const CellSettings cell{QStringLiteral("Yellow"), QStringLiteral("0"), QStringLiteral("")};
+    const TableSettings table{
+        QStringLiteral("1"),   QStringLiteral("Navy"), QStringLiteral("#C0DCC0"),
+        QStringLiteral("80%"), Position::Left,         1};
+    const CellSettings cell{QStringLiteral("Yellow"), QStringLiteral("0"), QString()};
     QTest::newRow("table with one cell")
         << TablesHtml::tableStart(table) + TablesHtml::rowOpen() + TablesHtml::cellOpen(cell) +
                TablesHtml::cellClose() + TablesHtml::rowClose() +
