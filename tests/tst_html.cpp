@@ -1,0 +1,517 @@
+// The HTML emitters on their own, without any window: every table row gives what an emitter
+// returns and the lines the page receives from it, written as they stand in the saved file.
+#include "forms/FormHtml.h"
+#include "frames/FramesetHtml.h"
+#include "generators/ColorFieldText.h"
+#include "generators/GeneralSettingsHtml.h"
+#include "generators/ImagesHtml.h"
+#include "generators/LinesHtml.h"
+#include "generators/LinksHtml.h"
+#include "generators/ListsHtml.h"
+#include "generators/TablesHtml.h"
+#include "generators/TextFormatHtml.h"
+#include "platform/BareFileName.h"
+#include "source/SourceHtml.h"
+
+#include <QTest>
+
+namespace {
+
+// The expected lines written as one block, one page line per text line.
+QStringList lines(const char* block) {
+    return QString::fromUtf8(block).split(u'\n');
+}
+
+// The emitted texts as the page shows them: a line break inside a text starts a new line.
+QStringList shown(const QStringList& emitted) {
+    QStringList result;
+    for (const QString& text : emitted)
+        result += text.split(u'\n');
+    return result;
+}
+
+void addLineColumns() {
+    QTest::addColumn<QStringList>("emitted");
+    QTest::addColumn<QStringList>("expected");
+}
+
+// The head every page starts with, up to the generator line.
+constexpr char kPageStart[] = R"(<html>
+<head>
+<meta http-equiv="Content-Type" content="text/html; charset=utf-8">
+<meta name="Generator" content="Fernbrook Quillmark">)";
+
+QStringList pageStartAnd(const char* block) {
+    return lines(kPageStart) + lines(block);
+}
+
+TextFormat arial() {
+    TextFormat format;
+    format.fontName = QStringLiteral("Arial");
+    format.fontSize = QStringLiteral("12");
+    format.fontColor = QStringLiteral("Black");
+    return format;
+}
+
+} // namespace
+
+class TestHtml : public QObject {
+    Q_OBJECT
+
+private slots:
+    void source_data();
+    void source() { compareLines(); }
+    void documentStart_data();
+    void documentStart() { compareLines(); }
+    void textFormat_data();
+    void textFormat() { compareLines(); }
+    void elements_data();
+    void elements() { compareLines(); }
+    void links_data();
+    void links() { compareLines(); }
+    void lists_data();
+    void lists() { compareLines(); }
+    void form_data();
+    void form() { compareLines(); }
+    void frameset_data();
+    void frameset() { compareLines(); }
+    void namesAndColours_data();
+    void namesAndColours() { compareLines(); }
+
+private:
+    static void compareLines();
+};
+
+void TestHtml::compareLines() {
+    QFETCH(QStringList, emitted);
+    QFETCH(QStringList, expected);
+    QCOMPARE(shown(emitted), expected);
+}
+
+void TestHtml::source_data() {
+    addLineColumns();
+    QTest::newRow("title passes markup and umlauts")
+        << QStringList{SourceHtml::titleLine(QStringLiteral("Grüße & <b>\"Tipps\"</b>"))}
+        << lines(R"(<title>Grüße & <b>"Tipps"</b></title>)");
+    QTest::newRow("empty title") << QStringList{SourceHtml::titleLine({})}
+                                 << lines("<title></title>");
+    QTest::newRow("closing tail") << SourceHtml::closingTail() << lines("</body>\n</html>");
+}
+
+void TestHtml::documentStart_data() {
+    addLineColumns();
+    // Every field typed, no entry checked: nothing typed for an unchecked entry shows.
+    DocumentStart start;
+    start.title = QStringLiteral("Start");
+    start.redirectSeconds = QStringLiteral("5");
+    start.redirectTarget = QStringLiteral("seite 2.html");
+    start.keywords = QStringLiteral("Garten, Rosen\nBeete");
+    start.author = QStringLiteral("Jürgen \"Jo\" Groß");
+    start.icon = QStringLiteral("fav.ico");
+    start.backgroundPicture = QStringLiteral("bild.jpg");
+    QTest::newRow("unchecked entries leave no line")
+        << GeneralSettingsHtml::documentStart(start)
+        << pageStartAnd("<title>Start</title>\n</head>\n<body>");
+
+    start.backgroundColor = QStringLiteral("#FF8000");
+    QTest::newRow("colour, picture ignored")
+        << GeneralSettingsHtml::documentStart(start).mid(6) << lines(R"(<body bgcolor="#FF8000">)");
+    start.pictureMode = true;
+    QTest::newRow("picture, colour ignored") << GeneralSettingsHtml::documentStart(start).mid(6)
+                                             << lines(R"(<body background="bild.jpg">)");
+    start.backgroundPicture.clear();
+    QTest::newRow("picture mode without picture")
+        << GeneralSettingsHtml::documentStart(start).mid(6) << lines("<body>");
+
+    start.redirect = RedirectKind::Local;
+    QTest::newRow("redirect to a file beside the page")
+        << GeneralSettingsHtml::documentStart(start).mid(4, 1)
+        << lines(R"(<meta http-equiv="refresh" content="5; url=seite 2.html">)");
+
+    // Every head entry in its order, the keywords on two lines as typed.
+    start.redirect = RedirectKind::External;
+    start.redirectTarget = QStringLiteral("www.example.org/a?b=1&c=2");
+    start.withKeywords = true;
+    start.withAuthor = true;
+    start.withIcon = true;
+    QTest::newRow("external redirect and every head entry")
+        << GeneralSettingsHtml::documentStart(start)
+        << pageStartAnd(
+               R"(<meta http-equiv="refresh" content="5; url=http://www.example.org/a?b=1&c=2">
+<meta name="Keywords" content="Garten, Rosen
+Beete">
+<meta name="Author" content="Jürgen "Jo" Groß">
+<link rel="shortcut icon" href="fav.ico">
+<title>Start</title>
+</head>
+<body>)");
+}
+
+void TestHtml::textFormat_data() {
+    addLineColumns();
+    // Every combination of the six emphasis flags: opened and closed in the same order.
+    const char* const tags[] = {"b", "u", "i", "s", "sup", "sub"};
+    for (int flags = 0; flags < 64; ++flags) {
+        TextFormat format = arial();
+        Emphasis& e = format.emphasis;
+        bool* const on[] = {&e.bold,      &e.underline,   &e.italic,
+                            &e.strikeOut, &e.superscript, &e.subscript};
+        QStringList opened;
+        QStringList closed;
+        for (int i = 0; i < 6; ++i) {
+            *on[i] = (flags >> i) & 1;
+            if (*on[i]) {
+                opened << QStringLiteral("<%1>").arg(QLatin1String(tags[i]));
+                closed << QStringLiteral("</%1>").arg(QLatin1String(tags[i]));
+            }
+        }
+        QTest::addRow("emphasis %s", flags ? qPrintable(opened.join(QString())) : "none")
+            << TextFormatHtml::textBlock(
+                   format, TextFormatHtml::styledParagraphLine(format, QStringLiteral("Hallo")))
+            << opened +
+                   lines(R"(<p style="font-family:Arial; font-size:12pt; color:Black">Hallo</p>)") +
+                   closed;
+    }
+
+    TextFormat placed = arial();
+    placed.emphasis.bold = true;
+    placed.position = Position::Center;
+    placed.breaksBefore = 2;
+    placed.breaksAfter = 1;
+    QTest::newRow("centred, breaks outside the block")
+        << TextFormatHtml::textBlock(placed, QStringLiteral("X")) << lines(R"(<br>
+<br>
+<div align="center">
+<b>
+X
+</b>
+</div>
+<br>)");
+    QTest::newRow("empty style fields, body passed through")
+        << QStringList{TextFormatHtml::styledParagraphLine({}, QStringLiteral("a < b & \"c\""))}
+        << lines(R"(<p style="font-family:; font-size:pt; color:">a < b & "c"</p>)");
+}
+
+// Pictures, rules and tables: elements with a position block and breaks around them.
+void TestHtml::elements_data() {
+    addLineColumns();
+    ImageElement image;
+    image.tag.file = QStringLiteral("strand bild.jpg");
+    image.tag.text = QStringLiteral("Strand & \"Meer\"");
+    QTest::newRow("picture") << ImagesHtml::imageBlock(image)
+                             << lines(R"(<img src="strand bild.jpg" alt="Strand & "Meer"">)");
+    image.tag.sized = true;
+    image.tag.width = QStringLiteral("320");
+    image.tag.height = QString();
+    image.position = Position::Right;
+    image.breaksBefore = 1;
+    image.breaksAfter = 2;
+    QTest::newRow("picture sized, right, breaks") << ImagesHtml::imageBlock(image) << lines(R"(<br>
+<div align="right">
+<img src="strand bild.jpg" alt="Strand & "Meer"" width="320" height="">
+</div>
+<br>
+<br>)");
+
+    Rule rule;
+    QTest::newRow("rule, empty fields")
+        << LinesHtml::ruleBlock(rule) << lines(R"(<hr color="" size="" width="">)");
+    rule = {
+        QStringLiteral("Red"), QStringLiteral("3"), QStringLiteral("50%"), Position::Center, 1, 1};
+    QTest::newRow("rule centred") << LinesHtml::ruleBlock(rule) << lines(R"(<br>
+<div align="center">
+<hr color="Red" size="3" width="50%">
+</div>
+<br>)");
+
+    const TableSettings table{
+        QStringLiteral("1"),   QStringLiteral("Navy"), QStringLiteral("#C0DCC0"),
+        QStringLiteral("80%"), Position::Left,         1};
+    const CellSettings cell{QStringLiteral("Yellow"), QStringLiteral("0"), QString()};
+    QTest::newRow("table with one cell")
+        << TablesHtml::tableStart(table) + TablesHtml::rowOpen() + TablesHtml::cellOpen(cell) +
+               TablesHtml::cellClose() + TablesHtml::rowClose() +
+               TablesHtml::tableEnd(Position::Left, 2)
+        << lines(R"(<br>
+<div align="left">
+<table  border="1" bordercolor="Navy" bgcolor="#C0DCC0" width="80%">
+<tr>
+<td bgcolor="Yellow" border="0" bordercolor="">
+</td>
+</tr>
+</table>
+</div>
+<br>
+<br>)");
+}
+
+void TestHtml::links_data() {
+    addLineColumns();
+    TextFormat format = arial();
+    const LinkAddress web{QString(), QStringLiteral("www.example.org/?a=1&b=2"),
+                          LinksHtml::newWindowTarget()};
+    QTest::newRow("text, new window")
+        << LinksHtml::textLink(format, web, QStringLiteral("Zur Seite"))
+        << lines(
+               R"(<p style="font-family:Arial; font-size:12pt; color:Black"><a href="www.example.org/?a=1&b=2" target="Fenster">Zur Seite</p></a>)");
+    const LinkAddress same{QString(), QStringLiteral("#oben"), LinksHtml::samePageTarget()};
+    format.emphasis.italic = true;
+    format.position = Position::Right;
+    format.breaksAfter = 1;
+    QTest::newRow("text, same page, formatted")
+        << LinksHtml::textLink(format, same, QStringLiteral("nach oben"))
+        << lines(R"(<div align="right">
+<i>
+<p style="font-family:Arial; font-size:12pt; color:Black"><a href="#oben" >nach oben</p></a>
+</i>
+</div>
+<br>)");
+    const LinkAddress mail{LinksHtml::mailPrefix(), QStringLiteral("anna@example.org"),
+                           LinksHtml::frameTarget(QStringLiteral("rechts"))};
+    ImageLink image;
+    image.file = QStringLiteral("brief.gif");
+    image.text = QStringLiteral("Post");
+    image.border = QStringLiteral("0");
+    QTest::newRow("picture, e-mail into a frame")
+        << LinksHtml::imageLink(mail, image)
+        << lines(
+               R"(<a href="mailto:anna@example.org" target="rechts"><img src="brief.gif" alt="Post" border="0"></a>)");
+    image.sized = true;
+    image.width = QStringLiteral("40");
+    image.height = QStringLiteral("30");
+    image.position = Position::Center;
+    image.breaksBefore = 1;
+    QTest::newRow("picture sized: two blanks before the border")
+        << LinksHtml::imageLink(web, image) << lines(R"(<br>
+<div align="center">
+<a href="www.example.org/?a=1&b=2" target="Fenster"><img src="brief.gif" alt="Post" width="40" height="30"  border="0"></a>
+</div>)");
+}
+
+void TestHtml::lists_data() {
+    addLineColumns();
+    QStringList opening;
+    for (ListStyle style : {ListStyle::Numbers, ListStyle::LowerLetters, ListStyle::UpperLetters,
+                            ListStyle::LowerRoman, ListStyle::UpperRoman, ListStyle::Circles,
+                            ListStyle::Squares, ListStyle::Discs})
+        opening << ListsHtml::openingLine(style);
+    QTest::newRow("opening lines of every style") << opening << lines(R"(<ol type="1">
+<ol type="a">
+<ol type="A">
+<ol type="i">
+<ol type="I">
+<ul type="circle">
+<ul type="square">
+<ul type="disc">)");
+    // A closing tag read back names its kind; any other text names none.
+    QStringList readBack;
+    for (const char* tag : {"</ol>", "</ul>", "</OL>", "<ol>", ""}) {
+        const std::optional<ListKind> kind = ListsHtml::kindOfClosingTag(QString::fromLatin1(tag));
+        readBack << (kind ? ListsHtml::closingTag(*kind) : QStringLiteral("-"));
+    }
+    QTest::newRow("closing tags read back") << readBack << lines("</ol>\n</ul>\n-\n-\n-");
+    QTest::newRow("entries and preview")
+        << QStringList{ListsHtml::entryLine(QStringLiteral("Äpfel & <Birnen>")),
+                       ListsHtml::entryLine({}),
+                       ListsHtml::previewLine(ListKind::Sorted, 12, QStringLiteral("zwölf")),
+                       ListsHtml::previewLine(ListKind::Unsorted, 3, QStringLiteral("Punkt"))}
+        << lines(R"(<li>Äpfel & <Birnen></li>
+<li></li>
+12) zwölf
+- Punkt)");
+
+    ListBlock nested;
+    nested.body = lines("<ol type=\"1\">\n<li>a</li>\n<ul type=\"disc\">\n<li>b</li>");
+    nested.openLists = lines("</ol>\n</ul>");
+    nested.position = Position::Center;
+    nested.breaksBefore = 1;
+    nested.breaksAfter = 1;
+    QTest::newRow("nested lists closed, first-begun first")
+        << ListsHtml::listBlock(nested) << lines(R"(<br>
+<div align="center">
+<ol type="1">
+<li>a</li>
+<ul type="disc">
+<li>b</li>
+
+</ol>
+</ul>
+
+</div>
+<br>)");
+    QTest::newRow("empty list") << ListsHtml::listBlock({}) << QStringList{QString(), QString()};
+}
+
+void TestHtml::form_data() {
+    addLineColumns();
+    QTest::newRow("start, end and answers")
+        << QStringList{FormHtml::formStartLine(QStringLiteral("ihre@adresse.de")),
+                       FormHtml::radioAnswerLine(QStringLiteral("Wie?"), QStringLiteral("gut")),
+                       FormHtml::checkBoxAnswerLine(QStringLiteral("Was?"),
+                                                    QStringLiteral("Äpfel & Birnen")),
+                       FormHtml::optionLine(QStringLiteral("rot")),
+                       FormHtml::previewLine(2, QStringLiteral("blau")),
+                       FormHtml::formEndLine()}
+        << lines(
+               R"(<form action="http://formmail.example.net/Formular-Chef/Formular-Chef.cgi" method="post"><input type="hidden" name="empfaenger" value="ihre@adresse.de">
+<input type="radio" name="Wie?" value="gut" >gut<br>
+<input type="checkbox" name="Was?" value="Äpfel & Birnen">Äpfel & Birnen<br>
+<option>rot</option>
+2) blau
+</form>)");
+
+    const FormHtml::Question plain{arial(), QStringLiteral("Name")};
+    QTest::newRow("decision closes a paragraph")
+        << FormHtml::decisionQuestion(plain, {QStringLiteral("<input a>")}) << lines(R"(</p>
+<p style="font-family:Arial; font-size:12pt; color:Black">Name
+<input a>
+
+</p>)");
+    QTest::newRow("check boxes, no answers")
+        << FormHtml::checkBoxQuestion(plain, {}) << lines(R"(<p>
+<p style="font-family:Arial; font-size:12pt; color:Black">Name
+
+</p>)");
+
+    // The formatted question: breaks around the question, the field inside the position.
+    FormHtml::Question placed = plain;
+    placed.format.position = Position::Left;
+    placed.format.emphasis.bold = true;
+    placed.format.emphasis.subscript = true;
+    placed.format.breaksBefore = 1;
+    placed.format.breaksAfter = 2;
+    QTest::newRow("text area, formatted, preset on two lines")
+        << FormHtml::textAreaQuestion(
+               placed, {QStringLiteral("40"), QStringLiteral("5"), QStringLiteral("Erste\nZweite")})
+        << lines(R"(<p>
+<br>
+<div align="left">
+<b>
+<sub>
+<p style="font-family:Arial; font-size:12pt; color:Black">Name
+</b>
+</sub>
+<br>
+<br>
+<textarea name="Name" cols="40" rows="5">Erste
+Zweite</textarea>
+</div>
+</p>)");
+    QTest::newRow("input and password fields")
+        << FormHtml::inputFieldQuestion(plain, {QStringLiteral("20"), QStringLiteral("30"), false})
+                   .mid(2, 1) +
+               FormHtml::inputFieldQuestion(plain, {QString(), QString(), true}).mid(2, 1)
+        << lines(R"(<input name="Name" type="text" size="20" maxlength="30">
+<input name="Name" type="password" size="" maxlength="">)");
+    QTest::newRow("selection list")
+        << FormHtml::selectionListQuestion(
+               plain, {QStringLiteral("3"), {QStringLiteral("<option>a</option>")}})
+               .mid(2)
+        << lines(R"(<select size="3" name="Name">
+<option>a</option>
+
+</select>
+</p>)");
+
+    QTest::newRow("send button, plain") << FormHtml::button({.kind = FormHtml::ButtonKind::Submit,
+                                                             .caption = QStringLiteral("Absenden")})
+                                        << lines(R"(<input type="submit" value="Absenden">)");
+    QTest::newRow("reset button, centred, breaks")
+        << FormHtml::button({FormHtml::ButtonKind::Reset, QStringLiteral("Löschen \"alles\""),
+                             Position::Center, 1, 2})
+        << lines(R"(<br>
+<div align="center">
+<input type="reset" value="Löschen "alles"">
+<br>
+<br>
+</div>)");
+}
+
+void TestHtml::frameset_data() {
+    addLineColumns();
+    FramesetValues values;
+    values.title = QStringLiteral("Rahmen & Co");
+    values.border = QStringLiteral("1");
+    const char* const letters = "ABCDE";
+    for (int i = 0; i < 5; ++i) {
+        const QChar letter = QLatin1Char(letters[i]);
+        values.frames[i] = {QStringLiteral("name") + letter, letter + QStringLiteral(".html"),
+                            QString::number(10 * (i + 1))};
+    }
+    QTest::newRow("two columns") << FramesetHtml::page(FrameLayout::TwoColumns, values)
+                                 << pageStartAnd(R"(<title>Rahmen & Co</title>
+</head>
+<frameset cols="10,20" border="1">
+<frame src="A.html" name="nameA">
+<frame src="B.html" name="nameB">
+</frameset>
+</html>)");
+    QTest::newRow("top, two columns")
+        << FramesetHtml::page(FrameLayout::TopTwoColumns, values).mid(6)
+        << lines(R"(<frameset rows="30,*" border="1">
+<frame src="C.html" name="nameC">
+<frameset cols="10,20" border="1">
+<frame src="A.html" name="nameA">
+<frame src="B.html" name="nameB">
+</frameset>
+</frameset>
+</html>)");
+    QTest::newRow("top, two columns, bottom")
+        << FramesetHtml::page(FrameLayout::TopTwoColumnsBottom, values).mid(6)
+        << lines(R"(<frameset rows="30,*,40" border="1">
+<frame src="C.html" name="nameC">
+<frameset cols="10,20" border="1">
+<frame src="A.html" name="nameA">
+<frame src="B.html" name="nameB">
+</frameset>
+<frame src="D.html" name="nameD">
+</frameset>
+</html>)");
+    values.border = QString();
+    QTest::newRow("top, three columns, bottom, empty border")
+        << FramesetHtml::page(FrameLayout::TopThreeColumnsBottom, values).mid(6)
+        << lines(R"(<frameset rows="30,*,40" border="">
+<frame src="C.html" name="nameC">
+<frameset cols="10,20,50" border="">
+<frame src="A.html" name="nameA">
+<frame src="B.html" name="nameB">
+<frame src="E.html" name="nameE">
+</frameset>
+<frame src="D.html" name="nameD">
+</frameset>
+</html>)");
+}
+
+// File names and colour texts, one result per row.
+void TestHtml::namesAndColours_data() {
+    addLineColumns();
+    const auto row = [](const char* name, const QString& result, const char* expected) {
+        QTest::newRow(name) << QStringList{result} << QStringList{QString::fromUtf8(expected)};
+    };
+    row("bare name after a trailing separator", BareFileName(QStringLiteral("C:\\Web\\")), "");
+    row("caption", FileCaption(QStringLiteral("/home/anna/Grüße.html")),
+        "Grüße.html  -  Quillmark");
+    row("proposed: separators made dashes", ProposedFileName(QStringLiteral("a/b\\c")),
+        "a-b-c.html");
+    row("proposed: leading dots and blanks dropped",
+        ProposedFileName(QStringLiteral(" ..\t.Mein Garten.")), "Mein Garten..html");
+    row("proposed: a separator first stays a dash", ProposedFileName(QStringLiteral("/etc")),
+        "-etc.html");
+    row("proposed: nothing left", ProposedFileName(QStringLiteral(" . .")), "Unbenannt.html");
+    row("proposed: empty title", ProposedFileName({}), "Unbenannt.html");
+    const QString html = QStringLiteral(".html");
+    row("type appended", WithFileType(QStringLiteral("/tmp/seite"), html), "/tmp/seite.html");
+    row("type kept in any case", WithFileType(QStringLiteral("/tmp/SEITE.HTM"), html),
+        "/tmp/SEITE.HTM");
+    row("other known type kept", WithFileType(QStringLiteral("/tmp/notiz.txt"), html),
+        "/tmp/notiz.txt");
+    row("unknown type extended",
+        WithFileType(QStringLiteral("/tmp/seite.html.bak"), QStringLiteral(".txt")),
+        "/tmp/seite.html.bak.txt");
+    row("colour: transparency ignored", ColorFieldText(QColor(255, 255, 255, 0)), "White");
+    row("colour: beyond the font dialog's sixteen", ColorFieldText(QColor(0xFF, 0xFB, 0xF0)),
+        "Cream");
+}
+
+QTEST_GUILESS_MAIN(TestHtml)
+#include "tst_html.moc"
