@@ -2,7 +2,7 @@
 // returns and the lines the page receives from it, written as they stand in the saved file.
 #include "forms/FormHtml.h"
 #include "frames/FramesetHtml.h"
-#include "generators/ColorFieldText.h"
+#include "platform/ColorFieldText.h"
 #include "generators/GeneralSettingsHtml.h"
 #include "generators/ImagesHtml.h"
 #include "generators/LinesHtml.h"

@@ -1,5 +1,5 @@
 // Files, names, colours and printing: the layer between the program and the system.
-#include "generators/ColorFieldText.h"
+#include "platform/ColorFieldText.h"
 #include "platform/BareFileName.h"
 #include "platform/LineSplit.h"
 #include "platform/PageFile.h"

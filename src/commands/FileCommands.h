@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generators/TabPage.h"
+#include "context/NewVariant.h"
 
 #include <QObject>
 #include <QString>

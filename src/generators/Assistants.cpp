@@ -1,6 +1,6 @@
 #include "generators/Assistants.h"
 
-#include "generators/ColorFieldText.h"
+#include "platform/ColorFieldText.h"
 #include "platform/DialogObjects.h"
 
 #include <QCheckBox>

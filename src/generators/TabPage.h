@@ -1,5 +1,7 @@
 #pragma once
 
+#include "context/NewVariant.h"
+
 #include <QWidget>
 
 class CurrentFieldTracker;
@@ -16,9 +18,6 @@ struct PageServices {
     FieldExplanations& explanations;
 };
 
-// Which New command empties the fields: the menu's "Neu" or the toolbar's picture, which
-// empties fewer.
-enum class NewVariant { Menu, Toolbar };
 
 // The size of the area a tab page has for its controls.
 inline constexpr int kPageWidth = 800;

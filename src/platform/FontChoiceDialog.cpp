@@ -1,6 +1,6 @@
 #include "platform/FontChoiceDialog.h"
 
-#include "generators/ColorFieldText.h"
+#include "platform/ColorFieldText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "JpegDecoder.h"
+#include "ui/JpegDecoder.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "generators/ColorFieldText.h"
+#include "platform/ColorFieldText.h"
 
 #include <array>
 
