@@ -18,6 +18,7 @@
 #include "generators/TextPage.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/CommandTable.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/Place.h"
 
@@ -68,7 +69,6 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     auto* strip = new QWidget(central);
     strip->setObjectName(QStringLiteral("ToolbarStrip"));
     strip->setFixedHeight(kToolbarHeight);
-    createToolbar(strip);
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
     m_pageControl->setUsesScrollButtons(false);
@@ -80,6 +80,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     setCentralWidget(central);
 
     createMenus();
+    createToolbar(strip);
     createTabs();
     m_panel8 = new WelcomePanel(m_pageControl);
     connect(m_panel8, &WelcomePanel::weiter, this, &MainWindow::Button9Click);
@@ -93,69 +94,55 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::createMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    FileCommands& files = *m_fileCommands;
-
-    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
-                          const QKeySequence& shortcut, const char* artwork,
-                          auto handler) -> QAction* {
-        QAction* action = menuItem(menu, name, text, shortcut, artwork);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
+    using namespace CommandTable;
+    FileCommands* files = m_fileCommands;
+    auto edit = [this](EditCommands::Operation operation) {
+        EditCommands::applyToCurrent(operation, *m_fields);
     };
+    QList<MenuRow> rows = {
+        menu("Datei1", QStringLiteral("&Datei")),
+        item("Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
+             [files] { files->NeuClick(); }),
+        item("Speichern1", QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "menu_save.png",
+             [files] { files->Speichern1Click(); }),
+        item("Speichern", QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::ALT | Qt::Key_S,
+             nullptr, [files] { files->SpeichernClick(); }),
+        item("Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
+             [files] { files->VorschauClick(); }),
+        item("Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P, "menu_print.png",
+             [files] { files->Drucken1Click(); }),
+        separator(),
+        item("Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
+             [files] { files->Beenden1Click(); }),
+        menu("Bearbeiten1", QStringLiteral("&Bearbeiten")),
+    };
+    rows += EditCommands::menuRows(
+        {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, edit);
+    rows += {
+        menu("Extra1", QStringLiteral("E&xtra")),
+        item("Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
+             [this] { Frameseiteerstellen1Click(); }),
+        item("Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
+             [this] { Seitenachbearbeiten1Click(); }),
+    };
+    rows += helpMenu([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
+                     [this] { berQuillmark1Click(); });
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    m_actions = buildMenuBar(*menuBar(), rows);
 
-    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
-    file->setObjectName(QStringLiteral("Datei1"));
-    addItem(file, "Neu", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
-            [&files] { files.NeuClick(); });
-    addItem(file, "Speichern1", QStringLiteral("&Speichern"), QKeySequence(Qt::CTRL | Qt::Key_S),
-            "menu_save.png", [&files] { files.Speichern1Click(); });
-    addItem(file, "Speichern", QStringLiteral("Speichern &unter..."),
-            QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S), nullptr,
-            [&files] { files.SpeichernClick(); });
-    m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
-                         [&files] { files.VorschauClick(); });
-    m_vorschau->setEnabled(m_context.state.previewEnabled());
-    connect(&m_context.state, &PageState::previewEnabledChanged, m_vorschau, &QAction::setEnabled);
-    addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
-            "menu_print.png", [&files] { files.Drucken1Click(); });
-    file->addSeparator();
-    addItem(file, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
-            [&files] { files.Beenden1Click(); });
+    // "Vorschau" waits for the first save; its toolbar picture follows the action.
+    QAction* vorschau = actionNamed(m_actions, "Vorschau");
+    vorschau->setEnabled(m_context.state.previewEnabled());
+    connect(&m_context.state, &PageState::previewEnabledChanged, vorschau, &QAction::setEnabled);
 
-    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    edit->setObjectName(QStringLiteral("Bearbeiten1"));
-    const QList<QAction*> menuActions = EditCommands::createActions(
-        this, {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, true, true);
-    m_popupMenu1 = new QMenu(this);
-    m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const QList<QAction*> popupActions = EditCommands::createActions(
-        this, {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3", "Lschen2"}, false, true);
-    for (QAction* action : menuActions + popupActions) {
-        connect(action, &QAction::triggered, this, [this, action] {
-            EditCommands::applyToCurrent(EditCommands::operationOf(action), *m_fields);
-        });
-    }
-    edit->addActions(menuActions);
-    m_popupMenu1->addActions(popupActions);
-
-    QMenu* extra = bar->addMenu(QStringLiteral("E&xtra"));
-    extra->setObjectName(QStringLiteral("Extra1"));
-    addItem(extra, "Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
-            &MainWindow::Frameseiteerstellen1Click);
-    addItem(extra, "Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
-            &MainWindow::Seitenachbearbeiten1Click);
-
-    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
-    help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
-            "menu_help.png", &MainWindow::QuillmarkHIlfe1Click);
-    addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
-            "menu_htmlhelp.png", &MainWindow::HtmlHilfe1Click);
-    help->addSeparator();
-    addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
-            &MainWindow::berQuillmark1Click);
+    EditCommands::installPopupMenu(
+        *this,
+        {"PopupMenu1",
+         {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3", "Lschen2"},
+         {m_pageControl},
+         false,
+         true},
+        edit);
 
     // The window's own help request (Shift+F1), apart from the menu's F1.
     auto* formHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
@@ -163,49 +150,31 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::createToolbar(QWidget* strip) {
-    struct ToolbarButton {
-        const char* name;
-        const char* pressedName;
-        const char* artwork;
-        const char* whatItDoes;
+    using namespace CommandTable;
+    // The toolbar's New empties fewer fields than the menu's, so it is a command of its own.
+    auto* toolbarNew = new QAction(this);
+    connect(toolbarNew, &QAction::triggered, m_fileCommands, &FileCommands::Image6Click);
+    const ToolbarRow rows[] = {
+        picture("Image6", "Image16", "tb_new", QStringLiteral("Neue Seite"), toolbarNew),
+        picture("Image7", "Image17", "tb_save", QStringLiteral("Seite speichern"),
+                actionNamed(m_actions, "Speichern1")),
+        picture("Image8", "Image18", "tb_print", QStringLiteral("Quelltext drucken"),
+                actionNamed(m_actions, "Drucken1")),
+        picture("Image9", "Image19", "tb_preview", QStringLiteral("Vorschau im Browser"),
+                actionNamed(m_actions, "Vorschau")),
+        gap(),
+        picture("Image10", "Image20", "tb_cut", QStringLiteral("Ausschneiden"),
+                actionNamed(m_actions, "Ausschneiden1")),
+        picture("Image11", "Image21", "tb_copy", QStringLiteral("Kopieren"),
+                actionNamed(m_actions, "Kopieren1")),
+        picture("Image12", "Image22", "tb_paste", QStringLiteral("Einfügen"),
+                actionNamed(m_actions, "infgen1")),
+        gap(),
+        banner("Image13", "banner1.jpg"),
+        banner("Image14", "banner2.jpg"),
+        banner("Image15", "banner3.jpg"),
     };
-    static constexpr ToolbarButton kButtons[] = {
-        {"Image6", "Image16", "tb_new", "Neue Seite"},
-        {"Image7", "Image17", "tb_save", "Seite speichern"},
-        {"Image8", "Image18", "tb_print", "Quelltext drucken"},
-        {"Image9", "Image19", "tb_preview", "Vorschau im Browser"},
-        {"Image10", "Image20", "tb_cut", "Ausschneiden"},
-        {"Image11", "Image21", "tb_copy", "Kopieren"},
-        {"Image12", "Image22", "tb_paste", "Einfügen"},
-    };
-    FileCommands& files = *m_fileCommands;
-    const std::function<void()> commands[] = {
-        [&files] { files.Image6Click(); },   [&files] { files.Speichern1Click(); },
-        [&files] { files.Drucken1Click(); }, [&files] { files.VorschauClick(); },
-        [this] { Image10Click(); },          [this] { Image11Click(); },
-        [this] { Image12Click(); },
-    };
-    int x = 2;
-    for (int i = 0; i < 7; ++i) {
-        const QRect geometry(x, 2, 25, 25);
-        PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
-                                           QString::fromLatin1(kButtons[i].artwork), geometry,
-                                           QString::fromUtf8(kButtons[i].whatItDoes));
-        connect(look, &PressedLook::activated, this, commands[i]);
-        if (i == 3) {
-            ClickableLabel* image9 = &look->button();
-            image9->setEnabled(m_context.state.previewEnabled());
-            connect(&m_context.state, &PageState::previewEnabledChanged, image9,
-                    &QWidget::setEnabled);
-        }
-        x += (i == 3) ? 25 + 12 : 25 + 2;
-    }
-    x += 12;
-    for (const char* banner : {"Image13", "Image14", "Image15"}) {
-        const int index = banner[6] - '3' + 1;
-        decoration(strip, banner, QRect(x, 2, 160, 25), QStringLiteral("banner%1.jpg").arg(index));
-        x += 164;
-    }
+    buildToolbar(*strip, rows);
 }
 
 // The tab pages in their order, with their captions, the program help's page for each, and
@@ -247,9 +216,6 @@ void MainWindow::createTabs() {
     // welcome panel, so that the window can be shown at once.
     for (const PageEntry& entry : pageTable())
         m_pageControl->addTab(new QWidget, QString::fromUtf8(entry.caption));
-    m_pageControl->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_pageControl, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_popupMenu1->popup(m_pageControl->mapToGlobal(at)); });
 }
 
 void MainWindow::createPages() {
@@ -331,18 +297,6 @@ void MainWindow::PageControl1Change() {
     if (m_programSwitch || m_context.state.generalSettingsDone())
         return;
     m_navigation.showMessage(Message::Error605);
-}
-
-void MainWindow::Image10Click() {
-    EditCommands::applyToCurrent(EditCommands::Operation::Cut, *m_fields);
-}
-
-void MainWindow::Image11Click() {
-    EditCommands::applyToCurrent(EditCommands::Operation::Copy, *m_fields);
-}
-
-void MainWindow::Image12Click() {
-    EditCommands::applyToCurrent(EditCommands::Operation::Paste, *m_fields);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

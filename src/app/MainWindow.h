@@ -54,9 +54,6 @@ public:
     void berQuillmark1Click();
     void Button9Click();
     void PageControl1Change();
-    void Image10Click();
-    void Image11Click();
-    void Image12Click();
 
 signals:
     // The main window closed: the program ends.
@@ -84,8 +81,8 @@ private:
     FileCommands* m_fileCommands = nullptr;
     QList<TabPage*> m_pages;
     WelcomePanel* m_panel8 = nullptr;
-    QAction* m_vorschau = nullptr;
-    QMenu* m_popupMenu1 = nullptr;
+    // The menu bar's commands, shared with the toolbar pictures.
+    QList<QAction*> m_actions;
     bool m_programSwitch = false;
     bool m_closingConfirmed = false;
 };

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -95,28 +96,51 @@ void applyToCurrent(Operation operation, const CurrentFieldTracker& tracker) {
         apply(operation, field);
 }
 
-QList<QAction*> createActions(QWidget* owner, const ActionNames& names, bool withShortcuts,
-                              bool withPictures) {
-    const char* objectNames[] = {names.cut, names.copy, names.paste, names.remove, names.selectAll};
-    QList<QAction*> actions;
-    for (int i = 0; i < 5; ++i) {
-        const OperationInfo& info = kOperations[i];
-        auto* action = new QAction(QString::fromUtf8(info.caption), owner);
-        action->setObjectName(QString::fromLatin1(objectNames[i]));
-        action->setData(static_cast<int>(info.operation));
-        if (withShortcuts) {
-            action->setShortcut(QKeySequence(info.key));
-            action->setShortcutContext(Qt::WindowShortcut);
-        }
-        if (withPictures && info.artwork)
-            action->setIcon(Artwork::icon(QString::fromLatin1(info.artwork)));
-        actions.append(action);
-    }
-    return actions;
+namespace {
+
+const char* nameOf(const ActionNames& names, Operation operation) {
+    const char* byOperation[] = {names.cut, names.copy, names.paste, names.remove, names.selectAll};
+    return byOperation[static_cast<int>(operation)];
 }
 
-Operation operationOf(const QAction* action) {
-    return static_cast<Operation>(action->data().toInt());
+} // namespace
+
+QList<CommandTable::MenuRow> menuRows(const ActionNames& names,
+                                      const std::function<void(Operation)>& run) {
+    QList<CommandTable::MenuRow> rows;
+    for (const OperationInfo& info : kOperations) {
+        const Operation operation = info.operation;
+        rows.append(CommandTable::item(nameOf(names, operation), QString::fromUtf8(info.caption),
+                                       QKeySequence(info.key), info.artwork,
+                                       [run, operation] { run(operation); }));
+    }
+    return rows;
+}
+
+QMenu* installPopupMenu(QWidget& window, const PopupMenu& popup,
+                        const std::function<void(Operation)>& run) {
+    auto* menu = new QMenu(&window);
+    menu->setObjectName(QString::fromLatin1(popup.name));
+    for (const OperationInfo& info : kOperations) {
+        const Operation operation = info.operation;
+        QAction* action = menu->addAction(QString::fromUtf8(info.caption));
+        action->setObjectName(QString::fromLatin1(nameOf(popup.items, operation)));
+        if (popup.withShortcuts) {
+            action->setShortcut(QKeySequence(info.key));
+            action->setShortcutContext(Qt::WindowShortcut);
+            // A pop-up menu's shortcuts work only while its actions belong to the window.
+            window.addAction(action);
+        }
+        if (popup.withPictures && info.artwork)
+            action->setIcon(Artwork::icon(QString::fromLatin1(info.artwork)));
+        QObject::connect(action, &QAction::triggered, menu, [run, operation] { run(operation); });
+    }
+    for (QWidget* owner : popup.owners) {
+        owner->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(owner, &QWidget::customContextMenuRequested, menu,
+                         [menu, owner](const QPoint& at) { menu->popup(owner->mapToGlobal(at)); });
+    }
+    return menu;
 }
 
 } // namespace EditCommands

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "ui/CommandTable.h"
+
 #include <QKeySequence>
 #include <QList>
+
+#include <functional>
 
 class CurrentFieldTracker;
 class QAction;
 class QKeyEvent;
+class QMenu;
 class QWidget;
 
 // The five edit commands on a text field: a QLineEdit, a QPlainTextEdit or an editable
@@ -22,10 +27,8 @@ void apply(Operation operation, QWidget* field);
 // Applies the operation to the tracker's current field; does nothing while none is current.
 void applyToCurrent(Operation operation, const CurrentFieldTracker& tracker);
 
-// The five commands as actions with their German captions (each with its Alt letter),
-// pictures where the menu has
-// them and object names (e.g. {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1",
-// "AllesMarkieren1"}); each runs `run` with its operation.
+// The object names of a window's five edit items, e.g. {"Ausschneiden1", "Kopieren1",
+// "infgen1", "Lschen1", "AllesMarkieren1"}.
 struct ActionNames {
     const char* cut;
     const char* copy;
@@ -33,9 +36,22 @@ struct ActionNames {
     const char* remove;
     const char* selectAll;
 };
-QList<QAction*> createActions(QWidget* owner, const ActionNames& names, bool withShortcuts,
-                              bool withPictures);
 
-Operation operationOf(const QAction* action);
+// The five commands as rows of a menu bar, with their German captions, shortcuts and
+// pictures; each runs `run` with its operation.
+QList<CommandTable::MenuRow> menuRows(const ActionNames& names,
+                                      const std::function<void(Operation)>& run);
+
+// How a window's edit pop-up menu is made.
+struct PopupMenu {
+    const char* name;       // the menu's object name
+    ActionNames items;      // its items' object names
+    QList<QWidget*> owners; // a right-click on any of them opens it
+    bool withShortcuts;     // its items' shortcuts work wherever the focus is in the window
+    bool withPictures;      // its items show the menu pictures
+};
+// Builds the pop-up menu on the window; each item runs `run` with its operation.
+QMenu* installPopupMenu(QWidget& window, const PopupMenu& popup,
+                        const std::function<void(Operation)>& run);
 
 } // namespace EditCommands

@@ -59,21 +59,17 @@ FormBuilderWindow::FormBuilderWindow(PageContext& context)
 }
 
 void FormBuilderWindow::createPopupMenu() {
-    m_popupMenu2 = new QMenu(this);
-    m_popupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    const QList<QAction*> actions = EditCommands::createActions(
-        this, {"MenuItem1", "MenuItem2", "MenuItem3", "MenuItem4", "MenuItem5"}, true, false);
-    for (QAction* action : actions) {
-        connect(action, &QAction::triggered, this, [this, action] {
-            EditCommands::applyToCurrent(EditCommands::operationOf(action), *m_fields);
-        });
-    }
-    m_popupMenu2->addActions(actions);
     // The shortcuts work wherever the focus is in the window.
-    addActions(actions);
-    m_form5->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_form5, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { m_popupMenu2->popup(m_form5->mapToGlobal(pos)); });
+    EditCommands::installPopupMenu(
+        *this,
+        {"PopupMenu2",
+         {"MenuItem1", "MenuItem2", "MenuItem3", "MenuItem4", "MenuItem5"},
+         {m_form5},
+         true,
+         false},
+        [this](EditCommands::Operation operation) {
+            EditCommands::applyToCurrent(operation, *m_fields);
+        });
 }
 
 void FormBuilderWindow::trackFields() {

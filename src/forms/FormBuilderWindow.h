@@ -27,5 +27,4 @@ private:
 
     QTabWidget* m_form5;
     CurrentFieldTracker* m_fields;
-    QMenu* m_popupMenu2 = nullptr;
 };

@@ -157,21 +157,17 @@ void FrameBuilderWindow::createChooser() {
 }
 
 void FrameBuilderWindow::createPopupMenu() {
-    m_popupMenu2 = new QMenu(this);
-    m_popupMenu2->setObjectName(QStringLiteral("PopupMenu2"));
-    const QList<QAction*> actions = EditCommands::createActions(
-        this, {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3", "Lschen2"}, true, true);
-    for (QAction* action : actions) {
-        connect(action, &QAction::triggered, this, [this, action] {
-            EditCommands::applyToCurrent(EditCommands::operationOf(action), *m_fields);
-        });
-    }
-    m_popupMenu2->addActions(actions);
     // The window has no menu bar: its shortcuts come from the pop-up menu's items.
-    addActions(actions);
-    setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& at) { m_popupMenu2->popup(mapToGlobal(at)); });
+    EditCommands::installPopupMenu(
+        *this,
+        {"PopupMenu2",
+         {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3", "Lschen2"},
+         {this},
+         true,
+         true},
+        [this](EditCommands::Operation operation) {
+            EditCommands::applyToCurrent(operation, *m_fields);
+        });
 }
 
 void FrameBuilderWindow::Frameseiteerstellen1Click() {

@@ -45,7 +45,6 @@ private:
     PageContext& m_context;
     CurrentFieldTracker* m_fields;
     std::array<LayoutPanel*, 4> m_panels{};
-    QMenu* m_popupMenu2 = nullptr;
     // The frameset page saved last; the save dialog opens in its folder.
     QString m_savedFile;
 };

@@ -9,6 +9,7 @@
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/CommandTable.h"
 #include "ui/Place.h"
 
 #include <QAction>
@@ -24,7 +25,6 @@
 namespace {
 
 constexpr int kToolbarHeight = 29;
-constexpr int kButtonSize = 25;
 
 } // namespace
 
@@ -45,7 +45,6 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     auto* strip = new QWidget(central);
     strip->setObjectName(QStringLiteral("ToolbarStrip"));
     strip->setFixedHeight(kToolbarHeight);
-    createToolbar(strip);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -53,6 +52,7 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     layout->addWidget(m_memo1, 1);
     setCentralWidget(central);
     createMenus();
+    createToolbar(strip);
 
     setMinimumSize(420, 300);
     resize(760, 560);
@@ -61,65 +61,44 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
 PostEditorWindow::~PostEditorWindow() = default;
 
 void PostEditorWindow::createMenus() {
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto addItem = [this](QMenu* menu, const char* name, const QString& text,
-                          const QKeySequence& shortcut, const char* artwork,
-                          void (PostEditorWindow::*handler)()) {
-        QAction* action = menuItem(menu, name, text, shortcut, artwork);
-        connect(action, &QAction::triggered, this, handler);
-        return action;
-    };
-
-    QMenu* file = bar->addMenu(QStringLiteral("&Datei"));
-    file->setObjectName(QStringLiteral("Prost1"));
-    addItem(file, "Neu", QStringLiteral("&Neu"), QKeySequence(Qt::CTRL | Qt::Key_N), "menu_new.png",
-            &PostEditorWindow::NeuClick);
-    addItem(file, "ffnen1", QStringLiteral("Ö&ffnen"), QKeySequence(Qt::CTRL | Qt::Key_O), nullptr,
-            &PostEditorWindow::ffnen1Click);
-    addItem(file, "Speichern", QStringLiteral("Speichern &unter..."),
-            QKeySequence(Qt::CTRL | Qt::Key_S), "menu_save.png", &PostEditorWindow::SpeichernClick);
-    m_vorschau = addItem(file, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
-                         &PostEditorWindow::VorschauClick);
-    m_vorschau->setEnabled(false);
-    addItem(file, "Drucken1", QStringLiteral("&Drucken"), QKeySequence(Qt::CTRL | Qt::Key_P),
-            "menu_print.png", &PostEditorWindow::Drucken1Click);
-    file->addSeparator();
-    addItem(file, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
-            &PostEditorWindow::Beenden1Click);
-
+    using namespace CommandTable;
     // Every edit command acts on Memo1, the one editing field.
-    QMenu* edit = bar->addMenu(QStringLiteral("&Bearbeiten"));
-    edit->setObjectName(QStringLiteral("Bearbeiten1"));
-    const QList<QAction*> menuActions = EditCommands::createActions(
-        this, {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, true, true);
-    m_popupMenu1 = new QMenu(this);
-    m_popupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    const QList<QAction*> popupActions = EditCommands::createActions(
-        this, {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen2", "AllesMarkieren2"}, false,
-        true);
-    for (QAction* action : menuActions + popupActions) {
-        connect(action, &QAction::triggered, this, [this, action] {
-            EditCommands::apply(EditCommands::operationOf(action), m_memo1);
-        });
-    }
-    edit->addActions(menuActions);
-    m_popupMenu1->addActions(popupActions);
-    for (QWidget* owner : {static_cast<QWidget*>(this), static_cast<QWidget*>(m_memo1)}) {
-        owner->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(owner, &QWidget::customContextMenuRequested, this,
-                [this, owner](const QPoint& at) { m_popupMenu1->popup(owner->mapToGlobal(at)); });
-    }
+    auto edit = [this](EditCommands::Operation operation) {
+        EditCommands::apply(operation, m_memo1);
+    };
+    QList<MenuRow> rows = {
+        menu("Prost1", QStringLiteral("&Datei")),
+        item("Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
+             [this] { NeuClick(); }),
+        item("ffnen1", QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_O, nullptr,
+             [this] { ffnen1Click(); }),
+        item("Speichern", QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_S,
+             "menu_save.png", [this] { SpeichernClick(); }),
+        item("Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
+             [this] { VorschauClick(); }),
+        item("Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P, "menu_print.png",
+             [this] { Drucken1Click(); }),
+        separator(),
+        item("Beenden1", QStringLiteral("&Beenden"), {}, nullptr, [this] { Beenden1Click(); }),
+        menu("Bearbeiten1", QStringLiteral("&Bearbeiten")),
+    };
+    rows += EditCommands::menuRows(
+        {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, edit);
+    rows += helpMenu([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
+                     [this] { berQuillmark1Click(); });
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    m_actions = buildMenuBar(*menuBar(), rows);
+    // "Vorschau" waits for the first save here.
+    actionNamed(m_actions, "Vorschau")->setEnabled(false);
 
-    QMenu* help = bar->addMenu(QStringLiteral("&Hilfe"));
-    help->setObjectName(QStringLiteral("Hilfe1"));
-    addItem(help, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), QKeySequence(Qt::Key_F1),
-            "menu_help.png", &PostEditorWindow::QuillmarkHIlfe1Click);
-    addItem(help, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), QKeySequence(Qt::Key_F2),
-            "menu_htmlhelp.png", &PostEditorWindow::HtmlHilfe1Click);
-    help->addSeparator();
-    addItem(help, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
-            &PostEditorWindow::berQuillmark1Click);
+    EditCommands::installPopupMenu(
+        *this,
+        {"PopupMenu1",
+         {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen2", "AllesMarkieren2"},
+         {this, m_memo1},
+         false,
+         true},
+        edit);
 }
 
 void PostEditorWindow::createToolbar(QWidget* strip) {
@@ -134,49 +113,33 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
         background->addWidget(part, 1);
     }
 
-    struct ToolbarButton {
-        const char* name;
-        const char* pressedName;
-        const char* artwork;
-        const char* whatItDoes;
+    using namespace CommandTable;
+    // Opening and saving from the toolbar also name the file in the caption, so they are
+    // commands of their own.
+    auto* toolbarOpen = new QAction(this);
+    connect(toolbarOpen, &QAction::triggered, this, &PostEditorWindow::Image2Click);
+    auto* toolbarSave = new QAction(this);
+    connect(toolbarSave, &QAction::triggered, this, &PostEditorWindow::Image7Click);
+    const ToolbarRow rows[] = {
+        picture("Image6", "Image1", "tb_new", QStringLiteral("Neue Seite"),
+                actionNamed(m_actions, "Neu")),
+        picture("Image2", "Image3", "tb_open", QStringLiteral("Seite öffnen"), toolbarOpen),
+        picture("Image7", "Image4", "tb_save", QStringLiteral("Seite speichern unter"),
+                toolbarSave),
+        picture("Image8", "Image5", "tb_print", QStringLiteral("Quelltext drucken"),
+                actionNamed(m_actions, "Drucken1")),
+        gap(),
+        picture("Image9", "Image16", "tb_preview", QStringLiteral("Vorschau im Browser"),
+                actionNamed(m_actions, "Vorschau")),
+        gap(),
+        picture("Image10", "Image17", "tb_cut", QStringLiteral("Ausschneiden"),
+                actionNamed(m_actions, "Ausschneiden1")),
+        picture("Image11", "Image18", "tb_copy", QStringLiteral("Kopieren"),
+                actionNamed(m_actions, "Kopieren1")),
+        picture("Image12", "Image19", "tb_paste", QStringLiteral("Einfügen"),
+                actionNamed(m_actions, "infgen1")),
     };
-    static constexpr ToolbarButton kButtons[] = {
-        {"Image6", "Image1", "tb_new", "Neue Seite"},
-        {"Image2", "Image3", "tb_open", "Seite öffnen"},
-        {"Image7", "Image4", "tb_save", "Seite speichern unter"},
-        {"Image8", "Image5", "tb_print", "Quelltext drucken"},
-        {"Image9", "Image16", "tb_preview", "Vorschau im Browser"},
-        {"Image10", "Image17", "tb_cut", "Ausschneiden"},
-        {"Image11", "Image18", "tb_copy", "Kopieren"},
-        {"Image12", "Image19", "tb_paste", "Einfügen"},
-    };
-    auto editOn = [this](EditCommands::Operation operation) {
-        return [this, operation] { EditCommands::apply(operation, m_memo1); };
-    };
-    const std::function<void()> commands[] = {
-        [this] { NeuClick(); },
-        [this] { Image2Click(); },
-        [this] { Image7Click(); },
-        [this] { Drucken1Click(); },
-        [this] { VorschauClick(); },
-        editOn(EditCommands::Operation::Cut),
-        editOn(EditCommands::Operation::Copy),
-        editOn(EditCommands::Operation::Paste),
-    };
-    int x = 4;
-    for (size_t i = 0; i < std::size(kButtons); ++i) {
-        const QRect geometry(x, 2, kButtonSize, kButtonSize);
-        PressedLook* look = toolbarPicture(strip, kButtons[i].name, kButtons[i].pressedName,
-                                           QString::fromLatin1(kButtons[i].artwork), geometry,
-                                           QString::fromUtf8(kButtons[i].whatItDoes));
-        connect(look, &PressedLook::activated, this, commands[i]);
-        if (qstrcmp(kButtons[i].name, "Image9") == 0) {
-            m_image9 = &look->button();
-            m_image9->setEnabled(false);
-        }
-        // Groups: file commands, then preview, then the edit commands.
-        x += kButtonSize + ((i == 3 || i == 4) ? 12 : 2);
-    }
+    buildToolbar(*strip, rows);
 }
 
 bool PostEditorWindow::hasUnsavedChanges() const {
@@ -233,8 +196,7 @@ std::optional<QString> PostEditorWindow::saveChosenFile() {
         m_context.ask.error(error);
         return std::nullopt;
     }
-    m_vorschau->setEnabled(true);
-    m_image9->setEnabled(true);
+    CommandTable::actionNamed(m_actions, "Vorschau")->setEnabled(true);
     m_memo1->document()->setModified(false);
     m_file = path;
     return path;
@@ -245,7 +207,7 @@ void PostEditorWindow::showFileInCaption(const QString& path) {
 }
 
 void PostEditorWindow::VorschauClick() {
-    if (!m_vorschau->isEnabled())
+    if (!CommandTable::actionNamed(m_actions, "Vorschau")->isEnabled())
         return;
     // The file last confirmed in the shared save dialog, by this window or another.
     if (!m_context.opener.open(m_context.dialogs.SaveDialog1.fileName()))

@@ -52,9 +52,8 @@ private:
     Navigation& m_navigation;
     QPlainTextEdit* m_memo1 = nullptr;
     std::unique_ptr<EditorText> m_text;
-    QMenu* m_popupMenu1 = nullptr;
-    QAction* m_vorschau = nullptr;
-    ClickableLabel* m_image9 = nullptr;
+    // The menu bar's commands, shared with the toolbar pictures.
+    QList<QAction*> m_actions;
     // The file last opened or saved here; the save dialog opens in its folder.
     QString m_file;
 };
