@@ -11,6 +11,18 @@
 #include <QStatusBar>
 #include <QTextCursor>
 
+namespace {
+
+// Thrown by failTest after the failure is recorded; the test runner catches it.
+struct TestFailed {};
+
+} // namespace
+
+void failTest(const QString& message) {
+    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
+    throw TestFailed{};
+}
+
 Fixture::Fixture() : m_windows(std::make_unique<WindowSet>(dialogs, opener)) {}
 
 Fixture::~Fixture() = default;
@@ -29,9 +41,10 @@ QWidget* Fixture::window(const QString& windowName) const {
 }
 
 void Fixture::trigger(const QString& windowName, const QString& actionName) const {
-    auto* action = window(windowName)->findChild<QAction*>(actionName);
+    QWidget* top = window(windowName);
+    auto* action = top ? top->findChild<QAction*>(actionName) : nullptr;
     if (!action)
-        qFatal("no action %s in %s", qPrintable(actionName), qPrintable(windowName));
+        failTest(QStringLiteral("no action %1 in %2").arg(actionName, windowName));
     action->trigger();
 }
 
@@ -76,7 +89,7 @@ QString Fixture::statusNotice() const {
 
 void click(QWidget* widget) {
     if (!widget)
-        qFatal("click on a missing control");
+        failTest(QStringLiteral("click on a missing control"));
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->click();
         return;
@@ -93,8 +106,7 @@ QString textOf(QWidget* field) {
         return combo->currentText();
     if (auto* box = qobject_cast<QAbstractButton*>(field))
         return box->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
-    qFatal("textOf: %s has no text", qPrintable(field->objectName()));
-    return {};
+    failTest(QStringLiteral("%1 has no text").arg(field->objectName()));
 }
 
 void typeInto(QWidget* field, const QString& text) {
@@ -110,6 +122,6 @@ void typeInto(QWidget* field, const QString& text) {
     } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
         combo->setEditText(text);
     } else {
-        qFatal("typeInto: not a text field");
+        failTest(QStringLiteral("%1 is not a text field").arg(field->objectName()));
     }
 }

@@ -11,6 +11,10 @@
 
 #include <memory>
 
+// Fails the running test function with the message and leaves it: the test runner reports
+// the failure and goes on with the next function.
+[[noreturn]] void failTest(const QString& message);
+
 // A fresh window set with scripted dialogs, built for one test function and thrown away
 // after it. Controls are found by window and object name, as the user sees them.
 class Fixture final {
@@ -38,7 +42,8 @@ public:
     template <typename T = QWidget> T& get(const QString& windowName, const QString& name) const {
         T* found = control<T>(windowName, name);
         if (!found)
-            qFatal("no control %s of type in %s", qPrintable(name), qPrintable(windowName));
+            failTest(
+                QStringLiteral("no control %1 of the type asked for in %2").arg(name, windowName));
         return *found;
     }
 
