@@ -33,6 +33,7 @@ public:
     std::unique_ptr<QPrinter> print() override { return nullptr; }
     void message(const QString&) override {}
     void error(const QString& text) override { qFatal("%s", qPrintable(text)); }
+    bool question(const QString&) override { return false; }
 
 private:
     QString m_path;

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -57,6 +58,10 @@ QPlainTextEdit& memo1(Fixture& f) {
     return f.get<QPlainTextEdit>(kEditor, "Memo1");
 }
 
+QString encodingPanel(Fixture& f) {
+    return f.get<QLabel>(kEditor, "EncodingPanel").text();
+}
+
 } // namespace
 
 class TestPostEditor : public QObject {
@@ -85,18 +90,25 @@ void TestPostEditor::savedUnchangedKeepsTheBytes_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<QString>("encoding");
     auto row = [](const char* name, const QByteArray& file, const QStringList& shown,
-                  const QByteArray& saved) { QTest::newRow(name) << file << shown << saved; };
+                  const QByteArray& saved, const QString& encoding = QStringLiteral("UTF-8")) {
+        QTest::newRow(name) << file << shown << saved << encoding;
+    };
 
     const QByteArray latin1("Gr\xFC\xDF"
                             "e aus K\xF6ln\r\n<p>\xC4\xD6\xDC</p>\r\n");
-    row("Latin-1 umlauts", latin1, {"Grüße aus Köln", "<p>ÄÖÜ</p>", ""}, latin1);
+    row("Latin-1 umlauts", latin1, {"Grüße aus Köln", "<p>ÄÖÜ</p>", ""}, latin1, "Windows-1252");
     const QByteArray cp1252("\x80 5,-\r\n\x84Zitat\x93 \x85\r\n");
-    row("Windows-1252 signs", cp1252, {"€ 5,-", "„Zitat“ …", ""}, cp1252);
+    row("Windows-1252 signs", cp1252, {"€ 5,-", "„Zitat“ …", ""}, cp1252, "Windows-1252");
     row("UTF-8", "Grüße € „Zitat“\r\n", {"Grüße € „Zitat“", ""}, "Grüße € „Zitat“\r\n");
-    row("byte-order mark", "\xEF\xBB\xBFx\r\n", {QString(QChar(0xFEFF)) + "x", ""},
-        "\xEF\xBB\xBFx\r\n");
-    row("non-breaking space", "a\xA0z\r\n", {"a\u00A0z", ""}, "a\xA0z\r\n");
+    row("byte-order mark", "\xEF\xBB\xBFx\r\n", {"x", ""}, "\xEF\xBB\xBFx\r\n", "UTF-8 mit BOM");
+    const QByteArray utf16le("\xFF\xFE<\0p\0>\0\xFC\0\r\0\n\0x\0", 16);
+    row("UTF-16 LE", utf16le, {"<p>ü", "x"}, utf16le, "UTF-16 LE");
+    const QByteArray utf16be("\xFE\xFF\0\xFC\0\n\0\n", 8);
+    row("UTF-16 BE, lone line feeds", utf16be, {"ü", "", ""},
+        QByteArray("\xFE\xFF\0\xFC\0\r\0\n\0\r\0\n", 12), "UTF-16 BE");
+    row("non-breaking space", "a\xA0z\r\n", {"a\u00A0z", ""}, "a\xA0z\r\n", "Windows-1252");
     row("no break after the last line", "<html>\r\n</html>", {"<html>", "</html>"},
         "<html>\r\n</html>");
     row("lone line feeds", "<p>\n</p>\n", {"<p>", "</p>", ""}, "<p>\r\n</p>\r\n");
@@ -110,6 +122,7 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, shown);
     QFETCH(QByteArray, saved);
+    QFETCH(QString, encoding);
 
     Fixture f;
     QTemporaryDir dir;
@@ -119,9 +132,11 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     f.dialogs.answerFile(in);
     f.trigger(kEditor, "ffnen1");
     QCOMPARE(heldLines(memo1(f)), shown);
+    QCOMPARE(encodingPanel(f), encoding);
     f.dialogs.answerFile(out);
     f.trigger(kEditor, "Speichern");
     QCOMPARE(fileBytes(out), saved);
+    QCOMPARE(encodingPanel(f), encoding);
     QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html"}));
 }
 

@@ -89,9 +89,9 @@ void FileCommands::Speichern1Click() {
 bool FileCommands::writePage(const QString& path) {
     PageSource& source = m_main.source();
     source.closeDocument();
-    const QString error = PageFile::writeLines(path, source.lines());
-    if (!error.isEmpty()) {
-        m_main.windows().dialogs().error(error);
+    const PageFile::Outcome written = PageFile::writeLines(path, source.lines());
+    if (!written.ok()) {
+        m_main.windows().dialogs().error(written.error);
         return false;
     }
     source.markSaved();
@@ -114,8 +114,10 @@ void FileCommands::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = m_main.dialogs().PrintDialog1.execute();
     if (!printer)
         return;
-    if (!TextPrinter::print(*printer, m_main.source().lines(), m_main.sourceView().font())) {
-        m_main.windows().dialogs().error(TextPrinter::failureMessage());
+    const PageFile::Outcome printed =
+        TextPrinter::print(*printer, m_main.source().lines(), m_main.sourceView().font());
+    if (!printed.ok()) {
+        m_main.windows().dialogs().error(printed.error);
         return;
     }
     m_main.notices().PostStatusMessage(QStringLiteral("Quelltext wird gedruckt"));

@@ -230,9 +230,9 @@ void FrameBuilderWindow::savePanel(int index) {
     MainWindow& main = m_windows.mainWindow();
     SaveFileDialog& dialog = main.dialogs().SaveDialog1;
     if (dialog.execute()) {
-        const QString error = PageFile::writeLines(dialog.fileName(), lines);
-        if (!error.isEmpty()) {
-            m_windows.dialogs().error(error);
+        const PageFile::Outcome written = PageFile::writeLines(dialog.fileName(), lines);
+        if (!written.ok()) {
+            m_windows.dialogs().error(written.error);
             return;
         }
     }

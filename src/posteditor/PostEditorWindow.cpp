@@ -8,6 +8,7 @@
 #include "help/HtmlHelpWindow.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
+#include "platform/FileTextField.h"
 #include "platform/TextPrinter.h"
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
@@ -16,10 +17,12 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -39,8 +42,11 @@ PostEditorWindow::PostEditorWindow(WindowSet& windows) : m_windows(windows) {
     m_memo1 = new QPlainTextEdit;
     m_memo1->setObjectName(QStringLiteral("Memo1"));
     m_memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Long lines wrap at spaces only: a run without spaces is never split.
+    m_memo1->setWordWrapMode(QTextOption::WordWrap);
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text = std::make_unique<EditorText>(*m_memo1);
+    SetUpFileTextField(*m_memo1);
+    m_text = std::make_unique<EditorText>(*m_memo1, m_windows.dialogs());
     connect(m_memo1, &QPlainTextEdit::textChanged, this, [this] { m_changed = true; });
 
     auto* central = new QWidget(this);
@@ -56,6 +62,7 @@ PostEditorWindow::PostEditorWindow(WindowSet& windows) : m_windows(windows) {
     layout->addWidget(m_memo1, 1);
     setCentralWidget(central);
     createMenus();
+    createStatusBar();
 
     setMinimumSize(420, 300);
     resize(760, 560);
@@ -177,6 +184,19 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     }
 }
 
+void PostEditorWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    m_encodingPanel = new QLabel(bar);
+    m_encodingPanel->setObjectName(QStringLiteral("EncodingPanel"));
+    bar->addPermanentWidget(m_encodingPanel);
+    showEncoding();
+}
+
+void PostEditorWindow::showEncoding() {
+    m_encodingPanel->setText(PageFile::encodingName(m_text->encoding()));
+}
+
 SharedDialogs& PostEditorWindow::dialogs() const {
     return m_windows.mainWindow().dialogs();
 }
@@ -193,6 +213,7 @@ bool PostEditorWindow::hasUnsavedChanges() const {
 
 void PostEditorWindow::NeuClick() {
     m_text->clear();
+    showEncoding();
     m_changed = false;
 }
 
@@ -219,11 +240,9 @@ std::optional<QString> PostEditorWindow::openChosenFile() {
     if (!dialog.execute())
         return std::nullopt;
     const QString path = dialog.fileName();
-    const QString error = m_text->load(path);
-    if (!error.isEmpty()) {
-        m_windows.dialogs().error(error);
+    if (!m_text->load(path))
         return std::nullopt;
-    }
+    showEncoding();
     m_changed = false;
     return path;
 }
@@ -233,11 +252,9 @@ std::optional<QString> PostEditorWindow::saveChosenFile() {
     if (!dialog.execute())
         return std::nullopt;
     const QString path = dialog.fileName();
-    const QString error = m_text->save(path);
-    if (!error.isEmpty()) {
-        m_windows.dialogs().error(error);
+    if (!m_text->save(path))
         return std::nullopt;
-    }
+    showEncoding();
     m_vorschau->setEnabled(true);
     m_image9->setEnabled(true);
     m_changed = false;
@@ -260,8 +277,10 @@ void PostEditorWindow::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = dialogs().PrintDialog1.execute();
     if (!printer)
         return;
-    if (!TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font()))
-        m_windows.dialogs().error(TextPrinter::failureMessage());
+    const PageFile::Outcome printed =
+        TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font());
+    if (!printed.ok())
+        m_windows.dialogs().error(printed.error);
 }
 
 void PostEditorWindow::Beenden1Click() {

@@ -8,6 +8,7 @@
 class ClickableLabel;
 class EditorText;
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class WindowSet;
@@ -45,6 +46,9 @@ public:
 private:
     void createMenus();
     void createToolbar(QWidget* strip);
+    // A permanent panel names the encoding the text will be written in.
+    void createStatusBar();
+    void showEncoding();
     SharedDialogs& dialogs() const;
     // The chosen path after a successful open or save; nothing when cancelled or failed.
     std::optional<QString> openChosenFile();
@@ -57,5 +61,6 @@ private:
     QMenu* m_popupMenu1 = nullptr;
     QAction* m_vorschau = nullptr;
     ClickableLabel* m_image9 = nullptr;
+    QLabel* m_encodingPanel = nullptr;
     bool m_changed = false;
 };

@@ -1,5 +1,6 @@
 #include "source/PageSource.h"
 
+#include "platform/FileTextField.h"
 #include "platform/LineSplit.h"
 #include "source/SourceHtml.h"
 
@@ -32,7 +33,9 @@ private:
 
 } // namespace
 
-PageSource::PageSource(QPlainTextEdit& memo, QObject* parent) : QObject(parent), m_memo(memo) {}
+PageSource::PageSource(QPlainTextEdit& memo, QObject* parent) : QObject(parent), m_memo(memo) {
+    SetUpFileTextField(m_memo);
+}
 
 QStringList PageSource::lines() const {
     QStringList result;
