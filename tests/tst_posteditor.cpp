@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString kEditor = QStringLiteral("TForm7");
@@ -77,7 +79,12 @@ private slots:
     void previewOpensTheSaveDialogsFile();
     void printsTheLinesAsShown();
     void refusesTooLargeFile();
+    void unreadableFileLeavesTextAndCaption_data();
     void unreadableFileLeavesTextAndCaption();
+    void separatorsSurviveUnchanged_data();
+    void separatorsSurviveUnchanged();
+    void windows1252AsksBeforeUtf8_data();
+    void windows1252AsksBeforeUtf8();
     void failedWriteChangesNothing();
     void unsavedChangesAreTracked();
     void editCommandsActOnMemo1_data();
@@ -295,21 +302,97 @@ void TestPostEditor::refusesTooLargeFile() {
     QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
 }
 
+void TestPostEditor::unreadableFileLeavesTextAndCaption_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    const QString notAFile = QStringLiteral("Das ist keine gewöhnliche Datei.");
+    QTest::newRow("missing") << "fehlt.html"
+                             << "Die Datei oder der Ordner existiert nicht.";
+    QTest::newRow("folder") << "ordner" << notAFile;
+    QTest::newRow("endless device") << "/dev/zero" << notAFile;
+    QTest::newRow("pipe without writer") << "x.html" << notAFile;
+}
+
 void TestPostEditor::unreadableFileLeavesTextAndCaption() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
     Fixture f;
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("x.html")).constData(), 0600) == 0);
+    if (!path.startsWith(u'/'))
+        path = dir.filePath(path);
     typeInto(&memo1(f), QStringLiteral("bleibt"));
-    for (const QString name : {"fehlt.html", "ordner"}) {
-        const QString path = dir.filePath(name);
-        f.dialogs.answerFile(path);
-        click(&f.get(kEditor, "Image2"));
-        const QString start = "error:Datei " + path + " kann nicht geöffnet werden. ";
-        const QString shown = f.dialogs.asked.last();
-        QVERIFY2(shown.startsWith(start) && shown.size() > start.size(), qPrintable(shown));
-        QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
-        QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
-    }
+    f.dialogs.answerFile(path);
+    click(&f.get(kEditor, "Image2"));
+    QCOMPARE(f.dialogs.asked.last(),
+             "error:Datei " + path + " kann nicht geöffnet werden. " + reason);
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+}
+
+void TestPostEditor::separatorsSurviveUnchanged_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b");
+    QTest::newRow("paragraph separator") << QStringLiteral("a\u2029b");
+    QTest::newRow("non-characters") << QStringLiteral("a\uFDD0b\uFDD1c");
+    // The stand-ins must not be taken from the file itself.
+    QTest::newRow("private use besides")
+        << QStringLiteral("\U000F0000\u2028\U000F0001\u2029\U000F0002");
+}
+
+void TestPostEditor::separatorsSurviveUnchanged() {
+    QFETCH(QString, text);
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    const QByteArray bytes = (text + QStringLiteral("\r\n</html>\r\n")).toUtf8();
+    writeBytes(path, bytes);
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "ffnen1");
+    QCOMPARE(memo1(f).document()->blockCount(), 3);
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "Speichern");
+    QCOMPARE(fileBytes(path), bytes);
+}
+
+void TestPostEditor::windows1252AsksBeforeUtf8_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("text file, Ja")
+        << "notiz.txt" << true << QByteArray("\xC3\xA4 \xE6\xBC\xA2") << "UTF-8";
+    QTest::newRow("text file, Abbrechen")
+        << "notiz.txt" << false << QByteArray("\xE4") << "Windows-1252";
+    QTest::newRow("page") << "seite.htm" << false << QByteArray("\xE4 &#28450;") << "Windows-1252";
+}
+
+void TestPostEditor::windows1252AsksBeforeUtf8() {
+    QFETCH(QString, name);
+    QFETCH(bool, yes);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, encoding);
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    writeBytes(path, "\xE4");
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "ffnen1");
+    memo1(f).moveCursor(QTextCursor::End);
+    memo1(f).insertPlainText(QStringLiteral(" 漢"));
+    f.dialogs.answerFile(path);
+    if (yes)
+        f.dialogs.answerYes();
+    f.trigger(kEditor, "Speichern");
+    const QString question = QStringLiteral("question:Die Datei enthält Zeichen, die "
+                                            "Windows-1252 nicht speichern kann. Als UTF-8 "
+                                            "speichern?");
+    QCOMPARE(f.dialogs.asked.contains(question), name.endsWith(QLatin1String(".txt")));
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(fileBytes(path), written);
+    QCOMPARE(encodingPanel(f), encoding);
+    QCOMPARE(previewEnabled(f), written != "\xE4");
 }
 
 void TestPostEditor::failedWriteChangesNothing() {
