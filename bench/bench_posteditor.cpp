@@ -78,9 +78,11 @@ struct Setup {
     }
 };
 
+// Built in main() after the application and gone before it: windows must not outlive it.
+Setup* g_setup = nullptr;
+
 Setup& setup() {
-    static Setup instance;
-    return instance;
+    return *g_setup;
 }
 
 void BM_BareSetPlainText(benchmark::State& state) {
@@ -121,6 +123,8 @@ BENCHMARK(BM_OpenInPostEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Setup instance;
+    g_setup = &instance;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
