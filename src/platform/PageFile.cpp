@@ -210,6 +210,8 @@ Outcome replaceFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         return {notRegularReason()};
+    if (target.exists() && !target.isWritable())
+        return {systemReason(EACCES)};
     const std::optional<QByteArray> oldBytes = keepForDirectWrite(target);
     QString failure;
     {
