@@ -140,17 +140,16 @@ QString systemReason(int error) {
     return reason(qt_error_string(error));
 }
 
-QByteArray readOldBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A folder that takes no temporary file still lets a writable file in it be saved, by
 // writing the file in place: its old bytes are kept to be put back should that fail.
 std::optional<QByteArray> keepForDirectWrite(const QFileInfo& target) {
     if (!target.isFile() || !target.isWritable() || QFileInfo(target.absolutePath()).isWritable())
         return std::nullopt;
-    return readOldBytes(target.filePath());
+    // Old bytes that cannot be read could not be put back: then the file is not written.
+    QFile file(target.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
 }
 
 // Writes every byte through the handle; on failure the system's error number.
@@ -228,8 +227,8 @@ Outcome replaceFile(const QString& path, const QByteArray& bytes) {
     }
     if (oldBytes) {
         QFile restore(path);
-        if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            restore.write(*oldBytes);
+        if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            writeAll(restore.handle(), *oldBytes);
     }
     return {failure};
 }
