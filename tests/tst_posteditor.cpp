@@ -144,6 +144,9 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     f.trigger(kEditor, "Speichern");
     QCOMPARE(fileBytes(out), saved);
     QCOMPARE(encodingPanel(f), encoding);
+    // A text begun anew is written as UTF-8.
+    f.trigger(kEditor, "Neu");
+    QCOMPARE(encodingPanel(f), QStringLiteral("UTF-8"));
     QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html"}));
 }
 
