@@ -89,6 +89,7 @@ void BM_BareSetPlainText(benchmark::State& state) {
     Setup& s = setup();
     QPlainTextEdit bare;
     bare.setLineWrapMode(s.memo1->lineWrapMode());
+    bare.setWordWrapMode(s.memo1->wordWrapMode());
     bare.setVerticalScrollBarPolicy(s.memo1->verticalScrollBarPolicy());
     bare.setFont(s.memo1->font());
     bare.resize(s.memo1->size());
