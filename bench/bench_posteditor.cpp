@@ -33,6 +33,7 @@ public:
     std::unique_ptr<QPrinter> print() override { return nullptr; }
     void message(const QString&) override {}
     void error(const QString& text) override { qFatal("%s", qPrintable(text)); }
+    bool question(const QString&) override { return false; }
 
 private:
     QString m_path;
@@ -77,15 +78,18 @@ struct Setup {
     }
 };
 
+// Built in main() after the application and gone before it: windows must not outlive it.
+Setup* g_setup = nullptr;
+
 Setup& setup() {
-    static Setup instance;
-    return instance;
+    return *g_setup;
 }
 
 void BM_BareSetPlainText(benchmark::State& state) {
     Setup& s = setup();
     QPlainTextEdit bare;
     bare.setLineWrapMode(s.memo1->lineWrapMode());
+    bare.setWordWrapMode(s.memo1->wordWrapMode());
     bare.setVerticalScrollBarPolicy(s.memo1->verticalScrollBarPolicy());
     bare.setFont(s.memo1->font());
     bare.resize(s.memo1->size());
@@ -120,6 +124,8 @@ BENCHMARK(BM_OpenInPostEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Setup instance;
+    g_setup = &instance;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

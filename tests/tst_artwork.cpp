@@ -2,6 +2,7 @@
 #include "ui/JpegDecoder.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDirIterator>
 #include <QFile>
 #include <QRandomGenerator>
@@ -28,6 +29,8 @@ private slots:
     void decodedPixelsMatchPicture();
     void badJpegGivesNullImage_data();
     void badJpegGivesNullImage();
+    void hugeJpegIsRefused_data();
+    void hugeJpegIsRefused();
     void pngSizes_data();
     void pngSizes();
     void unknownNameGivesNullPixmap();
@@ -112,6 +115,28 @@ void TestArtwork::badJpegGivesNullImage_data() {
 void TestArtwork::badJpegGivesNullImage() {
     QFETCH(QByteArray, bytes);
     QVERIFY(JpegDecoder::decode(bytes).isNull());
+}
+
+void TestArtwork::hugeJpegIsRefused_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("decoded");
+    QTest::newRow("widest taken") << QSize(8192, 1) << true;
+    QTest::newRow("too wide") << QSize(8193, 1) << false;
+    QTest::newRow("too high") << QSize(1, 8193) << false;
+    QTest::newRow("too many pixels") << QSize(8192, 7813) << false;
+}
+
+// Complete, valid pictures of one grey: only their declared size can refuse them.
+void TestArtwork::hugeJpegIsRefused() {
+    QFETCH(QSize, size);
+    QFETCH(bool, decoded);
+    QImage grey(size, QImage::Format_Grayscale8);
+    grey.fill(128);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!grey.save(&buffer, "JPG"))
+        QSKIP("no JPEG image plugin to write the picture");
+    QCOMPARE(JpegDecoder::decode(bytes).size(), decoded ? size : QSize(0, 0));
 }
 
 void TestArtwork::pngSizes_data() {

@@ -1,9 +1,10 @@
 // Files, names, colours and printing: the layer between the program and the system.
-#include "platform/ColorFieldText.h"
 #include "platform/BareFileName.h"
+#include "platform/ColorFieldText.h"
 #include "platform/LineSplit.h"
 #include "platform/PageFile.h"
 #include "platform/TextPrinter.h"
+#include "support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QFont>
@@ -12,6 +13,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cerrno>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 class TestPlatform : public QObject {
     Q_OBJECT
@@ -23,13 +29,24 @@ private slots:
     void fileLines();
     void writeLinesBytes();
     void failedWriteKeepsOldFile();
+    void writeCutShortKeepsOldFile_data();
+    void writeCutShortKeepsOldFile();
+    void lockedFolderWritesFileInPlace();
     void roundTripKeepsBytes_data();
     void roundTripKeepsBytes();
+    void windows1252KeepsWhatItCannotHold_data();
+    void windows1252KeepsWhatItCannotHold();
     void readMissingFile();
+    void readRefusesTooLarge_data();
     void readRefusesTooLarge();
+    void readRefusesWhatIsNoFile_data();
+    void readRefusesWhatIsNoFile();
+    void germanReasons_data();
+    void germanReasons();
     void colorFieldText_data();
     void colorFieldText();
     void printsEveryLine();
+    void failedPdfKeepsOldFile();
 
 private:
     static QByteArray readAll(const QString& path);
@@ -84,7 +101,7 @@ void TestPlatform::fileLines() {
 void TestPlatform::writeLinesBytes() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("index.html"));
-    QVERIFY(PageFile::writeLines(path, {QStringLiteral("<p>Größe</p>"), QString()}).isEmpty());
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("<p>Größe</p>"), QString()}).ok());
     // UTF-8 without a byte-order mark, every line ended by CR LF, the empty one too.
     QCOMPARE(readAll(path), QByteArray("<p>Gr\xC3\xB6\xC3\x9F"
                                        "e</p>\r\n\r\n"));
@@ -93,20 +110,71 @@ void TestPlatform::writeLinesBytes() {
 void TestPlatform::failedWriteKeepsOldFile() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("seite.html"));
-    QVERIFY(PageFile::writeLines(path, {QStringLiteral("alt")}).isEmpty());
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("alt")}).ok());
     // A folder of that name cannot be written as a file: the message names the path, and
     // the page that was there before is still whole.
     const QString blocked = dir.filePath(QStringLiteral("ordner"));
     QVERIFY(QDir().mkdir(blocked));
-    const QString error = PageFile::writeLines(blocked, {QStringLiteral("neu")});
-    QVERIFY(
-        error.startsWith(QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(blocked)));
-    QVERIFY(error.size() >
-            QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(blocked).size());
+    QCOMPARE(PageFile::writeLines(blocked, {QStringLiteral("neu")}).error,
+             "Datei \"" + blocked +
+                 "\" kann nicht erstellt werden. Das ist keine gewöhnliche Datei.");
     QCOMPARE(readAll(path), QByteArray("alt\r\n"));
     const QString missingFolder = dir.filePath(QStringLiteral("fehlt/seite.html"));
-    QVERIFY(!PageFile::writeLines(missingFolder, {QStringLiteral("x")}).isEmpty());
+    QCOMPARE(PageFile::writeLines(missingFolder, {QStringLiteral("x")}).error,
+             "Datei \"" + missingFolder +
+                 "\" kann nicht erstellt werden. Die Datei oder der Ordner existiert nicht.");
     QVERIFY(!QFile::exists(missingFolder));
+}
+
+void TestPlatform::writeCutShortKeepsOldFile_data() {
+    QTest::addColumn<int>("lineCount");
+    QTest::addColumn<int>("limit");
+    // Cut off within the first few hundred bytes, and after many kilobytes.
+    QTest::newRow("small page") << 20 << 100;
+    QTest::newRow("large page") << 20000 << 64 * 1024;
+}
+
+void TestPlatform::writeCutShortKeepsOldFile() {
+    QFETCH(int, lineCount);
+    QFETCH(int, limit);
+    QTemporaryDir dir(onDiskTemplate());
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("alt")}).ok());
+    const QStringList lines(lineCount, QStringLiteral("<p>Eine Zeile der Seite</p>"));
+    PageFile::Outcome written;
+    {
+        const FileSizeLimit nearlyFull(static_cast<rlim_t>(limit));
+        written = PageFile::writeLines(path, lines);
+    }
+    QCOMPARE(written.error,
+             "Datei \"" + path + "\" kann nicht erstellt werden. Die Datei ist zu groß.");
+    QCOMPARE(readAll(path), QByteArray("alt\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"seite.html"});
+}
+
+void TestPlatform::lockedFolderWritesFileInPlace() {
+    if (geteuid() == 0)
+        QSKIP("file permissions do not bind the superuser");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("alt")}).ok());
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0555) == 0);
+    // No temporary file can be made in the folder: the file is written in place.
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("neu")}).ok());
+    QCOMPARE(readAll(path), QByteArray("neu\r\n"));
+    // Should that write fail, the old bytes are put back.
+    PageFile::Outcome written;
+    {
+        const FileSizeLimit nearlyFull(8);
+        written = PageFile::writeLines(path, {QStringLiteral("viel zu lang")});
+    }
+    QVERIFY(!written.ok());
+    QCOMPARE(readAll(path), QByteArray("neu\r\n"));
+    // A file that is not writable stays as it was.
+    QVERIFY(::chmod(QFile::encodeName(path).constData(), 0444) == 0);
+    QCOMPARE(PageFile::writeLines(path, {QStringLiteral("x")}).error,
+             "Datei \"" + path + "\" kann nicht erstellt werden. Zugriff verweigert.");
+    QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
 }
 
 void TestPlatform::roundTripKeepsBytes_data() {
@@ -122,6 +190,12 @@ void TestPlatform::roundTripKeepsBytes_data() {
                                                   "nchen \x80 \xE4</p>\r\n");
     QTest::newRow("mixed breaks, no final break")
         << QByteArray("a\nb\rc\r\nd") << QByteArray("a\r\nb\r\nc\r\nd");
+    QTest::newRow("utf8 with byte-order mark")
+        << QByteArray("\xEF\xBB\xBFK\xC3\xB6ln\n") << QByteArray("\xEF\xBB\xBFK\xC3\xB6ln\r\n");
+    QTest::newRow("utf16 le") << QByteArray("\xFF\xFEK\0\xF6\0\n\0", 8)
+                              << QByteArray("\xFF\xFEK\0\xF6\0\r\0\n\0", 10);
+    QTest::newRow("utf16 be") << QByteArray("\xFE\xFF\0K\0\xF6\0\r\0\n", 10)
+                              << QByteArray("\xFE\xFF\0K\0\xF6\0\r\0\n", 10);
 }
 
 void TestPlatform::roundTripKeepsBytes() {
@@ -134,29 +208,103 @@ void TestPlatform::roundTripKeepsBytes() {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(original);
     }
-    const PageFile::ReadResult read = PageFile::readText(path, 1 << 20);
-    QVERIFY(read.ok);
-    QVERIFY(PageFile::writeText(path, read.text, read.encoding).isEmpty());
+    const PageFile::Decoded read = PageFile::readText(path, {1 << 20, 1 << 20});
+    QVERIFY(read.ok());
+    QVERIFY(!read.text.contains(QChar(0xFEFF)));
+    QVERIFY(PageFile::writeText(path, read.text, read.encoding).ok());
+    QCOMPARE(readAll(path), written);
+}
+
+void TestPlatform::windows1252KeepsWhatItCannotHold_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("needsUtf8");
+    QTest::addColumn<QByteArray>("written");
+    // HTML pages take a character reference for each code point; other files must ask.
+    QTest::newRow("html") << "seite.html" << false << QByteArray("\xE4 &#28450; &#128512;");
+    QTest::newRow("htm, upper case")
+        << "SEITE.HTM" << false << QByteArray("\xE4 &#28450; &#128512;");
+    QTest::newRow("txt") << "notiz.txt" << true << QByteArray();
+}
+
+void TestPlatform::windows1252KeepsWhatItCannotHold() {
+    QFETCH(QString, name);
+    QFETCH(bool, needsUtf8);
+    QFETCH(QByteArray, written);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    const QString text = QStringLiteral("ä 漢 😀");
+    QCOMPARE(PageFile::needsUtf8(path, text, PageFile::Encoding::Windows1252), needsUtf8);
+    QVERIFY(!PageFile::needsUtf8(path, QStringLiteral("ä €"), PageFile::Encoding::Windows1252));
+    QVERIFY(!PageFile::needsUtf8(path, text, PageFile::Encoding::Utf8));
+    if (needsUtf8)
+        return;
+    QVERIFY(PageFile::writeText(path, text, PageFile::Encoding::Windows1252).ok());
     QCOMPARE(readAll(path), written);
 }
 
 void TestPlatform::readMissingFile() {
-    const PageFile::ReadResult read = PageFile::readText(QStringLiteral("/nicht/da.html"), 100);
-    QVERIFY(!read.ok);
-    QVERIFY(
-        read.error.startsWith(QStringLiteral("Datei /nicht/da.html kann nicht geöffnet werden. ")));
+    const PageFile::Decoded read = PageFile::readText(QStringLiteral("/nicht/da.html"), {100, 100});
+    QCOMPARE(read.error, QStringLiteral("Datei /nicht/da.html kann nicht geöffnet werden. Die "
+                                        "Datei oder der Ordner existiert nicht."));
+}
+
+void TestPlatform::readRefusesTooLarge_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("refused");
+    const QByteArray line(500, 'x');
+    QTest::newRow("fits") << line + "\r\n" + line << false;
+    QTest::newRow("too many bytes") << QByteArray(1025, '\n') << true;
+    QTest::newRow("one line too long") << line + 'x' << true;
 }
 
 void TestPlatform::readRefusesTooLarge() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, refused);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("gross.html"));
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.resize(2048));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
     file.close();
-    const PageFile::ReadResult read = PageFile::readText(path, 1024);
-    QVERIFY(!read.ok);
-    QVERIFY(read.tooLarge);
+    const PageFile::Decoded read = PageFile::readText(path, {1024, 500});
+    QCOMPARE(read.error, refused ? QStringLiteral("Text überschreitet Memo-Kapazität") : QString());
+}
+
+void TestPlatform::readRefusesWhatIsNoFile_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("endless device") << "/dev/zero";
+    QTest::newRow("folder") << "";
+    QTest::newRow("pipe without writer") << "x.html";
+}
+
+void TestPlatform::readRefusesWhatIsNoFile() {
+    QFETCH(QString, path);
+    QTemporaryDir dir;
+    if (!path.startsWith(u'/'))
+        path = dir.filePath(path);
+    if (path.endsWith(QLatin1String(".html")))
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+    const PageFile::Decoded read = PageFile::readText(path, {qint64(1) << 20, 1 << 20});
+    QCOMPARE(read.error, "Datei " + path +
+                             " kann nicht geöffnet werden. Das ist keine "
+                             "gewöhnliche Datei.");
+}
+
+void TestPlatform::germanReasons_data() {
+    QTest::addColumn<int>("error");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("disk full") << ENOSPC << "Auf dem Datenträger ist kein Platz mehr frei.";
+    QTest::newRow("no permission") << EACCES << "Zugriff verweigert.";
+    QTest::newRow("not permitted") << EPERM << "Zugriff verweigert.";
+    QTest::newRow("read-only") << EROFS << "Das Dateisystem ist schreibgeschützt.";
+    QTest::newRow("missing") << ENOENT << "Die Datei oder der Ordner existiert nicht.";
+    QTest::newRow("too large") << EFBIG << "Die Datei ist zu groß.";
+    QTest::newRow("anything else") << EIO << qt_error_string(EIO);
+}
+
+void TestPlatform::germanReasons() {
+    QFETCH(int, error);
+    QFETCH(QString, reason);
+    QCOMPARE(PageFile::reason(qt_error_string(error)), reason);
 }
 
 void TestPlatform::colorFieldText_data() {
@@ -186,7 +334,7 @@ void TestPlatform::printsEveryLine() {
     QStringList lines;
     for (int i = 1; i <= 150; ++i)
         lines.append(QStringLiteral("<p>Zeile %1</p>").arg(i));
-    QVERIFY(TextPrinter::print(printer, lines, QFont(QStringLiteral("Sans Serif"), 8)));
+    QVERIFY(TextPrinter::print(printer, lines, QFont(QStringLiteral("Sans Serif"), 8)).ok());
     QVERIFY(QFile(pdf).size() > 0);
     const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     if (pdftotext.isEmpty())
@@ -199,6 +347,26 @@ void TestPlatform::printsEveryLine() {
     QVERIFY(text.contains(QStringLiteral("<p>Zeile 150</p>")));
     // 150 lines do not fit on one page: the printer started new pages.
     QVERIFY(text.count(u'\f') >= 2);
+}
+
+void TestPlatform::failedPdfKeepsOldFile() {
+    QTemporaryDir dir(onDiskTemplate());
+    const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
+    QFile old(pdf);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("alt") == 3);
+    old.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    PageFile::Outcome printed;
+    {
+        const FileSizeLimit nearlyFull(1000);
+        printed = TextPrinter::print(printer, QStringList(200, QStringLiteral("<p>Zeile</p>")),
+                                     QFont(QStringLiteral("Sans Serif"), 8));
+    }
+    QCOMPARE(printed.error, "Fehler beim Drucken: Die Datei \"" + pdf +
+                                "\" konnte nicht geschrieben werden. Die Datei ist zu groß.");
+    QCOMPARE(readAll(pdf), QByteArray("alt"));
 }
 
 QTEST_MAIN(TestPlatform)

@@ -9,12 +9,15 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,6 +60,10 @@ QPlainTextEdit& memo1(Fixture& f) {
     return f.get<QPlainTextEdit>(kEditor, "Memo1");
 }
 
+QString encodingPanel(Fixture& f) {
+    return f.get<QLabel>(kEditor, "EncodingPanel").text();
+}
+
 } // namespace
 
 class TestPostEditor : public QObject {
@@ -72,7 +79,12 @@ private slots:
     void previewOpensTheSaveDialogsFile();
     void printsTheLinesAsShown();
     void refusesTooLargeFile();
+    void unreadableFileLeavesTextAndCaption_data();
     void unreadableFileLeavesTextAndCaption();
+    void separatorsSurviveUnchanged_data();
+    void separatorsSurviveUnchanged();
+    void windows1252AsksBeforeUtf8_data();
+    void windows1252AsksBeforeUtf8();
     void failedWriteChangesNothing();
     void unsavedChangesAreTracked();
     void editCommandsActOnMemo1_data();
@@ -85,18 +97,25 @@ void TestPostEditor::savedUnchangedKeepsTheBytes_data() {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QStringList>("shown");
     QTest::addColumn<QByteArray>("saved");
+    QTest::addColumn<QString>("encoding");
     auto row = [](const char* name, const QByteArray& file, const QStringList& shown,
-                  const QByteArray& saved) { QTest::newRow(name) << file << shown << saved; };
+                  const QByteArray& saved, const QString& encoding = QStringLiteral("UTF-8")) {
+        QTest::newRow(name) << file << shown << saved << encoding;
+    };
 
     const QByteArray latin1("Gr\xFC\xDF"
                             "e aus K\xF6ln\r\n<p>\xC4\xD6\xDC</p>\r\n");
-    row("Latin-1 umlauts", latin1, {"Grüße aus Köln", "<p>ÄÖÜ</p>", ""}, latin1);
+    row("Latin-1 umlauts", latin1, {"Grüße aus Köln", "<p>ÄÖÜ</p>", ""}, latin1, "Windows-1252");
     const QByteArray cp1252("\x80 5,-\r\n\x84Zitat\x93 \x85\r\n");
-    row("Windows-1252 signs", cp1252, {"€ 5,-", "„Zitat“ …", ""}, cp1252);
+    row("Windows-1252 signs", cp1252, {"€ 5,-", "„Zitat“ …", ""}, cp1252, "Windows-1252");
     row("UTF-8", "Grüße € „Zitat“\r\n", {"Grüße € „Zitat“", ""}, "Grüße € „Zitat“\r\n");
-    row("byte-order mark", "\xEF\xBB\xBFx\r\n", {QString(QChar(0xFEFF)) + "x", ""},
-        "\xEF\xBB\xBFx\r\n");
-    row("non-breaking space", "a\xA0z\r\n", {"a\u00A0z", ""}, "a\xA0z\r\n");
+    row("byte-order mark", "\xEF\xBB\xBFx\r\n", {"x", ""}, "\xEF\xBB\xBFx\r\n", "UTF-8 mit BOM");
+    const QByteArray utf16le("\xFF\xFE<\0p\0>\0\xFC\0\r\0\n\0x\0", 16);
+    row("UTF-16 LE", utf16le, {"<p>ü", "x"}, utf16le, "UTF-16 LE");
+    const QByteArray utf16be("\xFE\xFF\0\xFC\0\n\0\n", 8);
+    row("UTF-16 BE, lone line feeds", utf16be, {"ü", "", ""},
+        QByteArray("\xFE\xFF\0\xFC\0\r\0\n\0\r\0\n", 12), "UTF-16 BE");
+    row("non-breaking space", "a\xA0z\r\n", {"a\u00A0z", ""}, "a\xA0z\r\n", "Windows-1252");
     row("no break after the last line", "<html>\r\n</html>", {"<html>", "</html>"},
         "<html>\r\n</html>");
     row("lone line feeds", "<p>\n</p>\n", {"<p>", "</p>", ""}, "<p>\r\n</p>\r\n");
@@ -110,6 +129,7 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     QFETCH(QByteArray, file);
     QFETCH(QStringList, shown);
     QFETCH(QByteArray, saved);
+    QFETCH(QString, encoding);
 
     Fixture f;
     QTemporaryDir dir;
@@ -119,9 +139,14 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     f.dialogs.answerFile(in);
     f.trigger(kEditor, "ffnen1");
     QCOMPARE(heldLines(memo1(f)), shown);
+    QCOMPARE(encodingPanel(f), encoding);
     f.dialogs.answerFile(out);
     f.trigger(kEditor, "Speichern");
     QCOMPARE(fileBytes(out), saved);
+    QCOMPARE(encodingPanel(f), encoding);
+    // A text begun anew is written as UTF-8.
+    f.trigger(kEditor, "Neu");
+    QCOMPARE(encodingPanel(f), QStringLiteral("UTF-8"));
     QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html"}));
 }
 
@@ -280,21 +305,97 @@ void TestPostEditor::refusesTooLargeFile() {
     QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
 }
 
+void TestPostEditor::unreadableFileLeavesTextAndCaption_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    const QString notAFile = QStringLiteral("Das ist keine gewöhnliche Datei.");
+    QTest::newRow("missing") << "fehlt.html"
+                             << "Die Datei oder der Ordner existiert nicht.";
+    QTest::newRow("folder") << "ordner" << notAFile;
+    QTest::newRow("endless device") << "/dev/zero" << notAFile;
+    QTest::newRow("pipe without writer") << "x.html" << notAFile;
+}
+
 void TestPostEditor::unreadableFileLeavesTextAndCaption() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
     Fixture f;
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("x.html")).constData(), 0600) == 0);
+    if (!path.startsWith(u'/'))
+        path = dir.filePath(path);
     typeInto(&memo1(f), QStringLiteral("bleibt"));
-    for (const QString name : {"fehlt.html", "ordner"}) {
-        const QString path = dir.filePath(name);
-        f.dialogs.answerFile(path);
-        click(&f.get(kEditor, "Image2"));
-        const QString start = "error:Datei " + path + " kann nicht geöffnet werden. ";
-        const QString shown = f.dialogs.asked.last();
-        QVERIFY2(shown.startsWith(start) && shown.size() > start.size(), qPrintable(shown));
-        QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
-        QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
-    }
+    f.dialogs.answerFile(path);
+    click(&f.get(kEditor, "Image2"));
+    QCOMPARE(f.dialogs.asked.last(),
+             "error:Datei " + path + " kann nicht geöffnet werden. " + reason);
+    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+}
+
+void TestPostEditor::separatorsSurviveUnchanged_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("line separator") << QStringLiteral("a\u2028b");
+    QTest::newRow("paragraph separator") << QStringLiteral("a\u2029b");
+    QTest::newRow("non-characters") << QStringLiteral("a\uFDD0b\uFDD1c");
+    // The stand-ins must not be taken from the file itself.
+    QTest::newRow("private use besides")
+        << QStringLiteral("\U000F0000\u2028\U000F0001\u2029\U000F0002");
+}
+
+void TestPostEditor::separatorsSurviveUnchanged() {
+    QFETCH(QString, text);
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    const QByteArray bytes = (text + QStringLiteral("\r\n</html>\r\n")).toUtf8();
+    writeBytes(path, bytes);
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "ffnen1");
+    QCOMPARE(memo1(f).document()->blockCount(), 3);
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "Speichern");
+    QCOMPARE(fileBytes(path), bytes);
+}
+
+void TestPostEditor::windows1252AsksBeforeUtf8_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("yes");
+    QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("text file, Ja")
+        << "notiz.txt" << true << QByteArray("\xC3\xA4 \xE6\xBC\xA2") << "UTF-8";
+    QTest::newRow("text file, Abbrechen")
+        << "notiz.txt" << false << QByteArray("\xE4") << "Windows-1252";
+    QTest::newRow("page") << "seite.htm" << false << QByteArray("\xE4 &#28450;") << "Windows-1252";
+}
+
+void TestPostEditor::windows1252AsksBeforeUtf8() {
+    QFETCH(QString, name);
+    QFETCH(bool, yes);
+    QFETCH(QByteArray, written);
+    QFETCH(QString, encoding);
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(name);
+    writeBytes(path, "\xE4");
+    f.dialogs.answerFile(path);
+    f.trigger(kEditor, "ffnen1");
+    memo1(f).moveCursor(QTextCursor::End);
+    memo1(f).insertPlainText(QStringLiteral(" 漢"));
+    f.dialogs.answerFile(path);
+    if (yes)
+        f.dialogs.answerYes();
+    f.trigger(kEditor, "Speichern");
+    const QString question = QStringLiteral("question:Die Datei enthält Zeichen, die "
+                                            "Windows-1252 nicht speichern kann. Als UTF-8 "
+                                            "speichern?");
+    QCOMPARE(f.dialogs.asked.contains(question), name.endsWith(QLatin1String(".txt")));
+    QVERIFY(f.dialogs.allAnswered());
+    QCOMPARE(fileBytes(path), written);
+    QCOMPARE(encodingPanel(f), encoding);
+    QCOMPARE(previewEnabled(f), written != "\xE4");
 }
 
 void TestPostEditor::failedWriteChangesNothing() {

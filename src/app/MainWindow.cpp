@@ -16,6 +16,7 @@
 #include "generators/SourcePage.h"
 #include "generators/TablesPage.h"
 #include "generators/TextPage.h"
+#include "platform/FileTextField.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
@@ -55,6 +56,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     m_memo2->setObjectName(QStringLiteral("Memo2"));
     m_memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
+    SetUpFileTextField(*m_memo2);
     QTextDocument& document = context.document.document();
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
     m_memo2->setDocument(&document);

@@ -66,9 +66,9 @@ void FileCommands::Speichern1Click() {
 bool FileCommands::writePage(const QString& path) {
     PageSource& source = m_context.document;
     source.closeDocument();
-    const QString error = PageFile::writeLines(path, source.lines());
-    if (!error.isEmpty()) {
-        m_context.ask.error(error);
+    const PageFile::Outcome written = PageFile::writeLines(path, source.lines());
+    if (!written.ok()) {
+        m_context.ask.error(written.error);
         return false;
     }
     source.markSaved();
@@ -91,9 +91,10 @@ void FileCommands::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
     if (!printer)
         return;
-    if (!TextPrinter::print(*printer, m_context.document.lines(),
-                            QFontDatabase::systemFont(QFontDatabase::FixedFont))) {
-        m_context.ask.error(TextPrinter::failureMessage());
+    const PageFile::Outcome printed = TextPrinter::print(
+        *printer, m_context.document.lines(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    if (!printed.ok()) {
+        m_context.ask.error(printed.error);
         return;
     }
     m_context.notices.PostStatusMessage(QStringLiteral("Quelltext wird gedruckt"));

@@ -2,6 +2,7 @@
 
 #include "forms/FormHtml.h"
 #include "forms/FormPage.h"
+#include "ui/FieldText.h"
 #include "ui/Place.h"
 
 #include <QLineEdit>
@@ -34,7 +35,7 @@ void AnswerCollection::collect(const QString& answerLine) {
 }
 
 QStringList AnswerCollection::lines() const {
-    const QString text = m_list->toPlainText();
+    const QString text = FieldText(*m_list);
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 

@@ -227,9 +227,9 @@ void FrameBuilderWindow::savePanel(int index) {
 
     SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
     if (dialog.execute(m_savedFile)) {
-        const QString error = PageFile::writeLines(dialog.fileName(), lines);
-        if (!error.isEmpty()) {
-            m_context.ask.error(error);
+        const PageFile::Outcome written = PageFile::writeLines(dialog.fileName(), lines);
+        if (!written.ok()) {
+            m_context.ask.error(written.error);
             return;
         }
         m_savedFile = dialog.fileName();

@@ -8,6 +8,7 @@
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
+#include "ui/FieldText.h"
 #include "ui/Place.h"
 
 #include <QComboBox>
@@ -55,7 +56,7 @@ QString beginCaption(ListKind kind) {
 
 // The hidden fields hold one text per line; an empty field holds none.
 QStringList memoLines(const QPlainTextEdit& memo) {
-    const QString text = memo.toPlainText();
+    const QString text = FieldText(memo);
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 

@@ -46,6 +46,8 @@ public:
     virtual std::unique_ptr<QPrinter> print() = 0;
     virtual void message(const QString& text) = 0;
     virtual void error(const QString& text) = 0;
+    // A question answered with "Ja" (true) or "Abbrechen" (false).
+    virtual bool question(const QString& text) = 0;
 };
 
 // Hands a file to the system, which opens it with the program registered for its type.

@@ -1,9 +1,16 @@
 #include "platform/PageFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <cerrno>
+#include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace PageFile {
 
@@ -15,7 +22,13 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-QString decodeCp1252(const QByteArray& bytes) {
+constexpr qint64 kReadChunk = qint64(1) << 20;
+
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+const QByteArray kUtf16LeBom("\xFF\xFE");
+const QByteArray kUtf16BeBom("\xFE\xFF");
+
+QString decodeCp1252(QByteArrayView bytes) {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char b : bytes) {
@@ -25,39 +38,71 @@ QString decodeCp1252(const QByteArray& bytes) {
     return text;
 }
 
-QByteArray encodeCp1252(const QString& text) {
+// The Windows-1252 byte for a code point, if it has one.
+std::optional<char> cp1252Byte(char32_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return static_cast<char>(u);
+    for (int i = 0; i < 32; ++i) {
+        if (kCp1252High[i] == u)
+            return static_cast<char>(0x80 + i);
+    }
+    return std::nullopt;
+}
+
+// Calls visit with every code point of the text; a lone surrogate is visited as itself.
+template <typename Visit> void forEachCodePoint(const QString& text, Visit visit) {
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < n && text[i + 1].isLowSurrogate()) {
+            visit(QChar::surrogateToUcs4(c, text[i + 1]));
+            ++i;
+        } else {
+            visit(char32_t(c.unicode()));
+        }
+    }
+}
+
+QByteArray encodeCp1252(const QString& text, bool characterReferences) {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            bytes.append(static_cast<char>(u));
-            continue;
-        }
-        char mapped = '?';
-        for (int i = 0; i < 32; ++i) {
-            if (kCp1252High[i] == u) {
-                mapped = static_cast<char>(0x80 + i);
-                break;
-            }
-        }
-        bytes.append(mapped);
-    }
+    forEachCodePoint(text, [&](char32_t u) {
+        if (const std::optional<char> b = cp1252Byte(u))
+            bytes.append(*b);
+        else if (characterReferences)
+            bytes.append("&#" + QByteArray::number(uint(u)) + ';');
+        else
+            bytes.append('?');
+    });
     return bytes;
 }
 
-QString writeBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return createError(path, file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return createError(path, reason);
+QByteArray encodeUtf16(const QString& text, QStringConverter::Encoding encoding) {
+    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+    return encoder.encode(text);
+}
+
+// The text decoded with the encoding, unless its bytes are not valid in it.
+std::optional<QString> decodeStrictly(QByteArrayView bytes, QStringConverter::Encoding encoding) {
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+qsizetype longestLine(const QString& text) {
+    qsizetype longest = 0;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            longest = std::max(longest, i - start);
+            start = i + 1;
+        }
     }
-    if (!file.commit())
-        return createError(path, file.errorString());
-    return {};
+    return std::max(longest, n - start);
 }
 
 // Joins text with CR LF for every line break, whatever kind it was.
@@ -80,7 +125,153 @@ QString withCrLf(const QString& text) {
     return out;
 }
 
+Decoded refused(QString error) {
+    Decoded decoded;
+    decoded.error = std::move(error);
+    return decoded;
+}
+
+bool isHtmlPath(const QString& path) {
+    return path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) ||
+           path.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive);
+}
+
+QString systemReason(int error) {
+    return reason(qt_error_string(error));
+}
+
+// A folder that takes no temporary file still lets a writable file in it be saved, by
+// writing the file in place: its old bytes are kept to be put back should that fail.
+std::optional<QByteArray> keepForDirectWrite(const QFileInfo& target) {
+    if (!target.isFile() || !target.isWritable() || QFileInfo(target.absolutePath()).isWritable())
+        return std::nullopt;
+    // Old bytes that cannot be read could not be put back: then the file is not written.
+    QFile file(target.filePath());
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+// Writes every byte through the handle; on failure the system's error number.
+int writeAll(int handle, QByteArrayView bytes) {
+    const char* data = bytes.data();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(handle, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written < 0)
+            return errno;
+        data += written;
+        left -= written;
+    }
+    return 0;
+}
+
+Outcome writeBytes(const QString& path, const QByteArray& bytes) {
+    const Outcome replaced = replaceFile(path, bytes);
+    if (!replaced.ok())
+        return {createError(path, replaced.error)};
+    return {};
+}
+
+// Reads at most limit + 1 bytes of a regular file, without ever waiting on the file.
+Outcome readBytes(const QString& path, qint64 limit, QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return {openError(path, systemReason(errno))};
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {openError(path, reason(file.errorString()))};
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return {openError(path, systemReason(errno))};
+    if (!S_ISREG(status.st_mode))
+        return {openError(path, notRegularReason())};
+    // The size is not trusted (files of the system report none): read in chunks up to one
+    // byte past the limit.
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = file.read(std::min(kReadChunk, limit + 1 - bytes.size()));
+        if (file.error() != QFileDevice::NoError)
+            return {openError(path, reason(file.errorString()))};
+        if (chunk.isEmpty())
+            break;
+        bytes += chunk;
+    }
+    return {};
+}
+
 } // namespace
+
+Outcome replaceFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        return {notRegularReason()};
+    if (target.exists() && !target.isWritable())
+        return {systemReason(EACCES)};
+    const std::optional<QByteArray> oldBytes = keepForDirectWrite(target);
+    QString failure;
+    {
+        QSaveFile file(path);
+        file.setDirectWriteFallback(oldBytes.has_value());
+        // Unbuffered, so that every byte is known to have reached the file before commit().
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return {reason(file.errorString())};
+        const int error = writeAll(file.handle(), bytes);
+        if (error == 0 && file.commit())
+            return {};
+        failure = error != 0 ? systemReason(error) : reason(file.errorString());
+        file.cancelWriting();
+    }
+    if (oldBytes) {
+        QFile restore(path);
+        if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+            writeAll(restore.handle(), *oldBytes);
+    }
+    return {failure};
+}
+
+QString encodingName(Encoding encoding) {
+    switch (encoding) {
+    case Encoding::Utf8:
+        return QStringLiteral("UTF-8");
+    case Encoding::Utf8Bom:
+        return QStringLiteral("UTF-8 mit BOM");
+    case Encoding::Windows1252:
+        return QStringLiteral("Windows-1252");
+    case Encoding::Utf16LE:
+        return QStringLiteral("UTF-16 LE");
+    case Encoding::Utf16BE:
+        return QStringLiteral("UTF-16 BE");
+    }
+    return {};
+}
+
+QString reason(const QString& systemText) {
+    struct Row {
+        int error;
+        const char16_t* reason;
+    };
+    static constexpr Row kReasons[] = {
+        {ENOSPC, u"Auf dem Datenträger ist kein Platz mehr frei."},
+        {EACCES, u"Zugriff verweigert."},
+        {EPERM, u"Zugriff verweigert."},
+        {EROFS, u"Das Dateisystem ist schreibgeschützt."},
+        {ENOENT, u"Die Datei oder der Ordner existiert nicht."},
+        {EFBIG, u"Die Datei ist zu groß."},
+    };
+    for (const Row& row : kReasons) {
+        if (systemText == qt_error_string(row.error))
+            return QString::fromUtf16(row.reason);
+    }
+    return systemText;
+}
+
+QString notRegularReason() {
+    return QStringLiteral("Das ist keine gewöhnliche Datei.");
+}
 
 QString createError(const QString& path, const QString& reason) {
     return QStringLiteral("Datei \"%1\" kann nicht erstellt werden. %2").arg(path, reason);
@@ -90,23 +281,63 @@ QString openError(const QString& path, const QString& reason) {
     return QStringLiteral("Datei %1 kann nicht geöffnet werden. %2").arg(path, reason);
 }
 
-QByteArray encode(const QString& text, Encoding encoding) {
-    return encoding == Encoding::Utf8 ? text.toUtf8() : encodeCp1252(text);
+QString capacityError() {
+    return QStringLiteral("Text überschreitet Memo-Kapazität");
 }
 
-QString decode(const QByteArray& bytes, Encoding* detected) {
-    QStringDecoder utf8(QStringDecoder::Utf8,
-                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        *detected = Encoding::Utf8;
-        return text;
+QByteArray encode(const QString& text, Encoding encoding, bool characterReferences) {
+    switch (encoding) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf8Bom:
+        return kUtf8Bom + text.toUtf8();
+    case Encoding::Windows1252:
+        return encodeCp1252(text, characterReferences);
+    case Encoding::Utf16LE:
+        return encodeUtf16(text, QStringConverter::Utf16LE);
+    case Encoding::Utf16BE:
+        return encodeUtf16(text, QStringConverter::Utf16BE);
     }
-    *detected = Encoding::Windows1252;
-    return decodeCp1252(bytes);
+    return {};
 }
 
-QString writeLines(const QString& path, const QStringList& lines) {
+Decoded decode(const QByteArray& bytes, const Capacity& capacity) {
+    if (bytes.size() > capacity.bytes)
+        return refused(capacityError());
+    Decoded decoded;
+    struct Marked {
+        const QByteArray& bom;
+        QStringConverter::Encoding converter;
+        Encoding encoding;
+    };
+    const Marked kMarked[] = {
+        {kUtf8Bom, QStringConverter::Utf8, Encoding::Utf8Bom},
+        {kUtf16LeBom, QStringConverter::Utf16LE, Encoding::Utf16LE},
+        {kUtf16BeBom, QStringConverter::Utf16BE, Encoding::Utf16BE},
+    };
+    std::optional<QString> text;
+    for (const Marked& marked : kMarked) {
+        if (!bytes.startsWith(marked.bom))
+            continue;
+        text = decodeStrictly(QByteArrayView(bytes).sliced(marked.bom.size()), marked.converter);
+        decoded.encoding = marked.encoding;
+        break;
+    }
+    if (!text) {
+        text = decodeStrictly(bytes, QStringConverter::Utf8);
+        decoded.encoding = Encoding::Utf8;
+    }
+    if (!text) {
+        text = decodeCp1252(bytes);
+        decoded.encoding = Encoding::Windows1252;
+    }
+    if (longestLine(*text) > capacity.lineLength)
+        return refused(capacityError());
+    decoded.text = std::move(*text);
+    return decoded;
+}
+
+Outcome writeLines(const QString& path, const QStringList& lines) {
     // One text, encoded in one pass: cheaper than encoding line by line.
     qsizetype size = 0;
     for (const QString& line : lines)
@@ -120,29 +351,23 @@ QString writeLines(const QString& path, const QStringList& lines) {
     return writeBytes(path, text.toUtf8());
 }
 
-QString writeText(const QString& path, const QString& text, Encoding encoding) {
-    return writeBytes(path, encode(withCrLf(text), encoding));
+bool needsUtf8(const QString& path, const QString& text, Encoding encoding) {
+    if (encoding != Encoding::Windows1252 || isHtmlPath(path))
+        return false;
+    bool fits = true;
+    forEachCodePoint(text, [&](char32_t u) { fits = fits && cp1252Byte(u).has_value(); });
+    return !fits;
 }
 
-ReadResult readText(const QString& path, qint64 maxBytes) {
-    ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = openError(path, file.errorString());
-        return result;
-    }
-    if (file.size() > maxBytes) {
-        result.tooLarge = true;
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = openError(path, file.errorString());
-        return result;
-    }
-    result.text = decode(bytes, &result.encoding);
-    result.ok = true;
-    return result;
+Outcome writeText(const QString& path, const QString& text, Encoding encoding) {
+    return writeBytes(path, encode(withCrLf(text), encoding, isHtmlPath(path)));
+}
+
+Decoded readText(const QString& path, const Capacity& capacity) {
+    QByteArray bytes;
+    if (Outcome failed = readBytes(path, capacity.bytes, bytes); !failed.ok())
+        return refused(failed.error);
+    return decode(bytes, capacity);
 }
 
 } // namespace PageFile

@@ -4,37 +4,68 @@
 #include <QString>
 #include <QStringList>
 
-// Page files on disk. Writes go through QSaveFile, so a failed save leaves the file that
-// was there whole.
+// Page files on disk. Writes go through QSaveFile and count only when every byte reached
+// the file, so a failed save leaves the file that was there whole. Reads take regular files
+// only and never more than the reader can hold.
 namespace PageFile {
 
 // How a text file's bytes were read, so that a save can write them back the same way.
-enum class Encoding { Utf8, Windows1252 };
+enum class Encoding { Utf8, Utf8Bom, Windows1252, Utf16LE, Utf16BE };
 
-struct ReadResult {
-    bool ok = false;
-    QString text; // line breaks as read (CR LF, CR or LF)
-    Encoding encoding = Encoding::Utf8;
-    QString error; // the user-facing message when !ok
-    bool tooLarge = false;
+// The encoding as the user is shown it ("UTF-8 mit BOM").
+QString encodingName(Encoding encoding);
+
+// What a file, print or decode step gives back: success, or the message to show.
+struct [[nodiscard]] Outcome {
+    QString error; // empty on success
+    bool ok() const { return error.isEmpty(); }
 };
 
-// Every line followed by CR LF, UTF-8 without a byte-order mark. Returns an empty text on
-// success, else the message "Datei \"<path>\" kann nicht erstellt werden. <reason>".
-QString writeLines(const QString& path, const QStringList& lines);
+// A file's text and how its bytes were encoded.
+struct [[nodiscard]] Decoded : Outcome {
+    QString text; // line breaks as read (CR LF, CR or LF); no byte-order mark
+    Encoding encoding = Encoding::Utf8;
+};
 
-// The text written as it stands, its line breaks (CR LF, CR or LF) written as CR LF.
-QString writeText(const QString& path, const QString& text, Encoding encoding);
+// The most a reader takes: bytes in all, and characters in one line.
+struct Capacity {
+    qint64 bytes;
+    qsizetype lineLength;
+};
 
-// Reads a whole text file. Bytes that are not valid UTF-8 are read as Windows-1252.
-// Files larger than maxBytes are refused with tooLarge set.
-ReadResult readText(const QString& path, qint64 maxBytes);
+// Writes the bytes as the whole file, through a QSaveFile; in a folder that takes no
+// temporary file, in place, putting the old bytes back should that fail. On failure the
+// reason, and the file that was there is whole.
+Outcome replaceFile(const QString& path, const QByteArray& bytes);
+
+// Every line followed by CR LF, UTF-8 without a byte-order mark. On failure the message
+// "Datei \"<path>\" kann nicht erstellt werden. <reason>".
+Outcome writeLines(const QString& path, const QStringList& lines);
+
+// The text written as it stands, its line breaks (CR LF, CR or LF) written as CR LF. In
+// Windows-1252, a character it cannot hold is written as a numeric character reference;
+// ask needsUtf8() first for files that are not HTML.
+Outcome writeText(const QString& path, const QString& text, Encoding encoding);
+
+// Whether the text holds characters the encoding cannot hold and the file is not an HTML
+// page, where they could be written as character references.
+bool needsUtf8(const QString& path, const QString& text, Encoding encoding);
+
+// Reads a whole regular file. Bytes that are not valid UTF-8 are read as Windows-1252; a
+// byte-order mark selects UTF-8 or UTF-16. More than the capacity is refused.
+Decoded readText(const QString& path, const Capacity& capacity);
 
 // Encodes and decodes text in the given encoding (exposed for tests and the reader).
-QByteArray encode(const QString& text, Encoding encoding);
-QString decode(const QByteArray& bytes, Encoding* detected);
+QByteArray encode(const QString& text, Encoding encoding, bool characterReferences = false);
+Decoded decode(const QByteArray& bytes, const Capacity& capacity);
+
+// The reason shown after a failed create or open: German for the common failures, the
+// system's text for anything else.
+QString reason(const QString& systemText);
+QString notRegularReason();
 
 QString createError(const QString& path, const QString& reason);
 QString openError(const QString& path, const QString& reason);
+QString capacityError();
 
 } // namespace PageFile

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
 
@@ -129,6 +130,15 @@ void QtDialogs::message(const QString& text) {
 
 void QtDialogs::error(const QString& text) {
     QMessageBox::critical(dialogParent(), QApplication::applicationDisplayName(), text);
+}
+
+bool QtDialogs::question(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, dialogParent());
+    const QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 bool DesktopDocumentOpener::open(const QString& path) {

@@ -17,6 +17,7 @@ public:
     std::unique_ptr<QPrinter> print() override;
     void message(const QString& text) override;
     void error(const QString& text) override;
+    bool question(const QString& text) override;
 };
 
 // Opens through QDesktopServices with a local-file URL.

@@ -1,5 +1,6 @@
 #include "posteditor/EditorText.h"
 
+#include "platform/Dialogs.h"
 #include "ui/FieldText.h"
 
 #include <QPlainTextDocumentLayout>
@@ -33,21 +34,36 @@ QString withLineFeeds(QString text) {
 
 } // namespace
 
-QString EditorText::load(const QString& path) {
-    PageFile::ReadResult read = PageFile::readText(path, kCapacity);
-    if (read.tooLarge)
-        return QStringLiteral("Text überschreitet Memo-Kapazität");
-    if (!read.ok)
-        return read.error;
+bool EditorText::load(const QString& path) {
+    PageFile::Decoded read = PageFile::readText(path, kCapacity);
+    if (!read.ok()) {
+        m_dialogs.error(read.error);
+        return false;
+    }
     // The field holds '\n' between lines; the file's own kind of line end is not kept,
     // since a save writes CR LF for every one.
-    m_memo.setPlainText(withLineFeeds(std::move(read.text)));
+    m_standIns = StandIns::chooseFor(read.text);
+    m_memo.setPlainText(m_standIns.hide(withLineFeeds(std::move(read.text))));
     m_encoding = read.encoding;
-    return {};
+    return true;
 }
 
-QString EditorText::save(const QString& path) const {
-    return PageFile::writeText(path, text(), m_encoding);
+bool EditorText::save(const QString& path) {
+    const QString written = m_standIns.restore(text());
+    PageFile::Encoding encoding = m_encoding;
+    if (PageFile::needsUtf8(path, written, encoding)) {
+        if (!m_dialogs.question(QStringLiteral("Die Datei enthält Zeichen, die Windows-1252 "
+                                               "nicht speichern kann. Als UTF-8 speichern?")))
+            return false;
+        encoding = PageFile::Encoding::Utf8;
+    }
+    const PageFile::Outcome outcome = PageFile::writeText(path, written, encoding);
+    if (!outcome.ok()) {
+        m_dialogs.error(outcome.error);
+        return false;
+    }
+    m_encoding = encoding;
+    return true;
 }
 
 void EditorText::clear() {
@@ -57,6 +73,7 @@ void EditorText::clear() {
     cursor.removeSelectedText();
     cursor.endEditBlock();
     m_encoding = PageFile::Encoding::Utf8;
+    m_standIns = StandIns();
 }
 
 QString EditorText::text() const {

@@ -1,31 +1,36 @@
 #pragma once
 
 #include "platform/PageFile.h"
+#include "posteditor/StandIns.h"
 
 #include <QString>
 #include <QStringList>
 
+class Dialogs;
 class QPlainTextEdit;
 
 // The post-editor's text and the file it came from: reads a file into the editing field and
 // writes the field back in the encoding the file was read in, so that a text saved unchanged
-// differs from its file only in line ends, which are written as CR LF.
+// differs from its file only in line ends, which are written as CR LF. Failures are shown
+// through Dialogs.
 class EditorText final {
     Q_DISABLE_COPY_MOVE(EditorText)
 public:
-    // The largest file the field takes.
-    static constexpr qint64 kCapacity = qint64(64) * 1024 * 1024;
+    // The largest file the field takes: 64 MiB in all, 4 MiB in one line.
+    static constexpr PageFile::Capacity kCapacity{qint64(64) << 20, qsizetype(4) << 20};
 
-    explicit EditorText(QPlainTextEdit& memo) : m_memo(memo) {}
+    EditorText(QPlainTextEdit& memo, Dialogs& dialogs) : m_memo(memo), m_dialogs(dialogs) {}
 
-    // Reads the file into the field. On failure the field is left as it was and the message
-    // to show is returned; an empty text means success.
-    QString load(const QString& path);
-    // Writes the field's text; returns the message to show on failure, else an empty text.
-    QString save(const QString& path) const;
+    // Reads the file into the field; on failure the field is left as it was.
+    bool load(const QString& path);
+    // Writes the field's text. A file read as Windows-1252 that no longer fits it is written
+    // as an HTML page with character references, else as UTF-8 if the user agrees.
+    bool save(const QString& path);
     // Empties the field as one edit that undo takes back; a text begun anew is written as
     // UTF-8.
     void clear();
+    // What the text will be written in.
+    PageFile::Encoding encoding() const { return m_encoding; }
 
     // The text as held, character for character, with '\n' between lines.
     QString text() const;
@@ -34,5 +39,7 @@ public:
 
 private:
     QPlainTextEdit& m_memo;
+    Dialogs& m_dialogs;
     PageFile::Encoding m_encoding = PageFile::Encoding::Utf8;
+    StandIns m_standIns;
 };

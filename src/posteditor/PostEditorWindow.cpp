@@ -5,6 +5,7 @@
 #include "context/PageContext.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
+#include "platform/FileTextField.h"
 #include "platform/TextPrinter.h"
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
@@ -14,10 +15,12 @@
 
 #include <QAction>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -37,8 +40,11 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     m_memo1 = new QPlainTextEdit;
     m_memo1->setObjectName(QStringLiteral("Memo1"));
     m_memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Long lines wrap at spaces only: a run without spaces is never split.
+    m_memo1->setWordWrapMode(QTextOption::WordWrap);
     m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_text = std::make_unique<EditorText>(*m_memo1);
+    SetUpFileTextField(*m_memo1);
+    m_text = std::make_unique<EditorText>(*m_memo1, m_context.ask);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -53,6 +59,7 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     setCentralWidget(central);
     createMenus();
     createToolbar(strip);
+    createStatusBar();
 
     setMinimumSize(420, 300);
     resize(760, 560);
@@ -142,6 +149,19 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     buildToolbar(*strip, rows);
 }
 
+void PostEditorWindow::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    m_encodingPanel = new QLabel(bar);
+    m_encodingPanel->setObjectName(QStringLiteral("EncodingPanel"));
+    bar->addPermanentWidget(m_encodingPanel);
+    showEncoding();
+}
+
+void PostEditorWindow::showEncoding() {
+    m_encodingPanel->setText(PageFile::encodingName(m_text->encoding()));
+}
+
 bool PostEditorWindow::hasUnsavedChanges() const {
     // Undo back to the text last opened or saved makes it unchanged again.
     return m_memo1->document()->isModified();
@@ -151,6 +171,7 @@ void PostEditorWindow::NeuClick() {
     // Ctrl+Z brings the text back.
     m_text->clear();
     m_memo1->document()->setModified(false);
+    showEncoding();
 }
 
 void PostEditorWindow::ffnen1Click() {
@@ -176,11 +197,9 @@ std::optional<QString> PostEditorWindow::openChosenFile() {
     if (!dialog.execute())
         return std::nullopt;
     const QString path = dialog.fileName();
-    const QString error = m_text->load(path);
-    if (!error.isEmpty()) {
-        m_context.ask.error(error);
+    if (!m_text->load(path))
         return std::nullopt;
-    }
+    showEncoding();
     m_memo1->document()->setModified(false);
     m_file = path;
     return path;
@@ -191,11 +210,9 @@ std::optional<QString> PostEditorWindow::saveChosenFile() {
     if (!dialog.execute(m_file))
         return std::nullopt;
     const QString path = dialog.fileName();
-    const QString error = m_text->save(path);
-    if (!error.isEmpty()) {
-        m_context.ask.error(error);
+    if (!m_text->save(path))
         return std::nullopt;
-    }
+    showEncoding();
     CommandTable::actionNamed(m_actions, "Vorschau")->setEnabled(true);
     m_memo1->document()->setModified(false);
     m_file = path;
@@ -218,8 +235,10 @@ void PostEditorWindow::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
     if (!printer)
         return;
-    if (!TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font()))
-        m_context.ask.error(TextPrinter::failureMessage());
+    const PageFile::Outcome printed =
+        TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font());
+    if (!printed.ok())
+        m_context.ask.error(printed.error);
 }
 
 void PostEditorWindow::Beenden1Click() {

@@ -8,6 +8,7 @@
 class ClickableLabel;
 class EditorText;
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class Navigation;
@@ -43,6 +44,9 @@ public:
 private:
     void createMenus();
     void createToolbar(QWidget* strip);
+    // A permanent panel names the encoding the text will be written in.
+    void createStatusBar();
+    void showEncoding();
     // The chosen path after a successful open or save; nothing when cancelled or failed.
     std::optional<QString> openChosenFile();
     std::optional<QString> saveChosenFile();
@@ -54,6 +58,7 @@ private:
     std::unique_ptr<EditorText> m_text;
     // The menu bar's commands, shared with the toolbar pictures.
     QList<QAction*> m_actions;
+    QLabel* m_encodingPanel = nullptr;
     // The file last opened or saved here; the save dialog opens in its folder.
     QString m_file;
 };

@@ -7,6 +7,16 @@
 
 namespace {
 
+// The largest picture taken: a header may declare far more than its bytes hold, and the
+// decoder would ask for the memory before it finds out.
+constexpr JDIMENSION kMaxSide = 8192;
+constexpr unsigned long long kMaxPixels = 64ULL * 1000 * 1000;
+
+bool withinBounds(const jpeg_decompress_struct& info) {
+    return info.image_width <= kMaxSide && info.image_height <= kMaxSide &&
+           static_cast<unsigned long long>(info.image_width) * info.image_height <= kMaxPixels;
+}
+
 struct ErrorManager {
     jpeg_error_mgr base;
     std::jmp_buf jump;
@@ -43,6 +53,10 @@ bool decodeInto(const QByteArray& bytes, QImage& image) {
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(&info, TRUE);
+    if (!withinBounds(info)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
 

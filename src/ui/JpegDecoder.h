@@ -9,6 +9,7 @@ public:
     JpegDecoder() = delete;
 
     // Returns the decoded picture, or a null image when the bytes are not a
-    // complete, valid JPEG stream. Never aborts on bad input.
+    // complete, valid JPEG stream or declare more than 8192 pixels on a side or 64
+    // megapixels. Never aborts on bad input.
     static QImage decode(const QByteArray& jpegBytes);
 };

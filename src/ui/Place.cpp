@@ -8,6 +8,11 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
+
+void wrapAtSpacesOnly(QPlainTextEdit* field) {
+    field->setWordWrapMode(QTextOption::WordWrap);
+}
 
 QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);

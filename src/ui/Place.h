@@ -5,12 +5,21 @@
 #include <QString>
 #include <QWidget>
 
+#include <type_traits>
+
+class QPlainTextEdit;
+// Multi-line fields wrap long lines at spaces only: breaking an unbroken run anywhere costs
+// time that grows with the square of its length, so a pasted megabyte would freeze them.
+void wrapAtSpacesOnly(QPlainTextEdit* field);
+
 // Small helpers that put named controls at fixed places on a page, the way every window
 // of the program is laid out.
 template <typename W> W* place(QWidget* parent, const char* name, const QRect& geometry) {
     auto* widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(geometry);
+    if constexpr (std::is_same_v<W, QPlainTextEdit>)
+        wrapAtSpacesOnly(widget);
     return widget;
 }
 

@@ -72,3 +72,8 @@ void ScriptedDialogs::message(const QString& text) {
 void ScriptedDialogs::error(const QString& text) {
     asked.append(QStringLiteral("error:") + text);
 }
+
+bool ScriptedDialogs::question(const QString& text) {
+    asked.append(QStringLiteral("question:") + text);
+    return next<Yes>().has_value();
+}

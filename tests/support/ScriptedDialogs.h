@@ -14,7 +14,7 @@
 class ScriptedDialogs final : public Dialogs {
 public:
     // What a question was, as "save:<proposal>", "open:<proposal>", "picture:<filter>",
-    // "font", "color", "print", "message:<text>" or "error:<text>".
+    // "font", "color", "print", "message:<text>", "error:<text>" or "question:<text>".
     QStringList asked;
 
     // A file chosen in an open or save dialog; a save dialog's type box shows "Html Seite".
@@ -28,6 +28,7 @@ public:
     // The print dialog is confirmed with a PDF printer writing to this file.
     void answerPrintTo(const QString& pdfPath) { m_answers.enqueue(PrintTo{pdfPath}); }
     void answerCancel() { m_answers.enqueue(Cancel{}); }
+    void answerYes() { m_answers.enqueue(Yes{}); }
     bool allAnswered() const { return m_answers.isEmpty(); }
     // The last message or error text shown, if any.
     QString lastMessage() const;
@@ -41,6 +42,7 @@ public:
     std::unique_ptr<QPrinter> print() override;
     void message(const QString& text) override;
     void error(const QString& text) override;
+    bool question(const QString& text) override;
 
     // The folder the last save dialog opened in.
     QString lastSaveFolder;
@@ -50,10 +52,11 @@ public:
 
 private:
     struct Cancel {};
+    struct Yes {};
     struct PrintTo {
         QString path;
     };
-    using Answer = std::variant<Cancel, QString, SaveAnswer, FontChoice, QColor, PrintTo>;
+    using Answer = std::variant<Cancel, QString, SaveAnswer, FontChoice, QColor, PrintTo, Yes>;
     template <typename T> std::optional<T> next();
 
     QQueue<Answer> m_answers;

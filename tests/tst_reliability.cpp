@@ -1,0 +1,219 @@
+// Nothing the user made is lost: saves and prints that fail part-way keep the old file and
+// change nothing in the window, line breaks typed with Shift stay line breaks, and
+// no-break spaces in list entries and form answers reach the page.
+#include "app/MainWindow.h"
+#include "commands/FileCommands.h"
+#include "forms/FormBuilderWindow.h"
+#include "posteditor/PostEditorWindow.h"
+#include "source/PageSource.h"
+#include "support/FileSizeLimit.h"
+#include "support/Fixture.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+const QString kMain = QStringLiteral("TForm2");
+const QString kFrames = QStringLiteral("TForm6");
+const QString kEditor = QStringLiteral("TForm7");
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+bool actionEnabled(Fixture& f, const QString& window, const char* name) {
+    return f.window(window)->findChild<QAction*>(QString::fromLatin1(name))->isEnabled();
+}
+
+// Fills a window with a page of about the given number of lines and saves it.
+void saveIn(Fixture& f, const QString& window, int lines) {
+    const QString line = QStringLiteral("<p>Eine Zeile der Seite</p>");
+    if (window == kMain) {
+        f.setSourceLines(QStringList(lines, line));
+        f.trigger(kMain, "Speichern");
+    } else if (window == kFrames) {
+        f.trigger(kMain, "Frameseiteerstellen1");
+        click(&f.get(kFrames, "Image5"));
+        for (const char* field : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit7"})
+            typeInto(&f.get<QLineEdit>(kFrames, field), line.repeated(lines / 5));
+        click(&f.get<QPushButton>(kFrames, "Button1"));
+    } else {
+        typeInto(&f.get<QPlainTextEdit>(kEditor, "Memo1"), QStringList(lines, line).join(u'\n'));
+        click(&f.get(kEditor, "Image7"));
+    }
+}
+
+} // namespace
+
+class TestReliability : public QObject {
+    Q_OBJECT
+
+private slots:
+    void failedSaveChangesNothing_data();
+    void failedSaveChangesNothing();
+    void failedPrintKeepsOldFile_data();
+    void failedPrintKeepsOldFile();
+    void shiftEnterBreaksTheLine_data();
+    void shiftEnterBreaksTheLine();
+    void fileTextInFixedFont_data();
+    void fileTextInFixedFont();
+    void noBreakSpaceReachesThePage_data();
+    void noBreakSpaceReachesThePage();
+};
+
+void TestReliability::failedSaveChangesNothing_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("limit");
+    for (const QString& window : {kMain, kFrames, kEditor}) {
+        QTest::addRow("%s, small page", qPrintable(window)) << window << 20 << 100;
+        QTest::addRow("%s, large page", qPrintable(window)) << window << 8000 << 64 * 1024;
+    }
+}
+
+void TestReliability::failedSaveChangesNothing() {
+    QFETCH(QString, window);
+    QFETCH(int, lines);
+    QFETCH(int, limit);
+    Fixture f;
+    QTemporaryDir dir(onDiskTemplate());
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    writeBytes(path, "alt\r\n");
+    f.dialogs.answerFile(path);
+    {
+        const FileSizeLimit nearlyFull(static_cast<rlim_t>(limit));
+        saveIn(f, window, lines);
+    }
+    QCOMPARE(f.dialogs.asked.last(),
+             "error:Datei \"" + path + "\" kann nicht erstellt werden. Die Datei ist zu groß.");
+    QCOMPARE(fileBytes(path), QByteArray("alt\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"seite.html"});
+    QVERIFY(!actionEnabled(f, kMain, "Vorschau"));
+    QVERIFY(!actionEnabled(f, kEditor, "Vorschau"));
+    QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("Quillmark"));
+    QCOMPARE(f.window(kEditor)->windowTitle(), QStringLiteral("HTML-Quelltext nachbearbeiten"));
+    QCOMPARE(f.windows().context().state.SavedFileName(), QString());
+    QCOMPARE(f.statusNotice(), QString());
+    if (window == kMain)
+        QVERIFY(f.windows().context().document.hasUnsavedChanges());
+    if (window == kEditor)
+        QVERIFY(f.windows().postEditor().hasUnsavedChanges());
+}
+
+void TestReliability::failedPrintKeepsOldFile_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << kMain;
+    QTest::newRow("post-editor") << kEditor;
+}
+
+void TestReliability::failedPrintKeepsOldFile() {
+    QFETCH(QString, window);
+    Fixture f;
+    QTemporaryDir dir(onDiskTemplate());
+    const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
+    writeBytes(pdf, "alt");
+    const QStringList lines(300, QStringLiteral("<p>Eine Zeile der Seite</p>"));
+    f.setSourceLines(lines);
+    typeInto(&f.get<QPlainTextEdit>(kEditor, "Memo1"), lines.join(u'\n'));
+    f.dialogs.answerPrintTo(pdf);
+    {
+        const FileSizeLimit nearlyFull(2000);
+        f.trigger(window, "Drucken1");
+    }
+    QCOMPARE(f.dialogs.asked.last(), "error:Fehler beim Drucken: Die Datei \"" + pdf +
+                                         "\" konnte nicht geschrieben werden. Die Datei ist "
+                                         "zu groß.");
+    QCOMPARE(fileBytes(pdf), QByteArray("alt"));
+    QCOMPARE(f.statusNotice(), QString());
+}
+
+void TestReliability::shiftEnterBreaksTheLine_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("page source") << kMain << "Memo2";
+    QTest::newRow("post-editor") << kEditor << "Memo1";
+}
+
+void TestReliability::shiftEnterBreaksTheLine() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    Fixture f;
+    auto& memo = f.get<QPlainTextEdit>(window, field);
+    QTest::keyClicks(&memo, QStringLiteral("<br>"));
+    QTest::keyClick(&memo, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(&memo, QStringLiteral("</html>"));
+    QCOMPARE(memo.document()->blockCount(), 2);
+    QCOMPARE(memo.document()->lastBlock().text(), QStringLiteral("</html>"));
+}
+
+void TestReliability::fileTextInFixedFont_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    // The page source does not wrap; the post-editor wraps at spaces only.
+    QTest::newRow("page source") << kMain << "Memo2";
+    QTest::newRow("post-editor") << kEditor << "Memo1";
+}
+
+void TestReliability::fileTextInFixedFont() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    Fixture f;
+    f.window(window)->show();
+    auto& memo = f.get<QPlainTextEdit>(window, field);
+    QCOMPARE(memo.font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    typeInto(&memo, QString(2000, u'x') + QStringLiteral(" kurz ") + QString(2000, u'y'));
+    const QTextBlock block = memo.document()->firstBlock();
+    QApplication::processEvents();
+    for (int i = 0; i < block.layout()->lineCount(); ++i) {
+        const QTextLine line = block.layout()->lineAt(i);
+        const QString piece = block.text().mid(line.textStart(), line.textLength()).trimmed();
+        QVERIFY2(!piece.contains(u'x') || piece.startsWith(QString(2000, u'x')),
+                 qPrintable(piece.left(40)));
+        QVERIFY2(!piece.contains(u'y') || piece.endsWith(QString(2000, u'y')),
+                 qPrintable(piece.left(40)));
+    }
+}
+
+void TestReliability::noBreakSpaceReachesThePage_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("line");
+    const QString typed = QStringLiteral("10\u00A0km");
+    QTest::newRow("list entry") << kMain
+                                << QStringList{"Button25", "Edit36=" + typed, "Button24",
+                                               "Button27"}
+                                << "<li>" + typed + "</li>";
+    QTest::newRow("form answer") << QStringLiteral("TForm5")
+                                 << QStringList{"Edit14=Weg", "Edit2=" + typed, "Button16",
+                                                "Button2"}
+                                 << R"(<input type="radio" name="Weg" value=")" + typed + "\" >" +
+                                        typed + "<br>";
+}
+
+void TestReliability::noBreakSpaceReachesThePage() {
+    QFETCH(QString, window);
+    QFETCH(QStringList, steps);
+    QFETCH(QString, line);
+    Fixture f;
+    f.windows().formBuilder().open();
+    f.act(window, steps);
+    QVERIFY2(f.sourceLines().contains(line), qPrintable(f.sourceLines().join(u'\n')));
+}
+
+QTEST_MAIN(TestReliability)
+#include "tst_reliability.moc"
