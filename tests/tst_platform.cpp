@@ -141,7 +141,7 @@ void TestPlatform::writeCutShortKeepsOldFile() {
     const QString path = dir.filePath(QStringLiteral("seite.html"));
     QVERIFY(PageFile::writeLines(path, {QStringLiteral("alt")}).ok());
     const QStringList lines(lineCount, QStringLiteral("<p>Eine Zeile der Seite</p>"));
-    PageFile::Outcome written;
+    Outcome written;
     {
         const FileSizeLimit nearlyFull(static_cast<rlim_t>(limit));
         written = PageFile::writeLines(path, lines);
@@ -163,7 +163,7 @@ void TestPlatform::lockedFolderWritesFileInPlace() {
     QVERIFY(PageFile::writeLines(path, {QStringLiteral("neu")}).ok());
     QCOMPARE(readAll(path), QByteArray("neu\r\n"));
     // Should that write fail, the old bytes are put back.
-    PageFile::Outcome written;
+    Outcome written;
     {
         const FileSizeLimit nearlyFull(8);
         written = PageFile::writeLines(path, {QStringLiteral("viel zu lang")});
@@ -358,7 +358,7 @@ void TestPlatform::failedPdfKeepsOldFile() {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    PageFile::Outcome printed;
+    Outcome printed;
     {
         const FileSizeLimit nearlyFull(1000);
         printed = TextPrinter::print(printer, QStringList(200, QStringLiteral("<p>Zeile</p>")),

@@ -66,7 +66,7 @@ void FileCommands::Speichern1Click() {
 bool FileCommands::writePage(const QString& path) {
     PageSource& source = m_context.document;
     source.closeDocument();
-    const PageFile::Outcome written = PageFile::writeLines(path, source.lines());
+    const Outcome written = PageFile::writeLines(path, source.lines());
     if (!written.ok()) {
         m_context.ask.error(written.error);
         return false;
@@ -91,7 +91,7 @@ void FileCommands::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
     if (!printer)
         return;
-    const PageFile::Outcome printed = TextPrinter::print(
+    const Outcome printed = TextPrinter::print(
         *printer, m_context.document.lines(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
     if (!printed.ok()) {
         m_context.ask.error(printed.error);

@@ -227,7 +227,7 @@ void FrameBuilderWindow::savePanel(int index) {
 
     SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
     if (dialog.execute(m_savedFile)) {
-        const PageFile::Outcome written = PageFile::writeLines(dialog.fileName(), lines);
+        const Outcome written = PageFile::writeLines(dialog.fileName(), lines);
         if (!written.ok()) {
             m_context.ask.error(written.error);
             return;

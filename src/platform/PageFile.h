@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,11 +18,6 @@ enum class Encoding { Utf8, Utf8Bom, Windows1252, Utf16LE, Utf16BE };
 QString encodingName(Encoding encoding);
 
 // What a file, print or decode step gives back: success, or the message to show.
-struct [[nodiscard]] Outcome {
-    QString error; // empty on success
-    bool ok() const { return error.isEmpty(); }
-};
-
 // A file's text and how its bytes were encoded.
 struct [[nodiscard]] Decoded : Outcome {
     QString text; // line breaks as read (CR LF, CR or LF); no byte-order mark

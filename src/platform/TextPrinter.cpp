@@ -42,7 +42,7 @@ bool paint(QPagedPaintDevice& device, int resolution, const QStringList& lines, 
 }
 
 // The PDF is made in memory and then written as a whole, like a page.
-PageFile::Outcome printToPdf(const QPrinter& printer, const QStringList& lines, const QFont& font) {
+Outcome printToPdf(const QPrinter& printer, const QStringList& lines, const QFont& font) {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
@@ -54,7 +54,7 @@ PageFile::Outcome printToPdf(const QPrinter& printer, const QStringList& lines, 
             return {kPrinterNotStarted};
     }
     const QString path = printer.outputFileName();
-    const PageFile::Outcome written = PageFile::replaceFile(path, pdf.data());
+    const Outcome written = PageFile::replaceFile(path, pdf.data());
     if (!written.ok())
         return {fileNotWritten(path, written.error)};
     return {};
@@ -62,7 +62,7 @@ PageFile::Outcome printToPdf(const QPrinter& printer, const QStringList& lines, 
 
 } // namespace
 
-PageFile::Outcome print(QPrinter& printer, const QStringList& lines, const QFont& font) {
+Outcome print(QPrinter& printer, const QStringList& lines, const QFont& font) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return printToPdf(printer, lines, font);
     if (!paint(printer, printer.resolution(), lines, font))

@@ -12,5 +12,5 @@ class QPrinter;
 // when complete, so a failed print leaves the file that was there whole. On failure the
 // message to show.
 namespace TextPrinter {
-PageFile::Outcome print(QPrinter& printer, const QStringList& lines, const QFont& font);
+Outcome print(QPrinter& printer, const QStringList& lines, const QFont& font);
 } // namespace TextPrinter

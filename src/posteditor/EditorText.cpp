@@ -57,7 +57,7 @@ bool EditorText::save(const QString& path) {
             return false;
         encoding = PageFile::Encoding::Utf8;
     }
-    const PageFile::Outcome outcome = PageFile::writeText(path, written, encoding);
+    const Outcome outcome = PageFile::writeText(path, written, encoding);
     if (!outcome.ok()) {
         m_dialogs.error(outcome.error);
         return false;

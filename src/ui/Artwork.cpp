@@ -40,7 +40,7 @@ QPixmap loadJpeg(const QString& name) {
     QFile file(resourcePath(name));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return QPixmap::fromImage(JpegDecoder::decode(file.readAll()));
+    return QPixmap::fromImage(JpegDecoder::decode(file.readAll()).image);
 }
 
 } // namespace

@@ -81,11 +81,12 @@ bool decodeInto(const QByteArray& bytes, QImage& image) {
 
 } // namespace
 
-QImage JpegDecoder::decode(const QByteArray& jpegBytes) {
-    if (jpegBytes.isEmpty())
-        return {};
-    QImage image;
-    if (!decodeInto(jpegBytes, image))
-        return {};
-    return image;
+DecodedPicture JpegDecoder::decode(const QByteArray& jpegBytes) {
+    DecodedPicture picture;
+    if (jpegBytes.isEmpty() || !decodeInto(jpegBytes, picture.image)) {
+        picture.image = QImage();
+        picture.error = QStringLiteral("Das Bild ist kein vollständiges JPEG-Bild von höchstens "
+                                       "8192 Pixeln je Seite und 64 Megapixeln.");
+    }
+    return picture;
 }
