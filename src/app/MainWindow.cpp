@@ -34,6 +34,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kToolbarHeight = 29;

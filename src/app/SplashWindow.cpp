@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QTimer>
 
+using namespace Controls;
+
 SplashWindow::SplashWindow(QWidget& mainWindow)
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_mainWindow(mainWindow), m_timer(new QTimer(this)) {

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kTabBarHeight = 26;

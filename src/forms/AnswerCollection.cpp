@@ -9,6 +9,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 using namespace FormLayout;
 
 AnswerCollection::AnswerCollection(QWidget* page, const AnswerCollectionNames& names,

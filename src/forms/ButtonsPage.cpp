@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace Controls;
+
 using namespace FormLayout;
 
 namespace {

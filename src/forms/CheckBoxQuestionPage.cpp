@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 const AnswerCollectionNames kAnswers{"Edit22", "Button4", "Neue Antwortmöglichkeit", "Memo1",

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 const AnswerCollectionNames kAnswers{"Edit2", "Button16", "Neue Antwortmöglichkeit", "Memo6",

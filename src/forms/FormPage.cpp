@@ -5,6 +5,8 @@
 
 #include <QLineEdit>
 
+using namespace Controls;
+
 FormPage::FormPage(PageContext& context, const char* objectName, const QString& caption)
     : m_context(context), m_caption(caption) {
     setObjectName(QString::fromLatin1(objectName));
@@ -18,6 +20,8 @@ void FormPage::write(const QStringList& lines, const QString& noticeName) const 
     m_context.document.commit(lines);
     m_context.notices.PostStatusNotice(noticeName);
 }
+
+namespace Controls {
 
 QLineEdit* questionField(QWidget* page, const char* name) {
     caption(page, "QuestionLabel", QStringLiteral("Frage:"), FormLayout::kLeft, 20);
@@ -38,3 +42,5 @@ QLabel* heading(QWidget* parent, const char* name, const QString& text, int x, i
     label->adjustSize();
     return label;
 }
+
+} // namespace Controls

@@ -42,6 +42,8 @@ private:
     QString m_caption;
 };
 
+namespace Controls {
+
 // The caption "Frage:" and the question field in the left column.
 QLineEdit* questionField(QWidget* page, const char* name);
 
@@ -49,3 +51,5 @@ QLineEdit* questionField(QWidget* page, const char* name);
 QLabel* rowCaption(QWidget* parent, const char* name, const QString& text, int x, int rowY);
 // A caption in bold that heads a group of controls.
 QLabel* heading(QWidget* parent, const char* name, const QString& text, int x, int y);
+
+} // namespace Controls

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 using namespace FormLayout;
 
 struct FormStartPage::Ui {

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace Controls;
+
 using namespace FormLayout;
 
 namespace {

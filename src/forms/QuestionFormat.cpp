@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 using namespace FormLayout;
 
 namespace {

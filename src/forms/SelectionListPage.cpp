@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 const AnswerCollectionNames kAnswers{"Edit41", "Button15", "Neue Antwortmöglichkeit", "Memo3",

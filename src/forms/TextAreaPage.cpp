@@ -10,6 +10,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 using namespace FormLayout;
 
 namespace {

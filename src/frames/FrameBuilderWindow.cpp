@@ -19,6 +19,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 constexpr QSize kWindowSize(720, 424);

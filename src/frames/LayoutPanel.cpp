@@ -7,6 +7,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kMargin = 16;

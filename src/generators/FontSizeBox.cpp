@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 
+using namespace Controls;
+
 namespace FontSizeBox {
 
 QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {

@@ -5,6 +5,8 @@
 
 #include <QPushButton>
 
+using namespace Controls;
+
 FormsPage::FormsPage(PageServices& services) : TabPage("TabSheet6", services) {
     auto* intro = caption(this, "Label71",
                           QStringLiteral("Mit dem Formular-Assistenten bauen Sie Fragen, "

@@ -24,6 +24,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kRowHeight = 24;

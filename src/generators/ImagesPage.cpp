@@ -21,6 +21,8 @@
 
 #include <array>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kRowHeight = 24;

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kLeft = 16;

@@ -22,6 +22,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+using namespace Controls;
+
 namespace {
 
 // Two columns: the link itself on the left, its look and spacing on the right.

@@ -24,6 +24,8 @@
 #include <utility>
 #include <vector>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kFieldX = 150;

@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
+using namespace Controls;
+
 namespace {
 
 constexpr const char* kArtwork[3] = {"pos_left", "pos_center", "pos_right"};

@@ -5,6 +5,8 @@
 
 #include <QComboBox>
 
+using namespace Controls;
+
 namespace SpacingBox {
 
 QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {

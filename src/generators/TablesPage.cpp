@@ -18,6 +18,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kRowHeight = 30;

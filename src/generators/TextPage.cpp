@@ -28,6 +28,8 @@
 
 #include <algorithm>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kRowHeight = 24;

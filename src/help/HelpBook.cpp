@@ -17,6 +17,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+using namespace Controls;
+
 namespace {
 
 QString loadText(const QString& folder, const QString& name) {

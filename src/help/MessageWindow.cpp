@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QShortcut>
 
+using namespace Controls;
+
 namespace {
 
 struct MessageLayout {

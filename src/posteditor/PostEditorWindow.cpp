@@ -25,6 +25,8 @@
 
 #include <functional>
 
+using namespace Controls;
+
 namespace {
 
 constexpr int kToolbarHeight = 29;
@@ -235,8 +237,7 @@ void PostEditorWindow::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
     if (!printer)
         return;
-    const Outcome printed =
-        TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font());
+    const Outcome printed = TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font());
     if (!printed.ok())
         m_context.ask.error(printed.error);
 }

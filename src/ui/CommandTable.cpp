@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+using namespace Controls;
+
 namespace CommandTable {
 
 namespace {

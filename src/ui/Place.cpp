@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 
+namespace Controls {
+
 void wrapAtSpacesOnly(QPlainTextEdit* field) {
     field->setWordWrapMode(QTextOption::WordWrap);
 }
@@ -89,3 +91,5 @@ QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
+
+} // namespace Controls

@@ -7,7 +7,17 @@
 
 #include <type_traits>
 
+class ClickableLabel;
+class PressedLook;
+class QAction;
+class QComboBox;
+class QKeySequence;
+class QMenu;
 class QPlainTextEdit;
+
+// Small helpers that make the program's named controls.
+namespace Controls {
+
 // Multi-line fields wrap long lines at spaces only: breaking an unbroken run anywhere costs
 // time that grows with the square of its length, so a pasted megabyte would freeze them.
 void wrapAtSpacesOnly(QPlainTextEdit* field);
@@ -33,15 +43,11 @@ W* place(QWidget* parent, const char* name, const QRect& geometry, const QString
 // A caption at a place; its width follows its text.
 QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y);
 
-class QComboBox;
 // An editable combo box with items and an initial text, limited to maxLength typed
 // characters when maxLength > 0.
 QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
                          const QStringList& items, const QString& text, int maxLength = 0);
 
-class QAction;
-class QKeySequence;
-class QMenu;
 // A menu item with its object name, caption (its Alt letter after a '&'), shortcut (none
 // when empty) and picture (none when nullptr).
 QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKeySequence& shortcut,
@@ -51,8 +57,6 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
 // name for screen readers.
 void describe(QWidget* control, const QString& whatItDoes);
 
-class ClickableLabel;
-class PressedLook;
 // A toolbar picture ("<artwork>.png") with its pressed twin ("<artwork>_pressed.png") at
 // the same place, both described by what the command does.
 PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
@@ -70,3 +74,5 @@ ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect&
 // A picture that only shows and does nothing when clicked.
 QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
                    const QString& artwork);
+
+} // namespace Controls
