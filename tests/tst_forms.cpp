@@ -51,7 +51,7 @@ Fixture& opened(Fixture& f) {
 
 } // namespace
 
-class FormsTest : public QObject {
+class TestForms : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,7 +74,7 @@ private slots:
     void deleteShortcutActsOnCurrentField();
 };
 
-void FormsTest::writers_data() {
+void TestForms::writers_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("lines");
     QTest::addColumn<QString>("notice");
@@ -226,7 +226,7 @@ void FormsTest::writers_data() {
         << "Button wurde hinzugefügt";
 }
 
-void FormsTest::writers() {
+void TestForms::writers() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, lines);
     QFETCH(QString, notice);
@@ -237,7 +237,7 @@ void FormsTest::writers() {
     QCOMPARE(f.statusNotice(), notice);
 }
 
-void FormsTest::writersEmptyTheirFields_data() {
+void TestForms::writersEmptyTheirFields_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("after");
 
@@ -274,7 +274,7 @@ void FormsTest::writersEmptyTheirFields_data() {
                             << QStringList{"Edit37=", "RadioButton19=checked", "ComboBox18=2"};
 }
 
-void FormsTest::writersEmptyTheirFields() {
+void TestForms::writersEmptyTheirFields() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, after);
     Fixture f;
@@ -282,7 +282,7 @@ void FormsTest::writersEmptyTheirFields() {
     expectStates(f, after);
 }
 
-void FormsTest::badBlankLineCountChangesNothing_data() {
+void TestForms::badBlankLineCountChangesNothing_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QStringList>("kept");
@@ -310,7 +310,7 @@ void FormsTest::badBlankLineCountChangesNothing_data() {
         << "'-' ist kein gültiger Integerwert" << QStringList{"Edit37=Los"};
 }
 
-void FormsTest::badBlankLineCountChangesNothing() {
+void TestForms::badBlankLineCountChangesNothing() {
     QFETCH(QStringList, steps);
     QFETCH(QString, error);
     QFETCH(QStringList, kept);
@@ -323,7 +323,7 @@ void FormsTest::badBlankLineCountChangesNothing() {
     expectStates(f, kept);
 }
 
-void FormsTest::answerNumbersContinueAcrossQuestions_data() {
+void TestForms::answerNumbersContinueAcrossQuestions_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("newAnswer");
     QTest::addColumn<QString>("addQuestion");
@@ -347,7 +347,7 @@ void FormsTest::answerNumbersContinueAcrossQuestions_data() {
                                     << "4) Nord";
 }
 
-void FormsTest::answerNumbersContinueAcrossQuestions() {
+void TestForms::answerNumbersContinueAcrossQuestions() {
     QFETCH(QString, answer);
     QFETCH(QString, newAnswer);
     QFETCH(QString, addQuestion);
@@ -371,7 +371,7 @@ void FormsTest::answerNumbersContinueAcrossQuestions() {
     expectStates(f, {preview + u'=' + numbered});
 }
 
-void FormsTest::openingEmptiesFieldsAndKeepsChoices() {
+void TestForms::openingEmptiesFieldsAndKeepsChoices() {
     Fixture f;
     // Before the first opening the format fields hold their initial texts.
     expectStates(
@@ -410,7 +410,7 @@ void FormsTest::openingEmptiesFieldsAndKeepsChoices() {
     QCOMPARE(f.sourceLines(), QStringList{"<p>Seite</p>"});
 }
 
-void FormsTest::positionPickers_data() {
+void TestForms::positionPickers_data() {
     QTest::addColumn<QStringList>("released");
     QTest::addColumn<QStringList>("pressed");
     QTest::addColumn<QStringList>("radios");
@@ -437,7 +437,7 @@ void FormsTest::positionPickers_data() {
                              << QStringList{"RadioButton20", "RadioButton21", "RadioButton22"};
 }
 
-void FormsTest::positionPickers() {
+void TestForms::positionPickers() {
     QFETCH(QStringList, released);
     QFETCH(QStringList, pressed);
     QFETCH(QStringList, radios);
@@ -463,7 +463,7 @@ void FormsTest::positionPickers() {
     QCOMPARE(look(), "---|---");
 }
 
-void FormsTest::fontAssistants_data() {
+void TestForms::fontAssistants_data() {
     QTest::addColumn<QString>("starter");
     QTest::addColumn<QStringList>("boxes");  // Fett, Unterstrichen, Kursiv, Durchgestrichen
     QTest::addColumn<QStringList>("fields"); // font, size, colour
@@ -504,7 +504,7 @@ void FormsTest::fontAssistants_data() {
                                   << QStringList{"unchecked", "checked", "unchecked", "checked"};
 }
 
-void FormsTest::fontAssistants() {
+void TestForms::fontAssistants() {
     QFETCH(QString, starter);
     QFETCH(QStringList, boxes);
     QFETCH(QStringList, fields);
@@ -542,7 +542,7 @@ void FormsTest::fontAssistants() {
     expectStates(f, otherFields);
 }
 
-void FormsTest::cancelledFontAssistantClearsFourBoxes() {
+void TestForms::cancelledFontAssistantClearsFourBoxes() {
     Fixture f;
     opened(f);
     act(f, {"CheckBox4", "CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11", "CheckBox12",
@@ -554,7 +554,7 @@ void FormsTest::cancelledFontAssistantClearsFourBoxes() {
                      "Edit19=Verdana", "ComboBox2=20", "Edit20=Green"});
 }
 
-void FormsTest::popupEditCommands_data() {
+void TestForms::popupEditCommands_data() {
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("after");
 
@@ -581,7 +581,7 @@ void FormsTest::popupEditCommands_data() {
         << QStringList{"Edit14=", "Memo5=1) Rot"};
 }
 
-void FormsTest::popupEditCommands() {
+void TestForms::popupEditCommands() {
     QFETCH(QStringList, steps);
     QFETCH(QStringList, after);
     Fixture f;
@@ -589,7 +589,7 @@ void FormsTest::popupEditCommands() {
     expectStates(f, after);
 }
 
-void FormsTest::deleteShortcutActsOnCurrentField() {
+void TestForms::deleteShortcutActsOnCurrentField() {
     Fixture f;
     opened(f);
     QVERIFY(QTest::qWaitForWindowActive(f.window(kWindow)));
@@ -601,5 +601,5 @@ void FormsTest::deleteShortcutActsOnCurrentField() {
     expectStates(f, {"Edit14=", "Edit2=Rot"});
 }
 
-QTEST_MAIN(FormsTest)
+QTEST_MAIN(TestForms)
 #include "tst_forms.moc"

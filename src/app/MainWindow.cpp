@@ -7,15 +7,7 @@
 #include "commands/FileCommands.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
-#include "generators/FormsPage.h"
-#include "generators/GeneralSettingsPage.h"
-#include "generators/ImagesPage.h"
-#include "generators/LinesPage.h"
-#include "generators/LinksPage.h"
-#include "generators/ListsPage.h"
-#include "generators/SourcePage.h"
-#include "generators/TablesPage.h"
-#include "generators/TextPage.h"
+#include "generators/TabPageTable.h"
 #include "platform/FileTextField.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
@@ -181,51 +173,17 @@ void MainWindow::createToolbar(QWidget* strip) {
     buildToolbar(*strip, rows);
 }
 
-// The tab pages in their order, with their captions, the program help's page for each, and
-// how each is built.
-struct MainWindow::PageEntry {
-    const char* caption;
-    const char* helpPage;
-    TabPage* (*create)(PageServices& services, QPlainTextEdit* memo2);
-};
-
-const std::array<MainWindow::PageEntry, 9>& MainWindow::pageTable() {
-    static const std::array<PageEntry, 9> kPages{{
-        {"Allgemeine Einstellungen", "TabSheet1",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new GeneralSettingsPage(s); }},
-        {"Text", "TabSheet2",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TextPage(s); }},
-        {"Bilder", "TabSheet3",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ImagesPage(s); }},
-        {"Links", "TabSheet4",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinksPage(s); }},
-        {"Linien", "TabSheet12",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinesPage(s); }},
-        {"Tabellen", "TabSheet23",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TablesPage(s); }},
-        {"Listen", "TabSheet24",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ListsPage(s); }},
-        {"Formulare", "TabSheet13",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new FormsPage(s); }},
-        {"Quelltext", "TabSheet5",
-         [](PageServices& s, QPlainTextEdit* memo2) -> TabPage* {
-             return new SourcePage(s, memo2);
-         }},
-    }};
-    return kPages;
-}
-
 void MainWindow::createTabs() {
     // Until the pages are built (createPages), each tab holds an empty page under the
     // welcome panel, so that the window can be shown at once.
-    for (const PageEntry& entry : pageTable())
+    for (const TabPageEntry& entry : TabPageTable())
         m_pageControl->addTab(new QWidget, QString::fromUtf8(entry.caption));
 }
 
 void MainWindow::createPages() {
     const QSignalBlocker quiet(m_pageControl);
     int index = 0;
-    for (const PageEntry& entry : pageTable()) {
+    for (const TabPageEntry& entry : TabPageTable()) {
         TabPage* page = entry.create(*m_services, m_memo2);
         connect(m_fileCommands, &FileCommands::pageBegunAnew, page, &TabPage::emptyForNew);
         QWidget* placeholder = m_pageControl->widget(index);
@@ -282,7 +240,7 @@ void MainWindow::Seitenachbearbeiten1Click() {
 void MainWindow::QuillmarkHIlfe1Click() {
     // The help page of the tab page in front.
     m_navigation.showHelpPage(QString::fromLatin1(
-        pageTable()[static_cast<size_t>(m_pageControl->currentIndex())].helpPage));
+        TabPageTable()[static_cast<size_t>(m_pageControl->currentIndex())].helpPage));
 }
 
 void MainWindow::HtmlHilfe1Click() {

@@ -65,8 +65,6 @@ protected:
 private:
     void createMenus();
     void createToolbar(QWidget* strip);
-    struct PageEntry;
-    static const std::array<PageEntry, 9>& pageTable();
     void createTabs();
     void createStatusBar();
 

@@ -8,7 +8,6 @@
 #include <span>
 
 class QFont;
-class QPushButton;
 class QRect;
 class QTabWidget;
 
@@ -53,39 +52,4 @@ private:
 
     QTabWidget* m_pageControl;
     QHash<QString, Placement> m_pages;
-};
-
-// What tells the two help windows apart.
-struct HelpBookLook {
-    const char* objectName; // "TForm3"
-    const char* caption;    // window caption, also the heading in large type
-    const char* folder;     // folder of the texts
-    const char* buttonName; // the closing button
-    const char* buttonCaption;
-};
-
-// A help window of fixed size: the heading, the book and a button that hides the window.
-// It keeps no state besides the page it shows; the close box only hides it too.
-class HelpBookWindow : public QWidget {
-    Q_OBJECT
-    Q_DISABLE_COPY_MOVE(HelpBookWindow)
-public:
-    ~HelpBookWindow() override;
-
-    // Shows the window (or brings it to the front) at the page it showed last.
-    void showLastPage();
-    // The shown page of `PageControl1`.
-    QString currentPageName() const;
-
-protected:
-    HelpBookWindow(const HelpBookLook& look, std::span<const HelpTopic> topics,
-                   const QFont& textFont);
-
-    HelpBook& book() const { return *m_book; }
-    // The button that ends the help; the window connects it to its handler.
-    QPushButton* closingButton() const { return m_closingButton; }
-
-private:
-    std::unique_ptr<HelpBook> m_book;
-    QPushButton* m_closingButton;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/HelpBook.h"
+#include "help/HelpBookWindow.h"
 
 // "Quillmark Hilfe": the program help, one page per part of the program.
 class HelpWindow final : public HelpBookWindow {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/HelpBook.h"
+#include "help/HelpBookWindow.h"
 
 // "HTML Hilfe": a short introduction to writing HTML by hand.
 class HtmlHelpWindow final : public HelpBookWindow {

@@ -1,0 +1,39 @@
+#include "generators/TabPageTable.h"
+
+#include "generators/FormsPage.h"
+#include "generators/GeneralSettingsPage.h"
+#include "generators/ImagesPage.h"
+#include "generators/LinesPage.h"
+#include "generators/LinksPage.h"
+#include "generators/ListsPage.h"
+#include "generators/SourcePage.h"
+#include "generators/TablesPage.h"
+#include "generators/TextPage.h"
+
+#include <array>
+
+std::span<const TabPageEntry> TabPageTable() {
+    static const std::array<TabPageEntry, 9> kPages{{
+        {"Allgemeine Einstellungen", "TabSheet1",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new GeneralSettingsPage(s); }},
+        {"Text", "TabSheet2",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TextPage(s); }},
+        {"Bilder", "TabSheet3",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ImagesPage(s); }},
+        {"Links", "TabSheet4",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinksPage(s); }},
+        {"Linien", "TabSheet12",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinesPage(s); }},
+        {"Tabellen", "TabSheet23",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TablesPage(s); }},
+        {"Listen", "TabSheet24",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ListsPage(s); }},
+        {"Formulare", "TabSheet13",
+         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new FormsPage(s); }},
+        {"Quelltext", "TabSheet5",
+         [](PageServices& s, QPlainTextEdit* memo2) -> TabPage* {
+             return new SourcePage(s, memo2);
+         }},
+    }};
+    return kPages;
+}
