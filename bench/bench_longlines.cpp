@@ -45,7 +45,7 @@ struct Setup {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly) || file.write(line) != line.size())
             qFatal("cannot write the test file");
-        editor.showEditor();
+        editor.show();
         MainWindow& main = windows.mainWindow();
         main.show();
         main.pageControl().setCurrentWidget(main.findChild<QWidget*>(QStringLiteral("TabSheet2")));

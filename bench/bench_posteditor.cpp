@@ -21,7 +21,8 @@ constexpr qsizetype kFileBytes = 20 * 1000 * 1000;
 class FileAnswers final : public Dialogs {
 public:
     explicit FileAnswers(QString path) : m_path(std::move(path)) {}
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override {
+    std::optional<SaveAnswer> saveFileName(const QString&, const QString&,
+                                           const QString&) override {
         return std::nullopt;
     }
     std::optional<QString> openFileName(const QString&, const QString&) override { return m_path; }

@@ -2,9 +2,8 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
+#include "forms/AnswerQuestionPage.h"
 #include "forms/ButtonsPage.h"
-#include "forms/CheckBoxQuestionPage.h"
-#include "forms/DecisionQuestionPage.h"
 #include "forms/FormStartPage.h"
 #include "forms/InputFieldPage.h"
 #include "forms/SelectionListPage.h"
@@ -45,11 +44,13 @@ FormBuilderWindow::FormBuilderWindow(PageContext& context)
 
     m_form5->setObjectName(QStringLiteral("Form5"));
     m_form5->setGeometry(4, 4, kWidth - 8, kHeight - 8);
-    const QList<FormPage*> pages = {
-        new FormStartPage(context),        new DecisionQuestionPage(context),
-        new CheckBoxQuestionPage(context), new TextAreaPage(context),
-        new InputFieldPage(context),       new SelectionListPage(context),
-        new ButtonsPage(context)};
+    const QList<FormPage*> pages = {new FormStartPage(context),
+                                    new AnswerQuestionPage(context, DecisionQuestion()),
+                                    new AnswerQuestionPage(context, CheckBoxQuestion()),
+                                    new TextAreaPage(context),
+                                    new InputFieldPage(context),
+                                    new SelectionListPage(context),
+                                    new ButtonsPage(context)};
     for (FormPage* page : pages)
         m_form5->addTab(page, page->tabCaption());
 
