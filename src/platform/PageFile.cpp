@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <cerrno>
 #include <optional>
@@ -338,17 +339,20 @@ Decoded decode(const QByteArray& bytes, const Capacity& capacity) {
 }
 
 Outcome writeLines(const QString& path, const QStringList& lines) {
-    // One text, encoded in one pass: cheaper than encoding line by line.
-    qsizetype size = 0;
+    // Every line is encoded straight into one buffer: no copy of the page as one text.
+    qsizetype characters = 0;
     for (const QString& line : lines)
-        size += line.size() + 2;
-    QString text;
-    text.reserve(size);
+        characters += line.size() + 2;
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    QByteArray bytes(encoder.requiredSpace(characters), Qt::Uninitialized);
+    char* out = bytes.data();
     for (const QString& line : lines) {
-        text += line;
-        text += u"\r\n";
+        out = encoder.appendToBuffer(out, line);
+        *out++ = '\r';
+        *out++ = '\n';
     }
-    return writeBytes(path, text.toUtf8());
+    bytes.truncate(out - bytes.constData());
+    return writeBytes(path, bytes);
 }
 
 bool needsUtf8(const QString& path, const QString& text, Encoding encoding) {
