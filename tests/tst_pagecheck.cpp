@@ -1,0 +1,344 @@
+// The page check on its own: each kind of finding with its line and sentence, and every
+// emitter's output read back without a finding.
+#include "forms/FormHtml.h"
+#include "frames/FramesetHtml.h"
+#include "generators/GeneralSettingsHtml.h"
+#include "generators/ImagesHtml.h"
+#include "generators/LinesHtml.h"
+#include "generators/LinksHtml.h"
+#include "generators/ListsHtml.h"
+#include "generators/TablesHtml.h"
+#include "generators/TextFormatHtml.h"
+#include "source/PageCheck.h"
+#include "source/SourceHtml.h"
+
+#include <QTest>
+
+#include <utility>
+
+namespace {
+
+QStringList lines(const char* block) {
+    return QString::fromUtf8(block).split(u'\n');
+}
+
+// The emitted texts as the page shows them: a line break inside a text starts a new line.
+QStringList shown(const QStringList& emitted) {
+    QStringList result;
+    for (const QString& text : emitted)
+        result += text.split(u'\n');
+    return result;
+}
+
+// "12 Fehler: sentence", one per finding.
+QStringList described(const QList<Finding>& findings) {
+    QStringList result;
+    for (const Finding& f : findings)
+        result << QString::number(f.line) +
+                      (f.kind == Finding::Kind::Fehler ? QStringLiteral(" Fehler: ")
+                                                       : QStringLiteral(" Hinweis: ")) +
+                      f.text;
+    return result;
+}
+
+QStringList documentStart() {
+    DocumentStart start;
+    start.title = QStringLiteral("Meine Seite");
+    return GeneralSettingsHtml::documentStart(start);
+}
+
+// A whole page as a save leaves it.
+QStringList page(const QStringList& body) {
+    return documentStart() + shown(body) + SourceHtml::closingTail();
+}
+
+TextFormat textFormat(Position position, const Emphasis& emphasis = {}) {
+    TextFormat f;
+    f.fontName = QStringLiteral("Arial");
+    f.fontSize = QStringLiteral("12");
+    f.fontColor = QStringLiteral("Black");
+    f.position = position;
+    f.emphasis = emphasis;
+    f.breaksBefore = 1;
+    f.breaksAfter = 1;
+    return f;
+}
+
+Emphasis emphasisOf(int mask) {
+    return {bool(mask & 1), bool(mask & 2),  bool(mask & 4),
+            bool(mask & 8), bool(mask & 16), bool(mask & 32)};
+}
+
+QStringList table(Position position) {
+    QStringList result =
+        TablesHtml::tableStart({QStringLiteral("1"), QStringLiteral("Black"),
+                                QStringLiteral("White"), QStringLiteral("100%"), position, 1});
+    for (int row = 0; row < 2; ++row) {
+        result << TablesHtml::rowOpen();
+        for (int cell = 0; cell < 2; ++cell)
+            result << TablesHtml::cellOpen({}) << QStringLiteral("Zelle")
+                   << TablesHtml::cellClose();
+        result << TablesHtml::rowClose();
+    }
+    return result + TablesHtml::tableEnd(position, 1);
+}
+
+// Lists nested as the list page collects them, closed first-begun first.
+QStringList nestedLists(Position position) {
+    ListBlock list;
+    list.body << ListsHtml::openingLine(ListStyle::Numbers)
+              << ListsHtml::entryLine(QStringLiteral("eins"))
+              << ListsHtml::openingLine(ListStyle::Discs)
+              << ListsHtml::entryLine(QStringLiteral("zwei"))
+              << QStringLiteral("<UL TYPE=\"square\">")
+              << ListsHtml::entryLine(QStringLiteral("drei")) << QStringLiteral("</UL>");
+    list.openLists << ListsHtml::closingTag(ListKind::Sorted)
+                   << ListsHtml::closingTag(ListKind::Unsorted);
+    list.position = position;
+    return ListsHtml::listBlock(list);
+}
+
+// A form with every question kind and both buttons.
+QStringList form(Position position, const Emphasis& emphasis) {
+    const FormHtml::Question question{textFormat(position, emphasis), QStringLiteral("Wie?")};
+    QStringList result{FormHtml::formStartLine(QStringLiteral("ich@example.de"))};
+    result << FormHtml::decisionQuestion(
+        question, {FormHtml::radioAnswerLine(question.text, QStringLiteral("gut")),
+                   FormHtml::radioAnswerLine(question.text, QStringLiteral("schlecht"))});
+    result << FormHtml::checkBoxQuestion(
+        question, {FormHtml::checkBoxAnswerLine(question.text, QStringLiteral("ja"))});
+    result << FormHtml::textAreaQuestion(
+        question, {QStringLiteral("40"), QStringLiteral("5"), QStringLiteral("Zeile <b>\nzwei")});
+    result << FormHtml::inputFieldQuestion(question,
+                                           {QStringLiteral("20"), QStringLiteral("40"), false});
+    result << FormHtml::inputFieldQuestion(question,
+                                           {QStringLiteral("20"), QStringLiteral("40"), true});
+    result << FormHtml::selectionListQuestion(question,
+                                              {QStringLiteral("1"),
+                                               {FormHtml::optionLine(QStringLiteral("rot")),
+                                                FormHtml::optionLine(QStringLiteral("blau"))}});
+    for (FormHtml::ButtonKind kind : {FormHtml::ButtonKind::Submit, FormHtml::ButtonKind::Reset})
+        result << FormHtml::button({kind, QStringLiteral("Los"), position, 1, 1});
+    return result << FormHtml::formEndLine();
+}
+
+QStringList elements(Position position, const Emphasis& emphasis) {
+    const LinkAddress web{
+        {}, QStringLiteral("http://www.example.de"), LinksHtml::newWindowTarget()};
+    const LinkAddress mail{LinksHtml::mailPrefix(), QStringLiteral("ich@example.de"),
+                           LinksHtml::samePageTarget()};
+    const LinkAddress local{{}, QStringLiteral("seite2.html"), LinksHtml::frameTarget("rechts")};
+    ImageLink picture;
+    picture.file = QStringLiteral("bild.jpg");
+    picture.text = QStringLiteral("Ein Bild");
+    picture.border = QStringLiteral("0");
+    picture.position = position;
+    QStringList result = TextFormatHtml::textBlock(
+        textFormat(position, emphasis),
+        TextFormatHtml::styledParagraphLine(textFormat(position), QStringLiteral("Hallo")));
+    result << LinksHtml::textLink(textFormat(position, emphasis), web, QStringLiteral("Web"))
+           << LinksHtml::textLink(textFormat(position), mail, QStringLiteral("Post"))
+           << LinksHtml::imageLink(local, picture)
+           << ImagesHtml::imageBlock(
+                  {{picture.file, picture.text, true, QStringLiteral("10"), QStringLiteral("20")},
+                   position,
+                   1,
+                   1})
+           << LinesHtml::ruleBlock({QStringLiteral("Red"), QStringLiteral("2"),
+                                    QStringLiteral("50%"), position, 1, 1});
+    return result + table(position) + nestedLists(position) + form(position, emphasis);
+}
+
+} // namespace
+
+class TestPageCheck : public QObject {
+    Q_OBJECT
+
+private slots:
+    void findings_data();
+    void findings();
+    void emittedPagesGiveNone_data();
+    void emittedPagesGiveNone();
+};
+
+void TestPageCheck::findings_data() {
+    QTest::addColumn<QStringList>("page");
+    QTest::addColumn<bool>("assumeClosingTail");
+    QTest::addColumn<QStringList>("folderNames");
+    QTest::addColumn<QStringList>("expected");
+    const auto row = [](const char* name, const QStringList& page, const QStringList& expected,
+                        bool assumeTail = false, const QStringList& folder = {}) {
+        QTest::newRow(name) << page << assumeTail << folder << expected;
+    };
+
+    // Every element that needs its end tag, written in upper case inside a form.
+    const std::pair<const char*, const char*> required[]{
+        {"table", "Die Tabelle"},      {"ul", "Die unsortierte Liste"},
+        {"ol", "Die sortierte Liste"}, {"select", "Die Auswahlliste"},
+        {"font", "Die Schriftangabe"}, {"center", "Die Zentrierung"},
+        {"div", "Der Bereich"},        {"a", "Der Link"},
+        {"b", "Der Fettdruck"},        {"i", "Die Kursivschrift"},
+        {"u", "Die Unterstreichung"},  {"s", "Die Durchstreichung"},
+        {"sup", "Die Hochstellung"},   {"sub", "Die Tiefstellung"}};
+    for (const auto& [tag, spoken] : required) {
+        const QString name = QString::fromLatin1(tag);
+        row(tag,
+            {QStringLiteral("<form>"), u'<' + name.toUpper() + u'>', QStringLiteral("</form>")},
+            {QStringLiteral(
+                 "2 Fehler: %1 (<%2>) aus Zeile 2 wird nicht geschlossen: Es fehlt </%2>.")
+                 .arg(QString::fromUtf8(spoken), name)});
+    }
+    row("table closes a paragraph", lines("<p>\n<table border=1>\n<tr><td>x</td></tr>"),
+        {"2 Fehler: Die Tabelle (<table>) aus Zeile 2 wird nicht geschlossen: Es fehlt </table>."});
+    row("form and text area", lines("<form action=x>\n<textarea name=t>\n</form>\n<table>"),
+        {"1 Fehler: Das Formular (<form>) aus Zeile 1 wird nicht geschlossen: Es fehlt </form>.",
+         "2 Fehler: Das Textfeld (<textarea>) aus Zeile 2 wird nicht geschlossen: Es fehlt "
+         "</textarea>."});
+    row("div left open in a cell", lines("<table><tr><td><div align=center>x</td></tr></table>"),
+        {"1 Fehler: Der Bereich (<div>) aus Zeile 1 wird nicht geschlossen: Es fehlt </div>."});
+    row("end tags that close nothing",
+        lines("<b>x</b></b>\n<div><table><tr><td></div></td></tr></table></div>\n</ul>"),
+        {"1 Fehler: </b> schließt nichts: Davor ist kein <b> offen.",
+         "2 Fehler: </div> schließt nichts: Davor ist kein <div> offen.",
+         "3 Fehler: </ul> schließt nichts: Davor ist kein <ul> offen."});
+    row("out of place",
+        lines("<tr>\n<td>x</td>\n<li>y</li>\n<input name=a>\n<select><option>z</select>"),
+        {"1 Fehler: Die Tabellenzeile (<tr>) steht außerhalb einer Tabelle (<table>).",
+         "2 Fehler: Die Tabellenzelle (<td>) steht außerhalb einer Tabelle (<table>).",
+         "3 Fehler: Der Listeneintrag (<li>) steht außerhalb einer Liste (<ul> oder <ol>).",
+         "4 Fehler: Das Eingabefeld (<input>) steht außerhalb eines Formulars (<form>).",
+         "5 Fehler: Die Auswahlliste (<select>) steht außerhalb eines Formulars (<form>)."});
+    row("browsers' recovery gives nothing",
+        lines("<b><i><u>x</b></u></i>\n</p><p>a<table><tr><td>b<td>c<tr><th>d</table>\n"
+              "<ul><li>e<li>f</ul><form><select><option>g<option>h</select></form><p>i</p></p>"),
+        {});
+    row("content before the document start",
+        QStringList{QStringLiteral("<!DOCTYPE html>"), QStringLiteral("Hallo")} + page({}),
+        {"2 Fehler: Vor dem Dokumentanfang (<html>) steht schon etwas: Es gehört hinter <body>."});
+    row("content after the end", page({}) << QString() << QStringLiteral("<p>mehr"),
+        {"11 Fehler: Nach </html> steht noch etwas: Alles, was die Seite zeigt, gehört vor "
+         "</body>."});
+    row("content after the body", lines("<html><body></body>\n<!-- gut -->\nText\n</html>"),
+        {"3 Fehler: Nach </body> steht noch etwas: Alles, was die Seite zeigt, gehört vor "
+         "</body>."});
+    row("content between head and body",
+        lines("<html><head><title>T</title></head>\n<p>x\n<body></body></html>"),
+        {"2 Fehler: Zwischen </head> und <body> steht etwas: Es gehört hinter <body>."});
+    row("no body", lines("<html><head></head>\n\n<p>x</html>"),
+        {"3 Fehler: Nach </head> fehlt <body>: Der Inhalt der Seite gehört hinter <body>."});
+    row("order", lines("<html>\n<body>\n<head>\n</body>\n<body>\n</html>"),
+        {"3 Fehler: <head> steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, </head>, "
+         "<body>, </body>, </html>, jedes nur einmal.",
+         "5 Fehler: <body> steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, </head>, "
+         "<body>, </body>, </html>, jedes nur einmal."});
+    // A save in the main window appends the closing tail; the post-editor assumes nothing.
+    const QStringList open = documentStart() << QStringLiteral("<p>Text</p>");
+    row("closing tail assumed", open, {}, true);
+    row("closing tail missing", open,
+        {"1 Fehler: Die Seite (<html>) aus Zeile 1 wird nicht geschlossen: Es fehlt </html>.",
+         "7 Fehler: Der Seiteninhalt (<body>) aus Zeile 7 wird nicht geschlossen: Es fehlt "
+         "</body>."});
+    row("hints",
+        lines(
+            "<img src=\"\" alt=''>\n<a href = www.example.de>w</a>\n"
+            "<a title=\"a > b\"\nhref=\"mein bild.jpg\">x</a>\n<img src='100%.jpg' alt=Bild>\n"
+            "<a href=\"a%20b.html#oben\">y</a><a href=\"#oben\">z</a><a href=\"mailto:a@b\">m</a>"),
+        {"1 Hinweis: src=\"\" ist leer: Hier fehlt der Name einer Datei oder eine Adresse.",
+         "1 Hinweis: Das Bild hat einen leeren Ersatztext (alt=\"\"): Wer es nicht sehen kann, "
+         "erfährt nicht, was es zeigt.",
+         "2 Hinweis: Die Adresse „www.example.de“ beginnt mit „www.“ ohne „http://“: Der Browser "
+         "sucht sie dann als Datei neben der Seite.",
+         "4 Hinweis: Im Namen „mein bild.jpg“ steht ein Leerzeichen: Nicht jeder Server findet "
+         "die Datei dann. Besser ohne Leerzeichen benennen.",
+         "5 Hinweis: Im Namen „100%.jpg“ steht ein Prozentzeichen ohne zwei Ziffern oder "
+         "Buchstaben von A bis F dahinter: Der Browser findet die Datei dann nicht."});
+    row("names looked up in the folder",
+        lines("<img src=\"da.jpg\" alt=a><img src=\"fehlt.jpg\" alt=b>\n"
+              "<a href=\"a%20b.html?x=1\">a</a><a href=\"ordner/x.html\">b</a>\n<a "
+              "href=Da.jpg>c</a>"),
+        {"1 Hinweis: Die Datei „fehlt.jpg“ gibt es im Ordner der Seite nicht.",
+         "3 Hinweis: Die Datei „Da.jpg“ gibt es im Ordner der Seite nicht."},
+        false, {"da.jpg", "a b.html"});
+    row("comments, scripts and text areas are not read",
+        lines("<!-- <table>\n</div> --><script>if (a<b) document.write(\"</b>\")</script>\n"
+              "<form><TEXTAREA>\n<table></textarea></form>\n<style>\np { }</style>"),
+        {});
+}
+
+void TestPageCheck::findings() {
+    QFETCH(QStringList, page);
+    QFETCH(bool, assumeClosingTail);
+    QFETCH(QStringList, folderNames);
+    QFETCH(QStringList, expected);
+    const CheckOptions options{assumeClosingTail,
+                               QSet<QString>(folderNames.begin(), folderNames.end())};
+    // Joined, so that a failure shows every sentence.
+    QCOMPARE(described(CheckPage(page, options)).join(u'\n'), expected.join(u'\n'));
+}
+
+void TestPageCheck::emittedPagesGiveNone_data() {
+    QTest::addColumn<QStringList>("page");
+    QTest::addColumn<bool>("assumeClosingTail");
+    for (int mask = 0; mask < 64; ++mask) {
+        const Emphasis emphasis = emphasisOf(mask);
+        const TextFormat f = textFormat(Position(mask % 4), emphasis);
+        QStringList body = TextFormatHtml::textBlock(
+            f, TextFormatHtml::styledParagraphLine(f, QStringLiteral("Text")));
+        body << LinksHtml::textLink(f, {{}, QStringLiteral("seite2.html"), {}},
+                                    QStringLiteral("weiter"));
+        body << FormHtml::formStartLine(QStringLiteral("ich@example.de"))
+             << FormHtml::decisionQuestion({f, QStringLiteral("Ja?")},
+                                           {FormHtml::radioAnswerLine("Ja?", "ja")})
+             << FormHtml::formEndLine();
+        QTest::addRow("emphasis %d", mask) << page(body) << false;
+    }
+    for (Position position : {Position::None, Position::Left, Position::Center, Position::Right}) {
+        Emphasis bold;
+        bold.bold = true;
+        QTest::addRow("every element, position %d", int(position))
+            << page(elements(position, bold)) << false;
+        QTest::addRow("every element, tail to come, position %d", int(position))
+            << documentStart() + shown(elements(position, bold)) << true;
+    }
+    QTest::newRow("elements without a document start")
+        << shown(elements(Position::None, {})) << false;
+
+    DocumentStart start;
+    start.title = QStringLiteral("Alles");
+    start.redirect = RedirectKind::External;
+    start.redirectSeconds = QStringLiteral("5");
+    start.redirectTarget = QStringLiteral("www.example.de");
+    start.withKeywords = true;
+    start.keywords = QStringLiteral("Garten, Rosen\nBeete");
+    start.withAuthor = true;
+    start.author = QStringLiteral("Jo");
+    start.withIcon = true;
+    start.icon = QStringLiteral("fav.ico");
+    start.pictureMode = true;
+    start.backgroundPicture = QStringLiteral("grund.jpg");
+    QTest::newRow("every head entry")
+        << shown(GeneralSettingsHtml::documentStart(start)) + SourceHtml::closingTail() << false;
+
+    FramesetValues values;
+    values.title = QStringLiteral("Rahmen");
+    values.border = QStringLiteral("1");
+    for (size_t i = 0; i < values.frames.size(); ++i)
+        values.frames[i] = {QStringLiteral("f%1").arg(i), QStringLiteral("s%1.html").arg(i),
+                            QStringLiteral("100")};
+    for (FrameLayout layout :
+         {FrameLayout::TwoColumns, FrameLayout::TopTwoColumns, FrameLayout::TopTwoColumnsBottom,
+          FrameLayout::TopThreeColumnsBottom}) {
+        QTest::addRow("frameset %d", int(layout)) << FramesetHtml::page(layout, values) << false;
+        QTest::addRow("frameset %d, tail assumed", int(layout))
+            << FramesetHtml::page(layout, values) << true;
+    }
+}
+
+void TestPageCheck::emittedPagesGiveNone() {
+    QFETCH(QStringList, page);
+    QFETCH(bool, assumeClosingTail);
+    QCOMPARE(described(CheckPage(page, {assumeClosingTail, {}})).join(u'\n'), QString());
+}
+
+QTEST_GUILESS_MAIN(TestPageCheck)
+#include "tst_pagecheck.moc"
