@@ -12,6 +12,7 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/PageCheckView.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/Place.h"
 
@@ -54,6 +55,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     QTextDocument& document = context.document.document();
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
     m_memo2->setDocument(&document);
+    createPageCheck();
 
     createStatusBar();
     m_services = std::make_unique<PageServices>(
@@ -120,6 +122,8 @@ void MainWindow::createMenus() {
              [this] { Frameseiteerstellen1Click(); }),
         item("Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
              [this] { Seitenachbearbeiten1Click(); }),
+        item("Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7, nullptr,
+             [this] { Seiteprfen1Click(); }),
     };
     rows += helpMenu([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
                      [this] { berQuillmark1Click(); });
@@ -184,7 +188,7 @@ void MainWindow::createPages() {
     const QSignalBlocker quiet(m_pageControl);
     int index = 0;
     for (const TabPageEntry& entry : TabPageTable()) {
-        TabPage* page = entry.create(*m_services, m_memo2);
+        TabPage* page = entry.create(*m_services, &m_check->area());
         connect(m_fileCommands, &FileCommands::pageBegunAnew, page, &TabPage::emptyForNew);
         QWidget* placeholder = m_pageControl->widget(index);
         m_pageControl->removeTab(index);
@@ -204,16 +208,48 @@ void MainWindow::createStatusBar() {
     m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
     m_statusBar->addPanel(QStringLiteral("Quillmark"), 300);
     m_statusBar->follow(m_context.notices);
+    m_statusBar->addPermanentWidget(&m_check->status());
     setStatusBar(m_statusBar);
+}
+
+void MainWindow::createPageCheck() {
+    // The closing tail a save adds counts as present; a saved page's names are looked up in
+    // its folder.
+    m_check = new PageCheckView(
+        *m_memo2,
+        [this] {
+            const PageState& state = m_context.state;
+            return PageCheckView::optionsFor(state.hasFile() ? state.ownFile() : QString(), true);
+        },
+        this);
+    connect(&m_context.document, &PageSource::committed, m_check, &PageCheckView::checkNow);
+    connect(m_check, &PageCheckView::lineChosen, this, [this] { m_fields->makeCurrent(m_memo2); });
+    connect(m_check, &PageCheckView::listRequested, this, &MainWindow::showSource);
 }
 
 void MainWindow::showGeneralSettings(bool enablePage) {
     QWidget* page = m_pages.constFirst();
     if (enablePage)
         page->setEnabled(true);
+    switchTo(page);
+}
+
+void MainWindow::showSource() {
+    switchTo(m_pages.constLast());
+}
+
+void MainWindow::switchTo(QWidget* page) {
+    // A switch the program makes shows no tab warning.
     m_programSwitch = true;
     m_pageControl->setCurrentWidget(page);
     m_programSwitch = false;
+}
+
+void MainWindow::Seiteprfen1Click() {
+    showSource();
+    m_check->checkNow();
+    if (m_check->findings().isEmpty())
+        m_context.notices.PostStatusMessage(QStringLiteral("Seite in Ordnung"));
 }
 
 void MainWindow::closeDiscardingChanges() {

@@ -12,6 +12,7 @@ class CurrentFieldTracker;
 class FieldExplanations;
 class FileCommands;
 class Navigation;
+class PageCheckView;
 class PageContext;
 class PanelStatusBar;
 class QAction;
@@ -49,6 +50,8 @@ public:
     void FormHelp();
     void Frameseiteerstellen1Click();
     void Seitenachbearbeiten1Click();
+    // "Seite prüfen" (F7): shows "Quelltext" and checks the page at once.
+    void Seiteprfen1Click();
     void QuillmarkHIlfe1Click();
     void HtmlHilfe1Click();
     void berQuillmark1Click();
@@ -67,6 +70,10 @@ private:
     void createToolbar(QWidget* strip);
     void createTabs();
     void createStatusBar();
+    void createPageCheck();
+    // Shows "Quelltext", with what the page check found.
+    void showSource();
+    void switchTo(QWidget* page);
 
     PageContext& m_context;
     Navigation& m_navigation;
@@ -74,6 +81,7 @@ private:
     FieldExplanations* m_explanations;
     QTabWidget* m_pageControl = nullptr;
     QPlainTextEdit* m_memo2 = nullptr;
+    PageCheckView* m_check = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     std::unique_ptr<PageServices> m_services;
     FileCommands* m_fileCommands = nullptr;

@@ -27,6 +27,8 @@ public:
     const QString& CurrentFieldName() const { return m_current; }
     // The current field, or nullptr while none has been made current.
     QWidget* currentField() const;
+    // Makes a tracked field the current one, as a click into it does.
+    void makeCurrent(QWidget* field);
 
 signals:
     void currentFieldChanged(const QString& name);
@@ -35,8 +37,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void makeCurrent(QWidget* field);
-
     QHash<QString, QWidget*> m_fields;
     QString m_current;
     // Tells in which window a key that moves the focus is being pressed.

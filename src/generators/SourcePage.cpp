@@ -1,12 +1,11 @@
 #include "generators/SourcePage.h"
 
-#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-SourcePage::SourcePage(PageServices& services, QPlainTextEdit* memo2)
+SourcePage::SourcePage(PageServices& services, QWidget* sourceArea)
     : TabPage("TabSheet5", services) {
-    memo2->setParent(this);
+    sourceArea->setParent(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(memo2);
+    layout->addWidget(sourceArea);
 }

@@ -2,13 +2,11 @@
 
 #include "generators/TabPage.h"
 
-class QPlainTextEdit;
-
-// The tab page "Quelltext": the page source Memo2, editable.
+// The tab page "Quelltext": the page source Memo2, editable, with what the page check found.
 class SourcePage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SourcePage)
 public:
-    SourcePage(PageServices& services, QPlainTextEdit* memo2);
+    SourcePage(PageServices& services, QWidget* sourceArea);
     void emptyForNew(NewVariant) override {}
 };

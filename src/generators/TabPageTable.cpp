@@ -15,24 +15,24 @@
 std::span<const TabPageEntry> TabPageTable() {
     static const std::array<TabPageEntry, 9> kPages{{
         {"Allgemeine Einstellungen", "TabSheet1",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new GeneralSettingsPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new GeneralSettingsPage(s); }},
         {"Text", "TabSheet2",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TextPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new TextPage(s); }},
         {"Bilder", "TabSheet3",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ImagesPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new ImagesPage(s); }},
         {"Links", "TabSheet4",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinksPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new LinksPage(s); }},
         {"Linien", "TabSheet12",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new LinesPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new LinesPage(s); }},
         {"Tabellen", "TabSheet23",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new TablesPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new TablesPage(s); }},
         {"Listen", "TabSheet24",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new ListsPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new ListsPage(s); }},
         {"Formulare", "TabSheet13",
-         [](PageServices& s, QPlainTextEdit*) -> TabPage* { return new FormsPage(s); }},
+         [](PageServices& s, QWidget*) -> TabPage* { return new FormsPage(s); }},
         {"Quelltext", "TabSheet5",
-         [](PageServices& s, QPlainTextEdit* memo2) -> TabPage* {
-             return new SourcePage(s, memo2);
+         [](PageServices& s, QWidget* sourceArea) -> TabPage* {
+             return new SourcePage(s, sourceArea);
          }},
     }};
     return kPages;

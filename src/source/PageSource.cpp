@@ -59,9 +59,12 @@ QString PageSource::lastLine() const {
 }
 
 void PageSource::commit(const QStringList& texts) {
-    EditScope edit(*m_document);
-    removeClosingTail(edit.cursor());
-    append(edit.cursor(), texts);
+    {
+        EditScope edit(*m_document);
+        removeClosingTail(edit.cursor());
+        append(edit.cursor(), texts);
+    }
+    emit committed();
 }
 
 void PageSource::RemoveClosingTail() {

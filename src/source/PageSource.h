@@ -41,6 +41,10 @@ public:
     bool hasUnsavedChanges() const;
     void markSaved();
 
+signals:
+    // A generator command has appended its lines.
+    void committed();
+
 private:
     void removeClosingTail(QTextCursor& cursor);
     void append(QTextCursor& cursor, const QStringList& texts);

@@ -1,0 +1,121 @@
+#include "ui/PageCheckView.h"
+
+#include "source/PageSource.h"
+#include "ui/ClickableLabel.h"
+#include "ui/Place.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kDelayMs = 300;
+// Enough rows to see a few findings without taking the page source's room.
+constexpr int kListRows = 4;
+
+QString countOf(qsizetype count, const char* one, const char* many) {
+    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
+}
+
+// The lines of a document as a text file has them: a text ending with a line break has no
+// empty line after it.
+QStringList linesOf(const QTextDocument& document) {
+    QStringList lines;
+    lines.reserve(document.blockCount());
+    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
+        lines.append(block.text());
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+QString CheckSummary(const QList<Finding>& findings) {
+    const qsizetype errors = std::count_if(findings.begin(), findings.end(), [](const Finding& f) {
+        return f.kind == Finding::Kind::Fehler;
+    });
+    const qsizetype hints = findings.size() - errors;
+    QStringList parts;
+    if (errors > 0)
+        parts.append(countOf(errors, "Fehler", "Fehler"));
+    if (hints > 0)
+        parts.append(countOf(hints, "Hinweis", "Hinweise"));
+    return parts.isEmpty() ? QStringLiteral("Seite in Ordnung") : parts.join(QStringLiteral(", "));
+}
+
+PageCheckView::PageCheckView(QPlainTextEdit& field, std::function<CheckOptions()> options,
+                             QObject* parent)
+    : QObject(parent), m_field(field), m_options(std::move(options)), m_list(new QListWidget),
+      m_status(new ClickableLabel), m_area(new QWidget) {
+    m_list->setObjectName(QStringLiteral("FindingsList"));
+    m_list->setMaximumHeight(m_list->fontMetrics().height() * kListRows + 2 * m_list->frameWidth() +
+                             4);
+    m_list->hide();
+    auto* layout = new QVBoxLayout(m_area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(&m_field, 1);
+    layout->addWidget(m_list);
+    m_status->setObjectName(QStringLiteral("CheckStatus"));
+    m_status->setCursor(Qt::PointingHandCursor);
+    Controls::describe(m_status, QStringLiteral("Seitenprüfung: ein Klick zeigt, was sie fand"));
+    m_status->setContentsMargins(6, 0, 6, 0);
+
+    m_delay.setObjectName(QStringLiteral("CheckTimer"));
+    m_delay.setSingleShot(true);
+    m_delay.setInterval(kDelayMs);
+    connect(&m_delay, &QTimer::timeout, this, &PageCheckView::checkNow);
+    connect(m_field.document(), &QTextDocument::contentsChanged, &m_delay,
+            qOverload<>(&QTimer::start));
+    connect(m_list, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { goToLine(item->data(Qt::UserRole).toInt()); });
+    connect(m_status, &ClickableLabel::clicked, this, &PageCheckView::listRequested);
+    checkNow();
+}
+
+void PageCheckView::checkNow() {
+    m_delay.stop();
+    show(CheckPage(linesOf(*m_field.document()), m_options()));
+}
+
+CheckOptions PageCheckView::optionsFor(const QString& pageFile, bool assumeClosingTail) {
+    CheckOptions options;
+    options.assumeClosingTail = assumeClosingTail;
+    if (!pageFile.isEmpty()) {
+        const QStringList names = QFileInfo(pageFile).absoluteDir().entryList(
+            QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+        options.folderNames = QSet<QString>(names.begin(), names.end());
+    }
+    return options;
+}
+
+void PageCheckView::show(QList<Finding> findings) {
+    m_findings = std::move(findings);
+    m_status->setText(CheckSummary(m_findings));
+    m_list->clear();
+    for (const Finding& finding : m_findings) {
+        const QString kind = finding.kind == Finding::Kind::Fehler ? QStringLiteral("Fehler")
+                                                                   : QStringLiteral("Hinweis");
+        auto* item = new QListWidgetItem(
+            QStringLiteral("Zeile %1 – %2: %3").arg(finding.line).arg(kind, finding.text));
+        item->setData(Qt::UserRole, finding.line);
+        m_list->addItem(item);
+    }
+    m_list->setVisible(!m_findings.isEmpty());
+}
+
+void PageCheckView::goToLine(int line) {
+    const QTextBlock block = m_field.document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    m_field.setTextCursor(cursor);
+    m_field.ensureCursorVisible();
+    m_field.setFocus(Qt::OtherFocusReason);
+    emit lineChosen();
+}
