@@ -214,7 +214,7 @@ void TestPageCheck::findings_data() {
         {});
     row("content before the document start",
         QStringList{QStringLiteral("<!DOCTYPE html>"), QStringLiteral("Hallo")} + page({}),
-        {"2 Fehler: Vor dem Dokumentanfang (<html>) steht schon etwas: Es gehört hinter <body>."});
+        {"2 Fehler: Vor dem Seitenanfang (<html>) steht schon etwas: Es gehört hinter <body>."});
     row("content after the end", page({}) << QString() << QStringLiteral("<p>mehr"),
         {"11 Fehler: Nach </html> steht noch etwas: Alles, was die Seite zeigt, gehört vor "
          "</body>."});
@@ -332,6 +332,10 @@ void TestPageCheck::emittedPagesGiveNone_data() {
         QTest::addRow("frameset %d, tail assumed", int(layout))
             << FramesetHtml::page(layout, values) << true;
     }
+    QStringList withoutFrames = FramesetHtml::page(FrameLayout::TwoColumns, values);
+    withoutFrames.insert(withoutFrames.size() - 2,
+                         QStringLiteral("<noframes><body>Ohne Rahmen</body></noframes>"));
+    QTest::newRow("frameset with noframes") << withoutFrames << false;
 }
 
 void TestPageCheck::emittedPagesGiveNone() {

@@ -29,36 +29,55 @@ enum class Sentence {
 };
 
 struct SentenceText {
+    Sentence sentence;
     Finding::Kind kind;
     const char* text;
 };
 
 constexpr std::array<SentenceText, 14> kSentences{{
-    {Finding::Kind::Fehler, "%1 (<%2>) aus Zeile %3 wird nicht geschlossen: Es fehlt </%2>."},
-    {Finding::Kind::Fehler, "</%1> schließt nichts: Davor ist kein <%1> offen."},
-    {Finding::Kind::Fehler, "%1 (<%2>) steht außerhalb %3."},
-    {Finding::Kind::Fehler,
-     "Vor dem Dokumentanfang (<html>) steht schon etwas: Es gehört hinter <body>."},
-    {Finding::Kind::Fehler, "Zwischen </head> und <body> steht etwas: Es gehört hinter <body>."},
-    {Finding::Kind::Fehler,
+    {Sentence::MissingEnd, Finding::Kind::Fehler,
+     "%1 (<%2>) aus Zeile %3 wird nicht geschlossen: Es fehlt </%2>."},
+    {Sentence::ClosesNothing, Finding::Kind::Fehler,
+     "</%1> schließt nichts: Davor ist kein <%1> offen."},
+    {Sentence::Outside, Finding::Kind::Fehler, "%1 (<%2>) steht außerhalb %3."},
+    {Sentence::ContentBeforeStart, Finding::Kind::Fehler,
+     "Vor dem Seitenanfang (<html>) steht schon etwas: Es gehört hinter <body>."},
+    {Sentence::ContentBeforeBody, Finding::Kind::Fehler,
+     "Zwischen </head> und <body> steht etwas: Es gehört hinter <body>."},
+    {Sentence::MissingBody, Finding::Kind::Fehler,
      "Nach </head> fehlt <body>: Der Inhalt der Seite gehört hinter <body>."},
-    {Finding::Kind::Fehler,
+    {Sentence::ContentAfterEnd, Finding::Kind::Fehler,
      "Nach %1 steht noch etwas: Alles, was die Seite zeigt, gehört vor </body>."},
-    {Finding::Kind::Fehler, "%1 steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, "
-                            "</head>, <body>, </body>, </html>, jedes nur einmal."},
-    {Finding::Kind::Hinweis,
+    {Sentence::WrongOrder, Finding::Kind::Fehler,
+     "%1 steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, "
+     "</head>, <body>, </body>, </html>, jedes nur einmal."},
+    {Sentence::EmptyAddress, Finding::Kind::Hinweis,
      "%1=\"\" ist leer: Hier fehlt der Name einer Datei oder eine Adresse."},
-    {Finding::Kind::Hinweis, "Die Adresse „%1“ beginnt mit „www.“ ohne „http://“: Der Browser "
-                             "sucht sie dann als Datei neben der Seite."},
-    {Finding::Kind::Hinweis, "Das Bild hat einen leeren Ersatztext (alt=\"\"): Wer es nicht "
-                             "sehen kann, erfährt nicht, was es zeigt."},
-    {Finding::Kind::Hinweis, "Im Namen „%1“ steht ein Leerzeichen: Nicht jeder Server findet die "
-                             "Datei dann. Besser ohne Leerzeichen benennen."},
-    {Finding::Kind::Hinweis, "Im Namen „%1“ steht ein Prozentzeichen ohne zwei Ziffern oder "
-                             "Buchstaben von A bis F dahinter: Der Browser findet die Datei dann "
-                             "nicht."},
-    {Finding::Kind::Hinweis, "Die Datei „%1“ gibt es im Ordner der Seite nicht."},
+    {Sentence::WithoutScheme, Finding::Kind::Hinweis,
+     "Die Adresse „%1“ beginnt mit „www.“ ohne „http://“: Der Browser "
+     "sucht sie dann als Datei neben der Seite."},
+    {Sentence::EmptyAlt, Finding::Kind::Hinweis,
+     "Das Bild hat einen leeren Ersatztext (alt=\"\"): Wer es nicht "
+     "sehen kann, erfährt nicht, was es zeigt."},
+    {Sentence::SpaceInName, Finding::Kind::Hinweis,
+     "Im Namen „%1“ steht ein Leerzeichen: Nicht jeder Server findet die "
+     "Datei dann. Besser ohne Leerzeichen benennen."},
+    {Sentence::BadPercent, Finding::Kind::Hinweis,
+     "Im Namen „%1“ steht ein Prozentzeichen ohne zwei Ziffern oder "
+     "Buchstaben von A bis F dahinter: Der Browser findet die Datei dann "
+     "nicht."},
+    {Sentence::MissingFile, Finding::Kind::Hinweis,
+     "Die Datei „%1“ gibt es im Ordner der Seite nicht."},
 }};
+
+constexpr bool inSentenceOrder() {
+    for (size_t i = 0; i < kSentences.size(); ++i) {
+        if (kSentences[i].sentence != static_cast<Sentence>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(inSentenceOrder(), "kSentences lists the sentences in their enum's order");
 
 enum class Tag {
     Other,
@@ -148,7 +167,9 @@ constexpr std::array<Element, kTagCount> kElements{{
     {"s", "Die Durchstreichung", Tracking::Loose, true, false, Context::Anywhere},
     {"sup", "Die Hochstellung", Tracking::Loose, true, false, Context::Anywhere},
     {"sub", "Die Tiefstellung", Tracking::Loose, true, false, Context::Anywhere},
+    // hr, h1 to h6, pre, blockquote, dl, address
     {"", "", Tracking::None, false, true, Context::Anywhere},
+    // script, style, title
     {"", "", Tracking::None, false, false, Context::Anywhere},
 }};
 
@@ -170,6 +191,8 @@ Tag tagNamed(QStringView name) {
         for (const char* block :
              {"hr", "h1", "h2", "h3", "h4", "h5", "h6", "pre", "blockquote", "dl", "address"})
             map.emplace(block, Tag::Block);
+        // What a frameset page shows browsers without frames belongs to the frameset.
+        map.emplace("noframes", Tag::Frame);
         // Their text is read as text up to their own end tag.
         for (const char* raw : {"script", "style", "title"})
             map.emplace(raw, Tag::RawText);
@@ -537,6 +560,9 @@ private:
         case Tag::Head:
             return structureTag(HeadOpen, QStringLiteral("<head>"));
         case Tag::Body:
+            // The body of a frameset page's "<noframes>".
+            if (m_frameset && m_rank == BodyOpen)
+                return;
             return structureTag(BodyOpen, QStringLiteral("<body>"));
         case Tag::Frameset:
             return framesetTag();
