@@ -188,7 +188,7 @@ void TestPageCheck::findings_data() {
                  "2 Fehler: %1 (<%2>) aus Zeile 2 wird nicht geschlossen: Es fehlt </%2>.")
                  .arg(QString::fromUtf8(spoken), name)});
     }
-    row("table closes a paragraph", lines("<p>\n<table border=1>\n<tr><td>x</td></tr>"),
+    row("table after an open paragraph", lines("<p>\n<table border=1>\n<tr><td>x</td></tr>"),
         {"2 Fehler: Die Tabelle (<table>) aus Zeile 2 wird nicht geschlossen: Es fehlt </table>."});
     row("form and text area", lines("<form action=x>\n<textarea name=t>\n</form>\n<table>"),
         {"1 Fehler: Das Formular (<form>) aus Zeile 1 wird nicht geschlossen: Es fehlt </form>.",
