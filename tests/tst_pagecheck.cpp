@@ -188,7 +188,7 @@ void TestPageCheck::findings_data() {
                  "2 Fehler: %1 (<%2>) aus Zeile 2 wird nicht geschlossen: Es fehlt </%2>.")
                  .arg(QString::fromUtf8(spoken), name)});
     }
-    row("table closes a paragraph", lines("<p>\n<table border=1>\n<tr><td>x</td></tr>"),
+    row("table after an open paragraph", lines("<p>\n<table border=1>\n<tr><td>x</td></tr>"),
         {"2 Fehler: Die Tabelle (<table>) aus Zeile 2 wird nicht geschlossen: Es fehlt </table>."});
     row("form and text area", lines("<form action=x>\n<textarea name=t>\n</form>\n<table>"),
         {"1 Fehler: Das Formular (<form>) aus Zeile 1 wird nicht geschlossen: Es fehlt </form>.",
@@ -214,7 +214,7 @@ void TestPageCheck::findings_data() {
         {});
     row("content before the document start",
         QStringList{QStringLiteral("<!DOCTYPE html>"), QStringLiteral("Hallo")} + page({}),
-        {"2 Fehler: Vor dem Dokumentanfang (<html>) steht schon etwas: Es gehört hinter <body>."});
+        {"2 Fehler: Vor dem Seitenanfang (<html>) steht schon etwas: Es gehört hinter <body>."});
     row("content after the end", page({}) << QString() << QStringLiteral("<p>mehr"),
         {"11 Fehler: Nach </html> steht noch etwas: Alles, was die Seite zeigt, gehört vor "
          "</body>."});
@@ -332,6 +332,10 @@ void TestPageCheck::emittedPagesGiveNone_data() {
         QTest::addRow("frameset %d, tail assumed", int(layout))
             << FramesetHtml::page(layout, values) << true;
     }
+    QStringList withoutFrames = FramesetHtml::page(FrameLayout::TwoColumns, values);
+    withoutFrames.insert(withoutFrames.size() - 2,
+                         QStringLiteral("<noframes><body>Ohne Rahmen</body></noframes>"));
+    QTest::newRow("frameset with noframes") << withoutFrames << false;
 }
 
 void TestPageCheck::emittedPagesGiveNone() {

@@ -29,36 +29,55 @@ enum class Sentence {
 };
 
 struct SentenceText {
+    Sentence sentence;
     Finding::Kind kind;
     const char* text;
 };
 
 constexpr std::array<SentenceText, 14> kSentences{{
-    {Finding::Kind::Fehler, "%1 (<%2>) aus Zeile %3 wird nicht geschlossen: Es fehlt </%2>."},
-    {Finding::Kind::Fehler, "</%1> schließt nichts: Davor ist kein <%1> offen."},
-    {Finding::Kind::Fehler, "%1 (<%2>) steht außerhalb %3."},
-    {Finding::Kind::Fehler,
-     "Vor dem Dokumentanfang (<html>) steht schon etwas: Es gehört hinter <body>."},
-    {Finding::Kind::Fehler, "Zwischen </head> und <body> steht etwas: Es gehört hinter <body>."},
-    {Finding::Kind::Fehler,
+    {Sentence::MissingEnd, Finding::Kind::Fehler,
+     "%1 (<%2>) aus Zeile %3 wird nicht geschlossen: Es fehlt </%2>."},
+    {Sentence::ClosesNothing, Finding::Kind::Fehler,
+     "</%1> schließt nichts: Davor ist kein <%1> offen."},
+    {Sentence::Outside, Finding::Kind::Fehler, "%1 (<%2>) steht außerhalb %3."},
+    {Sentence::ContentBeforeStart, Finding::Kind::Fehler,
+     "Vor dem Seitenanfang (<html>) steht schon etwas: Es gehört hinter <body>."},
+    {Sentence::ContentBeforeBody, Finding::Kind::Fehler,
+     "Zwischen </head> und <body> steht etwas: Es gehört hinter <body>."},
+    {Sentence::MissingBody, Finding::Kind::Fehler,
      "Nach </head> fehlt <body>: Der Inhalt der Seite gehört hinter <body>."},
-    {Finding::Kind::Fehler,
+    {Sentence::ContentAfterEnd, Finding::Kind::Fehler,
      "Nach %1 steht noch etwas: Alles, was die Seite zeigt, gehört vor </body>."},
-    {Finding::Kind::Fehler, "%1 steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, "
-                            "</head>, <body>, </body>, </html>, jedes nur einmal."},
-    {Finding::Kind::Hinweis,
+    {Sentence::WrongOrder, Finding::Kind::Fehler,
+     "%1 steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, "
+     "</head>, <body>, </body>, </html>, jedes nur einmal."},
+    {Sentence::EmptyAddress, Finding::Kind::Hinweis,
      "%1=\"\" ist leer: Hier fehlt der Name einer Datei oder eine Adresse."},
-    {Finding::Kind::Hinweis, "Die Adresse „%1“ beginnt mit „www.“ ohne „http://“: Der Browser "
-                             "sucht sie dann als Datei neben der Seite."},
-    {Finding::Kind::Hinweis, "Das Bild hat einen leeren Ersatztext (alt=\"\"): Wer es nicht "
-                             "sehen kann, erfährt nicht, was es zeigt."},
-    {Finding::Kind::Hinweis, "Im Namen „%1“ steht ein Leerzeichen: Nicht jeder Server findet die "
-                             "Datei dann. Besser ohne Leerzeichen benennen."},
-    {Finding::Kind::Hinweis, "Im Namen „%1“ steht ein Prozentzeichen ohne zwei Ziffern oder "
-                             "Buchstaben von A bis F dahinter: Der Browser findet die Datei dann "
-                             "nicht."},
-    {Finding::Kind::Hinweis, "Die Datei „%1“ gibt es im Ordner der Seite nicht."},
+    {Sentence::WithoutScheme, Finding::Kind::Hinweis,
+     "Die Adresse „%1“ beginnt mit „www.“ ohne „http://“: Der Browser "
+     "sucht sie dann als Datei neben der Seite."},
+    {Sentence::EmptyAlt, Finding::Kind::Hinweis,
+     "Das Bild hat einen leeren Ersatztext (alt=\"\"): Wer es nicht "
+     "sehen kann, erfährt nicht, was es zeigt."},
+    {Sentence::SpaceInName, Finding::Kind::Hinweis,
+     "Im Namen „%1“ steht ein Leerzeichen: Nicht jeder Server findet die "
+     "Datei dann. Besser ohne Leerzeichen benennen."},
+    {Sentence::BadPercent, Finding::Kind::Hinweis,
+     "Im Namen „%1“ steht ein Prozentzeichen ohne zwei Ziffern oder "
+     "Buchstaben von A bis F dahinter: Der Browser findet die Datei dann "
+     "nicht."},
+    {Sentence::MissingFile, Finding::Kind::Hinweis,
+     "Die Datei „%1“ gibt es im Ordner der Seite nicht."},
 }};
+
+constexpr bool inSentenceOrder() {
+    for (size_t i = 0; i < kSentences.size(); ++i) {
+        if (kSentences[i].sentence != static_cast<Sentence>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(inSentenceOrder(), "kSentences lists the sentences in their enum's order");
 
 enum class Tag {
     Other,
@@ -82,7 +101,6 @@ enum class Tag {
     Font,
     Center,
     Div,
-    P,
     A,
     B,
     I,
@@ -90,7 +108,6 @@ enum class Tag {
     S,
     Sup,
     Sub,
-    Block,
     RawText,
 };
 constexpr size_t kTagCount = static_cast<size_t>(Tag::RawText) + 1;
@@ -113,43 +130,42 @@ struct Element {
     const char* spoken; // how the sentences name it
     Tracking tracking;
     bool endRequired;
-    bool closesParagraph;
     Context context;
 };
 
-// Indexed by Tag.
+// Indexed by Tag. Paragraphs are not followed: their end tag is optional, a block start
+// closes an open one and a stray "</p>" is ignored, so none of them is ever a finding.
 constexpr std::array<Element, kTagCount> kElements{{
-    {"", "", Tracking::None, false, false, Context::Anywhere},
-    {"html", "Die Seite", Tracking::None, false, false, Context::Anywhere},
-    {"head", "", Tracking::None, false, false, Context::Anywhere},
-    {"body", "Der Seiteninhalt", Tracking::None, false, false, Context::Anywhere},
-    {"frameset", "", Tracking::None, false, false, Context::Anywhere},
-    {"frame", "", Tracking::None, false, false, Context::Anywhere},
-    {"table", "Die Tabelle", Tracking::Stacked, true, true, Context::Anywhere},
-    {"tr", "Die Tabellenzeile", Tracking::Stacked, false, false, Context::Table},
-    {"td", "Die Tabellenzelle", Tracking::Stacked, false, false, Context::Table},
-    {"th", "Die Kopfzelle", Tracking::Stacked, false, false, Context::Table},
-    {"ul", "Die unsortierte Liste", Tracking::Loose, true, true, Context::Anywhere},
-    {"ol", "Die sortierte Liste", Tracking::Loose, true, true, Context::Anywhere},
-    {"li", "Der Listeneintrag", Tracking::None, false, true, Context::List},
-    {"form", "Das Formular", Tracking::Loose, true, true, Context::Anywhere},
-    {"input", "Das Eingabefeld", Tracking::None, false, false, Context::Form},
-    {"select", "Die Auswahlliste", Tracking::Stacked, true, false, Context::Form},
-    {"option", "", Tracking::None, false, false, Context::Anywhere},
-    {"textarea", "Das Textfeld", Tracking::None, true, false, Context::Form},
-    {"font", "Die Schriftangabe", Tracking::Loose, true, false, Context::Anywhere},
-    {"center", "Die Zentrierung", Tracking::Stacked, true, true, Context::Anywhere},
-    {"div", "Der Bereich", Tracking::Stacked, true, true, Context::Anywhere},
-    {"p", "", Tracking::Stacked, false, true, Context::Anywhere},
-    {"a", "Der Link", Tracking::Loose, true, false, Context::Anywhere},
-    {"b", "Der Fettdruck", Tracking::Loose, true, false, Context::Anywhere},
-    {"i", "Die Kursivschrift", Tracking::Loose, true, false, Context::Anywhere},
-    {"u", "Die Unterstreichung", Tracking::Loose, true, false, Context::Anywhere},
-    {"s", "Die Durchstreichung", Tracking::Loose, true, false, Context::Anywhere},
-    {"sup", "Die Hochstellung", Tracking::Loose, true, false, Context::Anywhere},
-    {"sub", "Die Tiefstellung", Tracking::Loose, true, false, Context::Anywhere},
-    {"", "", Tracking::None, false, true, Context::Anywhere},
-    {"", "", Tracking::None, false, false, Context::Anywhere},
+    {"", "", Tracking::None, false, Context::Anywhere},
+    {"html", "Die Seite", Tracking::None, false, Context::Anywhere},
+    {"head", "", Tracking::None, false, Context::Anywhere},
+    {"body", "Der Seiteninhalt", Tracking::None, false, Context::Anywhere},
+    {"frameset", "", Tracking::None, false, Context::Anywhere},
+    {"frame", "", Tracking::None, false, Context::Anywhere},
+    {"table", "Die Tabelle", Tracking::Stacked, true, Context::Anywhere},
+    {"tr", "Die Tabellenzeile", Tracking::Stacked, false, Context::Table},
+    {"td", "Die Tabellenzelle", Tracking::Stacked, false, Context::Table},
+    {"th", "Die Kopfzelle", Tracking::Stacked, false, Context::Table},
+    {"ul", "Die unsortierte Liste", Tracking::Loose, true, Context::Anywhere},
+    {"ol", "Die sortierte Liste", Tracking::Loose, true, Context::Anywhere},
+    {"li", "Der Listeneintrag", Tracking::None, false, Context::List},
+    {"form", "Das Formular", Tracking::Loose, true, Context::Anywhere},
+    {"input", "Das Eingabefeld", Tracking::None, false, Context::Form},
+    {"select", "Die Auswahlliste", Tracking::Stacked, true, Context::Form},
+    {"option", "", Tracking::None, false, Context::Anywhere},
+    {"textarea", "Das Textfeld", Tracking::None, true, Context::Form},
+    {"font", "Die Schriftangabe", Tracking::Loose, true, Context::Anywhere},
+    {"center", "Die Zentrierung", Tracking::Stacked, true, Context::Anywhere},
+    {"div", "Der Bereich", Tracking::Stacked, true, Context::Anywhere},
+    {"a", "Der Link", Tracking::Loose, true, Context::Anywhere},
+    {"b", "Der Fettdruck", Tracking::Loose, true, Context::Anywhere},
+    {"i", "Die Kursivschrift", Tracking::Loose, true, Context::Anywhere},
+    {"u", "Die Unterstreichung", Tracking::Loose, true, Context::Anywhere},
+    {"s", "Die Durchstreichung", Tracking::Loose, true, Context::Anywhere},
+    {"sup", "Die Hochstellung", Tracking::Loose, true, Context::Anywhere},
+    {"sub", "Die Tiefstellung", Tracking::Loose, true, Context::Anywhere},
+    // script, style, title
+    {"", "", Tracking::None, false, Context::Anywhere},
 }};
 
 // How a sentence names the place an element belongs in, indexed by Context.
@@ -167,9 +183,8 @@ Tag tagNamed(QStringView name) {
             if (*kElements[i].name)
                 map.emplace(kElements[i].name, static_cast<Tag>(i));
         }
-        for (const char* block :
-             {"hr", "h1", "h2", "h3", "h4", "h5", "h6", "pre", "blockquote", "dl", "address"})
-            map.emplace(block, Tag::Block);
+        // What a frameset page shows browsers without frames belongs to the frameset.
+        map.emplace("noframes", Tag::Frame);
         // Their text is read as text up to their own end tag.
         for (const char* raw : {"script", "style", "title"})
             map.emplace(raw, Tag::RawText);
@@ -537,6 +552,9 @@ private:
         case Tag::Head:
             return structureTag(HeadOpen, QStringLiteral("<head>"));
         case Tag::Body:
+            // The body of a frameset page's "<noframes>".
+            if (m_frameset && m_rank == BodyOpen)
+                return;
             return structureTag(BodyOpen, QStringLiteral("<body>"));
         case Tag::Frameset:
             return framesetTag();
@@ -547,8 +565,6 @@ private:
         }
         noteContent();
         const Element& e = element(tag);
-        if (e.closesParagraph && !m_stack.empty() && m_stack.back().tag == Tag::P)
-            popTo(m_stack.size() - 1);
         if (!inContext(e.context)) {
             say(m_line, Sentence::Outside, QString::fromUtf8(e.spoken), QString::fromLatin1(e.name),
                 QString::fromUtf8(kContexts[static_cast<size_t>(e.context)]));
@@ -611,11 +627,7 @@ private:
         // Rows, cells and entries out of place were found at their start tag.
         if ((e.context == Context::Table || e.context == Context::List) && !inContext(e.context))
             return;
-        if (tag == Tag::P) {
-            // A stray "</p>" is ignored.
-            if (!m_stack.empty() && m_stack.back().tag == Tag::P)
-                popTo(m_stack.size() - 1);
-        } else if (e.tracking == Tracking::Loose) {
+        if (e.tracking == Tracking::Loose) {
             if (!closeLoose(tag))
                 sayClosesNothing(tag);
         } else if (e.tracking == Tracking::Stacked) {
