@@ -12,8 +12,10 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/HtmlHighlighter.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/Place.h"
+#include "ui/SourceEdit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -46,7 +48,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
 
     // The page source lives on "Quelltext"; every generator writes to its document.
-    m_memo2 = new QPlainTextEdit;
+    m_memo2 = new SourceEdit;
     m_memo2->setObjectName(QStringLiteral("Memo2"));
     m_memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -54,6 +56,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     QTextDocument& document = context.document.document();
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
     m_memo2->setDocument(&document);
+    new HtmlHighlighter(*m_memo2);
 
     createStatusBar();
     m_services = std::make_unique<PageServices>(
