@@ -65,19 +65,19 @@ void HtmlHighlighter::takeColoursFromPalette() {
     const QPalette& palette = m_field.palette();
     const QColor text = palette.color(QPalette::Text);
     const QColor base = palette.color(QPalette::Base);
-    // Saturated hues, light on a dark ground and dark on a light one.
+    // Saturated hues, light on a dark ground and dark on a light one; comments halfway
+    // between the text and the ground. No kind changes the font, so colouring never moves a
+    // line break of a wrapped line.
     const int lightness = base.lightness() < 128 ? 175 : 90;
     auto hue = [lightness](int degrees) { return QColor::fromHsl(degrees, 200, lightness); };
-    const QColor colours[] = {hue(215), hue(25), hue(135), QColor(), hue(300)};
+    const QColor comment((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
+                         (text.blue() + base.blue()) / 2);
+    // In the order of HtmlScanner::Kind.
+    const std::array<QColor, 5> colours = {hue(215), hue(25), hue(135), comment, hue(300)};
     for (std::size_t kind = 0; kind < m_formats.size(); ++kind) {
         m_formats[kind] = QTextCharFormat();
         m_formats[kind].setForeground(colours[kind]);
     }
-    // Comments halfway between the text and the ground, in italics.
-    QTextCharFormat& comment = m_formats[std::size_t(HtmlScanner::Kind::Comment)];
-    comment.setForeground(QColor((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
-                                 (text.blue() + base.blue()) / 2));
-    comment.setFontItalic(true);
 }
 
 void HtmlHighlighter::markAll() {
