@@ -1,6 +1,7 @@
 // Opening a 20 MB page file in the post-editor against a bare QPlainTextEdit::setPlainText of
 // the same text in a field of the same size: reading, decoding and the line ends must add
-// little to what the field itself costs.
+// little to what the field itself costs. The colours follow on the event loop after the text
+// is shown; how long until the last line has them is measured too.
 #include "app/WindowSet.h"
 #include "platform/Dialogs.h"
 #include "posteditor/PostEditorWindow.h"
