@@ -1,9 +1,11 @@
 // Opening a 20 MB page file in the post-editor against a bare QPlainTextEdit::setPlainText of
 // the same text in a field of the same size: reading, decoding and the line ends must add
-// little to what the field itself costs.
+// little to what the field itself costs. The colours follow on the event loop after the text
+// is shown; how long until the last line has them is measured too.
 #include "app/WindowSet.h"
 #include "platform/Dialogs.h"
 #include "posteditor/PostEditorWindow.h"
+#include "ui/HtmlHighlighter.h"
 
 #include <QApplication>
 #include <QFile>
@@ -119,6 +121,25 @@ void BM_OpenInPostEditor(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * kFileBytes);
 }
 BENCHMARK(BM_OpenInPostEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Opening and then colouring every line in the slices the event loop runs: the colours come
+// after the text is shown, so this is how long until the last line has them.
+void BM_OpenAndColourInPostEditor(benchmark::State& state) {
+    Setup& s = setup();
+    const HtmlHighlighter* highlighter = s.memo1->findChild<HtmlHighlighter*>();
+    for (auto _ : state) {
+        s.editor.ffnen1Click();
+        while (!highlighter->settled())
+            QApplication::processEvents();
+        state.PauseTiming();
+        s.editor.NeuClick();
+        while (!highlighter->settled())
+            QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(state.iterations() * kFileBytes);
+}
+BENCHMARK(BM_OpenAndColourInPostEditor)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 } // namespace
 

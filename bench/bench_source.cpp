@@ -1,7 +1,10 @@
 // What appending one element and removing the closing tail cost at 100, 10,000 and 100,000
 // lines of page source: the cost must not grow with the page. The page is measured shown in a
-// source view, as the user has it, and alone, as the document model costs by itself.
+// source view, as the user has it, in the coloured source view with line numbers that Memo2 is,
+// and alone, as the document model costs by itself.
 #include "source/PageSource.h"
+#include "ui/HtmlHighlighter.h"
+#include "ui/SourceEdit.h"
 
 #include <QApplication>
 #include <QPlainTextDocumentLayout>
@@ -14,11 +17,14 @@
 
 namespace {
 
+enum class View { None, Plain, Coloured };
+
 // A page of the given length, closed by a save, in a source view or alone.
 struct Page {
     PageSource source;
     std::unique_ptr<QPlainTextEdit> memo;
-    Page(int lines, bool shown) {
+    HtmlHighlighter* highlighter = nullptr;
+    Page(int lines, View view) {
         QString text;
         text.reserve(lines * 40);
         for (int i = 0; i < lines - 2; ++i)
@@ -26,11 +32,23 @@ struct Page {
         text += QStringLiteral("</body>\n</html>\n");
         QTextDocument& document = source.document();
         document.setPlainText(text);
-        if (!shown)
+        if (view == View::None)
             return;
         document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
-        memo = std::make_unique<QPlainTextEdit>();
+        if (view == View::Plain) {
+            memo = std::make_unique<QPlainTextEdit>();
+            memo->setDocument(&document);
+            return;
+        }
+        memo = std::make_unique<SourceEdit>();
         memo->setDocument(&document);
+        highlighter = new HtmlHighlighter(*memo);
+        settle();
+    }
+    // Runs the colouring slices until every line has its colours.
+    void settle() const {
+        while (highlighter && !highlighter->settled())
+            QApplication::processEvents();
     }
 };
 
@@ -44,7 +62,7 @@ const QStringList kElement = {
     QStringLiteral("</div>")};
 
 void BM_AddElement(benchmark::State& state) {
-    Page page(static_cast<int>(state.range(0)), true);
+    Page page(static_cast<int>(state.range(0)), View::Plain);
     for (auto _ : state) {
         page.source.commit(kElement);
         state.PauseTiming();
@@ -54,9 +72,27 @@ void BM_AddElement(benchmark::State& state) {
 }
 BENCHMARK(BM_AddElement)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
+// The same in the coloured view, until the added lines have their colours.
+void BM_AddElementHighlighted(benchmark::State& state) {
+    Page page(static_cast<int>(state.range(0)), View::Coloured);
+    for (auto _ : state) {
+        page.source.commit(kElement);
+        page.settle();
+        state.PauseTiming();
+        page.source.closeDocument();
+        page.settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_AddElementHighlighted)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMicrosecond);
+
 // The document model alone, without a view.
 void BM_AddElementToDocument(benchmark::State& state) {
-    Page page(static_cast<int>(state.range(0)), false);
+    Page page(static_cast<int>(state.range(0)), View::None);
     for (auto _ : state) {
         page.source.commit(kElement);
         state.PauseTiming();
@@ -71,7 +107,7 @@ BENCHMARK(BM_AddElementToDocument)
     ->Unit(benchmark::kMicrosecond);
 
 void BM_RemoveClosingTail(benchmark::State& state) {
-    Page page(static_cast<int>(state.range(0)), true);
+    Page page(static_cast<int>(state.range(0)), View::Plain);
     for (auto _ : state) {
         page.source.RemoveClosingTail();
         state.PauseTiming();

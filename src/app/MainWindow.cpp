@@ -12,9 +12,11 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/HtmlHighlighter.h"
 #include "ui/PageCheckView.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/Place.h"
+#include "ui/SourceEdit.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -47,7 +49,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
 
     // The page source lives on "Quelltext"; every generator writes to its document.
-    m_memo2 = new QPlainTextEdit;
+    m_memo2 = new SourceEdit;
     m_memo2->setObjectName(QStringLiteral("Memo2"));
     m_memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -55,6 +57,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     QTextDocument& document = context.document.document();
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
     m_memo2->setDocument(&document);
+    new HtmlHighlighter(*m_memo2);
     createPageCheck();
 
     createStatusBar();

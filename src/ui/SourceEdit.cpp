@@ -1,0 +1,110 @@
+#include "ui/SourceEdit.h"
+
+#include <QPainter>
+#include <QTextBlock>
+
+namespace {
+
+constexpr int kGutterPadding = 4;
+
+// The colour a part of the way from one colour to another.
+QColor blend(const QColor& from, const QColor& to, double part) {
+    return QColor::fromRgbF(float(from.redF() + (to.redF() - from.redF()) * part),
+                            float(from.greenF() + (to.greenF() - from.greenF()) * part),
+                            float(from.blueF() + (to.blueF() - from.blueF()) * part));
+}
+
+} // namespace
+
+// The gutter: paints what the field tells it to.
+class LineNumbers final : public QWidget {
+public:
+    explicit LineNumbers(SourceEdit& field) : QWidget(&field), m_field(field) {
+        setObjectName(QStringLiteral("LineNumbers"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override { m_field.paintLineNumbers(event); }
+
+private:
+    SourceEdit& m_field;
+};
+
+SourceEdit::SourceEdit(QWidget* parent) : QPlainTextEdit(parent), m_gutter(new LineNumbers(*this)) {
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &SourceEdit::fitGutter);
+    connect(this, &QPlainTextEdit::updateRequest, this, &SourceEdit::followUpdate);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this, &SourceEdit::markCurrentLine);
+    fitGutter();
+    markCurrentLine();
+}
+
+int SourceEdit::gutterWidth() const {
+    int digits = 1;
+    for (int highest = qMax(1, blockCount()); highest >= 10; highest /= 10)
+        ++digits;
+    return 2 * kGutterPadding + fontMetrics().horizontalAdvance(u'9') * digits;
+}
+
+void SourceEdit::fitGutter() {
+    const int width = gutterWidth();
+    if (viewportMargins().left() != width)
+        setViewportMargins(width, 0, 0, 0);
+    const QRect contents = contentsRect();
+    m_gutter->setGeometry(contents.left(), contents.top(), width, contents.height());
+}
+
+void SourceEdit::resizeEvent(QResizeEvent* event) {
+    QPlainTextEdit::resizeEvent(event);
+    fitGutter();
+}
+
+void SourceEdit::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        fitGutter();
+    else if (event->type() == QEvent::PaletteChange)
+        markCurrentLine();
+}
+
+void SourceEdit::followUpdate(const QRect& rect, int dy) {
+    if (dy != 0)
+        m_gutter->scroll(0, dy);
+    else
+        m_gutter->update(0, rect.y(), m_gutter->width(), rect.height());
+}
+
+void SourceEdit::markCurrentLine() {
+    QTextEdit::ExtraSelection line;
+    line.format.setBackground(
+        blend(palette().color(QPalette::Base), palette().color(QPalette::Highlight), 0.12));
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = textCursor();
+    line.cursor.clearSelection();
+    setExtraSelections({line});
+    // The current line's number is drawn brighter.
+    m_gutter->update();
+}
+
+void SourceEdit::paintLineNumbers(QPaintEvent* event) {
+    QPainter painter(m_gutter);
+    const QPalette& colours = palette();
+    painter.fillRect(event->rect(), colours.color(QPalette::Window));
+    const QColor text = colours.color(QPalette::Text);
+    const QColor faint = blend(colours.color(QPalette::Base), text, 0.55);
+    const int current = textCursor().blockNumber();
+    const int right = m_gutter->width() - kGutterPadding;
+    const int lineHeight = fontMetrics().height();
+
+    QTextBlock block = firstVisibleBlock();
+    qreal top = blockBoundingGeometry(block).translated(contentOffset()).top();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        const qreal bottom = top + blockBoundingRect(block).height();
+        if (block.isVisible() && bottom >= event->rect().top()) {
+            painter.setPen(block.blockNumber() == current ? text : faint);
+            painter.drawText(QRect(0, qRound(top), right, lineHeight), Qt::AlignRight,
+                             QString::number(block.blockNumber() + 1));
+        }
+        block = block.next();
+        top = bottom;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+class LineNumbers;
+
+// A plain text field for source text: the line numbers in a gutter at its left, following the
+// text as it scrolls and the font as it changes, and the line that holds the caret softly
+// marked. Otherwise an ordinary QPlainTextEdit.
+class SourceEdit final : public QPlainTextEdit {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SourceEdit)
+public:
+    explicit SourceEdit(QWidget* parent = nullptr);
+
+    // The gutter's width: room for the highest line number.
+    int gutterWidth() const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    friend class LineNumbers;
+    void paintLineNumbers(QPaintEvent* event);
+    void fitGutter();
+    void followUpdate(const QRect& rect, int dy);
+    void markCurrentLine();
+
+    LineNumbers* m_gutter;
+};

@@ -1,0 +1,189 @@
+// The source fields' colours, line numbers and current line.
+#include "source/PageSource.h"
+#include "support/Fixture.h"
+#include "ui/HtmlHighlighter.h"
+#include "ui/SourceEdit.h"
+
+#include <QPlainTextDocumentLayout>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+using HtmlScanner::Kind;
+
+class TestSourceView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void coloursOfLines_data();
+    void coloursOfLines();
+    void colouringLeavesTheDocumentAlone();
+    void changedLinesColouredInSlices();
+    void gutterFollowsLineCount();
+    void windowsShowColoursAndNumbers_data();
+    void windowsShowColoursAndNumbers();
+};
+
+namespace {
+
+constexpr int kSettleMs = 20000;
+
+// A source field with its highlighter, on a page document as Memo2 has it.
+struct View {
+    PageSource source;
+    SourceEdit field;
+    HtmlHighlighter* highlighter;
+    explicit View(const QString& text) {
+        QTextDocument& document = source.document();
+        document.setPlainText(text);
+        document.setModified(false);
+        document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+        field.setDocument(&document);
+        highlighter = new HtmlHighlighter(field);
+    }
+    bool settle() {
+        return QTest::qWaitFor([this] { return highlighter->settled(); }, kSettleMs);
+    }
+
+    // A line's colours, one letter a character: t tag, a attribute name, v attribute value,
+    // c comment, r character reference, '.' text.
+    QString colours(int line) const {
+        const QTextBlock block = source.document().findBlockByNumber(line);
+        QString mask(block.length() - 1, u'.');
+        const std::pair<Kind, QChar> letters[] = {{Kind::TagName, u't'},
+                                                  {Kind::AttributeName, u'a'},
+                                                  {Kind::AttributeValue, u'v'},
+                                                  {Kind::Comment, u'c'},
+                                                  {Kind::Reference, u'r'}};
+        for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+            QChar letter = u'?';
+            for (const auto& [kind, name] : letters) {
+                if (highlighter->format(kind) == range.format)
+                    letter = name;
+            }
+            for (int i = range.start; i < range.start + range.length && i < mask.size(); ++i)
+                mask[i] = letter;
+        }
+        return mask;
+    }
+};
+
+} // namespace
+
+void TestSourceView::coloursOfLines_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("colours");
+    QTest::newRow("tag with attributes") << QStringList{R"(<p style="color:Red" id=a>Hallo</p>)"}
+                                         << QStringList{R"(tt.aaaaa.vvvvvvvvvvv.aa.vt.....tttt)"};
+    QTest::newRow("comment over two lines") << QStringList{"a <!-- eins", "zwei --> <br>", "x"}
+                                            << QStringList{"..ccccccccc", "cccccccc.tttt", "."};
+    QTest::newRow("character references")
+        << QStringList{"&auml; &#228; &#xE4; & &x"} << QStringList{"rrrrrr.rrrrrr.rrrrrr...rr"};
+    QTest::newRow("tag over two lines")
+        << QStringList{R"(<img src="a.gif")", R"(  alt="Bild">&lt;)", "a < b"}
+        << QStringList{"tttt.aaa.vvvvvvv", "..aaa.vvvvvvtrrrr", "....."};
+    QTest::newRow("value over two lines")
+        << QStringList{R"(<a href="x)", R"(y">z</a>)"} << QStringList{"tt.aaaa.vv", "vvt.tttt"};
+}
+
+void TestSourceView::coloursOfLines() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, colours);
+    View view(lines.join(u'\n'));
+    QVERIFY(view.settle());
+    QStringList shown;
+    for (int line = 0; line < lines.size(); ++line)
+        shown.append(view.colours(line));
+    QCOMPARE(shown, colours);
+}
+
+void TestSourceView::colouringLeavesTheDocumentAlone() {
+    View view(QStringLiteral("<html>\n<!-- a\nb -->\n<p>&auml;</p>\n"));
+    view.source.commit({QStringLiteral("<b>fett</b>")});
+    QTextDocument& document = view.source.document();
+    document.setModified(false);
+    const QString text = document.toPlainText();
+    const int undoSteps = document.availableUndoSteps();
+    QVERIFY(view.settle());
+    const int lightTag = view.highlighter->format(Kind::TagName).foreground().color().lightness();
+    QPalette dark = view.field.palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    dark.setColor(QPalette::Text, Qt::white);
+    view.field.setPalette(dark); // colours anew
+    QVERIFY(view.settle());
+    QVERIFY(view.highlighter->format(Kind::TagName).foreground().color().lightness() > lightTag);
+    QCOMPARE(document.toPlainText(), text);
+    QCOMPARE(document.availableUndoSteps(), undoSteps);
+    QCOMPARE(document.availableRedoSteps(), 0);
+    QVERIFY(!document.isModified());
+    QCOMPARE(view.colours(3), QStringLiteral("tttrrrrrrtttt"));
+}
+
+void TestSourceView::changedLinesColouredInSlices() {
+    // Long enough that the colouring takes several slices.
+    QString text;
+    for (int i = 0; i < 50000; ++i)
+        text += QStringLiteral("<p class=\"z\">Zeile %1</p>\n").arg(i);
+    View view(text);
+    QVERIFY(view.settle());
+    const QString paragraph = view.colours(40000);
+    QVERIFY(paragraph.startsWith(QStringLiteral("tt.aaaaa.vvvt.")));
+
+    view.source.commit({QStringLiteral("<!-- neu"), QStringLiteral("--> <br>")});
+    const int added = view.source.lineCount() - 2;
+    QVERIFY(view.settle());
+    QCOMPARE(view.colours(added), QStringLiteral("cccccccc"));
+    QCOMPARE(view.colours(added + 1), QStringLiteral("ccc.tttt"));
+
+    // A comment opened at the top reaches every later line, and closing it takes it back.
+    QTextCursor top(&view.source.document());
+    top.insertText(QStringLiteral("<!--"));
+    QVERIFY(view.settle());
+    QCOMPARE(view.colours(40000), QString(paragraph.size(), u'c'));
+    view.source.document().undo();
+    QVERIFY(view.settle());
+    QCOMPARE(view.colours(40000), paragraph);
+}
+
+void TestSourceView::gutterFollowsLineCount() {
+    SourceEdit field;
+    field.resize(300, 200);
+    field.show();
+    auto* gutter = field.findChild<QWidget*>(QStringLiteral("LineNumbers"));
+    QVERIFY(gutter);
+    int previous = 0;
+    for (int lines : {9, 10000}) {
+        field.setPlainText(QStringLiteral("x\n").repeated(lines - 1));
+        QCOMPARE(field.blockCount(), lines);
+        QVERIFY(field.gutterWidth() > previous);
+        QCOMPARE(field.viewport()->geometry().left(), field.frameWidth() + field.gutterWidth());
+        QCOMPARE(gutter->width(), field.gutterWidth());
+        QCOMPARE(field.viewport()->geometry().left(), gutter->geometry().right() + 1);
+        previous = field.gutterWidth();
+    }
+    // The current line is marked, and the mark follows the caret.
+    field.moveCursor(QTextCursor::End);
+    QCOMPARE(field.extraSelections().size(), 1);
+    QCOMPARE(field.extraSelections().first().cursor.blockNumber(), field.blockCount() - 1);
+}
+
+void TestSourceView::windowsShowColoursAndNumbers_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("page source") << "TForm2"
+                                 << "Memo2";
+    QTest::newRow("post-editor") << "TForm7"
+                                 << "Memo1";
+}
+
+void TestSourceView::windowsShowColoursAndNumbers() {
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    Fixture f;
+    auto& memo = f.get<SourceEdit>(window, field);
+    QVERIFY(memo.findChild<HtmlHighlighter*>());
+    QVERIFY(memo.findChild<QWidget*>(QStringLiteral("LineNumbers")));
+}
+
+QTEST_MAIN(TestSourceView)
+#include "tst_sourceview.moc"
