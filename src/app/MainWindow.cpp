@@ -8,28 +8,20 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "generators/TabPageTable.h"
-#include "platform/FileTextField.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
-#include "ui/HtmlHighlighter.h"
 #include "ui/PageCheckView.h"
 #include "ui/PanelStatusBar.h"
-#include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextDocumentLayout>
-#include <QPlainTextEdit>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-using namespace Controls;
 
 namespace {
 
@@ -49,15 +41,8 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
 
     // The page source lives on "Quelltext"; every generator writes to its document.
-    m_memo2 = new SourceEdit;
-    m_memo2->setObjectName(QStringLiteral("Memo2"));
-    m_memo2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_memo2->setLineWrapMode(QPlainTextEdit::NoWrap);
-    SetUpFileTextField(*m_memo2);
-    QTextDocument& document = context.document.document();
-    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
-    m_memo2->setDocument(&document);
-    new HtmlHighlighter(*m_memo2);
+    m_memo2 = SourceEdit::forHtml("Memo2", false);
+    m_memo2->showDocument(context.document.document());
     createPageCheck();
 
     createStatusBar();
@@ -138,14 +123,10 @@ void MainWindow::createMenus() {
     vorschau->setEnabled(m_context.state.previewEnabled());
     connect(&m_context.state, &PageState::previewEnabledChanged, vorschau, &QAction::setEnabled);
 
-    EditCommands::installPopupMenu(
-        *this,
-        {"PopupMenu1",
-         {"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3", "Lschen2"},
-         {m_pageControl},
-         false,
-         true},
-        edit);
+    const EditCommands::ActionNames popupItems{"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3",
+                                               "Lschen2"};
+    EditCommands::installPopupMenu(*this, {"PopupMenu1", popupItems, {m_pageControl}, false, true},
+                                   edit);
 
     // The window's own help request (Shift+F1), apart from the menu's F1.
     auto* formHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);

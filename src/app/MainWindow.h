@@ -18,6 +18,7 @@ class PanelStatusBar;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
+class SourceEdit;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -80,7 +81,7 @@ private:
     CurrentFieldTracker* m_fields;
     FieldExplanations* m_explanations;
     QTabWidget* m_pageControl = nullptr;
-    QPlainTextEdit* m_memo2 = nullptr;
+    SourceEdit* m_memo2 = nullptr;
     PageCheckView* m_check = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     std::unique_ptr<PageServices> m_services;

@@ -5,13 +5,11 @@
 #include "context/PageContext.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
-#include "platform/FileTextField.h"
 #include "platform/TextPrinter.h"
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
-#include "ui/HtmlHighlighter.h"
 #include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
@@ -41,14 +39,7 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     setWindowTitle(QStringLiteral("HTML-Quelltext nachbearbeiten"));
     setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
 
-    m_memo1 = new SourceEdit;
-    m_memo1->setObjectName(QStringLiteral("Memo1"));
-    m_memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    // Long lines wrap at spaces only: a run without spaces is never split.
-    m_memo1->setWordWrapMode(QTextOption::WordWrap);
-    m_memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    SetUpFileTextField(*m_memo1);
-    new HtmlHighlighter(*m_memo1);
+    m_memo1 = SourceEdit::forHtml("Memo1", true);
     m_text = std::make_unique<EditorText>(*m_memo1, m_context.ask);
 
     auto* central = new QWidget(this);

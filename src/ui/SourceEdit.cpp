@@ -1,5 +1,10 @@
 #include "ui/SourceEdit.h"
 
+#include "platform/FileTextField.h"
+#include "ui/HtmlHighlighter.h"
+
+#include <QPlainTextDocumentLayout>
+
 #include <QPainter>
 #include <QTextBlock>
 
@@ -107,4 +112,31 @@ void SourceEdit::paintLineNumbers(QPaintEvent* event) {
         block = block.next();
         top = bottom;
     }
+}
+
+SourceEdit* SourceEdit::forHtml(const char* objectName, bool wrap) {
+    auto* field = new SourceEdit;
+    field->setObjectName(QString::fromLatin1(objectName));
+    field->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    if (wrap) {
+        // A run without spaces is never split: that would freeze the field on long lines.
+        field->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        field->setWordWrapMode(QTextOption::WordWrap);
+    } else {
+        field->setLineWrapMode(QPlainTextEdit::NoWrap);
+    }
+    SetUpFileTextField(*field);
+    field->m_highlighter = new HtmlHighlighter(*field);
+    return field;
+}
+
+void SourceEdit::showDocument(QTextDocument& document) {
+    // The colouring belongs to the document it was made for.
+    const bool coloured = m_highlighter != nullptr;
+    delete m_highlighter;
+    m_highlighter = nullptr;
+    document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
+    setDocument(&document);
+    if (coloured)
+        m_highlighter = new HtmlHighlighter(*this);
 }

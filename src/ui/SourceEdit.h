@@ -2,6 +2,7 @@
 
 #include <QPlainTextEdit>
 
+class HtmlHighlighter;
 class LineNumbers;
 
 // A plain text field for source text: the line numbers in a gutter at its left, following the
@@ -12,6 +13,14 @@ class SourceEdit final : public QPlainTextEdit {
     Q_DISABLE_COPY_MOVE(SourceEdit)
 public:
     explicit SourceEdit(QWidget* parent = nullptr);
+
+    // A field for a page's HTML, named so: the system's fixed-width font, Shift+Enter as an
+    // ordinary line break, coloured HTML, the vertical scroll bar always shown. With wrap, long
+    // lines wrap at spaces only; without, they do not wrap.
+    static SourceEdit* forHtml(const char* objectName, bool wrap);
+
+    // Shows and edits a document that lives elsewhere (it gets a plain-text layout first).
+    void showDocument(QTextDocument& document);
 
     // The gutter's width: room for the highest line number.
     int gutterWidth() const;
@@ -28,4 +37,6 @@ private:
     void markCurrentLine();
 
     LineNumbers* m_gutter;
+    // The colouring of the document shown, when the field shows HTML.
+    HtmlHighlighter* m_highlighter = nullptr;
 };
