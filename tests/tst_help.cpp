@@ -50,7 +50,7 @@ void showLastPage(Fixture& f, const QString& window) {
 
 } // namespace
 
-class HelpTest final : public QObject {
+class TestHelp final : public QObject {
     Q_OBJECT
 private slots:
     void f1ShowsThePageOfTheActiveTab_data();
@@ -73,7 +73,7 @@ private slots:
     void headingsAreBold();
 };
 
-void HelpTest::f1ShowsThePageOfTheActiveTab_data() {
+void TestHelp::f1ShowsThePageOfTheActiveTab_data() {
     QTest::addColumn<QString>("tab");
     QTest::addColumn<QString>("helpPage");
     QTest::newRow("Allgemeine Einstellungen") << "TabSheet1"
@@ -96,7 +96,7 @@ void HelpTest::f1ShowsThePageOfTheActiveTab_data() {
                                << "TabSheet5";
 }
 
-void HelpTest::f1ShowsThePageOfTheActiveTab() {
+void TestHelp::f1ShowsThePageOfTheActiveTab() {
     QFETCH(QString, tab);
     QFETCH(QString, helpPage);
     Fixture f;
@@ -108,7 +108,7 @@ void HelpTest::f1ShowsThePageOfTheActiveTab() {
     QCOMPARE(f.windows().help().currentPageName(), helpPage);
 }
 
-void HelpTest::subPageNamesSwitchTheHoldingPageToo_data() {
+void TestHelp::subPageNamesSwitchTheHoldingPageToo_data() {
     QTest::addColumn<QString>("subPage");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("control");
@@ -126,7 +126,7 @@ void HelpTest::subPageNamesSwitchTheHoldingPageToo_data() {
                                    << "PageControl3";
 }
 
-void HelpTest::subPageNamesSwitchTheHoldingPageToo() {
+void TestHelp::subPageNamesSwitchTheHoldingPageToo() {
     QFETCH(QString, subPage);
     QFETCH(QString, page);
     QFETCH(QString, control);
@@ -140,7 +140,7 @@ void HelpTest::subPageNamesSwitchTheHoldingPageToo() {
     QCOMPARE(currentPage(f, kHelp, control), subPage);
 }
 
-void HelpTest::firstShownPages() {
+void TestHelp::firstShownPages() {
     Fixture f;
     f.windows().mainWindow().FormHelp();
     f.windows().htmlHelp().showLastPage();
@@ -151,7 +151,7 @@ void HelpTest::firstShownPages() {
     QCOMPARE(f.windows().htmlHelp().currentPageName(), QStringLiteral("TabSheet12"));
 }
 
-void HelpTest::unknownPageNameKeepsThePage() {
+void TestHelp::unknownPageNameKeepsThePage() {
     Fixture f;
     HelpWindow& help = f.windows().help();
     help.showPage(QStringLiteral("TabSheet23"));
@@ -164,7 +164,7 @@ void HelpTest::unknownPageNameKeepsThePage() {
     QCOMPARE(help.currentPageName(), QStringLiteral("TabSheet23"));
 }
 
-void HelpTest::f2ShowsWasIstHtmlBesideTheProgramHelp() {
+void TestHelp::f2ShowsWasIstHtmlBesideTheProgramHelp() {
     Fixture f;
     f.windows().htmlHelp().showLastPage();
     clickTab(f, kTutorial, "PageControl1", "TabSheet7");
@@ -180,7 +180,7 @@ void HelpTest::f2ShowsWasIstHtmlBesideTheProgramHelp() {
     QCOMPARE(f.windows().htmlHelp().currentPageName(), QStringLiteral("TabSheet1"));
 }
 
-void HelpTest::showingAnOpenHelpSwitchesItsPage() {
+void TestHelp::showingAnOpenHelpSwitchesItsPage() {
     Fixture f;
     chooseMainTab(f, "TabSheet1");
     f.trigger("TForm2", "QuillmarkHIlfe1");
@@ -198,7 +198,7 @@ void HelpTest::showingAnOpenHelpSwitchesItsPage() {
     QCOMPARE(f.windows().help().currentPageName(), QStringLiteral("TabSheet23"));
 }
 
-void HelpTest::closingHidesAndKeepsThePage_data() {
+void TestHelp::closingHidesAndKeepsThePage_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button"); // empty: the close box
     QTest::addColumn<QString>("page");
@@ -212,7 +212,7 @@ void HelpTest::closingHidesAndKeepsThePage_data() {
                                              << "TabSheet10";
 }
 
-void HelpTest::closingHidesAndKeepsThePage() {
+void TestHelp::closingHidesAndKeepsThePage() {
     QFETCH(QString, window);
     QFETCH(QString, button);
     QFETCH(QString, page);
@@ -233,7 +233,7 @@ void HelpTest::closingHidesAndKeepsThePage() {
     QCOMPARE(currentPage(f, window, "PageControl1"), page);
 }
 
-void HelpTest::error605HelpShowsGeneralSettings() {
+void TestHelp::error605HelpShowsGeneralSettings() {
     Fixture f;
     f.windows().help().showPage(QStringLiteral("TabSheet22"));
     f.windows().help().hide();
@@ -244,16 +244,16 @@ void HelpTest::error605HelpShowsGeneralSettings() {
     QCOMPARE(f.windows().help().currentPageName(), QStringLiteral("TabSheet1"));
 }
 
-void HelpTest::everyPageShowsItsText_data() {
+void TestHelp::everyPageShowsItsText_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("texts");
-    QTest::newRow("Quillmark Hilfe") << kHelp << 22;
+    QTest::newRow("Quillmark Hilfe") << kHelp << 23;
     QTest::newRow("HTML Hilfe") << kTutorial << 12;
 }
 
 // Each topic page holds one read-only text, loaded from the help texts, whose heading
 // names the topic of its tab.
-void HelpTest::everyPageShowsItsText() {
+void TestHelp::everyPageShowsItsText() {
     QFETCH(QString, window);
     QFETCH(int, texts);
     Fixture f;
@@ -272,7 +272,7 @@ void HelpTest::everyPageShowsItsText() {
     }
 }
 
-void HelpTest::everyTabCaptionIsShownWhole_data() {
+void TestHelp::everyTabCaptionIsShownWhole_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("page"); // a page of the control, shown first
@@ -286,7 +286,7 @@ void HelpTest::everyTabCaptionIsShownWhole_data() {
                                 << "TabSheet1";
 }
 
-void HelpTest::everyTabCaptionIsShownWhole() {
+void TestHelp::everyTabCaptionIsShownWhole() {
     QFETCH(QString, window);
     QFETCH(QString, control);
     QFETCH(QString, page);
@@ -306,7 +306,7 @@ void HelpTest::everyTabCaptionIsShownWhole() {
     }
 }
 
-void HelpTest::tutorialShowsTheFormStartAsTheFormBuilderWritesIt() {
+void TestHelp::tutorialShowsTheFormStartAsTheFormBuilderWritesIt() {
     Fixture f;
     const QString text =
         f.get<QWidget>(kTutorial, "TabSheet12").findChild<QPlainTextEdit*>()->toPlainText();
@@ -314,7 +314,7 @@ void HelpTest::tutorialShowsTheFormStartAsTheFormBuilderWritesIt() {
     QVERIFY2(text.contains(QStringLiteral("\n   ") + line + u'\n'), qPrintable(line));
 }
 
-void HelpTest::headingsAreBold_data() {
+void TestHelp::headingsAreBold_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("line");
@@ -331,7 +331,7 @@ void HelpTest::headingsAreBold_data() {
                                       << "   1. Eier aufschlagen" << false;
 }
 
-void HelpTest::headingsAreBold() {
+void TestHelp::headingsAreBold() {
     QFETCH(QString, window);
     QFETCH(QString, page);
     QFETCH(QString, line);
@@ -346,5 +346,5 @@ void HelpTest::headingsAreBold() {
     QCOMPARE(QTextCursor(block).charFormat().fontWeight() == QFont::Bold, bold);
 }
 
-QTEST_MAIN(HelpTest)
+QTEST_MAIN(TestHelp)
 #include "tst_help.moc"

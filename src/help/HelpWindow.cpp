@@ -30,6 +30,7 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet10", "Extra", nullptr, "PageControl3", true},
     {"TabSheet21", "Seite nachbearbeiten", "TabSheet10", nullptr, true},
     {"TabSheet22", "Frames", "TabSheet10"},
+    {"TabSheet25", "Seite prüfen", "TabSheet10"},
     {"TabSheet11", "Fehlerbehandlung"},
 };
 

@@ -10,12 +10,14 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/PageCheckView.h"
 #include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -51,7 +53,11 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(strip);
-    layout->addWidget(m_memo1, 1);
+    // Nothing is assumed of the page; a file's names are looked up in its folder.
+    m_check = new PageCheckView(
+        *m_memo1, [this] { return PageCheckView::optionsFor(m_file, false); }, this);
+    connect(m_check, &PageCheckView::listRequested, this, &PostEditorWindow::Seiteprfen1Click);
+    layout->addWidget(&m_check->area(), 1);
     setCentralWidget(central);
     createMenus();
     createToolbar(strip);
@@ -81,6 +87,8 @@ void PostEditorWindow::createMenus() {
              [this] { VorschauClick(); }),
         item("Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P, "menu_print.png",
              [this] { Drucken1Click(); }),
+        item("Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7, nullptr,
+             [this] { Seiteprfen1Click(); }),
         separator(),
         item("Beenden1", QStringLiteral("&Beenden"), {}, nullptr, [this] { Beenden1Click(); }),
         menu("Bearbeiten1", QStringLiteral("&Bearbeiten")),
@@ -145,9 +153,16 @@ void PostEditorWindow::createToolbar(QWidget* strip) {
     buildToolbar(*strip, rows);
 }
 
+void PostEditorWindow::Seiteprfen1Click() {
+    m_check->checkNow();
+    if (m_check->list().isVisible())
+        m_check->list().setFocus();
+}
+
 void PostEditorWindow::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->addPermanentWidget(&m_check->status());
     m_encodingPanel = new QLabel(bar);
     m_encodingPanel->setObjectName(QStringLiteral("EncodingPanel"));
     bar->addPermanentWidget(m_encodingPanel);

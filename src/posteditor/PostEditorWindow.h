@@ -7,6 +7,7 @@
 
 class ClickableLabel;
 class EditorText;
+class PageCheckView;
 class QAction;
 class QLabel;
 class QMenu;
@@ -36,6 +37,8 @@ public:
     void Image7Click();
     void VorschauClick();
     void Drucken1Click();
+    // "Seite prüfen" (F7): checks the text at once and shows what the check found.
+    void Seiteprfen1Click();
     void Beenden1Click();
     void QuillmarkHIlfe1Click();
     void HtmlHilfe1Click();
@@ -59,6 +62,7 @@ private:
     // The menu bar's commands, shared with the toolbar pictures.
     QList<QAction*> m_actions;
     QLabel* m_encodingPanel = nullptr;
+    PageCheckView* m_check = nullptr;
     // The file last opened or saved here; the save dialog opens in its folder.
     QString m_file;
 };

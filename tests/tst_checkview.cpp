@@ -1,0 +1,112 @@
+// The page check as the user meets it: the findings list under the page source, the summary in
+// the status bar, "Seite prüfen" (F7), and the same in the post-editor.
+#include "app/MainWindow.h"
+#include "commands/CurrentFieldTracker.h"
+#include "support/Fixture.h"
+#include "ui/ClickableLabel.h"
+#include "ui/PageCheckView.h"
+
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+
+class TestCheckView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void summary_data();
+    void summary();
+    void findingAppearsAndGoesAsTheUserEdits();
+    void enterGoesToTheLine();
+    void f7ShowsTheSourceAndChecks();
+    void postEditorHasItsOwnList();
+
+private:
+    static QString status(Fixture& f, const char* window) {
+        return f.get<ClickableLabel>(window, "CheckStatus").text();
+    }
+    static QListWidget& list(Fixture& f, const char* window) {
+        return f.get<QListWidget>(window, "FindingsList");
+    }
+};
+
+void TestCheckView::summary_data() {
+    QTest::addColumn<int>("errors");
+    QTest::addColumn<int>("hints");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("none") << 0 << 0 << "Seite in Ordnung";
+    QTest::newRow("one error") << 1 << 0 << "1 Fehler";
+    QTest::newRow("two errors") << 2 << 0 << "2 Fehler";
+    QTest::newRow("one hint") << 0 << 1 << "1 Hinweis";
+    QTest::newRow("three hints") << 0 << 3 << "3 Hinweise";
+    QTest::newRow("both") << 1 << 2 << "1 Fehler, 2 Hinweise";
+}
+
+void TestCheckView::summary() {
+    QFETCH(int, errors);
+    QFETCH(int, hints);
+    QFETCH(QString, text);
+    QList<Finding> findings;
+    for (int i = 0; i < errors; ++i)
+        findings.append({i + 1, Finding::Kind::Fehler, QString()});
+    for (int i = 0; i < hints; ++i)
+        findings.append({i + 1, Finding::Kind::Hinweis, QString()});
+    QCOMPARE(CheckSummary(findings), text);
+}
+
+void TestCheckView::findingAppearsAndGoesAsTheUserEdits() {
+    Fixture f;
+    f.startPage();
+    const QStringList page = f.sourceLines();
+    QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
+    // An add is checked at once.
+    f.windows().context().document.commit({QStringLiteral("<table>")});
+    QCOMPARE(status(f, "TForm2"), QStringLiteral("1 Fehler"));
+    QCOMPARE(list(f, "TForm2").count(), 1);
+    QVERIFY(list(f, "TForm2")
+                .item(0)
+                ->text()
+                .startsWith(QStringLiteral("Zeile %1 – Fehler: ").arg(page.size() + 1)));
+    // Typing is checked once the user stops.
+    f.setSourceLines(page + QStringList{"<table>", "</table>"});
+    QTRY_COMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
+    QVERIFY(list(f, "TForm2").isHidden());
+}
+
+void TestCheckView::enterGoesToTheLine() {
+    Fixture f;
+    f.startPage();
+    f.windows().context().document.commit({QStringLiteral("<p>eins</p>"), QStringLiteral("<b>")});
+    typeInto(f.control("TForm2", "Edit1"), QString());
+    QListWidget& findings = list(f, "TForm2");
+    findings.setCurrentRow(0);
+    QTest::keyClick(&findings, Qt::Key_Return);
+    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
+    QCOMPARE(memo.textCursor().blockNumber() + 1, f.sourceLines().size());
+    QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), QStringLiteral("Memo2"));
+}
+
+void TestCheckView::f7ShowsTheSourceAndChecks() {
+    Fixture f;
+    // No general settings yet: the program's own switch shows no tab warning.
+    f.trigger("TForm2", "Seiteprfen1");
+    QCOMPARE(f.windows().mainWindow().pageControl().currentWidget()->objectName(),
+             QStringLiteral("TabSheet5"));
+    QVERIFY(!f.window("TForm11")->isVisible());
+    QCOMPARE(f.statusNotice(), QStringLiteral("Seite in Ordnung"));
+    auto* f7 = f.window("TForm2")->findChild<QAction*>("Seiteprfen1");
+    QCOMPARE(f7->shortcut(), QKeySequence(Qt::Key_F7));
+}
+
+void TestCheckView::postEditorHasItsOwnList() {
+    Fixture f;
+    typeInto(f.control("TForm7", "Memo1"), QStringLiteral("<b>fett\n"));
+    f.trigger("TForm7", "Seiteprfen1");
+    QCOMPARE(status(f, "TForm7"), QStringLiteral("1 Fehler"));
+    QCOMPARE(list(f, "TForm7").count(), 1);
+    // The main window's check is its own.
+    QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
+}
+
+QTEST_MAIN(TestCheckView)
+#include "tst_checkview.moc"
