@@ -20,6 +20,7 @@ private slots:
     void enterGoesToTheLine();
     void f7ShowsTheSourceAndChecks();
     void postEditorHasItsOwnList();
+    void aPageOfEveryElementIsInOrder();
 
 private:
     static QString status(Fixture& f, const char* window) {
@@ -106,6 +107,33 @@ void TestCheckView::postEditorHasItsOwnList() {
     QCOMPARE(list(f, "TForm7").count(), 1);
     // The main window's check is its own.
     QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
+}
+
+void TestCheckView::aPageOfEveryElementIsInOrder() {
+    Fixture f;
+    f.startPage();
+    QTabWidget& tabs = f.windows().mainWindow().pageControl();
+    auto onTab = [&](int tab, const QString& steps) {
+        tabs.setCurrentIndex(tab);
+        f.act("TForm2", steps);
+    };
+    onTab(1, "Memo1=Grüße aus Köln|CheckBox1|Button4");
+    onTab(2, "Edit6=bild.jpg|Edit16=Ein Bild|Button5");
+    onTab(3, "Edit20=Zur Seite|Edit19=seite.html|Button1");
+    onTab(4, "Button13");
+    onTab(5, "Button14|Button15|Button16|Button17|Button18|Button19");
+    onTab(6, "Button25|Edit36=eins|Button24|Button25|Edit36=innen|Button24|Button26|"
+             "Edit36=zwei|Button24|Button27");
+    onTab(7, "Button8");
+    f.act("TForm5", "Edit1=umfrage@example.org|Button1|Edit14=Farbe|Edit2=Rot|Button16|Button2|"
+                    "Edit18=Hobbys|Edit22=Lesen|Button4|Button5|Button8|Button3|Edit41=Polen|"
+                    "Button15|Button14|Button12|Button13");
+    QStringList found;
+    for (int i = 0; i < list(f, "TForm2").count(); ++i)
+        found.append(list(f, "TForm2").item(i)->text());
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n') + u'\n' + f.sourceLines().join(u'\n')));
+    QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
+    QVERIFY2(f.sourceLines().size() > 40, qPrintable(f.sourceLines().join(u'\n')));
 }
 
 QTEST_MAIN(TestCheckView)
