@@ -16,7 +16,7 @@ namespace {
 
 constexpr int kDelayMs = 300;
 // Enough rows to see a few findings without taking the page source's room.
-constexpr int kListRows = 4;
+constexpr int kListRows = 6;
 
 QString countOf(qsizetype count, const char* one, const char* many) {
     return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
@@ -56,6 +56,10 @@ PageCheckView::PageCheckView(QPlainTextEdit& field, std::function<CheckOptions()
     m_list->setObjectName(QStringLiteral("FindingsList"));
     m_list->setMaximumHeight(m_list->fontMetrics().height() * kListRows + 2 * m_list->frameWidth() +
                              4);
+    // A finding's sentence wraps rather than hiding its end behind a scroll bar.
+    m_list->setWordWrap(true);
+    m_list->setResizeMode(QListView::Adjust);
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_list->hide();
     auto* layout = new QVBoxLayout(m_area);
     layout->setContentsMargins(0, 0, 0, 0);
