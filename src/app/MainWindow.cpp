@@ -40,11 +40,6 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
     connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
 
-    // The page source lives on "Quelltext"; every generator writes to its document.
-    m_memo2 = SourceEdit::forHtml("Memo2", false);
-    m_memo2->showDocument(context.document.document());
-    createPageCheck();
-
     createStatusBar();
     m_services = std::make_unique<PageServices>(
         PageServices{context, navigation, *m_fields, *m_explanations});
@@ -169,6 +164,7 @@ void MainWindow::createTabs() {
 }
 
 void MainWindow::createPages() {
+    createPageCheck();
     const QSignalBlocker quiet(m_pageControl);
     int index = 0;
     for (const TabPageEntry& entry : TabPageTable()) {
@@ -192,11 +188,14 @@ void MainWindow::createStatusBar() {
     m_statusBar->setObjectName(QStringLiteral("StatusBar2"));
     m_statusBar->addPanel(QStringLiteral("Quillmark"), 300);
     m_statusBar->follow(m_context.notices);
-    m_statusBar->addPermanentWidget(&m_check->status());
     setStatusBar(m_statusBar);
 }
 
 void MainWindow::createPageCheck() {
+    // The page source lives on "Quelltext"; every generator writes to its document. It is made
+    // with the pages, after the window is first shown.
+    m_memo2 = SourceEdit::forHtml("Memo2", false);
+    m_memo2->showDocument(m_context.document.document());
     // The closing tail a save adds counts as present; a saved page's names are looked up in
     // its folder.
     m_check = new PageCheckView(
@@ -209,6 +208,7 @@ void MainWindow::createPageCheck() {
     connect(&m_context.document, &PageSource::committed, m_check, &PageCheckView::checkNow);
     connect(m_check, &PageCheckView::lineChosen, this, [this] { m_fields->makeCurrent(m_memo2); });
     connect(m_check, &PageCheckView::listRequested, this, &MainWindow::showSource);
+    m_statusBar->addPermanentWidget(&m_check->status());
 }
 
 void MainWindow::showGeneralSettings(bool enablePage) {
