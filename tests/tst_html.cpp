@@ -2,7 +2,6 @@
 // returns and the lines the page receives from it, written as they stand in the saved file.
 #include "forms/FormHtml.h"
 #include "frames/FramesetHtml.h"
-#include "platform/ColorFieldText.h"
 #include "generators/GeneralSettingsHtml.h"
 #include "generators/ImagesHtml.h"
 #include "generators/LinesHtml.h"
@@ -11,6 +10,7 @@
 #include "generators/TablesHtml.h"
 #include "generators/TextFormatHtml.h"
 #include "platform/BareFileName.h"
+#include "platform/ColorFieldText.h"
 #include "source/SourceHtml.h"
 
 #include <QTest>

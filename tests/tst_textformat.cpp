@@ -1,8 +1,8 @@
 // The shared format pieces on their own: colour names, the spacing box's number and every
 // style combination of the font assistant.
 #include "generators/Assistants.h"
-#include "platform/ColorFieldText.h"
 #include "generators/SpacingBox.h"
+#include "platform/ColorFieldText.h"
 #include "platform/DialogObjects.h"
 #include "support/ScriptedDialogs.h"
 

@@ -91,8 +91,8 @@ void FileCommands::Drucken1Click() {
     const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
     if (!printer)
         return;
-    const Outcome printed = TextPrinter::print(
-        *printer, m_context.document.lines(), QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const Outcome printed = TextPrinter::print(*printer, m_context.document.lines(),
+                                               QFontDatabase::systemFont(QFontDatabase::FixedFont));
     if (!printed.ok()) {
         m_context.ask.error(printed.error);
         return;

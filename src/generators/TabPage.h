@@ -18,7 +18,6 @@ struct PageServices {
     FieldExplanations& explanations;
 };
 
-
 // The size of the area a tab page has for its controls.
 inline constexpr int kPageWidth = 800;
 inline constexpr int kPageHeight = 470;
