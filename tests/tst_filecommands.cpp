@@ -39,12 +39,6 @@ private slots:
     void proposalFromTheTitle_data();
     void proposalFromTheTitle();
     void saveDialogFolder();
-
-private:
-    static QByteArray bytes(const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 };
 
 void TestFileCommands::saveAsClosesAndWritesThePage() {
@@ -56,7 +50,7 @@ void TestFileCommands::saveAsClosesAndWritesThePage() {
     f.trigger("TForm2", "Speichern");
     QCOMPARE(f.dialogs.asked, QStringList{"save:Unbenannt.html"});
     QCOMPARE(f.sourceLines(), (QStringList{"<html>", "<body>", "<br>", "</body>", "</html>"}));
-    QCOMPARE(bytes(path), QByteArray("<html>\r\n<body>\r\n<br>\r\n</body>\r\n</html>\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("<html>\r\n<body>\r\n<br>\r\n</body>\r\n</html>\r\n"));
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("index.html  -  Quillmark"));
     QCOMPARE(f.windows().context().state.SavedFileName(), QStringLiteral("index.html"));
     QCOMPARE(f.statusNotice(), QStringLiteral("index.html wurde gespeichert"));
@@ -74,7 +68,7 @@ void TestFileCommands::saveTwiceAddsOneTail() {
     f.trigger("TForm2", "Speichern");
     f.trigger("TForm2", "Speichern");
     QCOMPARE(f.sourceLines(), (QStringList{"<p>", "</body>", "</html>"}));
-    QCOMPARE(bytes(path), QByteArray("<p>\r\n</body>\r\n</html>\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("<p>\r\n</body>\r\n</html>\r\n"));
 }
 
 void TestFileCommands::saveAfterAddingReclosesThePage() {
@@ -87,7 +81,7 @@ void TestFileCommands::saveAfterAddingReclosesThePage() {
     f.windows().context().document.commit({QStringLiteral("<hr>")});
     f.trigger("TForm2", "Speichern1"); // Ctrl+S: no dialog now
     QCOMPARE(f.dialogs.asked.size(), 1);
-    QCOMPARE(bytes(path), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
+    QCOMPARE(fileBytes(path), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
     QCOMPARE(f.statusNotice(), QStringLiteral("a.html wurde gespeichert"));
 }
 
@@ -105,7 +99,7 @@ void TestFileCommands::saveWithoutDialogWritesThePagesOwnFile() {
     f.trigger("TForm2", "Speichern1");
     // ...yet "Speichern" writes the page to its own file and leaves the other alone.
     QVERIFY(!QFile::exists(other));
-    QCOMPARE(bytes(page), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
+    QCOMPARE(fileBytes(page), QByteArray("<p>\r\n<hr>\r\n</body>\r\n</html>\r\n"));
     // The preview still opens the shared dialog's file, as it always has.
     f.trigger("TForm2", "Vorschau");
     QCOMPARE(f.opener.opened, QStringList{other});

@@ -28,11 +28,6 @@ QStringList page(const QString& title, const char* body) {
            QString::fromUtf8(body).trimmed().split(u'\n');
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Opens the builder from the main window's menu "Extra" and clicks a layout picture.
 void openPanel(Fixture& f, const QString& chooserPicture) {
     f.trigger("TForm2", "Frameseiteerstellen1");

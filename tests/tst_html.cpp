@@ -13,22 +13,11 @@
 #include "platform/ColorFieldText.h"
 #include "source/SourceHtml.h"
 
+#include "support/PageLines.h"
+
 #include <QTest>
 
 namespace {
-
-// The expected lines written as one block, one page line per text line.
-QStringList lines(const char* block) {
-    return QString::fromUtf8(block).split(u'\n');
-}
-
-// The emitted texts as the page shows them: a line break inside a text starts a new line.
-QStringList shown(const QStringList& emitted) {
-    QStringList result;
-    for (const QString& text : emitted)
-        result += text.split(u'\n');
-    return result;
-}
 
 void addLineColumns() {
     QTest::addColumn<QStringList>("emitted");

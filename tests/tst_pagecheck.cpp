@@ -12,23 +12,13 @@
 #include "source/PageCheck.h"
 #include "source/SourceHtml.h"
 
+#include "support/PageLines.h"
+
 #include <QTest>
 
 #include <utility>
 
 namespace {
-
-QStringList lines(const char* block) {
-    return QString::fromUtf8(block).split(u'\n');
-}
-
-// The emitted texts as the page shows them: a line break inside a text starts a new line.
-QStringList shown(const QStringList& emitted) {
-    QStringList result;
-    for (const QString& text : emitted)
-        result += text.split(u'\n');
-    return result;
-}
 
 // "12 Fehler: sentence", one per finding.
 QStringList described(const QList<Finding>& findings) {

@@ -24,17 +24,6 @@ namespace {
 const QString kEditor = QStringLiteral("TForm7");
 const QString kCaption = QStringLiteral("HTML-Quelltext nachbearbeiten");
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 // The lines the field holds, one per text block.
 QStringList heldLines(const QPlainTextEdit& memo) {
     QStringList lines;

@@ -25,17 +25,6 @@ const QString kMain = QStringLiteral("TForm2");
 const QString kFrames = QStringLiteral("TForm6");
 const QString kEditor = QStringLiteral("TForm7");
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 bool actionEnabled(Fixture& f, const QString& window, const char* name) {
     return f.window(window)->findChild<QAction*>(QString::fromLatin1(name))->isEnabled();
 }

@@ -76,6 +76,11 @@ private:
 
 // Clicks a widget with the left button at its centre.
 void click(QWidget* widget);
+// A file's bytes, or none when it cannot be read.
+QByteArray fileBytes(const QString& path);
+// Writes the bytes as the whole file, or fails the test.
+void writeBytes(const QString& path, const QByteArray& bytes);
+
 // A field's text as shown: a line edit's, a plain text edit's, a combo box's, or "checked" /
 // "unchecked" for a check box or radio button.
 QString textOf(QWidget* field);
