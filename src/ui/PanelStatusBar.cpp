@@ -16,6 +16,8 @@ void PanelStatusBar::addPanel(const QString& text, int width) {
     panel->setContentsMargins(4, 0, 4, 0);
     if (width > 0)
         panel->setFixedWidth(width);
+    else // The notice gives way before the widgets at the bar's right end.
+        panel->setSizePolicy(QSizePolicy::Ignored, panel->sizePolicy().verticalPolicy());
     // The last panel fills the rest of the bar.
     addWidget(panel, width > 0 ? 0 : 1);
     m_panels.append(panel);
