@@ -37,7 +37,6 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
       m_explanations(new FieldExplanations(this)) {
     setObjectName(QStringLiteral("TForm2"));
     setWindowTitle(context.state.caption());
-    setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
     connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
 
     createStatusBar();
@@ -164,6 +163,8 @@ void MainWindow::createTabs() {
 }
 
 void MainWindow::createPages() {
+    // The large window icon is read after the first paint, where it does not delay start-up.
+    setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
     createPageCheck();
     const QSignalBlocker quiet(m_pageControl);
     int index = 0;

@@ -24,10 +24,15 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
     : m_context(std::make_unique<PageContext>(dialogs, opener)) {
     initResources();
     m_main = std::make_unique<MainWindow>(*m_context, *this);
+    // The main window is painted first and the splash in front of it a moment later; no user
+    // input is taken before every window exists.
+    if (start == Start::Shown) {
+        m_main->show();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
     m_splash = std::make_unique<SplashWindow>(*m_main);
     if (start == Start::Shown) {
-        showAtStart();
-        // Paint them now; no user input is taken before every window exists.
+        showSplash();
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
     m_main->createPages();
@@ -46,6 +51,10 @@ WindowSet::~WindowSet() = default;
 
 void WindowSet::showAtStart() {
     m_main->show();
+    showSplash();
+}
+
+void WindowSet::showSplash() {
     m_splash->show();
     m_splash->raise();
     m_splash->timer().start();

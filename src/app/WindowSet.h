@@ -69,6 +69,8 @@ public:
     void endProgram() override;
 
 private:
+    // Shows the splash in front of the main window and starts its timer.
+    void showSplash();
     std::unique_ptr<PageContext> m_context;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;

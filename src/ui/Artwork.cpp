@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
+
+#include <optional>
 
 // The pictures are compiled into a static library, so they are registered by hand before
 // their first use.
@@ -43,6 +46,45 @@ QPixmap loadJpeg(const QString& name) {
     return QPixmap::fromImage(JpegDecoder::decode(file.readAll()).image);
 }
 
+// An icon that reads its picture file only when it is first drawn: menus, windows and
+// buttons get their icons at start-up, but decoding them then would delay the first paint.
+class DeferredIconEngine final : public QIconEngine {
+public:
+    explicit DeferredIconEngine(QString path) : m_path(std::move(path)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        loaded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return loaded().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        return loaded().pixmap(size, mode, state);
+    }
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                         qreal scale) override {
+        return loaded().pixmap(size, scale, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+        return loaded().availableSizes(mode, state);
+    }
+    bool isNull() override { return false; }
+    QString key() const override { return QStringLiteral("DeferredIconEngine"); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(m_path); }
+
+private:
+    // QIcon from a file name finds the @2x sibling itself.
+    const QIcon& loaded() {
+        if (!m_icon)
+            m_icon.emplace(m_path);
+        return *m_icon;
+    }
+
+    QString m_path;
+    std::optional<QIcon> m_icon;
+};
+
 } // namespace
 
 QPixmap pixmap(const QString& name) {
@@ -61,8 +103,8 @@ QPixmap pixmap(const QString& name) {
 QIcon icon(const QString& name) {
     if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
         return QIcon(pixmap(name));
-    // QIcon from a file name finds the @2x sibling itself.
-    return QFile::exists(resourcePath(name)) ? QIcon(resourcePath(name)) : QIcon();
+    const QString path = resourcePath(name);
+    return QFile::exists(path) ? QIcon(new DeferredIconEngine(path)) : QIcon();
 }
 
 } // namespace Artwork
