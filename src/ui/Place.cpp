@@ -24,6 +24,22 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, i
     return label;
 }
 
+QLabel* caption(QWidget* parent, const char* name, const QString& text) {
+    return named<QLabel>(parent, name, text);
+}
+
+QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& items,
+                         const QString& text, int maxLength) {
+    auto* combo = named<QComboBox>(parent, name);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->addItems(items);
+    combo->setEditText(text);
+    if (maxLength > 0)
+        combo->lineEdit()->setMaxLength(maxLength);
+    return combo;
+}
+
 QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
                          const QStringList& items, const QString& text, int maxLength) {
     auto* combo = place<QComboBox>(parent, name, geometry);
@@ -75,6 +91,26 @@ ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry
     return label;
 }
 
+ClickableLabel* picture(QWidget* parent, const char* name, const QString& artwork,
+                        const QString& whatItDoes, bool handCursor) {
+    auto* label = named<ClickableLabel>(parent, name);
+    const QPixmap pixmap = Artwork::pixmap(artwork);
+    label->setPixmap(pixmap);
+    label->setFixedSize(pixmap.deviceIndependentSize().toSize());
+    describe(label, whatItDoes);
+    if (handCursor)
+        label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
+ClickableLabel* assistantPicture(QWidget* parent, const char* name, AssistantPicture kind) {
+    return kind == AssistantPicture::Font
+               ? picture(parent, name, QStringLiteral("assistant_font.png"),
+                         QStringLiteral("Schriftart wählen"))
+               : picture(parent, name, QStringLiteral("assistant_color.png"),
+                         QStringLiteral("Farbe wählen"));
+}
+
 ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect& geometry,
                                  AssistantPicture kind) {
     return kind == AssistantPicture::Font
@@ -89,6 +125,14 @@ QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
     auto* label = place<QLabel>(parent, name, geometry);
     label->setPixmap(Artwork::pixmap(artwork));
     label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QLabel* decoration(QWidget* parent, const char* name, const QString& artwork) {
+    auto* label = named<QLabel>(parent, name);
+    const QPixmap pixmap = Artwork::pixmap(artwork);
+    label->setPixmap(pixmap);
+    label->setFixedSize(pixmap.deviceIndependentSize().toSize());
     return label;
 }
 

@@ -40,6 +40,24 @@ W* place(QWidget* parent, const char* name, const QRect& geometry, const QString
     return widget;
 }
 
+// A named control for a layout to place. Multi-line fields wrap at spaces only.
+template <typename W> W* named(QWidget* parent, const char* name) {
+    auto* widget = new W(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    if constexpr (std::is_same_v<W, QPlainTextEdit>)
+        wrapAtSpacesOnly(widget);
+    return widget;
+}
+
+template <typename W> W* named(QWidget* parent, const char* name, const QString& text) {
+    W* widget = named<W>(parent, name);
+    widget->setText(text);
+    return widget;
+}
+
+// A caption for a layout to place.
+QLabel* caption(QWidget* parent, const char* name, const QString& text);
+
 // A caption at a place; its width follows its text.
 QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y);
 
@@ -47,6 +65,9 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, i
 // characters when maxLength > 0.
 QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
                          const QStringList& items, const QString& text, int maxLength = 0);
+
+QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& items,
+                         const QString& text, int maxLength = 0);
 
 // A menu item with its object name, caption (its Alt letter after a '&'), shortcut (none
 // when empty) and picture (none when nullptr).
@@ -66,13 +87,21 @@ PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* presse
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& artwork, const QString& whatItDoes, bool handCursor = true);
 
+// The same at the picture's own size, for a layout to place.
+ClickableLabel* picture(QWidget* parent, const char* name, const QString& artwork,
+                        const QString& whatItDoes, bool handCursor = true);
+
 // The small pictures beside the fields that start the font or the colour assistant.
 enum class AssistantPicture { Font, Color };
 ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect& geometry,
                                  AssistantPicture kind);
 
+ClickableLabel* assistantPicture(QWidget* parent, const char* name, AssistantPicture kind);
+
 // A picture that only shows and does nothing when clicked.
 QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
                    const QString& artwork);
+// The same at the picture's own size, for a layout to place.
+QLabel* decoration(QWidget* parent, const char* name, const QString& artwork);
 
 } // namespace Controls

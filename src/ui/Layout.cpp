@@ -1,0 +1,114 @@
+#include "ui/Layout.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QVBoxLayout>
+
+namespace Layout {
+
+namespace {
+
+template <typename L> L* outer(QWidget* parent) {
+    auto* layout = new L(parent);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kSpacing);
+    return layout;
+}
+
+template <typename L> L* nested() {
+    auto* layout = new L;
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(kSpacing);
+    return layout;
+}
+
+} // namespace
+
+QVBoxLayout* column(QWidget* parent) {
+    return outer<QVBoxLayout>(parent);
+}
+
+QHBoxLayout* row(QWidget* parent) {
+    return outer<QHBoxLayout>(parent);
+}
+
+QGridLayout* grid(QWidget* parent) {
+    return outer<QGridLayout>(parent);
+}
+
+QVBoxLayout* nestedColumn() {
+    return nested<QVBoxLayout>();
+}
+
+QHBoxLayout* nestedRow() {
+    return nested<QHBoxLayout>();
+}
+
+QGridLayout* nestedGrid() {
+    return nested<QGridLayout>();
+}
+
+QHBoxLayout* buttonRow(QPushButton* button) {
+    QHBoxLayout* layout = nestedRow();
+    layout->addStretch(1);
+    layout->addWidget(button);
+    return layout;
+}
+
+void addButtonAtBottom(QBoxLayout& pageColumn, QPushButton* button) {
+    pageColumn.addStretch(1);
+    pageColumn.addLayout(buttonRow(button));
+}
+
+void showWhole(QLineEdit* field, int extraChars) {
+    const QFontMetrics metrics = field->fontMetrics();
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->hasFrame() ? 1 : 0;
+    const int textWidth = metrics.horizontalAdvance(field->text()) +
+                          extraChars * metrics.averageCharWidth() + 2 * 2; // the text margins
+    const QSize needed = field->style()->sizeFromContents(
+        QStyle::CT_LineEdit, &option, QSize(textWidth, metrics.height()), field);
+    field->setMinimumWidth(std::max(field->minimumWidth(), needed.width()));
+}
+
+void showWhole(QComboBox* box, int extraChars) {
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    box->setMinimumContentsLength(
+        std::max(box->minimumContentsLength(), int(box->currentText().size()) + extraChars));
+}
+
+void fitToScreen(QWidget& window) {
+    window.adjustSize();
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize available = screen->availableGeometry().size();
+    window.resize(window.size().boundedTo(available));
+}
+
+} // namespace Layout
+
+ScrollingPage::ScrollingPage(QWidget* parent) : QScrollArea(parent), m_content(new QWidget) {
+    setWidgetResizable(true);
+    setFrameShape(QFrame::NoFrame);
+    m_content->setObjectName(QStringLiteral("PageContent"));
+    m_content->setAutoFillBackground(false);
+    setWidget(m_content);
+    viewport()->setAutoFillBackground(false);
+}
+
+// As large as the controls want, so that a window opens without scroll bars when the screen
+// has room; QScrollArea alone would cap this at a fraction of the font size.
+QSize ScrollingPage::sizeHint() const {
+    const int frame = 2 * frameWidth();
+    return m_content->sizeHint().expandedTo(m_content->minimumSizeHint()) + QSize(frame, frame);
+}
