@@ -31,7 +31,7 @@ struct ButtonsPage::Ui {
           RadioButton19(place<QRadioButton>(page, "RadioButton19", QRect(kLeft, 64, 200, 22),
                                             QStringLiteral("löschen"))),
           Edit37(place<QLineEdit>(page, "Edit37", QRect(kLeft, 124, kLeftWidth, 24))),
-          position(new PositionPicker(page, kPosition, QPoint(kRightField, 17))),
+          position(placedPicker(kPosition, page, QPoint(kRightField, 17))),
           ComboBox17(SpacingBox::create(page, "ComboBox17", QRect(kRightField, 50, 60, 24))),
           ComboBox18(SpacingBox::create(page, "ComboBox18", QRect(kRightField, 84, 60, 24))),
           Button12(place<QPushButton>(page, "Button12", kAddButton,

@@ -57,7 +57,7 @@ QuestionFormat::QuestionFormat(QWidget* page, const QuestionFormatNames& names) 
     }
 
     rowCaption(page, "PositionLabel", QStringLiteral("Schriftposition"), kRight, 270);
-    m_position = new PositionPicker(page, names.position, QPoint(kRightField, 271));
+    m_position = placedPicker(names.position, page, QPoint(kRightField, 271));
 
     rowCaption(page, "BreaksBeforeLabel", QStringLiteral("Abstand vor Text"), kRight, 310);
     m_breaksBefore = SpacingBox::create(page, names.breaksBefore, QRect(kRightField, 310, 60, 24));

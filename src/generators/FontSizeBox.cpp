@@ -1,5 +1,6 @@
 #include "generators/FontSizeBox.h"
 
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QComboBox>
@@ -8,11 +9,25 @@ using namespace Controls;
 
 namespace FontSizeBox {
 
-QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
+namespace {
+
+QStringList sizes() {
     QStringList sizes;
     for (int size : {8, 9, 10, 11, 12, 14, 16, 20, 22, 24, 26, 28, 30, 32})
         sizes.append(QString::number(size));
-    return editableCombo(parent, name, geometry, sizes, QStringLiteral("12"), 3);
+    return sizes;
+}
+
+} // namespace
+
+QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
+    return editableCombo(parent, name, geometry, sizes(), QStringLiteral("12"), 3);
+}
+
+QComboBox* create(QWidget* parent, const char* name) {
+    QComboBox* box = editableCombo(parent, name, sizes(), QStringLiteral("12"), 3);
+    Layout::showWhole(box, 2);
+    return box;
 }
 
 } // namespace FontSizeBox

@@ -99,12 +99,11 @@ void ImagesPage::createPlacementGroup() {
     caption(box, "BreaksAfterCaption", QStringLiteral("Abstand nach Bild:"), 12, 62);
     m_ui->ComboBox5 = SpacingBox::create(box, "ComboBox5", QRect(kFieldX, 58, 60, kRowHeight));
     caption(box, "PositionCaption", QStringLiteral("Bildposition"), 12, 94);
-    m_ui->picker = new PositionPicker(box,
-                                      {{"Image40", "Image41", "Image42"},
-                                       {"Image37", "Image38", "Image39"},
-                                       {"RadioButton6", "RadioButton7", "RadioButton8"},
-                                       "Panel2"},
-                                      QPoint(kFieldX, 90));
+    m_ui->picker = placedPicker({{"Image40", "Image41", "Image42"},
+                                 {"Image37", "Image38", "Image39"},
+                                 {"RadioButton6", "RadioButton7", "RadioButton8"},
+                                 "Panel2"},
+                                box, QPoint(kFieldX, 90));
 }
 
 void ImagesPage::Button5Click() {

@@ -61,12 +61,11 @@ LinesPage::LinesPage(PageServices& services)
     : TabPage("TabSheet7", services), m_ui(std::make_unique<Ui>()) {
     Ui& ui = *m_ui;
     ui.Label45 = rowCaption(this, "Label45", QStringLiteral("Linienposition"), 0);
-    ui.picker = new PositionPicker(this,
-                                   {{"Image46", "Image47", "Image48"},
-                                    {"Image43", "Image44", "Image45"},
-                                    {"RadioButton19", "RadioButton20", "RadioButton21"},
-                                    "Panel10"},
-                                   QPoint(kField, row(0) + 1));
+    ui.picker = placedPicker({{"Image46", "Image47", "Image48"},
+                              {"Image43", "Image44", "Image45"},
+                              {"RadioButton19", "RadioButton20", "RadioButton21"},
+                              "Panel10"},
+                             this, QPoint(kField, row(0) + 1));
 
     // The percentages first, then the pixel widths after an empty item; an empty item
     // chosen leaves the width empty.

@@ -301,12 +301,11 @@ void LinksPage::createImageModeControls() {
 
 void LinksPage::createSharedControls() {
     Ui& ui = *m_ui;
-    ui.picker = new PositionPicker(this,
-                                   {{"Image49", "Image50", "Image51"},
-                                    {"Image54", "Image53", "Image52"},
-                                    {"RadioButton12", "RadioButton13", "RadioButton14"},
-                                    "Panel7"},
-                                   QPoint(kRightField, kPositionTop + 1));
+    ui.picker = placedPicker({{"Image49", "Image50", "Image51"},
+                              {"Image54", "Image53", "Image52"},
+                              {"RadioButton12", "RadioButton13", "RadioButton14"},
+                              "Panel7"},
+                             this, QPoint(kRightField, kPositionTop + 1));
     ui.Label4 = rowCaption(this, "Label4", QStringLiteral("Abstand vor Link"), kRight, kSpacingTop);
     ui.ComboBox7 =
         SpacingBox::create(this, "ComboBox7", QRect(kRightField, kSpacingTop, 60, kFieldHeight));

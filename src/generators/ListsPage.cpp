@@ -170,12 +170,11 @@ void ListsPage::createPlacement() {
         caption(this, "Label69", QStringLiteral("Abstand nach Liste:"), 16, kTop + 33);
     m_ui->ComboBox18 = SpacingBox::create(this, "ComboBox18", QRect(kFieldX, kTop + 30, 60, 22));
     QLabel* label70 = caption(this, "Label70", QStringLiteral("Position Liste:"), 260, kTop + 3);
-    m_ui->picker = new PositionPicker(this,
-                                      {{"Image70", "Image71", "Image72"},
-                                       {"Image74", "Image73", "Image69"},
-                                       {"RadioButton37", "RadioButton38", "RadioButton39"},
-                                       "Panel14"},
-                                      QPoint(370, kTop));
+    m_ui->picker = placedPicker({{"Image70", "Image71", "Image72"},
+                                 {"Image74", "Image73", "Image69"},
+                                 {"RadioButton37", "RadioButton38", "RadioButton39"},
+                                 "Panel14"},
+                                this, QPoint(370, kTop));
 
     auto* write = place<QPushButton>(this, "Button27", QRect(16, kTop + 80, 260, 32),
                                      QStringLiteral("Liste zum Quelltext hinzufügen"));

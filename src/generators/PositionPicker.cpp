@@ -1,10 +1,13 @@
 #include "generators/PositionPicker.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QRadioButton>
-#include <QWidget>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
@@ -16,32 +19,43 @@ constexpr const char* kCaptions[3] = {"Links", "Zentriert", "Rechts"};
 constexpr const char* kChoices[3] = {"Linksbündig", "Zentriert", "Rechtsbündig"};
 constexpr const char* kReleases[3] = {"Linksbündig aufheben", "Zentrierung aufheben",
                                       "Rechtsbündig aufheben"};
-constexpr int kWidth = 23;
-constexpr int kHeight = 22;
-constexpr int kGap = 4;
+constexpr QSize kPictureSize{23, 22};
 
 } // namespace
 
-PositionPicker::PositionPicker(QWidget* parent, const PositionPickerNames& names, QPoint topLeft)
-    : QObject(parent) {
-    auto* panel = place<QWidget>(parent, names.panel, QRect(0, 0, 90, 60));
+PositionPicker::PositionPicker(const PositionPickerNames& names, QWidget* parent)
+    : QWidget(parent) {
+    auto* row = Layout::nestedRow();
+    row->setSpacing(4);
+    setLayout(row);
+    auto* panel = named<QWidget>(this, names.panel);
     panel->hide();
+    auto* panelColumn = Layout::nestedColumn();
+    panel->setLayout(panelColumn);
     for (int i = 0; i < 3; ++i) {
-        const QRect geometry(topLeft.x() + i * (kWidth + kGap), topLeft.y(), kWidth, kHeight);
+        // The pressed twin lies over its released picture, in a cell of the pictures' size.
+        auto* cell = new QWidget(this);
+        cell->setFixedSize(kPictureSize);
+        auto* stack = Layout::nestedGrid();
+        cell->setLayout(stack);
         const QString art = QString::fromLatin1(kArtwork[i]);
-        m_released[i] = picture(parent, names.released[i], geometry, art + QStringLiteral(".png"),
+        m_released[i] = picture(cell, names.released[i], art + QStringLiteral(".png"),
                                 QString::fromUtf8(kChoices[i]));
-        m_pressed[i] =
-            picture(parent, names.pressed[i], geometry, art + QStringLiteral("_pressed.png"),
-                    QString::fromUtf8(kReleases[i]));
+        m_pressed[i] = picture(cell, names.pressed[i], art + QStringLiteral("_pressed.png"),
+                               QString::fromUtf8(kReleases[i]));
         m_pressed[i]->hide();
-        m_radios[i] = place<QRadioButton>(panel, names.radios[i], QRect(0, i * 20, 90, 20),
-                                          QString::fromLatin1(kCaptions[i]));
+        stack->addWidget(m_released[i], 0, 0);
+        stack->addWidget(m_pressed[i], 0, 0);
+        row->addWidget(cell);
+        m_radios[i] =
+            named<QRadioButton>(panel, names.radios[i], QString::fromLatin1(kCaptions[i]));
+        panelColumn->addWidget(m_radios[i]);
         // The choice can be released again, so the buttons do not keep one checked.
         m_radios[i]->setAutoExclusive(false);
         connect(m_released[i], &ClickableLabel::clicked, this, [this, i] { choose(i); });
         connect(m_pressed[i], &ClickableLabel::clicked, this, [this, i] { release(i); });
     }
+    row->addStretch(1);
 }
 
 Position PositionPicker::position() const {

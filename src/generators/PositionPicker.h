@@ -2,13 +2,11 @@
 
 #include "generators/TextFormatHtml.h"
 
-#include <QObject>
-#include <QPoint>
+#include <QWidget>
 #include <array>
 
 class ClickableLabel;
 class QRadioButton;
-class QWidget;
 
 // The object names of one picker's pictures and radio buttons, in the order left, centre,
 // right, and of the hidden panel that holds the radio buttons.
@@ -22,11 +20,11 @@ struct PositionPickerNames {
 // Left, centred or right alignment chosen with pictures that stay pressed: three released
 // pictures side by side, a pressed twin over each, and three hidden radio buttons that
 // hold the choice. Clicking the pressed choice again returns to no position.
-class PositionPicker final : public QObject {
+class PositionPicker final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PositionPicker)
 public:
-    PositionPicker(QWidget* parent, const PositionPickerNames& names, QPoint topLeft);
+    explicit PositionPicker(const PositionPickerNames& names, QWidget* parent = nullptr);
 
     Position position() const;
     // Shows or hides the three released pictures (a pressed choice stays as it is).
@@ -42,3 +40,11 @@ private:
     std::array<ClickableLabel*, 3> m_pressed{};
     std::array<QRadioButton*, 3> m_radios{};
 };
+
+// Transitional: a picker at a fixed place, for pages not yet laid out. Goes with the last caller.
+inline PositionPicker* placedPicker(const PositionPickerNames& names, QWidget* parent,
+                                    QPoint topLeft) {
+    auto* picker = new PositionPicker(names, parent);
+    picker->move(topLeft);
+    return picker;
+}

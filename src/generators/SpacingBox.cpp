@@ -1,6 +1,7 @@
 #include "generators/SpacingBox.h"
 
 #include "platform/Dialogs.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QComboBox>
@@ -16,6 +17,15 @@ QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
                          QStringLiteral("0"), 3);
 }
 
+QComboBox* create(QWidget* parent, const char* name) {
+    QComboBox* box = editableCombo(parent, name,
+                                   {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                    QStringLiteral("3"), QStringLiteral("4")},
+                                   QStringLiteral("0"), 3);
+    Layout::showWhole(box, 2);
+    return box;
+}
+
 std::optional<int> read(const QComboBox& box, Dialogs& dialogs) {
     const QString text = box.currentText();
     bool ok = false;
@@ -25,6 +35,17 @@ std::optional<int> read(const QComboBox& box, Dialogs& dialogs) {
         return std::nullopt;
     }
     return value;
+}
+
+std::optional<std::pair<int, int>> readBoth(const QComboBox& before, const QComboBox& after,
+                                            Dialogs& dialogs) {
+    const std::optional<int> first = read(before, dialogs);
+    if (!first)
+        return std::nullopt;
+    const std::optional<int> second = read(after, dialogs);
+    if (!second)
+        return std::nullopt;
+    return std::pair{*first, *second};
 }
 
 } // namespace SpacingBox

@@ -119,12 +119,11 @@ void TablesPage::createGeneralSettings() {
     const int pickerY = kFirstRowY + 4 * kRowHeight + 8;
     QLabel* label53 = caption(this, "Label53", QStringLiteral("Position Tabelle"),
                               kTableColumn.labelX, pickerY + 3);
-    m_ui->picker = new PositionPicker(this,
-                                      {{"Image61", "Image62", "Image63"},
-                                       {"Image66", "Image65", "Image64"},
-                                       {"RadioButton22", "RadioButton23", "RadioButton24"},
-                                       "Panel9"},
-                                      QPoint(kTableColumn.fieldX, pickerY));
+    m_ui->picker = placedPicker({{"Image61", "Image62", "Image63"},
+                                 {"Image66", "Image65", "Image64"},
+                                 {"RadioButton22", "RadioButton23", "RadioButton24"},
+                                 "Panel9"},
+                                this, QPoint(kTableColumn.fieldX, pickerY));
 
     const int spacingY = pickerY + kRowHeight + 8;
     QLabel* label59 = caption(this, "Label59", QStringLiteral("Abstand vor Tabelle:"),

@@ -154,12 +154,11 @@ void TextPage::createEmphasisGroup() {
 void TextPage::createPositionGroup() {
     auto* box = place<QGroupBox>(this, "PositionGroup", QRect(kColumnX, 300, kColumnWidth, 62));
     box->setTitle(QStringLiteral("Schriftposition"));
-    m_ui->picker = new PositionPicker(box,
-                                      {{"Image23", "Image24", "Image25"},
-                                       {"Image26", "Image27", "Image28"},
-                                       {"RadioButton9", "RadioButton10", "RadioButton11"},
-                                       "Panel4"},
-                                      QPoint(12, 28));
+    m_ui->picker = placedPicker({{"Image23", "Image24", "Image25"},
+                                 {"Image26", "Image27", "Image28"},
+                                 {"RadioButton9", "RadioButton10", "RadioButton11"},
+                                 "Panel4"},
+                                box, QPoint(12, 28));
 }
 
 void TextPage::connectCommands() {
