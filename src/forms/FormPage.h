@@ -29,6 +29,8 @@ class FormPage : public QWidget {
 public:
     FormPage(PageContext& context, const char* objectName, const QString& caption);
     const QString& tabCaption() const { return m_caption; }
+    // Where the page's controls go.
+    QWidget* content() { return this; }
 
 protected:
     PageContext& context() const { return m_context; }

@@ -30,6 +30,8 @@ class TabPage : public QWidget {
 public:
     TabPage(const char* objectName, PageServices& services);
     virtual void emptyForNew(NewVariant variant) = 0;
+    // Where the page's controls go.
+    QWidget* content() { return this; }
 
 protected:
     PageServices& m_services;
