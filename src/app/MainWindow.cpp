@@ -11,6 +11,7 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/SourceEdit.h"
@@ -18,17 +19,11 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kToolbarHeight = 29;
-constexpr int kTabBarHeight = 26;
-
-} // namespace
 
 MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -46,28 +41,23 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
-    auto* strip = new QWidget(central);
-    strip->setObjectName(QStringLiteral("ToolbarStrip"));
-    strip->setFixedHeight(kToolbarHeight);
     m_pageControl = new QTabWidget(central);
     m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    // Every caption whole, so that the window is never narrower than the nine tabs.
     m_pageControl->setUsesScrollButtons(false);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(4, 2, 4, 2);
-    layout->setSpacing(2);
-    layout->addWidget(strip);
-    layout->addWidget(m_pageControl, 1);
+    m_pageControl->setElideMode(Qt::ElideNone);
+    createMenus();
+    QVBoxLayout* column = Layout::nestedColumn();
+    column->setContentsMargins(Layout::kSpacing, 0, Layout::kSpacing, Layout::kSpacing);
+    central->setLayout(column);
+    column->addWidget(createToolbar(*central));
+    column->addWidget(m_pageControl, 1);
     setCentralWidget(central);
 
-    createMenus();
-    createToolbar(strip);
-    createTabs();
-    m_panel8 = new WelcomePanel(m_pageControl);
+    m_panel8 = new WelcomePanel(*m_pageControl);
     connect(m_panel8, &WelcomePanel::weiter, this, &MainWindow::Button9Click);
-
-    const int width = kPageWidth + 16;
-    setFixedSize(width, kToolbarHeight + kTabBarHeight + kPageHeight + 8 +
-                            menuBar()->sizeHint().height() + m_statusBar->sizeHint().height() + 12);
+    createTabs();
+    resize(fittingSize());
     FormCreate();
 }
 
@@ -127,7 +117,7 @@ void MainWindow::createMenus() {
     connect(formHelp, &QShortcut::activated, this, &MainWindow::FormHelp);
 }
 
-void MainWindow::createToolbar(QWidget* strip) {
+QWidget* MainWindow::createToolbar(QWidget& strip) {
     using namespace CommandTable;
     // The toolbar's New empties fewer fields than the menu's, so it is a command of its own.
     auto* toolbarNew = new QAction(this);
@@ -152,14 +142,21 @@ void MainWindow::createToolbar(QWidget* strip) {
         banner("Image14", "banner2.jpg"),
         banner("Image15", "banner3.jpg"),
     };
-    buildToolbar(*strip, rows);
+    QWidget* bar = buildToolbar(strip, rows);
+    bar->setObjectName(QStringLiteral("ToolbarStrip"));
+    return bar;
 }
 
 void MainWindow::createTabs() {
     // Until the pages are built (createPages), each tab holds an empty page under the
-    // welcome panel, so that the window can be shown at once.
+    // welcome panel, so that the window can be shown at once. The first asks for the panel's
+    // size, which the window opens at.
     for (const TabPageEntry& entry : TabPageTable())
         m_pageControl->addTab(new QWidget, QString::fromUtf8(entry.caption));
+    const QSize welcome = m_panel8->sizeHint();
+    auto* room = new QVBoxLayout(m_pageControl->widget(0));
+    room->addSpacerItem(new QSpacerItem(welcome.width(), welcome.height(), QSizePolicy::Expanding,
+                                        QSizePolicy::Expanding));
 }
 
 void MainWindow::createPages() {
@@ -182,6 +179,26 @@ void MainWindow::createPages() {
     m_pageControl->setCurrentIndex(0);
     m_panel8->raise();
     connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
+    growToPages();
+}
+
+void MainWindow::growToPages() {
+    // Only when a page needs more room than the welcome panel did.
+    const QSize wanted = fittingSize();
+    if (wanted.width() > width() || wanted.height() > height())
+        resize(size().expandedTo(wanted));
+}
+
+QSize MainWindow::fittingSize() {
+    // The layouts learn of changed contents only when the event loop runs (and not at all
+    // while the window is hidden); they are told now.
+    for (QWidget* changed : {static_cast<QWidget*>(m_pageControl), centralWidget()}) {
+        changed->updateGeometry();
+        if (QLayout* outer = changed->parentWidget()->layout())
+            outer->invalidate();
+    }
+    const QScreen* shownOn = screen();
+    return shownOn ? sizeHint().boundedTo(shownOn->availableGeometry().size()) : sizeHint();
 }
 
 void MainWindow::createStatusBar() {

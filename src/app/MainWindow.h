@@ -68,8 +68,13 @@ protected:
 
 private:
     void createMenus();
-    void createToolbar(QWidget* strip);
+    // The picture toolbar, for the window's layout to place.
+    QWidget* createToolbar(QWidget& strip);
     void createTabs();
+    // Makes the window large enough for the pages just built, when the screen has room.
+    void growToPages();
+    // The size the window's layout asks for, within the screen's available area.
+    QSize fittingSize();
     void createStatusBar();
     void createPageCheck();
     // Shows "Quelltext", with what the page check found.

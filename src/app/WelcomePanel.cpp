@@ -1,16 +1,19 @@
 #include "app/WelcomePanel.h"
 
-#include "generators/TabPage.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
+#include <QEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <QtMath>
 
 using namespace Controls;
 
 namespace {
-
-constexpr int kTabBarHeight = 26;
 
 QString welcomeText() {
     return QStringLiteral(
@@ -28,26 +31,64 @@ QString welcomeText() {
         "Neuigkeiten und Hilfe finden Sie auf unserer Homepage: www.fernbrook.example");
 }
 
+// The welcome text, as wide as a comfortable line of reading and as high as the text then
+// needs; it scrolls when the panel is smaller.
+class WelcomeText final : public QPlainTextEdit {
+public:
+    explicit WelcomeText(QWidget* parent) : QPlainTextEdit(parent) {
+        setObjectName(QStringLiteral("Memo6"));
+        Controls::wrapAtSpacesOnly(this);
+        setReadOnly(true);
+        setFrameShape(QFrame::NoFrame);
+        viewport()->setAutoFillBackground(false);
+        setPlainText(welcomeText());
+    }
+
+    QSize sizeHint() const override {
+        const QFontMetrics metrics = fontMetrics();
+        const int margin = 2 * qCeil(document()->documentMargin()) + 2 * frameWidth();
+        const int width = kLineLength * metrics.averageCharWidth();
+        const int textHeight =
+            metrics.boundingRect(0, 0, width, QWIDGETSIZE_MAX, Qt::TextWordWrap, toPlainText())
+                .height();
+        return {width + margin, textHeight + metrics.lineSpacing() + margin};
+    }
+
+private:
+    static constexpr int kLineLength = 80;
+};
+
 } // namespace
 
-WelcomePanel::WelcomePanel(QWidget* pageControl) : QFrame(pageControl) {
+WelcomePanel::WelcomePanel(QTabWidget& pageControl) : QFrame(&pageControl) {
     setObjectName(QStringLiteral("Panel8"));
-    setGeometry(QRect(2, kTabBarHeight, kPageWidth + 2, kPageHeight));
     setFrameShape(QFrame::StyledPanel);
     setAutoFillBackground(true);
-    auto* heading = place<QLabel>(this, "Label11", QRect(40, 24, 600, 40),
-                                  QStringLiteral("Willkommen bei Quillmark"));
+    QVBoxLayout* column = Layout::column(this);
+    auto* heading = named<QLabel>(this, "Label11", QStringLiteral("Willkommen bei Quillmark"));
     QFont headingFont = heading->font();
     headingFont.setPointSize(headingFont.pointSize() + 10);
     headingFont.setBold(true);
     heading->setFont(headingFont);
-    auto* memo = place<QPlainTextEdit>(this, "Memo6", QRect(40, 80, 700, 300));
-    memo->setReadOnly(true);
-    memo->setFrameShape(QFrame::NoFrame);
-    memo->viewport()->setAutoFillBackground(false);
-    memo->setPlainText(welcomeText());
-    auto* button =
-        place<QPushButton>(this, "Button9", QRect(640, 400, 100, 30), QStringLiteral("Weiter"));
+    column->addWidget(heading);
+    column->addWidget(new WelcomeText(this), 1);
+    auto* button = named<QPushButton>(this, "Button9", QStringLiteral("Weiter"));
+    column->addLayout(Layout::buttonRow(button));
     connect(button, &QPushButton::clicked, this, &WelcomePanel::weiter);
+
+    // The panel lies exactly over the page area, whatever size the window has.
+    m_pageArea = pageControl.findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    m_pageArea->installEventFilter(this);
+    coverPageArea();
     raise();
+}
+
+bool WelcomePanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pageArea && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        coverPageArea();
+    return QFrame::eventFilter(watched, event);
+}
+
+void WelcomePanel::coverPageArea() {
+    setGeometry(m_pageArea->geometry());
 }

@@ -1,20 +1,22 @@
 #include "generators/FormsPage.h"
 
 #include "context/Navigation.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
 FormsPage::FormsPage(PageServices& services) : TabPage("TabSheet6", services) {
-    auto* intro = caption(this, "Label71",
-                          QStringLiteral("Mit dem Formular-Assistenten bauen Sie Fragen, "
-                                         "Eingabefelder und Buttons in Ihre Seite ein."),
-                          24, 24);
-    intro->setWordWrap(false);
-    auto* button = place<QPushButton>(this, "Button8", QRect(24, 60, 220, 32),
-                                      QStringLiteral("Neues Formular erstellen"));
+    QWidget* page = content();
+    QVBoxLayout* column = Layout::column(page);
+    column->addWidget(caption(page, "Label71",
+                              QStringLiteral("Mit dem Formular-Assistenten bauen Sie Fragen, "
+                                             "Eingabefelder und Buttons in Ihre Seite ein.")));
+    auto* button = named<QPushButton>(page, "Button8", QStringLiteral("Neues Formular erstellen"));
+    Layout::addButtonAtBottom(*column, button);
     connect(button, &QPushButton::clicked, this, &FormsPage::Button8Click);
 }
 

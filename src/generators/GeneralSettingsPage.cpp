@@ -7,29 +7,32 @@
 #include "generators/Assistants.h"
 #include "generators/FileChooser.h"
 #include "generators/GeneralSettingsHtml.h"
+#include "generators/PageParts.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
 #include "ui/FieldText.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
+#include <QtMath>
 
 using namespace Controls;
+using PageParts::addRow;
 
 namespace {
-
-constexpr int kRowHeight = 24;
-constexpr int kPictureSize = 24;
 
 // Unchecks a group of radio buttons, which leaves none of them checked.
 void uncheckAll(std::initializer_list<QRadioButton*> buttons) {
@@ -43,12 +46,6 @@ void uncheckAll(std::initializer_list<QRadioButton*> buttons) {
 void setShown(std::initializer_list<QWidget*> widgets, bool visible) {
     for (QWidget* widget : widgets)
         widget->setVisible(visible);
-}
-
-QGroupBox* group(QWidget* parent, const char* name, const QString& title, const QRect& geometry) {
-    QGroupBox* box = place<QGroupBox>(parent, name, geometry);
-    box->setTitle(title);
-    return box;
 }
 
 } // namespace
@@ -84,13 +81,18 @@ struct GeneralSettingsPage::Ui {
 
 GeneralSettingsPage::GeneralSettingsPage(PageServices& services)
     : TabPage("TabSheet1", services), m_ui(std::make_unique<Ui>()) {
-    caption(this, "TitleCaption", QStringLiteral("Titel der Seite:"), 20, 18);
-    m_ui->Edit1 = place<QLineEdit>(this, "Edit1", QRect(170, 14, 360, kRowHeight));
-    createBackgroundGroup();
-    createRedirectGroup();
-    createHeadGroup();
-    m_ui->Button2 = place<QPushButton>(this, "Button2", QRect(572, 430, 220, 32),
-                                       QStringLiteral("Zum Quelltext hinzufügen"));
+    QWidget* page = content();
+    QVBoxLayout* column = Layout::column(page);
+    QGridLayout* title = Layout::nestedGrid();
+    m_ui->Edit1 = named<QLineEdit>(page, "Edit1");
+    addRow(*title, 0, caption(page, "TitleCaption", QStringLiteral("Titel der Seite:")),
+           {m_ui->Edit1});
+    column->addLayout(title);
+    createBackgroundGroup(*column);
+    createRedirectGroup(*column);
+    createHeadGroup(*column);
+    m_ui->Button2 = named<QPushButton>(page, "Button2", QStringLiteral("Zum Quelltext hinzufügen"));
+    Layout::addButtonAtBottom(*column, m_ui->Button2);
     connectCommands();
 
     m_services.fields.track(m_ui->Edit1, m_ui->Edit2, m_ui->Edit4, m_ui->Edit10, m_ui->Edit33,
@@ -104,75 +106,104 @@ GeneralSettingsPage::GeneralSettingsPage(PageServices& services)
 
 GeneralSettingsPage::~GeneralSettingsPage() = default;
 
-void GeneralSettingsPage::createBackgroundGroup() {
-    QGroupBox* box =
-        group(this, "BackgroundGroup", QStringLiteral("Hintergrund"), QRect(8, 50, 784, 94));
-    m_ui->RadioButton1 = place<QRadioButton>(box, "RadioButton1", QRect(12, 26, 150, 20),
-                                             QStringLiteral("Hintergrundfarbe:"));
+void GeneralSettingsPage::createBackgroundGroup(QBoxLayout& column) {
+    QWidget* page = content();
+    QGridLayout* grid =
+        PageParts::addGroup(column, page, "BackgroundGroup", QStringLiteral("Hintergrund"));
+    m_ui->RadioButton1 =
+        named<QRadioButton>(page, "RadioButton1", QStringLiteral("Hintergrundfarbe:"));
     m_ui->RadioButton1->setChecked(true);
-    m_ui->Edit2 = place<QLineEdit>(box, "Edit2", QRect(162, 24, 240, kRowHeight));
-    m_ui->Image33 = assistantPicture(box, "Image33", QRect(408, 24, kPictureSize, kPictureSize),
-                                     AssistantPicture::Color);
-    m_ui->Button10 = place<QPushButton>(box, "Button10", QRect(440, 22, 150, 28),
-                                        QStringLiteral("Farbenassistent"));
-    m_ui->RadioButton2 = place<QRadioButton>(box, "RadioButton2", QRect(12, 60, 150, 20),
-                                             QStringLiteral("Hintergrundbild:"));
-    m_ui->Edit4 = place<QLineEdit>(box, "Edit4", QRect(162, 58, 240, kRowHeight));
-    m_ui->Image5 =
-        picture(box, "Image5", QRect(408, 58, kPictureSize, kPictureSize),
-                QStringLiteral("folder.png"), QStringLiteral("Hintergrundbild auswählen"));
+    m_ui->Edit2 = named<QLineEdit>(page, "Edit2");
+    m_ui->Image33 = assistantPicture(page, "Image33", AssistantPicture::Color);
+    m_ui->Button10 = named<QPushButton>(page, "Button10", QStringLiteral("Farbenassistent"));
+    addRow(*grid, 0, m_ui->RadioButton1, {m_ui->Edit2, m_ui->Image33, m_ui->Button10})
+        ->addStretch(1);
+    m_ui->RadioButton2 =
+        named<QRadioButton>(page, "RadioButton2", QStringLiteral("Hintergrundbild:"));
+    m_ui->Edit4 = named<QLineEdit>(page, "Edit4");
+    m_ui->Image5 = picture(page, "Image5", QStringLiteral("folder.png"),
+                           QStringLiteral("Hintergrundbild auswählen"));
+    addRow(*grid, 1, m_ui->RadioButton2, {m_ui->Edit4, m_ui->Image5})->addStretch(1);
+    PageParts::keepRoomWhenHidden(
+        {m_ui->Edit2, m_ui->Image33, m_ui->Button10, m_ui->Edit4, m_ui->Image5});
     setShown({m_ui->Edit4, m_ui->Image5}, false);
 }
 
-void GeneralSettingsPage::createRedirectGroup() {
-    QGroupBox* box =
-        group(this, "RedirectGroup", QStringLiteral("Weiterleitung"), QRect(8, 152, 784, 140));
-    m_ui->CheckBox15 = place<QCheckBox>(box, "CheckBox15", QRect(12, 24, 300, 20),
-                                        QStringLiteral("Weiterleitung einbauen"));
-    m_ui->Label63 = caption(
-        box, "Label63",
-        QStringLiteral("Sekunden, die die Seite vor Weiterleitung angezeigt werden soll:"), 32, 56);
-    const int secondsX = m_ui->Label63->geometry().right() + 10;
-    m_ui->ComboBox14 = editableCombo(box, "ComboBox14", QRect(secondsX, 52, 60, kRowHeight),
+void GeneralSettingsPage::createRedirectGroup(QBoxLayout& column) {
+    QWidget* page = content();
+    QGridLayout* grid =
+        PageParts::addGroup(column, page, "RedirectGroup", QStringLiteral("Weiterleitung"));
+    m_ui->CheckBox15 =
+        named<QCheckBox>(page, "CheckBox15", QStringLiteral("Weiterleitung einbauen"));
+    grid->addWidget(m_ui->CheckBox15, 0, 0);
+    QGridLayout* details = PageParts::indentedUnder(*m_ui->CheckBox15);
+    grid->addLayout(details, 1, 0);
+
+    m_ui->Label63 =
+        caption(page, "Label63",
+                QStringLiteral("Sekunden, die die Seite vor Weiterleitung angezeigt werden soll:"));
+    m_ui->ComboBox14 = editableCombo(page, "ComboBox14",
                                      {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                                       QStringLiteral("4"), QStringLiteral("6"), QStringLiteral("8"),
                                       QStringLiteral("10"), QStringLiteral("12"),
                                       QStringLiteral("14"), QStringLiteral("16")},
                                      QStringLiteral("4"));
-    m_ui->Label1 = caption(box, "Label1", QStringLiteral("Sekunden"), secondsX + 68, 56);
-    m_ui->RadioButton25 = place<QRadioButton>(box, "RadioButton25", QRect(32, 84, 130, 20),
-                                              QStringLiteral("lokaler Link"));
-    m_ui->RadioButton26 = place<QRadioButton>(box, "RadioButton26", QRect(170, 84, 130, 20),
-                                              QStringLiteral("externer Link"));
-    m_ui->Label62 =
-        caption(box, "Label62", QStringLiteral("Seite, zu der weitergeleitet wird:"), 32, 114);
-    const int targetX = m_ui->Label62->geometry().right() + 10;
-    m_ui->Label64 = caption(box, "Label64", QStringLiteral("http://"), targetX, 114);
-    const int editX = targetX + m_ui->Label64->width() + 4;
-    m_ui->Edit33 = place<QLineEdit>(box, "Edit33", QRect(editX, 110, 280, kRowHeight));
-    m_ui->Image68 = picture(box, "Image68", QRect(editX + 286, 110, kPictureSize, kPictureSize),
-                            QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
+    Layout::showWhole(m_ui->ComboBox14);
+    m_ui->Label1 = caption(page, "Label1", QStringLiteral("Sekunden"));
+    addRow(*details, 0, m_ui->Label63, {m_ui->ComboBox14, m_ui->Label1})->addStretch(1);
+
+    m_ui->RadioButton25 =
+        named<QRadioButton>(page, "RadioButton25", QStringLiteral("lokaler Link"));
+    m_ui->RadioButton26 =
+        named<QRadioButton>(page, "RadioButton26", QStringLiteral("externer Link"));
+    QHBoxLayout* kinds = Layout::nestedRow();
+    kinds->addWidget(m_ui->RadioButton25);
+    kinds->addWidget(m_ui->RadioButton26);
+    kinds->addStretch(1);
+    details->addLayout(kinds, 1, 0, 1, 2);
+
+    m_ui->Label62 = caption(page, "Label62", QStringLiteral("Seite, zu der weitergeleitet wird:"));
+    m_ui->Label64 = caption(page, "Label64", QStringLiteral("http://"));
+    m_ui->Edit33 = named<QLineEdit>(page, "Edit33");
+    m_ui->Image68 =
+        picture(page, "Image68", QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
+    addRow(*details, 2, m_ui->Label62, {m_ui->Label64, m_ui->Edit33, m_ui->Image68})
+        ->setStretch(1, 1);
+    details->setColumnStretch(1, 1);
+    PageParts::keepRoomWhenHidden({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1,
+                                   m_ui->RadioButton25, m_ui->RadioButton26, m_ui->Label62,
+                                   m_ui->Label64, m_ui->Edit33, m_ui->Image68});
     setShown({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->RadioButton25,
               m_ui->RadioButton26, m_ui->Label62, m_ui->Label64, m_ui->Edit33, m_ui->Image68},
              false);
 }
 
-void GeneralSettingsPage::createHeadGroup() {
-    QGroupBox* box = group(this, "HeadGroup", QStringLiteral("Angaben im Kopf der Seite"),
-                           QRect(8, 300, 784, 122));
+void GeneralSettingsPage::createHeadGroup(QBoxLayout& column) {
+    QWidget* page = content();
+    QGridLayout* grid =
+        PageParts::addGroup(column, page, "HeadGroup", QStringLiteral("Angaben im Kopf der Seite"));
     m_ui->CheckBox16 =
-        place<QCheckBox>(box, "CheckBox16", QRect(12, 24, 400, 20),
+        named<QCheckBox>(page, "CheckBox16",
                          QStringLiteral("Suchbegriffe für Suchmaschinen (z.B. Google) einbauen:"));
-    m_ui->Memo3 = place<QPlainTextEdit>(box, "Memo3", QRect(420, 20, 352, 44));
+    m_ui->Memo3 = named<QPlainTextEdit>(page, "Memo3");
     m_ui->Memo3->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_ui->CheckBox17 = place<QCheckBox>(box, "CheckBox17", QRect(12, 72, 400, 20),
-                                        QStringLiteral("Autor in Quelltext einbauen"));
-    m_ui->Edit10 = place<QLineEdit>(box, "Edit10", QRect(420, 70, 280, kRowHeight));
-    m_ui->CheckBox18 = place<QCheckBox>(box, "CheckBox18", QRect(12, 96, 400, 20),
-                                        QStringLiteral("Icon in Adresszeile einbauen"));
-    m_ui->Edit35 = place<QLineEdit>(box, "Edit35", QRect(420, 94, 280, kRowHeight));
-    m_ui->Image67 = picture(box, "Image67", QRect(706, 94, kPictureSize, kPictureSize),
-                            QStringLiteral("folder.png"), QStringLiteral("Icon auswählen"));
+    // Room for three lines of search words.
+    m_ui->Memo3->setMaximumHeight(3 * m_ui->Memo3->fontMetrics().lineSpacing() +
+                                  2 * m_ui->Memo3->frameWidth() +
+                                  2 * qCeil(m_ui->Memo3->document()->documentMargin()));
+    addRow(*grid, 0, m_ui->CheckBox16, {m_ui->Memo3});
+    m_ui->CheckBox17 =
+        named<QCheckBox>(page, "CheckBox17", QStringLiteral("Autor in Quelltext einbauen"));
+    m_ui->Edit10 = named<QLineEdit>(page, "Edit10");
+    addRow(*grid, 1, m_ui->CheckBox17, {m_ui->Edit10});
+    m_ui->CheckBox18 =
+        named<QCheckBox>(page, "CheckBox18", QStringLiteral("Icon in Adresszeile einbauen"));
+    m_ui->Edit35 = named<QLineEdit>(page, "Edit35");
+    m_ui->Image67 =
+        picture(page, "Image67", QStringLiteral("folder.png"), QStringLiteral("Icon auswählen"));
+    addRow(*grid, 2, m_ui->CheckBox18, {m_ui->Edit35, m_ui->Image67});
+    grid->setColumnStretch(1, 1);
+    PageParts::keepRoomWhenHidden({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67});
     setShown({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67}, false);
 }
 

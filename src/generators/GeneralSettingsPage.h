@@ -5,6 +5,7 @@
 #include <memory>
 
 struct DocumentStart;
+class QBoxLayout;
 
 // The tab page "Allgemeine Einstellungen": the page as a whole: title, background, redirect and
 // head entries. Its add button writes the document start once; the page then stays locked
@@ -39,9 +40,9 @@ protected:
 
 private:
     struct Ui;
-    void createBackgroundGroup();
-    void createRedirectGroup();
-    void createHeadGroup();
+    void createBackgroundGroup(QBoxLayout& column);
+    void createRedirectGroup(QBoxLayout& column);
+    void createHeadGroup(QBoxLayout& column);
     void connectCommands();
     DocumentStart readDocumentStart() const;
     // Answers a mouse press while the page is locked; true when it was one.

@@ -5,36 +5,28 @@
 #include "context/PageContext.h"
 #include "generators/FileChooser.h"
 #include "generators/ImagesHtml.h"
+#include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include <array>
 
 using namespace Controls;
-
-namespace {
-
-constexpr int kRowHeight = 24;
-constexpr int kFieldX = 180;
-
-QGroupBox* group(QWidget* parent, const char* name, const QString& title, const QRect& geometry) {
-    auto* box = place<QGroupBox>(parent, name, geometry);
-    box->setTitle(title);
-    return box;
-}
-
-} // namespace
+using PageParts::addRow;
 
 struct ImagesPage::Ui {
     QLineEdit* Edit6 = nullptr;
@@ -54,11 +46,13 @@ struct ImagesPage::Ui {
 
 ImagesPage::ImagesPage(PageServices& services)
     : TabPage("TabSheet4", services), m_ui(std::make_unique<Ui>()) {
-    createPictureGroup();
-    createSizeGroup();
-    createPlacementGroup();
-    m_ui->Button5 = place<QPushButton>(this, "Button5", QRect(572, 430, 220, 32),
-                                       QStringLiteral("Zum Quelltext hinzufügen"));
+    QVBoxLayout* column = Layout::column(content());
+    createPictureGroup(*column);
+    createSizeGroup(*column);
+    createPlacementGroup(*column);
+    m_ui->Button5 =
+        named<QPushButton>(content(), "Button5", QStringLiteral("Zum Quelltext hinzufügen"));
+    Layout::addButtonAtBottom(*column, m_ui->Button5);
 
     connect(m_ui->Button5, &QPushButton::clicked, this, &ImagesPage::Button5Click);
     connect(m_ui->Image1, &ClickableLabel::clicked, this, &ImagesPage::Image1Click);
@@ -70,57 +64,67 @@ ImagesPage::ImagesPage(PageServices& services)
 
 ImagesPage::~ImagesPage() = default;
 
-void ImagesPage::createPictureGroup() {
-    QGroupBox* box = group(this, "PictureGroup", QStringLiteral("Bild"), QRect(8, 8, 784, 94));
-    caption(box, "FileCaption", QStringLiteral("Dateiname des Bildes"), 12, 30);
-    m_ui->Edit6 = place<QLineEdit>(box, "Edit6", QRect(kFieldX, 26, 320, kRowHeight));
-    m_ui->Image1 = picture(box, "Image1", QRect(kFieldX + 326, 26, 24, 24),
-                           QStringLiteral("folder.png"), QStringLiteral("Bild auswählen"));
-    caption(box, "TextCaption", QStringLiteral("Bildtext"), 12, 62);
-    m_ui->Edit16 = place<QLineEdit>(box, "Edit16", QRect(kFieldX, 58, 320, kRowHeight));
+void ImagesPage::createPictureGroup(QBoxLayout& column) {
+    QWidget* page = content();
+    QGridLayout* grid = PageParts::addGroup(column, page, "PictureGroup", QStringLiteral("Bild"));
+    m_ui->Edit6 = named<QLineEdit>(page, "Edit6");
+    m_ui->Image1 =
+        picture(page, "Image1", QStringLiteral("folder.png"), QStringLiteral("Bild auswählen"));
+    addRow(*grid, 0, caption(page, "FileCaption", QStringLiteral("Dateiname des Bildes")),
+           {m_ui->Edit6, m_ui->Image1});
+    m_ui->Edit16 = named<QLineEdit>(page, "Edit16");
+    addRow(*grid, 1, caption(page, "TextCaption", QStringLiteral("Bildtext")), {m_ui->Edit16});
+    grid->setColumnStretch(1, 1);
 }
 
-void ImagesPage::createSizeGroup() {
-    QGroupBox* box = group(this, "SizeGroup", QStringLiteral("Größe"), QRect(8, 110, 784, 86));
-    m_ui->CheckBox11 = place<QCheckBox>(box, "CheckBox11", QRect(12, 26, 360, 20),
-                                        QStringLiteral("Größe des Bildes in Pixel angeben"));
-    m_ui->Label35 = caption(box, "Label35", QStringLiteral("Breite:"), 32, 58);
-    m_ui->Edit9 = place<QLineEdit>(box, "Edit9", QRect(100, 54, 80, kRowHeight));
-    m_ui->Label36 = caption(box, "Label36", QStringLiteral("Höhe:"), 212, 58);
-    m_ui->Edit7 = place<QLineEdit>(box, "Edit7", QRect(270, 54, 80, kRowHeight));
+void ImagesPage::createSizeGroup(QBoxLayout& column) {
+    QWidget* page = content();
+    QGridLayout* grid = PageParts::addGroup(column, page, "SizeGroup", QStringLiteral("Größe"));
+    m_ui->CheckBox11 =
+        named<QCheckBox>(page, "CheckBox11", QStringLiteral("Größe des Bildes in Pixel angeben"));
+    grid->addWidget(m_ui->CheckBox11, 0, 0);
+    m_ui->Label35 = caption(page, "Label35", QStringLiteral("Breite:"));
+    m_ui->Edit9 = named<QLineEdit>(page, "Edit9");
+    m_ui->Label36 = caption(page, "Label36", QStringLiteral("Höhe:"));
+    m_ui->Edit7 = named<QLineEdit>(page, "Edit7");
+    QGridLayout* sizes = PageParts::indentedUnder(*m_ui->CheckBox11);
+    addRow(*sizes, 0, m_ui->Label35, {m_ui->Edit9, m_ui->Label36, m_ui->Edit7})->addStretch(1);
+    grid->addLayout(sizes, 1, 0);
+    PageParts::keepRoomWhenHidden({m_ui->Label35, m_ui->Edit9, m_ui->Label36, m_ui->Edit7});
     setSizeFieldsVisible(false);
 }
 
-void ImagesPage::createPlacementGroup() {
-    QGroupBox* box = group(this, "PlacementGroup", QStringLiteral("Abstand und Position"),
-                           QRect(8, 204, 784, 126));
-    m_ui->Label6 = caption(box, "Label6", QStringLiteral("Abstand vor Bild:"), 12, 30);
-    m_ui->ComboBox6 = SpacingBox::create(box, "ComboBox6", QRect(kFieldX, 26, 60, kRowHeight));
-    caption(box, "BreaksAfterCaption", QStringLiteral("Abstand nach Bild:"), 12, 62);
-    m_ui->ComboBox5 = SpacingBox::create(box, "ComboBox5", QRect(kFieldX, 58, 60, kRowHeight));
-    caption(box, "PositionCaption", QStringLiteral("Bildposition"), 12, 94);
-    m_ui->picker = placedPicker({{"Image40", "Image41", "Image42"},
-                                 {"Image37", "Image38", "Image39"},
-                                 {"RadioButton6", "RadioButton7", "RadioButton8"},
-                                 "Panel2"},
-                                box, QPoint(kFieldX, 90));
+void ImagesPage::createPlacementGroup(QBoxLayout& column) {
+    QWidget* page = content();
+    QGridLayout* grid =
+        PageParts::addGroup(column, page, "PlacementGroup", QStringLiteral("Abstand und Position"));
+    const PageParts::SpacingRows spacing = PageParts::addSpacingRows(
+        *grid, 0, page,
+        {"Label6", QStringLiteral("Abstand vor Bild:"), "ComboBox6", "BreaksAfterCaption",
+         QStringLiteral("Abstand nach Bild:"), "ComboBox5"});
+    m_ui->Label6 = spacing.beforeCaption;
+    m_ui->ComboBox6 = spacing.before;
+    m_ui->ComboBox5 = spacing.after;
+    m_ui->picker = new PositionPicker({{"Image40", "Image41", "Image42"},
+                                       {"Image37", "Image38", "Image39"},
+                                       {"RadioButton6", "RadioButton7", "RadioButton8"},
+                                       "Panel2"},
+                                      page);
+    addRow(*grid, 2, caption(page, "PositionCaption", QStringLiteral("Bildposition")),
+           {m_ui->picker});
 }
 
 void ImagesPage::Button5Click() {
-    const std::optional<int> before =
-        SpacingBox::read(*m_ui->ComboBox6, m_services.context.dialogs.ask);
-    if (!before)
-        return;
-    const std::optional<int> after =
-        SpacingBox::read(*m_ui->ComboBox5, m_services.context.dialogs.ask);
-    if (!after)
+    const std::optional<std::pair<int, int>> spacing =
+        SpacingBox::readBoth(*m_ui->ComboBox6, *m_ui->ComboBox5, m_services.context.dialogs.ask);
+    if (!spacing)
         return;
     ImageElement element;
     element.tag = {m_ui->Edit6->text(), m_ui->Edit16->text(), m_ui->CheckBox11->isChecked(),
                    m_ui->Edit9->text(), m_ui->Edit7->text()};
     element.position = m_ui->picker->position();
-    element.breaksBefore = *before;
-    element.breaksAfter = *after;
+    element.breaksBefore = spacing->first;
+    element.breaksAfter = spacing->second;
     m_services.context.document.commit(ImagesHtml::imageBlock(element));
     m_services.context.notices.PostStatusNotice(QStringLiteral("Bild"));
 }

@@ -19,9 +19,9 @@ public:
 
 private:
     struct Ui;
-    void createPictureGroup();
-    void createSizeGroup();
-    void createPlacementGroup();
+    void createPictureGroup(QBoxLayout& column);
+    void createSizeGroup(QBoxLayout& column);
+    void createPlacementGroup(QBoxLayout& column);
     void setSizeFieldsVisible(bool visible);
 
     std::unique_ptr<Ui> m_ui;

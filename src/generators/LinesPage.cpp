@@ -5,38 +5,25 @@
 #include "context/PageContext.h"
 #include "generators/Assistants.h"
 #include "generators/LinesHtml.h"
+#include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Controls;
-
-namespace {
-
-constexpr int kLeft = 16;
-constexpr int kField = 170;
-constexpr int kFieldHeight = 24;
-constexpr int kTop = 16;
-constexpr int kRow = 36;
-
-int row(int index) {
-    return kTop + index * kRow;
-}
-
-// A caption placed to line up with the field of its row.
-QLabel* rowCaption(QWidget* parent, const char* name, const QString& text, int index) {
-    return caption(parent, name, text, kLeft, row(index) + 4);
-}
-
-} // namespace
+using PageParts::addRow;
 
 struct LinesPage::Ui {
     QLabel* Label45 = nullptr;
@@ -60,45 +47,58 @@ struct LinesPage::Ui {
 LinesPage::LinesPage(PageServices& services)
     : TabPage("TabSheet7", services), m_ui(std::make_unique<Ui>()) {
     Ui& ui = *m_ui;
-    ui.Label45 = rowCaption(this, "Label45", QStringLiteral("Linienposition"), 0);
-    ui.picker = placedPicker({{"Image46", "Image47", "Image48"},
-                              {"Image43", "Image44", "Image45"},
-                              {"RadioButton19", "RadioButton20", "RadioButton21"},
-                              "Panel10"},
-                             this, QPoint(kField, row(0) + 1));
+    QWidget* page = content();
+    QVBoxLayout* column = Layout::column(page);
+    QGridLayout* grid = Layout::nestedGrid();
+    column->addLayout(grid);
+
+    ui.Label45 = caption(page, "Label45", QStringLiteral("Linienposition"));
+    ui.picker = new PositionPicker({{"Image46", "Image47", "Image48"},
+                                    {"Image43", "Image44", "Image45"},
+                                    {"RadioButton19", "RadioButton20", "RadioButton21"},
+                                    "Panel10"},
+                                   page);
+    addRow(*grid, 0, ui.Label45, {ui.picker});
 
     // The percentages first, then the pixel widths after an empty item; an empty item
     // chosen leaves the width empty.
-    ui.Label44 = rowCaption(this, "Label44", QStringLiteral("Linienbreite"), 1);
+    ui.Label44 = caption(page, "Label44", QStringLiteral("Linienbreite"));
     ui.ComboBox15 = editableCombo(
-        this, "ComboBox15", QRect(kField, row(1), 90, kFieldHeight),
+        page, "ComboBox15",
         {QStringLiteral("5%"), QStringLiteral("10%"), QStringLiteral("25%"), QStringLiteral("50%"),
          QStringLiteral("100%"), QString(), QStringLiteral("10"), QStringLiteral("25"),
          QStringLiteral("50"), QStringLiteral("100"), QStringLiteral("250"), QStringLiteral("500"),
          QString()},
         QStringLiteral("25%"));
-    ui.Label48 = caption(this, "Label48", QStringLiteral("in Prozent (%) oder Pixel"), kField + 100,
-                         row(1) + 4);
-    ui.Label30 = rowCaption(this, "Label30", QStringLiteral("Liniendicke"), 2);
+    ui.Label48 = caption(page, "Label48", QStringLiteral("in Prozent (%) oder Pixel"));
+    addRow(*grid, 1, ui.Label44, {ui.ComboBox15, ui.Label48})->addStretch(1);
+
+    ui.Label30 = caption(page, "Label30", QStringLiteral("Liniendicke"));
     QStringList thicknesses;
     for (int i = 1; i <= 9; ++i)
         thicknesses.append(QString::number(i));
-    ui.ComboBox16 = editableCombo(this, "ComboBox16", QRect(kField, row(2), 90, kFieldHeight),
-                                  thicknesses, QStringLiteral("1"));
-    ui.Label20 = rowCaption(this, "Label20", QStringLiteral("Linienfarbe"), 3);
-    ui.Edit5 = place<QLineEdit>(this, "Edit5", QRect(kField, row(3), 150, kFieldHeight));
-    ui.Image35 = assistantPicture(this, "Image35", QRect(kField + 156, row(3) + 1, 22, 22),
-                                  AssistantPicture::Color);
-    ui.Button3 = place<QPushButton>(this, "Button3", QRect(kField + 186, row(3) - 3, 170, 30),
-                                    QStringLiteral("Farbassistent"));
+    ui.ComboBox16 = editableCombo(page, "ComboBox16", thicknesses, QStringLiteral("1"));
+    addRow(*grid, 2, ui.Label30, {ui.ComboBox16})->addStretch(1);
+    for (QComboBox* box : {ui.ComboBox15, ui.ComboBox16})
+        Layout::showWhole(box);
 
-    ui.Label47 = rowCaption(this, "Label47", QStringLiteral("Abstand vor Linie:"), 4);
-    ui.ComboBox9 = SpacingBox::create(this, "ComboBox9", QRect(kField, row(4), 60, kFieldHeight));
-    ui.Label46 = rowCaption(this, "Label46", QStringLiteral("Abstand nach Linie:"), 5);
-    ui.ComboBox10 = SpacingBox::create(this, "ComboBox10", QRect(kField, row(5), 60, kFieldHeight));
+    ui.Label20 = caption(page, "Label20", QStringLiteral("Linienfarbe"));
+    ui.Edit5 = named<QLineEdit>(page, "Edit5");
+    ui.Image35 = assistantPicture(page, "Image35", AssistantPicture::Color);
+    ui.Button3 = named<QPushButton>(page, "Button3", QStringLiteral("Farbassistent"));
+    addRow(*grid, 3, ui.Label20, {ui.Edit5, ui.Image35, ui.Button3})->addStretch(1);
 
-    ui.Button13 = place<QPushButton>(this, "Button13", QRect(kLeft, kPageHeight - 48, 220, 32),
-                                     QStringLiteral("Zum Quelltext hinzufügen"));
+    const PageParts::SpacingRows spacing =
+        PageParts::addSpacingRows(*grid, 4, page,
+                                  {"Label47", QStringLiteral("Abstand vor Linie:"), "ComboBox9",
+                                   "Label46", QStringLiteral("Abstand nach Linie:"), "ComboBox10"});
+    ui.Label47 = spacing.beforeCaption;
+    ui.ComboBox9 = spacing.before;
+    ui.Label46 = spacing.afterCaption;
+    ui.ComboBox10 = spacing.after;
+
+    ui.Button13 = named<QPushButton>(page, "Button13", QStringLiteral("Zum Quelltext hinzufügen"));
+    Layout::addButtonAtBottom(*column, ui.Button13);
 
     connect(ui.Button13, &QPushButton::clicked, this, &LinesPage::Button13Click);
     connect(ui.Button3, &QPushButton::clicked, this, &LinesPage::Button3Click);
@@ -120,20 +120,17 @@ void LinesPage::emptyForNew(NewVariant variant) {
 
 void LinesPage::Button13Click() {
     const Ui& ui = *m_ui;
-    Dialogs& ask = m_services.context.dialogs.ask;
-    const std::optional<int> before = SpacingBox::read(*ui.ComboBox9, ask);
-    if (!before)
-        return;
-    const std::optional<int> after = SpacingBox::read(*ui.ComboBox10, ask);
-    if (!after)
+    const std::optional<std::pair<int, int>> spacing =
+        SpacingBox::readBoth(*ui.ComboBox9, *ui.ComboBox10, m_services.context.dialogs.ask);
+    if (!spacing)
         return;
     Rule rule;
     rule.color = ui.Edit5->text();
     rule.size = ui.ComboBox16->currentText();
     rule.width = ui.ComboBox15->currentText();
     rule.position = ui.picker->position();
-    rule.breaksBefore = *before;
-    rule.breaksAfter = *after;
+    rule.breaksBefore = spacing->first;
+    rule.breaksAfter = spacing->second;
     m_services.context.document.commit(LinesHtml::ruleBlock(rule));
     m_services.context.notices.PostStatusNotice(QStringLiteral("Linie"));
 }

@@ -3,33 +3,34 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/FieldText.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QComboBox>
-#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QVBoxLayout>
 
-#include <iterator>
 #include <utility>
 #include <vector>
 
 using namespace Controls;
+using PageParts::addRow;
 
 namespace {
-
-constexpr int kFieldX = 150;
-constexpr int kStyleRowHeight = 22;
 
 struct StyleChoice {
     const char* name;
@@ -97,93 +98,131 @@ struct ListsPage::Ui {
 
 ListsPage::ListsPage(PageServices& services)
     : TabPage("TabSheet9", services), m_ui(std::make_unique<Ui>()) {
-    createKindAndStyles();
-    createEntryControls();
-    createPlacement();
+    QVBoxLayout* column = Layout::column(content());
+    // The list's settings at the left, what it will show at the right.
+    QHBoxLayout* sides = Layout::nestedRow();
+    sides->setSpacing(Layout::kGroupSpacing);
+    column->addLayout(sides, 1);
+    QGridLayout* settings = Layout::nestedGrid();
+    QVBoxLayout* left = Layout::nestedColumn();
+    left->addLayout(settings);
+    left->addStretch(1);
+    sides->addLayout(left);
+    createKindAndStyles(*settings);
+    createEntryControls(*settings, *sides);
+    createPlacement(*column);
     m_services.fields.track(m_ui->Edit36, m_ui->Memo4);
 }
 
 ListsPage::~ListsPage() = default;
 
-void ListsPage::createKindAndStyles() {
-    caption(this, "Label65", QStringLiteral("Listeneintragstyp:"), 16, 15);
-    auto* kinds = place<QWidget>(this, "ListKindBox", QRect(kFieldX, 12, 240, 22));
-    m_ui->RadioButton27 = place<QRadioButton>(kinds, "RadioButton27", QRect(0, 0, 100, 22),
-                                              QStringLiteral("sortiert"));
-    m_ui->RadioButton28 = place<QRadioButton>(kinds, "RadioButton28", QRect(100, 0, 120, 22),
-                                              QStringLiteral("unsortiert"));
+void ListsPage::createKindAndStyles(QGridLayout& grid) {
+    QWidget* page = content();
+    auto* kinds = named<QWidget>(page, "ListKindBox");
+    m_ui->RadioButton27 = named<QRadioButton>(kinds, "RadioButton27", QStringLiteral("sortiert"));
+    m_ui->RadioButton28 = named<QRadioButton>(kinds, "RadioButton28", QStringLiteral("unsortiert"));
+    QHBoxLayout* kindRow = Layout::nestedRow();
+    kinds->setLayout(kindRow);
+    kindRow->addWidget(m_ui->RadioButton27);
+    kindRow->addWidget(m_ui->RadioButton28);
+    kindRow->addStretch(1);
     m_ui->RadioButton27->setChecked(true);
     connect(m_ui->RadioButton27, &QRadioButton::clicked, this, &ListsPage::RadioButton27Click);
     connect(m_ui->RadioButton28, &QRadioButton::clicked, this, &ListsPage::RadioButton28Click);
+    addRow(grid, 0, caption(page, "Label65", QStringLiteral("Listeneintragstyp:")), {kinds});
 
-    caption(this, "Label67", QStringLiteral("Sortierungstyp"), 16, 47);
-    // The numberings and the bullets take turns at the same place.
-    auto stylePanel = [this](const char* name, const auto& choices, auto& buttons) {
-        const int rows = static_cast<int>(std::size(choices));
-        auto* panel = place<QWidget>(this, name, QRect(kFieldX, 44, 200, rows * kStyleRowHeight));
-        for (int i = 0; i < rows; ++i) {
-            auto* button = place<QRadioButton>(panel, choices[i].name,
-                                               QRect(0, i * kStyleRowHeight, 200, kStyleRowHeight),
-                                               QString::fromLatin1(choices[i].text));
-            buttons.emplace_back(button, choices[i].style);
+    // The numberings and the bullets take turns at the same place, which keeps room for the
+    // longer of the two.
+    auto stylePanel = [page](const char* name, const auto& choices, auto& buttons) {
+        auto* panel = named<QWidget>(page, name);
+        QVBoxLayout* rows = Layout::nestedColumn();
+        panel->setLayout(rows);
+        for (const StyleChoice& choice : choices) {
+            auto* button =
+                named<QRadioButton>(panel, choice.name, QString::fromLatin1(choice.text));
+            rows->addWidget(button);
+            buttons.emplace_back(button, choice.style);
         }
+        rows->addStretch(1);
         buttons.front().first->setChecked(true);
         return panel;
     };
     m_ui->Panel12 = stylePanel("Panel12", kNumberings, m_ui->numberings);
     m_ui->Panel13 = stylePanel("Panel13", kBullets, m_ui->bullets);
+    QLabel* styleCaption = caption(page, "Label67", QStringLiteral("Sortierungstyp"));
+    styleCaption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid.addWidget(styleCaption, 1, 0);
+    grid.addWidget(m_ui->Panel12, 1, 1);
+    grid.addWidget(m_ui->Panel13, 1, 1);
+    PageParts::keepRoomWhenHidden({m_ui->Panel12, m_ui->Panel13});
     m_ui->Panel13->hide();
 
-    m_ui->Button25 = place<QPushButton>(this, "Button25", QRect(16, 166, 210, 30),
-                                        beginCaption(ListKind::Sorted));
-    m_ui->Button26 = place<QPushButton>(this, "Button26", QRect(236, 166, 150, 30),
-                                        QStringLiteral("zurückrücken"));
+    // Wide enough for either caption, so that the button beside it stays in place.
+    m_ui->Button25 = named<QPushButton>(page, "Button25", beginCaption(ListKind::Unsorted));
+    m_ui->Button25->setMinimumWidth(m_ui->Button25->sizeHint().width());
+    m_ui->Button25->setText(beginCaption(ListKind::Sorted));
+    m_ui->Button26 = named<QPushButton>(page, "Button26", QStringLiteral("zurückrücken"));
     m_ui->Button26->setEnabled(false);
+    QHBoxLayout* begin = Layout::nestedRow();
+    begin->addWidget(m_ui->Button25);
+    begin->addWidget(m_ui->Button26);
+    begin->addStretch(1);
+    grid.addLayout(begin, 2, 0, 1, 2);
     connect(m_ui->Button25, &QPushButton::clicked, this, &ListsPage::Button25Click);
     connect(m_ui->Button26, &QPushButton::clicked, this, &ListsPage::Button26Click);
 }
 
-void ListsPage::createEntryControls() {
-    caption(this, "Label66", QStringLiteral("Eintrag:"), 16, 215);
-    m_ui->Edit36 = place<QLineEdit>(this, "Edit36", QRect(kFieldX, 212, 236, 22));
-    auto* add = place<QPushButton>(this, "Button24", QRect(kFieldX, 242, 236, 30),
-                                   QStringLiteral("Eintrag hinzufügen"));
+void ListsPage::createEntryControls(QGridLayout& grid, QHBoxLayout& sides) {
+    QWidget* page = content();
+    m_ui->Edit36 = named<QLineEdit>(page, "Edit36");
+    addRow(grid, 3, caption(page, "Label66", QStringLiteral("Eintrag:")), {m_ui->Edit36});
+    auto* add = named<QPushButton>(page, "Button24", QStringLiteral("Eintrag hinzufügen"));
+    addRow(grid, 4, nullptr, {add});
     connect(add, &QPushButton::clicked, this, &ListsPage::Button24Click);
 
-    m_ui->Memo4 = place<QPlainTextEdit>(this, "Memo4", QRect(420, 12, 364, 260));
+    // What the list will show; the list's lines and its open closing tags are kept out of
+    // sight.
+    QGridLayout* memos = Layout::nestedGrid();
+    for (auto [memo, name] : {std::pair{&m_ui->Memo4, "Memo4"}, std::pair{&m_ui->Memo5, "Memo5"},
+                              std::pair{&m_ui->Memo7, "Memo7"}}) {
+        *memo = named<QPlainTextEdit>(page, name);
+        memos->addWidget(*memo, 0, 0);
+    }
     m_ui->Memo4->setReadOnly(true);
-    m_ui->Memo5 = place<QPlainTextEdit>(this, "Memo5", QRect(420, 12, 364, 260));
     m_ui->Memo5->hide();
-    m_ui->Memo7 = place<QPlainTextEdit>(this, "Memo7", QRect(420, 12, 364, 260));
     m_ui->Memo7->hide();
+    sides.addLayout(memos, 1);
 }
 
-void ListsPage::createPlacement() {
-    constexpr int kTop = 310;
-    auto* rule = place<QFrame>(this, "ListPlacementRule", QRect(16, kTop - 16, kPageWidth - 32, 2));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
+void ListsPage::createPlacement(QVBoxLayout& column) {
+    QWidget* page = content();
+    column.addWidget(PageParts::rule(page, "ListPlacementRule"));
+    QGridLayout* grid = Layout::nestedGrid();
+    column.addLayout(grid);
+    const PageParts::SpacingRows spacing =
+        PageParts::addSpacingRows(*grid, 0, page,
+                                  {"Label68", QStringLiteral("Abstand vor Liste:"), "ComboBox17",
+                                   "Label69", QStringLiteral("Abstand nach Liste:"), "ComboBox18"});
+    m_ui->ComboBox17 = spacing.before;
+    m_ui->ComboBox18 = spacing.after;
+    QLabel* label70 = caption(page, "Label70", QStringLiteral("Position Liste:"));
+    m_ui->picker = new PositionPicker({{"Image70", "Image71", "Image72"},
+                                       {"Image74", "Image73", "Image69"},
+                                       {"RadioButton37", "RadioButton38", "RadioButton39"},
+                                       "Panel14"},
+                                      page);
+    addRow(*grid, 2, label70, {m_ui->picker});
 
-    QLabel* label68 = caption(this, "Label68", QStringLiteral("Abstand vor Liste:"), 16, kTop + 3);
-    m_ui->ComboBox17 = SpacingBox::create(this, "ComboBox17", QRect(kFieldX, kTop, 60, 22));
-    QLabel* label69 =
-        caption(this, "Label69", QStringLiteral("Abstand nach Liste:"), 16, kTop + 33);
-    m_ui->ComboBox18 = SpacingBox::create(this, "ComboBox18", QRect(kFieldX, kTop + 30, 60, 22));
-    QLabel* label70 = caption(this, "Label70", QStringLiteral("Position Liste:"), 260, kTop + 3);
-    m_ui->picker = placedPicker({{"Image70", "Image71", "Image72"},
-                                 {"Image74", "Image73", "Image69"},
-                                 {"RadioButton37", "RadioButton38", "RadioButton39"},
-                                 "Panel14"},
-                                this, QPoint(370, kTop));
-
-    auto* write = place<QPushButton>(this, "Button27", QRect(16, kTop + 80, 260, 32),
-                                     QStringLiteral("Liste zum Quelltext hinzufügen"));
+    auto* write =
+        named<QPushButton>(page, "Button27", QStringLiteral("Liste zum Quelltext hinzufügen"));
     connect(write, &QPushButton::clicked, this, &ListsPage::Button27Click);
+    // The preview above takes the room to spare.
+    column.addLayout(Layout::buttonRow(write));
 
     using Topic = FieldExplanations::Topic;
     m_services.explanations.attach(Topic::Position, {label70});
-    m_services.explanations.attach(Topic::SpacingBefore, {label68, m_ui->ComboBox17});
-    m_services.explanations.attach(Topic::SpacingAfter, {label69, m_ui->ComboBox18});
+    m_services.explanations.attach(Topic::SpacingBefore, {spacing.beforeCaption, spacing.before});
+    m_services.explanations.attach(Topic::SpacingAfter, {spacing.afterCaption, spacing.after});
 }
 
 void ListsPage::emptyForNew(NewVariant variant) {
@@ -253,15 +292,12 @@ void ListsPage::Button26Click() {
 }
 
 void ListsPage::Button27Click() {
-    Dialogs& ask = m_services.context.dialogs.ask;
-    const std::optional<int> breaksBefore = SpacingBox::read(*m_ui->ComboBox17, ask);
-    if (!breaksBefore)
-        return;
-    const std::optional<int> breaksAfter = SpacingBox::read(*m_ui->ComboBox18, ask);
-    if (!breaksAfter)
+    const std::optional<std::pair<int, int>> spacing =
+        SpacingBox::readBoth(*m_ui->ComboBox17, *m_ui->ComboBox18, m_services.context.dialogs.ask);
+    if (!spacing)
         return;
     const ListBlock list{memoLines(*m_ui->Memo5), memoLines(*m_ui->Memo7), m_ui->picker->position(),
-                         *breaksBefore, *breaksAfter};
+                         spacing->first, spacing->second};
     m_services.context.document.commit(ListsHtml::listBlock(list));
     m_services.context.notices.PostStatusNotice(QStringLiteral("Liste"));
     for (QPlainTextEdit* memo : {m_ui->Memo4, m_ui->Memo5, m_ui->Memo7})

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+class QGridLayout;
+
 // The tab page "Listen": sorted and unsorted lists, nested to any depth. A list is put
 // together entry by entry in two hidden fields (its lines and the closing tags of the lists
 // still open), shown in a preview, and goes into the page in one step.
@@ -25,9 +27,9 @@ public:
 
 private:
     struct Ui;
-    void createKindAndStyles();
-    void createEntryControls();
-    void createPlacement();
+    void createKindAndStyles(QGridLayout& grid);
+    void createEntryControls(QGridLayout& grid, QHBoxLayout& sides);
+    void createPlacement(QVBoxLayout& column);
     ListKind kind() const;
     ListStyle checkedStyle(ListKind kind) const;
     // Checks the kind's radio button and shows its styles and its begin caption.

@@ -4,8 +4,6 @@
 
 SourcePage::SourcePage(PageServices& services, QWidget* sourceArea)
     : TabPage("TabSheet5", services) {
-    sourceArea->setParent(this);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
-    layout->addWidget(sourceArea);
+    // The page source fills the page and grows with the window.
+    Layout::column(content())->addWidget(sourceArea);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "context/NewVariant.h"
-
-#include <QWidget>
+#include "ui/Layout.h"
 
 class CurrentFieldTracker;
 class FieldExplanations;
@@ -18,20 +17,20 @@ struct PageServices {
     FieldExplanations& explanations;
 };
 
-// The size of the area a tab page has for its controls.
+// Transitional: the old page area, for the pages still placed by pixel. Goes with the last
+// caller.
 inline constexpr int kPageWidth = 800;
 inline constexpr int kPageHeight = 470;
 
-// One tab page of the main window: builds its controls, registers its tracked fields and
-// explanations, and empties the fields that New empties.
-class TabPage : public QWidget {
+// One tab page of the main window: builds its controls on content(), registers its tracked
+// fields and explanations, and empties the fields that New empties. A page that does not fit
+// its window scrolls.
+class TabPage : public ScrollingPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TabPage)
 public:
     TabPage(const char* objectName, PageServices& services);
     virtual void emptyForNew(NewVariant variant) = 0;
-    // Where the page's controls go.
-    QWidget* content() { return this; }
 
 protected:
     PageServices& m_services;

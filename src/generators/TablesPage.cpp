@@ -4,6 +4,7 @@
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
 #include "generators/Assistants.h"
+#include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "generators/TablesHtml.h"
@@ -11,63 +12,63 @@
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QComboBox>
-#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
 namespace {
 
-constexpr int kRowHeight = 30;
-constexpr int kFieldHeight = 22;
-constexpr int kPictureSize = 20;
+// The columns of the two settings grids.
+enum Column { CaptionColumn, FieldColumn, PictureColumn, ButtonColumn };
 
-// The left column holds the settings of the whole table, the right one those of the cell.
-struct Column {
-    int labelX;
-    int fieldX;
-    int fieldWidth;
-    int buttonWidth;
-};
-constexpr Column kTableColumn{16, 168, 120, 100};
-constexpr Column kCellColumn{464, 580, 96, 86};
-constexpr int kFirstRowY = 44;
-
-QLabel* heading(QWidget* page, const char* name, const QString& text, int x) {
-    QLabel* label = caption(page, name, text, x, 12);
+QLabel* heading(QWidget* page, const char* name, const QString& text) {
+    QLabel* label = caption(page, name, text);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
-    label->adjustSize();
     return label;
 }
 
-// A caption and its text field on one row of a column.
-QLineEdit* fieldRow(QWidget* page, const Column& column, int row, const char* labelName,
-                    const QString& text, const char* fieldName) {
-    const int y = kFirstRowY + row * kRowHeight;
-    caption(page, labelName, text, column.labelX, y + 3);
-    return place<QLineEdit>(page, fieldName,
-                            QRect(column.fieldX, y, column.fieldWidth, kFieldHeight));
+// A caption and its text field on one row of a grid.
+QLineEdit* fieldRow(QGridLayout& grid, int row, const char* labelName, const QString& text,
+                    const char* fieldName) {
+    QWidget* page = grid.parentWidget();
+    grid.addWidget(caption(page, labelName, text), row, CaptionColumn);
+    auto* field = named<QLineEdit>(page, fieldName);
+    grid.addWidget(field, row, FieldColumn);
+    return field;
 }
 
-// Right of a field: the colour picture (where there is one) and the assistant's button.
-QPushButton* assistantButton(QWidget* page, const Column& column, int row, const char* name) {
-    const int x = column.fieldX + column.fieldWidth + kPictureSize + 12;
-    return place<QPushButton>(page, name,
-                              QRect(x, kFirstRowY + row * kRowHeight - 1, column.buttonWidth, 24),
-                              QStringLiteral("Farbassistent"));
+QPushButton* assistantButton(QGridLayout& grid, int row, const char* name) {
+    auto* button = named<QPushButton>(grid.parentWidget(), name, QStringLiteral("Farbassistent"));
+    grid.addWidget(button, row, ButtonColumn, Qt::AlignLeft);
+    return button;
 }
 
-ClickableLabel* colorPicture(QWidget* page, const Column& column, int row, const char* name) {
-    const int x = column.fieldX + column.fieldWidth + 6;
-    return assistantPicture(page, name,
-                            QRect(x, kFirstRowY + row * kRowHeight + 1, kPictureSize, kPictureSize),
-                            AssistantPicture::Color);
+ClickableLabel* colorPicture(QGridLayout& grid, int row, const char* name) {
+    ClickableLabel* picture = assistantPicture(grid.parentWidget(), name, AssistantPicture::Color);
+    grid.addWidget(picture, row, PictureColumn);
+    return picture;
+}
+
+// A settings grid under its bold heading, in the row of the two.
+QGridLayout* settingsGrid(QWidget* page, QHBoxLayout& sides, const char* headingName,
+                          const QString& headingText) {
+    QVBoxLayout* side = Layout::nestedColumn();
+    side->addWidget(heading(page, headingName, headingText));
+    QGridLayout* grid = Layout::nestedGrid();
+    side->addLayout(grid);
+    side->addStretch(1);
+    sides.addLayout(side);
+    return grid;
 }
 
 } // namespace
@@ -87,77 +88,74 @@ struct TablesPage::Ui {
 
 TablesPage::TablesPage(PageServices& services)
     : TabPage("TabSheet8", services), m_ui(std::make_unique<Ui>()) {
-    createGeneralSettings();
-    createCellSettings();
-    createButtons();
+    QVBoxLayout* column = Layout::column(content());
+    QHBoxLayout* sides = Layout::nestedRow();
+    sides->setSpacing(Layout::kGroupSpacing);
+    column->addLayout(sides);
+    createGeneralSettings(*sides);
+    createCellSettings(*sides);
+    sides->addStretch(1);
+    column->addStretch(1);
+    createButtons(*column);
     m_services.fields.track(m_ui->Edit25, m_ui->Edit26, m_ui->Edit27, m_ui->Edit28, m_ui->Edit29,
                             m_ui->Edit30, m_ui->Edit31);
 }
 
 TablesPage::~TablesPage() = default;
 
-void TablesPage::createGeneralSettings() {
-    heading(this, "Label55", QStringLiteral("Einstellungen Tabelle Allgemein"),
-            kTableColumn.labelX);
-    m_ui->Edit28 =
-        fieldRow(this, kTableColumn, 0, "Label50", QStringLiteral("Hintergrundfarbe:"), "Edit28");
-    connect(assistantButton(this, kTableColumn, 0, "Button21"), &QPushButton::clicked, this,
+void TablesPage::createGeneralSettings(QHBoxLayout& sides) {
+    QWidget* page = content();
+    QGridLayout* grid =
+        settingsGrid(page, sides, "Label55", QStringLiteral("Einstellungen Tabelle Allgemein"));
+    m_ui->Edit28 = fieldRow(*grid, 0, "Label50", QStringLiteral("Hintergrundfarbe:"), "Edit28");
+    connect(assistantButton(*grid, 0, "Button21"), &QPushButton::clicked, this,
             &TablesPage::Button21Click);
-    m_ui->Edit29 =
-        fieldRow(this, kTableColumn, 1, "Label12", QStringLiteral("Borderbreite:"), "Edit29");
-    m_ui->Edit30 =
-        fieldRow(this, kTableColumn, 2, "Label56", QStringLiteral("Borderfarbe:"), "Edit30");
-    connect(colorPicture(this, kTableColumn, 2, "Image60"), &ClickableLabel::clicked, this,
+    m_ui->Edit29 = fieldRow(*grid, 1, "Label12", QStringLiteral("Borderbreite:"), "Edit29");
+    m_ui->Edit30 = fieldRow(*grid, 2, "Label56", QStringLiteral("Borderfarbe:"), "Edit30");
+    connect(colorPicture(*grid, 2, "Image60"), &ClickableLabel::clicked, this,
             &TablesPage::Button20Click);
-    connect(assistantButton(this, kTableColumn, 2, "Button20"), &QPushButton::clicked, this,
+    connect(assistantButton(*grid, 2, "Button20"), &QPushButton::clicked, this,
             &TablesPage::Button20Click);
-    m_ui->Edit31 =
-        fieldRow(this, kTableColumn, 3, "Label57", QStringLiteral("Tabellengröße:"), "Edit31");
-    caption(this, "Label58", QStringLiteral("in Prozent (%) oder Pixel"),
-            kTableColumn.fieldX + kTableColumn.fieldWidth + 8, kFirstRowY + 3 * kRowHeight + 3);
+    m_ui->Edit31 = fieldRow(*grid, 3, "Label57", QStringLiteral("Tabellengröße:"), "Edit31");
+    grid->addWidget(caption(page, "Label58", QStringLiteral("in Prozent (%) oder Pixel")), 3,
+                    PictureColumn, 1, 2);
 
-    const int pickerY = kFirstRowY + 4 * kRowHeight + 8;
-    QLabel* label53 = caption(this, "Label53", QStringLiteral("Position Tabelle"),
-                              kTableColumn.labelX, pickerY + 3);
-    m_ui->picker = placedPicker({{"Image61", "Image62", "Image63"},
-                                 {"Image66", "Image65", "Image64"},
-                                 {"RadioButton22", "RadioButton23", "RadioButton24"},
-                                 "Panel9"},
-                                this, QPoint(kTableColumn.fieldX, pickerY));
+    QLabel* label53 = caption(page, "Label53", QStringLiteral("Position Tabelle"));
+    m_ui->picker = new PositionPicker({{"Image61", "Image62", "Image63"},
+                                       {"Image66", "Image65", "Image64"},
+                                       {"RadioButton22", "RadioButton23", "RadioButton24"},
+                                       "Panel9"},
+                                      page);
+    PageParts::addRow(*grid, 4, label53, {m_ui->picker});
 
-    const int spacingY = pickerY + kRowHeight + 8;
-    QLabel* label59 = caption(this, "Label59", QStringLiteral("Abstand vor Tabelle:"),
-                              kTableColumn.labelX, spacingY + 3);
-    m_ui->ComboBox12 =
-        SpacingBox::create(this, "ComboBox12", QRect(kTableColumn.fieldX, spacingY, 60, 22));
-    QLabel* label60 = caption(this, "Label60", QStringLiteral("Abstand nach Tabelle:"),
-                              kTableColumn.labelX, spacingY + kRowHeight + 3);
-    m_ui->ComboBox13 = SpacingBox::create(
-        this, "ComboBox13", QRect(kTableColumn.fieldX, spacingY + kRowHeight, 60, 22));
+    const PageParts::SpacingRows spacing = PageParts::addSpacingRows(
+        *grid, 5, page,
+        {"Label59", QStringLiteral("Abstand vor Tabelle:"), "ComboBox12", "Label60",
+         QStringLiteral("Abstand nach Tabelle:"), "ComboBox13"});
+    m_ui->ComboBox12 = spacing.before;
+    m_ui->ComboBox13 = spacing.after;
 
     using Topic = FieldExplanations::Topic;
     m_services.explanations.attach(Topic::Position, {label53});
-    m_services.explanations.attach(Topic::SpacingBefore, {label59, m_ui->ComboBox12});
-    m_services.explanations.attach(Topic::SpacingAfter, {label60, m_ui->ComboBox13});
+    m_services.explanations.attach(Topic::SpacingBefore, {spacing.beforeCaption, spacing.before});
+    m_services.explanations.attach(Topic::SpacingAfter, {spacing.afterCaption, spacing.after});
 }
 
-void TablesPage::createCellSettings() {
-    heading(this, "Label51", QStringLiteral("Einstellungen aktuelle Zelle"), kCellColumn.labelX);
-    m_ui->Edit25 =
-        fieldRow(this, kCellColumn, 0, "Label52", QStringLiteral("Borderfarbe:"), "Edit25");
-    connect(colorPicture(this, kCellColumn, 0, "Image55"), &ClickableLabel::clicked, this,
+void TablesPage::createCellSettings(QHBoxLayout& sides) {
+    QGridLayout* grid =
+        settingsGrid(content(), sides, "Label51", QStringLiteral("Einstellungen aktuelle Zelle"));
+    m_ui->Edit25 = fieldRow(*grid, 0, "Label52", QStringLiteral("Borderfarbe:"), "Edit25");
+    connect(colorPicture(*grid, 0, "Image55"), &ClickableLabel::clicked, this,
             &TablesPage::Button22Click);
-    connect(assistantButton(this, kCellColumn, 0, "Button22"), &QPushButton::clicked, this,
+    connect(assistantButton(*grid, 0, "Button22"), &QPushButton::clicked, this,
             &TablesPage::Button22Click);
-    m_ui->Edit26 =
-        fieldRow(this, kCellColumn, 1, "Label49", QStringLiteral("Borderbreite:"), "Edit26");
-    m_ui->Edit27 =
-        fieldRow(this, kCellColumn, 2, "Label54", QStringLiteral("Hintergrundfarbe:"), "Edit27");
-    connect(assistantButton(this, kCellColumn, 2, "Button23"), &QPushButton::clicked, this,
+    m_ui->Edit26 = fieldRow(*grid, 1, "Label49", QStringLiteral("Borderbreite:"), "Edit26");
+    m_ui->Edit27 = fieldRow(*grid, 2, "Label54", QStringLiteral("Hintergrundfarbe:"), "Edit27");
+    connect(assistantButton(*grid, 2, "Button23"), &QPushButton::clicked, this,
             &TablesPage::Button23Click);
 }
 
-void TablesPage::createButtons() {
+void TablesPage::createButtons(QVBoxLayout& column) {
     // Each opening button stands over the button that closes the same piece.
     struct Piece {
         const char* name;
@@ -174,18 +172,21 @@ void TablesPage::createButtons() {
         {"Button18", "Reihe schließen", &TablesPage::Button18Click},
         {"Button17", "Zelle schließen", &TablesPage::Button17Click},
     };
-    constexpr int kTop = 316;
-    auto* rule = place<QFrame>(this, "TableButtonsRule", QRect(16, kTop - 16, kPageWidth - 32, 2));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
+    QWidget* page = content();
+    column.addWidget(PageParts::rule(page, "TableButtonsRule"));
+    QGridLayout* buttons = Layout::nestedGrid();
     for (int i = 0; i < 3; ++i) {
-        for (const auto& [pieces, y] : {std::pair{kOpen, kTop}, std::pair{kClose, kTop + 40}}) {
+        for (const auto& [pieces, row] : {std::pair{kOpen, 0}, std::pair{kClose, 1}}) {
             const Piece& piece = pieces[i];
-            auto* button = place<QPushButton>(this, piece.name, QRect(16 + i * 180, y, 160, 30),
-                                              QString::fromUtf8(piece.text));
+            auto* button = named<QPushButton>(page, piece.name, QString::fromUtf8(piece.text));
+            buttons->addWidget(button, row, i);
             connect(button, &QPushButton::clicked, this, piece.handler);
         }
     }
+    QHBoxLayout* bottom = Layout::nestedRow();
+    bottom->addStretch(1);
+    bottom->addLayout(buttons);
+    column.addLayout(bottom);
 }
 
 void TablesPage::emptyForNew(NewVariant variant) {

@@ -29,9 +29,9 @@ public:
 
 private:
     struct Ui;
-    void createGeneralSettings();
-    void createCellSettings();
-    void createButtons();
+    void createGeneralSettings(QHBoxLayout& sides);
+    void createCellSettings(QHBoxLayout& sides);
+    void createButtons(QVBoxLayout& column);
     // Appends one piece of the table and posts its message.
     void write(const QStringList& lines, const QString& message);
 

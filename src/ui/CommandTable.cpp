@@ -2,9 +2,11 @@
 
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QAction>
+#include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -14,11 +16,9 @@ namespace CommandTable {
 
 namespace {
 
-constexpr int kPictureSize = 25;
+// Around and between the pictures; a gap between two groups is wider.
 constexpr int kPictureSpacing = 2;
 constexpr int kGapWidth = 12;
-constexpr int kBannerWidth = 160;
-constexpr int kBannerSpacing = 4;
 
 } // namespace
 
@@ -85,32 +85,37 @@ ToolbarRow banner(const char* name, const char* artwork) {
     return {ToolbarRow::Kind::Banner, name, nullptr, artwork, {}, nullptr};
 }
 
-void buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
-    int x = kPictureSpacing;
+QWidget* buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
+    auto* bar = new QWidget(&strip);
+    QHBoxLayout* line = Layout::nestedRow();
+    bar->setLayout(line);
+    line->setContentsMargins(kPictureSpacing, kPictureSpacing, kPictureSpacing, kPictureSpacing);
+    line->setSpacing(kPictureSpacing);
     for (const ToolbarRow& row : rows) {
         switch (row.kind) {
         case ToolbarRow::Kind::Gap:
-            x += kGapWidth - kPictureSpacing;
+            line->addSpacing(kGapWidth - kPictureSpacing);
             break;
         case ToolbarRow::Kind::Banner:
-            decoration(&strip, row.name, QRect(x, 2, kBannerWidth, kPictureSize),
-                       QString::fromLatin1(row.artwork));
-            x += kBannerWidth + kBannerSpacing;
+            line->addWidget(decoration(bar, row.name, QString::fromLatin1(row.artwork)));
             break;
         case ToolbarRow::Kind::Picture: {
-            PressedLook* look =
-                toolbarPicture(&strip, row.name, row.pressedName, QString::fromLatin1(row.artwork),
-                               QRect(x, 2, kPictureSize, kPictureSize), row.whatItDoes);
+            auto* cell = new QWidget(bar);
+            PressedLook* look = toolbarPicture(cell, row.name, row.pressedName,
+                                               QString::fromLatin1(row.artwork), row.whatItDoes);
+            line->addWidget(cell);
             QAction* action = row.action;
             ClickableLabel& button = look->button();
             button.setEnabled(action->isEnabled());
             QObject::connect(action, &QAction::enabledChanged, &button, &QWidget::setEnabled);
             QObject::connect(look, &PressedLook::activated, action, &QAction::trigger);
-            x += kPictureSize + kPictureSpacing;
             break;
         }
         }
     }
+    line->addStretch(1);
+    bar->adjustSize();
+    return bar;
 }
 
 QAction* actionNamed(const QList<QAction*>& actions, const char* name) {

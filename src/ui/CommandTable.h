@@ -58,8 +58,9 @@ ToolbarRow picture(const char* name, const char* pressedName, const char* artwor
 ToolbarRow gap();
 ToolbarRow banner(const char* name, const char* artwork);
 
-// Places the rows from left to right on the strip.
-void buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows);
+// Makes the rows, from left to right at their natural size, into a bar on the strip and returns
+// the bar for the strip's layout to place.
+QWidget* buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows);
 
 // The action named so among the actions, or nullptr.
 QAction* actionNamed(const QList<QAction*>& actions, const char* name);

@@ -2,9 +2,11 @@
 
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QMenu>
@@ -68,15 +70,18 @@ void describe(QWidget* control, const QString& whatItDoes) {
     control->setAccessibleName(whatItDoes);
 }
 
-PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
-                            const QString& artwork, const QRect& geometry,
-                            const QString& whatItDoes) {
+PressedLook* toolbarPicture(QWidget* cell, const char* name, const char* pressedName,
+                            const QString& artwork, const QString& whatItDoes) {
     ClickableLabel* button =
-        picture(strip, name, geometry, artwork + QStringLiteral(".png"), whatItDoes, false);
-    ClickableLabel* pressed = picture(strip, pressedName, geometry,
-                                      artwork + QStringLiteral("_pressed.png"), whatItDoes, false);
-    button->raise();
+        picture(cell, name, artwork + QStringLiteral(".png"), whatItDoes, false);
+    ClickableLabel* pressed =
+        picture(cell, pressedName, artwork + QStringLiteral("_pressed.png"), whatItDoes, false);
+    QGridLayout* stack = Layout::nestedGrid();
+    cell->setLayout(stack);
+    stack->addWidget(button, 0, 0);
+    stack->addWidget(pressed, 0, 0);
     pressed->raise();
+    cell->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return new PressedLook(*button, *pressed);
 }
 

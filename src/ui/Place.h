@@ -78,11 +78,11 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
 // name for screen readers.
 void describe(QWidget* control, const QString& whatItDoes);
 
-// A toolbar picture ("<artwork>.png") with its pressed twin ("<artwork>_pressed.png") at
-// the same place, both described by what the command does.
-PressedLook* toolbarPicture(QWidget* strip, const char* name, const char* pressedName,
-                            const QString& artwork, const QRect& geometry,
-                            const QString& whatItDoes);
+// A toolbar picture ("<artwork>.png") with its pressed twin ("<artwork>_pressed.png") over
+// it, both filling the cell, which takes the pictures' size; both described by what the
+// command does.
+PressedLook* toolbarPicture(QWidget* cell, const char* name, const char* pressedName,
+                            const QString& artwork, const QString& whatItDoes);
 // A picture button showing the named artwork (see Artwork), described by what it does.
 ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
                         const QString& artwork, const QString& whatItDoes, bool handCursor = true);

@@ -106,7 +106,7 @@ void SourceEdit::paintLineNumbers(QPaintEvent* event) {
         const qreal bottom = top + blockBoundingRect(block).height();
         if (block.isVisible() && bottom >= event->rect().top()) {
             painter.setPen(block.blockNumber() == current ? text : faint);
-            painter.drawText(QRect(0, qRound(top), right, lineHeight), Qt::AlignRight,
+            painter.drawText(0, qRound(top), right, lineHeight, Qt::AlignRight,
                              QString::number(block.blockNumber() + 1));
         }
         block = block.next();
