@@ -46,6 +46,16 @@ int textRoom(const QLineEdit* field) {
     return contents.width() - margins.left() - margins.right() - 2 * kInnerMargin;
 }
 
+// A plain container: its first Qt class is QWidget, QFrame or QGroupBox (not one of Qt's
+// compound widgets, which place their parts themselves).
+bool plainContainer(const QWidget* widget) {
+    const QMetaObject* type = widget->metaObject();
+    while (type && !QByteArray(type->className()).startsWith('Q'))
+        type = type->superClass();
+    const QByteArray name = type ? QByteArray(type->className()) : QByteArray();
+    return name == "QWidget" || name == "QFrame" || name == "QGroupBox";
+}
+
 class LayoutCheck {
 public:
     void window(QWidget* top) {
@@ -57,6 +67,7 @@ public:
         for (QWidget* widget : top->findChildren<QWidget*>()) {
             if (!widget->isVisible() || widget->window() != top)
                 continue;
+            placedByLayout(widget);
             captionFits(widget);
             textShownWhole(widget);
             tabsWhole(widget);
@@ -71,6 +82,12 @@ private:
         const QString line = where(widget) + QStringLiteral(": ") + what;
         if (!problems.contains(line))
             problems.append(line);
+    }
+
+    void placedByLayout(QWidget* widget) {
+        QWidget* parent = widget->parentWidget();
+        if (parent && !parent->layout() && plainContainer(parent) && !overlapsByDesign(widget))
+            problem(widget, QStringLiteral("placed without a layout"));
     }
 
     void captionFits(QWidget* widget) {
