@@ -69,7 +69,7 @@ void TestArtwork::jpegSizes() {
     QFETCH(QString, name);
     QFETCH(QSize, size);
     QCOMPARE(JpegDecoder::decode(resourceBytes(name)).image.size(), size);
-    QCOMPARE(Artwork::pixmap(name).size(), size);
+    QCOMPARE(Artwork::pixmap(name).deviceIndependentSize().toSize(), size);
     // The sharp companion for high-density screens.
     const QString doubled = name.chopped(4) + QStringLiteral("@2x.jpg");
     QCOMPARE(JpegDecoder::decode(resourceBytes(doubled)).image.size(), size * 2);
