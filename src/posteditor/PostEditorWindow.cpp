@@ -125,7 +125,9 @@ void PostEditorWindow::createToolbar(QWidget& central, QGridLayout& layout) {
     for (int i = 0; i < 3; ++i) {
         auto* part = named<QLabel>(&central, backgrounds[i]);
         part->setPixmap(Artwork::pixmap(QStringLiteral("toolbar_bg.png")));
+        // Stretched to share a wider window, never squeezed below their own size.
         part->setScaledContents(true);
+        part->setMinimumSize(part->sizeHint());
         part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
         layout.addWidget(part, 0, i);
         layout.setColumnStretch(i, 1);
