@@ -7,12 +7,10 @@
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -74,8 +72,6 @@ private slots:
     void failedWriteLeavesThePreviewDisabled();
     void popupCommandsActOnTheCurrentField();
     void deleteShortcutEmptiesTheCurrentFieldNotTheFocusedOne();
-    void panelControlsStayApart_data();
-    void panelControlsStayApart();
 };
 
 void TestFrames::savesTheLayoutsPage_data() {
@@ -382,56 +378,6 @@ void TestFrames::deleteShortcutEmptiesTheCurrentFieldNotTheFocusedOne() {
     QTest::keyClick(&edit2, Qt::Key_Delete, Qt::ControlModifier);
     QCOMPARE(edit1.text(), QString());
     QCOMPARE(edit2.text(), QStringLiteral("inhalt"));
-}
-
-void TestFrames::panelControlsStayApart_data() {
-    QTest::addColumn<QString>("chooserPicture");
-    QTest::addColumn<QString>("panel");
-    QTest::addColumn<int>("pointSize");
-    const QStringList pictures{"Image5", "Image1", "Image4", "Image2"};
-    for (int i = 0; i < 4; ++i) {
-        for (int pointSize : {0, 13}) {
-            QTest::addRow("Panel%d at %d pt", i + 1, pointSize)
-                << pictures[i] << QStringLiteral("Panel%1").arg(i + 1) << pointSize;
-        }
-    }
-}
-
-// Whatever the font, every caption and button of a panel shows its text whole and no two
-// controls run into each other ("Name des Frames A" and "Seite in Frames A" side by side).
-void TestFrames::panelControlsStayApart() {
-    QFETCH(QString, chooserPicture);
-    QFETCH(QString, panel);
-    QFETCH(int, pointSize);
-    const QFont original = QApplication::font();
-    QFont font = original;
-    if (pointSize > 0)
-        font.setPointSize(pointSize);
-    QApplication::setFont(font);
-    const auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
-    Fixture f;
-    openPanel(f, chooserPicture);
-    QWidget& shown = f.get(kFrames, panel);
-    QList<QWidget*> controls;
-    for (QWidget* control : shown.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (control->isVisible())
-            controls.append(control);
-    }
-    QVERIFY(controls.size() > 10);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QWidget* control = controls[i];
-        const QString name =
-            control->objectName() + u' ' +
-            (qobject_cast<const QLabel*>(control) ? static_cast<const QLabel*>(control)->text()
-                                                  : QString());
-        QVERIFY2(shown.rect().contains(control->geometry()), qPrintable(name));
-        if (qobject_cast<const QLabel*>(control) || qobject_cast<const QPushButton*>(control))
-            QVERIFY2(control->size().expandedTo(control->sizeHint()) == control->size(),
-                     qPrintable(name));
-        for (qsizetype j = i + 1; j < controls.size(); ++j)
-            QVERIFY2(!control->geometry().intersects(controls[j]->geometry()),
-                     qPrintable(name + QStringLiteral(" / ") + controls[j]->objectName()));
-    }
 }
 
 QTEST_MAIN(TestFrames)
