@@ -35,6 +35,21 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* parent)
     : QFrame(parent), m_layout(names.layout) {
     setObjectName(QString::fromLatin1(names.panel));
 
+    QHBoxLayout* top = Layout::nestedRow();
+    top->setSpacing(Layout::kGroupSpacing);
+    top->addLayout(createFields(names), 1);
+    top->addLayout(createAside(names));
+
+    m_saveButton = named<QPushButton>(this, names.button, QStringLiteral("Frameseite speichern"));
+    QVBoxLayout* column = Layout::column(this);
+    column->addLayout(top, 1);
+    column->addLayout(Layout::buttonRow(m_saveButton));
+
+    m_workList = named<QPlainTextEdit>(this, names.workList);
+    m_workList->hide();
+}
+
+QGridLayout* LayoutPanel::createFields(const Names& names) {
     // Name, page (with its picker) and size of each frame in columns, under the page title
     // and the border width; each caption stands above its field.
     QGridLayout* fields = Layout::nestedGrid();
@@ -73,7 +88,10 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* parent)
         m_pickers.append({picker, page});
     }
     fields->setRowStretch(row, 1);
+    return fields;
+}
 
+QVBoxLayout* LayoutPanel::createAside(const Names& names) {
     // The diagram at the top right, the notes on the sizes below it, beside the size column.
     QVBoxLayout* aside = Layout::nestedColumn();
     aside->addWidget(decoration(this, names.diagram, QString::fromLatin1(names.diagramArtwork)));
@@ -83,19 +101,7 @@ LayoutPanel::LayoutPanel(const Names& names, QWidget* parent)
     aside->addWidget(
         note(this, "LabelRestHint", QStringLiteral("für den Rest können Sie auch * schreiben")));
     aside->addStretch(1);
-
-    QHBoxLayout* top = Layout::nestedRow();
-    top->setSpacing(Layout::kGroupSpacing);
-    top->addLayout(fields, 1);
-    top->addLayout(aside);
-
-    m_saveButton = named<QPushButton>(this, names.button, QStringLiteral("Frameseite speichern"));
-    QVBoxLayout* column = Layout::column(this);
-    column->addLayout(top, 1);
-    column->addLayout(Layout::buttonRow(m_saveButton));
-
-    m_workList = named<QPlainTextEdit>(this, names.workList);
-    m_workList->hide();
+    return aside;
 }
 
 QLineEdit* LayoutPanel::addField(const char* name) {

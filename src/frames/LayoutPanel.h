@@ -6,9 +6,11 @@
 #include <QList>
 
 class ClickableLabel;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // The settings panel of one frame layout: its larger diagram, the page title and border
 // width, name, page and size of each frame with a picker beside the page field, the save
@@ -61,6 +63,10 @@ private:
         QLineEdit* page;
         QLineEdit* size;
     };
+    // The title, the border width and each frame's fields in columns under their captions.
+    QGridLayout* createFields(const Names& names);
+    // The diagram and the notes on the sizes.
+    QVBoxLayout* createAside(const Names& names);
     QLineEdit* addField(const char* name);
 
     FrameLayout m_layout;
