@@ -16,9 +16,14 @@
 
 namespace {
 
-// Controls that lie over others by design: the welcome panel over the pages.
+// Controls that lie over others by design: the welcome panel over the pages, and the
+// post-editor's toolbar backgrounds under its pictures.
 bool overlapsByDesign(const QWidget* widget) {
-    return widget->objectName() == QLatin1String("Panel8");
+    static const QStringList kBackgrounds{QStringLiteral("Image13"), QStringLiteral("Image14"),
+                                          QStringLiteral("Image15")};
+    return widget->objectName() == QLatin1String("Panel8") ||
+           (widget->window()->objectName() == QLatin1String("TForm7") &&
+            kBackgrounds.contains(widget->objectName()));
 }
 
 QString where(const QWidget* widget) {
