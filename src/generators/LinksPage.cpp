@@ -228,7 +228,7 @@ void LinksPage::createImageModeControls(QGridLayout& grid) {
     Ui& ui = *m_ui;
     QWidget* page = content();
     int row = kModeTop + 1;
-    ui.Label42 = caption(page, "Label42", QStringLiteral("Bildformatierung:"));
+    ui.Label42 = heading(page, "Label42", QStringLiteral("Bildformatierung:"));
     grid.addWidget(ui.Label42, row++, CaptionColumn, 1, RightColumn);
 
     ui.Label38 = caption(page, "Label38", QStringLiteral("Dateiname des Bildes"));
@@ -285,6 +285,12 @@ void LinksPage::createSharedControls(QGridLayout& grid) {
                       QList<QWidget*>{ui.Label9, ui.Label22, ui.Edit3},
                   false);
     ui.formatParts().position->setReleasedVisible(false);
+    // The format keeps its room while hidden, so the page does not grow when a mode is chosen.
+    for (QWidget* part : ui.formatParts().textParts() + ui.formatParts().spacingParts()) {
+        QSizePolicy policy = part->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        part->setSizePolicy(policy);
+    }
 }
 
 void LinksPage::connectHandlers() {
