@@ -285,12 +285,6 @@ void LinksPage::createSharedControls(QGridLayout& grid) {
                       QList<QWidget*>{ui.Label9, ui.Label22, ui.Edit3},
                   false);
     ui.formatParts().position->setReleasedVisible(false);
-    // The format keeps its room while hidden, so the page does not grow when a mode is chosen.
-    for (QWidget* part : ui.formatParts().textParts() + ui.formatParts().spacingParts()) {
-        QSizePolicy policy = part->sizePolicy();
-        policy.setRetainSizeWhenHidden(true);
-        part->setSizePolicy(policy);
-    }
 }
 
 void LinksPage::connectHandlers() {
