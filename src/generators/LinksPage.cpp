@@ -96,7 +96,6 @@ struct LinksPage::Ui {
     QRadioButton* RadioButton5 = nullptr;
     QLabel* Label22 = nullptr;
     QLineEdit* Edit3 = nullptr;
-    QWidget* modePanel = nullptr;
     QRadioButton* RadioButton15 = nullptr;
     QRadioButton* RadioButton16 = nullptr;
     QPushButton* Button1 = nullptr;
@@ -184,10 +183,10 @@ void LinksPage::createAddressControls(QGridLayout& grid) {
     grid.addWidget(ui.Edit19, 1, FieldColumn);
     grid.addWidget(ui.Image3, 1, PictureColumn);
 
-    ui.modePanel = radioPanel(page, "LinkModePanel", Layout::nestedRow());
-    ui.RadioButton15 = radio(ui.modePanel, "RadioButton15", QStringLiteral("Link als Text"));
-    ui.RadioButton16 = radio(ui.modePanel, "RadioButton16", QStringLiteral("Link als Bild"));
-    grid.addWidget(ui.modePanel, 2, CaptionColumn, 1, RightColumn, Qt::AlignLeft);
+    QWidget* modePanel = radioPanel(page, "LinkModePanel", Layout::nestedRow());
+    ui.RadioButton15 = radio(modePanel, "RadioButton15", QStringLiteral("Link als Text"));
+    ui.RadioButton16 = radio(modePanel, "RadioButton16", QStringLiteral("Link als Bild"));
+    grid.addWidget(modePanel, 2, CaptionColumn, 1, RightColumn, Qt::AlignLeft);
 
     ui.Label8 = caption(page, "Label8", QStringLiteral("Link öffnen in:"));
     ui.Panel1 = radioPanel(page, "Panel1", Layout::nestedColumn());
