@@ -91,7 +91,9 @@ private:
 
     void placedByLayout(QWidget* widget) {
         QWidget* parent = widget->parentWidget();
-        if (parent && !parent->layout() && plainContainer(parent) && !overlapsByDesign(widget))
+        // A scroll area places its page itself, in its viewport.
+        if (parent && !parent->layout() && plainContainer(parent) && !overlapsByDesign(widget) &&
+            parent->objectName() != QLatin1String("qt_scrollarea_viewport"))
             problem(widget, QStringLiteral("placed without a layout"));
     }
 
