@@ -47,8 +47,8 @@ void TestArtwork::everyShippedJpegDecodes() {
         QVERIFY2(!image.isNull(), qPrintable(path));
         ++count;
     }
-    // splash, three banners, four layouts in two sizes
-    QCOMPARE(count, 12);
+    // splash, three banners, four layouts in two sizes; each also at double size
+    QCOMPARE(count, 24);
 }
 
 void TestArtwork::jpegSizes_data() {
@@ -69,7 +69,10 @@ void TestArtwork::jpegSizes() {
     QFETCH(QString, name);
     QFETCH(QSize, size);
     QCOMPARE(JpegDecoder::decode(resourceBytes(name)).image.size(), size);
-    QCOMPARE(Artwork::pixmap(name).size(), size);
+    QCOMPARE(Artwork::pixmap(name).deviceIndependentSize().toSize(), size);
+    // The sharp companion for high-density screens.
+    const QString doubled = name.chopped(4) + QStringLiteral("@2x.jpg");
+    QCOMPARE(JpegDecoder::decode(resourceBytes(doubled)).image.size(), size * 2);
 }
 
 // Our decoder must agree with an independent one on the pixels, not just the

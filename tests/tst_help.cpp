@@ -8,6 +8,8 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -71,6 +73,10 @@ private slots:
     void tutorialShowsTheFormStartAsTheFormBuilderWritesIt();
     void headingsAreBold_data();
     void headingsAreBold();
+    void textGrowsWithTheWindow_data();
+    void textGrowsWithTheWindow();
+    void messageShowsItsWholeText_data();
+    void messageShowsItsWholeText();
 };
 
 void TestHelp::f1ShowsThePageOfTheActiveTab_data() {
@@ -247,7 +253,7 @@ void TestHelp::error605HelpShowsGeneralSettings() {
 void TestHelp::everyPageShowsItsText_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("texts");
-    QTest::newRow("Quillmark Hilfe") << kHelp << 23;
+    QTest::newRow("Quillmark Hilfe") << kHelp << 24;
     QTest::newRow("HTML Hilfe") << kTutorial << 12;
 }
 
@@ -344,6 +350,76 @@ void TestHelp::headingsAreBold() {
         block = block.next();
     QVERIFY2(block.isValid(), qPrintable(line));
     QCOMPARE(QTextCursor(block).charFormat().fontWeight() == QFont::Bold, bold);
+}
+
+void TestHelp::textGrowsWithTheWindow_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("Quillmark Hilfe") << kHelp << "TabSheet2"
+                                     << "Button3";
+    QTest::newRow("HTML Hilfe") << kTutorial << "TabSheet1"
+                                << "Button1";
+}
+
+// Made as small as it goes, the window still shows its text and its closing button whole;
+// made larger, all the room goes to the text.
+void TestHelp::textGrowsWithTheWindow() {
+    QFETCH(QString, window);
+    QFETCH(QString, page);
+    QFETCH(QString, button);
+    Fixture f;
+    if (window == kHelp)
+        f.windows().help().showPage(page);
+    else
+        f.windows().htmlHelp().showFirstPage();
+    QWidget* help = f.window(window);
+    const auto* text = f.get<QWidget>(window, page).findChild<QPlainTextEdit*>();
+    help->resize(help->minimumSize());
+    QCOMPARE(help->size(), help->minimumSizeHint());
+    const auto& closing = f.get<QPushButton>(window, button);
+    QVERIFY(help->rect().contains(QRect(closing.mapTo(help, QPoint()), closing.size())));
+    QVERIFY(closing.size().expandedTo(closing.sizeHint()) == closing.size());
+    QVERIFY(text->viewport()->height() > 0);
+
+    const QSize smallest = text->size();
+    const QSize more(300, 200);
+    help->resize(help->size() + more);
+    QCOMPARE(text->size(), smallest + more);
+}
+
+void TestHelp::messageShowsItsWholeText_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("pointSize");
+    for (const char* window : {"TForm9", "TForm10", "TForm11", "TForm12"}) {
+        QTest::addRow("%s default font", window) << QString(window) << 0;
+        QTest::addRow("%s 13 pt", window) << QString(window) << 13;
+    }
+}
+
+// Every line and button of a message window is shown whole at the font it was made with.
+void TestHelp::messageShowsItsWholeText() {
+    QFETCH(QString, window);
+    QFETCH(int, pointSize);
+    const QFont original = QApplication::font();
+    QFont font = original;
+    if (pointSize > 0)
+        font.setPointSize(pointSize);
+    QApplication::setFont(font);
+    const auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
+    Fixture f;
+    auto* message = static_cast<MessageWindow*>(f.window(window));
+    message->showMessage();
+    const QList<QWidget*> shown =
+        message->findChildren<QWidget*>(QRegularExpression(QStringLiteral("^(Label|Button)\\d$")));
+    QVERIFY(shown.size() >= 2);
+    for (const QWidget* control : shown) {
+        const QRect placed(control->mapTo(message, QPoint()), control->size());
+        QVERIFY2(message->rect().contains(placed), qPrintable(control->objectName()));
+        QVERIFY2(control->size().expandedTo(control->sizeHint()) == control->size(),
+                 qPrintable(control->objectName()));
+    }
+    QCOMPARE(message->minimumSize(), message->maximumSize());
 }
 
 QTEST_MAIN(TestHelp)

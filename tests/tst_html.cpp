@@ -12,6 +12,7 @@
 #include "platform/BareFileName.h"
 #include "platform/ColorFieldText.h"
 #include "source/SourceHtml.h"
+#include "source/Utf8Declaration.h"
 
 #include "support/PageLines.h"
 
@@ -66,6 +67,8 @@ private slots:
     void frameset() { compareLines(); }
     void namesAndColours_data();
     void namesAndColours() { compareLines(); }
+    void utf8Declaration_data();
+    void utf8Declaration();
 
 private:
     static void compareLines();
@@ -500,6 +503,42 @@ void TestHtml::namesAndColours_data() {
     row("colour: transparency ignored", ColorFieldText(QColor(255, 255, 255, 0)), "White");
     row("colour: beyond the font dialog's sixteen", ColorFieldText(QColor(0xFF, 0xFB, 0xF0)),
         "Cream");
+}
+
+void TestHtml::utf8Declaration_data() {
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("declared");
+    const QString meta = SourceHtml::contentTypeLine();
+    const auto row = [&meta](const char* name, const char* page, const char* declared) {
+        QTest::newRow(name) << QString::fromUtf8(page)
+                            << QString::fromUtf8(declared).replace(QStringLiteral("META"), meta);
+    };
+    // An unchanged page is written as "same".
+    row("the program's own page", kPageStart, "same");
+    row("UTF-8 written otherwise", "<head>\n<META CHARSET=\"UTF8\">", "same");
+    row("another encoding, replaced in place",
+        "<head>\n<meta http-equiv=\"content-type\" content=\"text/html; charset=windows-1252\">",
+        "<head>\nMETA");
+    row("among other tags on its line", "<head>\n  <meta charset='iso-8859-1'><title>x</title>",
+        "<head>\n  META<title>x</title>");
+    row("a head without one", "<html>\n<HEAD>\n<title>x</title>",
+        "<html>\n<HEAD>\nMETA\n<title>x</title>");
+    row("a head on one line", "<html><head><title>x</title></head>",
+        "<html><head>\nMETA\n<title>x</title></head>");
+    row("a declaration in the body is not the head's",
+        "<head>\n</head>\n<body>\n<meta charset=\"latin1\">",
+        "<head>\nMETA\n</head>\n<body>\n<meta charset=\"latin1\">");
+    row("no head", "<header>\n<p>Hallo</p>", "same");
+}
+
+void TestHtml::utf8Declaration() {
+    QFETCH(QString, page);
+    QFETCH(QString, declared);
+    const QStringList before = page.split(u'\n');
+    const Utf8Declared result = DeclareUtf8(before);
+    const bool same = declared == QLatin1String("same");
+    QCOMPARE(result.lines, same ? before : declared.split(u'\n'));
+    QCOMPARE(result.changed, !same);
 }
 
 QTEST_GUILESS_MAIN(TestHtml)

@@ -1,9 +1,11 @@
-// The shared format pieces on their own: colour names, the spacing box's number and every
-// style combination of the font assistant.
+// The shared format pieces on their own: colour names, the spacing box's number, every
+// style combination of the font assistant, and the format box of every page.
 #include "generators/Assistants.h"
 #include "generators/SpacingBox.h"
+#include "generators/TextFormatBox.h"
 #include "platform/ColorFieldText.h"
 #include "platform/DialogObjects.h"
+#include "support/Fixture.h"
 #include "support/ScriptedDialogs.h"
 
 #include <QCheckBox>
@@ -21,6 +23,8 @@ private slots:
     void spacingBoxNumber();
     void fontAssistantStyles_data();
     void fontAssistantStyles();
+    void formatBoxOfEveryPage_data();
+    void formatBoxOfEveryPage();
 };
 
 void TestTextFormat::colorFieldText_data() {
@@ -61,7 +65,7 @@ void TestTextFormat::spacingBoxNumber() {
     QFETCH(QString, expected);
     ScriptedDialogs dialogs;
     QWidget page;
-    QComboBox* box = SpacingBox::create(&page, "ComboBox3", QRect(0, 0, 60, 24));
+    QComboBox* box = SpacingBox::create(&page, "ComboBox3");
     QCOMPARE(box->currentText(), QStringLiteral("0"));
     box->setEditText(text);
     const std::optional<int> value = SpacingBox::read(*box, dialogs);
@@ -95,6 +99,103 @@ void TestTextFormat::fontAssistantStyles() {
     QCOMPARE(italic.isChecked(), (styles & 2) != 0);
     QCOMPARE(underline.isChecked(), (styles & 4) != 0);
     QCOMPARE(strikeOut.isChecked(), (styles & 8) != 0);
+}
+
+void TestTextFormat::formatBoxOfEveryPage_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("page");
+    // Font, size, colour and the six emphasis boxes in their order (none without a font
+    // part), then the centre picture and the spacing before and after.
+    QTest::addColumn<QStringList>("controls");
+    const QStringList fontless = {"", "", "", "", "", "", "", "", ""};
+    QTest::newRow("Text") << "TForm2"
+                          << "TabSheet2"
+                          << QStringList{"Edit13",    "ComboBox1", "Edit11",    "CheckBox5",
+                                         "CheckBox6", "CheckBox7", "CheckBox1", "CheckBox2",
+                                         "CheckBox3", "Image24",   "ComboBox3", "ComboBox4"};
+    QTest::newRow("Links") << "TForm2"
+                           << "TabSheet3"
+                           << QStringList{"Edit15",     "ComboBox2",  "Edit17",     "CheckBox8",
+                                          "CheckBox9",  "CheckBox10", "CheckBox12", "CheckBox13",
+                                          "CheckBox14", "Image50",    "ComboBox7",  "ComboBox8"};
+    QTest::newRow("Entscheidungsfrage")
+        << "TForm5"
+        << "TabSheet2" << QStringList{"Edit15",    "ComboBox1", "Edit16",    "CheckBox5",
+                                      "CheckBox6", "CheckBox7", "CheckBox1", "CheckBox2",
+                                      "CheckBox3", "Image41",   "ComboBox7", "ComboBox8"};
+    QTest::newRow("Checkbox Fragen")
+        << "TForm5"
+        << "TabSheet3" << QStringList{"Edit19",     "ComboBox2", "Edit20",     "CheckBox4",
+                                      "CheckBox8",  "CheckBox9", "CheckBox10", "CheckBox11",
+                                      "CheckBox12", "Image10",   "ComboBox9",  "ComboBox10"};
+    QTest::newRow("Formularfeld") << "TForm5"
+                                  << "TabSheet4"
+                                  << QStringList{"Edit28",     "ComboBox3",  "Edit29",
+                                                 "CheckBox19", "CheckBox20", "CheckBox21",
+                                                 "CheckBox22", "CheckBox23", "CheckBox24",
+                                                 "Image16",    "ComboBox11", "ComboBox12"};
+    QTest::newRow("Einzeiliges Eingabefeld")
+        << "TForm5"
+        << "TabSheet5" << QStringList{"Edit25",     "ComboBox5",  "Edit24",     "CheckBox13",
+                                      "CheckBox14", "CheckBox15", "CheckBox16", "CheckBox17",
+                                      "CheckBox18", "Image22",    "ComboBox13", "ComboBox14"};
+    QTest::newRow("Auswahlliste") << "TForm5"
+                                  << "TabSheet6"
+                                  << QStringList{"Edit32",     "ComboBox4",  "Edit33",
+                                                 "CheckBox25", "CheckBox26", "CheckBox27",
+                                                 "CheckBox28", "CheckBox29", "CheckBox30",
+                                                 "Image28",    "ComboBox15", "ComboBox16"};
+    QTest::newRow("Buttons") << "TForm5"
+                             << "TabSheet7"
+                             << fontless + QStringList{"Image36", "ComboBox17", "ComboBox18"};
+}
+
+// The same control states give the same format on every page, each emphasis box in its place.
+void TestTextFormat::formatBoxOfEveryPage() {
+    QFETCH(QString, window);
+    QFETCH(QString, page);
+    QFETCH(QStringList, controls);
+    Fixture f;
+    auto* box = f.get(window, page).findChild<TextFormatBox*>();
+    QVERIFY(box);
+    const bool hasFont = !controls[0].isEmpty();
+    if (hasFont) {
+        typeInto(&f.get(window, controls[0]), QStringLiteral("Arial"));
+        typeInto(&f.get(window, controls[1]), QStringLiteral("14"));
+        typeInto(&f.get(window, controls[2]), QStringLiteral("Red"));
+    }
+    click(&f.get(window, controls[9]));
+    typeInto(&f.get(window, controls[10]), QStringLiteral("1"));
+    typeInto(&f.get(window, controls[11]), QStringLiteral("2"));
+    const auto read = [&] {
+        const std::optional<TextFormat> format = box->format(f.dialogs);
+        if (!format)
+            return QStringLiteral("none");
+        const Emphasis& e = format->emphasis;
+        QString flags;
+        for (bool on : {e.bold, e.underline, e.italic, e.strikeOut, e.superscript, e.subscript})
+            flags += on ? u'x' : u'-';
+        return QStringList{format->fontName,
+                           format->fontSize,
+                           format->fontColor,
+                           flags,
+                           QString::number(int(format->position)),
+                           QString::number(format->breaksBefore),
+                           QString::number(format->breaksAfter)}
+            .join(u'|');
+    };
+    const QString font = hasFont ? QStringLiteral("Arial|14|Red|") : QStringLiteral("|||");
+    const QString placement = QStringLiteral("|%1|1|2").arg(int(Position::Center));
+    QCOMPARE(read(), font + "------" + placement);
+    for (int i = 0; hasFont && i < 6; ++i) {
+        auto& emphasis = f.get<QCheckBox>(window, controls[3 + i]);
+        emphasis.setChecked(true);
+        QString flags(6, u'-');
+        flags[i] = u'x';
+        QCOMPARE(read(), font + flags + placement);
+        emphasis.setChecked(false);
+    }
+    QVERIFY(f.dialogs.asked.isEmpty());
 }
 
 QTEST_MAIN(TestTextFormat)

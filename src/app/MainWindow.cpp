@@ -73,6 +73,8 @@ void MainWindow::createMenus() {
         menu("Datei1", QStringLiteral("&Datei")),
         item("Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
              [files] { files->NeuClick(); }),
+        item("ffnen1", QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, nullptr,
+             [files] { files->ffnen1Click(); }),
         item("Speichern1", QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "menu_save.png",
              [files] { files->Speichern1Click(); }),
         item("Speichern", QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::ALT | Qt::Key_S,

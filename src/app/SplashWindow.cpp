@@ -1,12 +1,13 @@
 #include "app/SplashWindow.h"
 
-#include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
@@ -15,13 +16,15 @@ SplashWindow::SplashWindow(QWidget& mainWindow)
       m_mainWindow(mainWindow), m_timer(new QTimer(this)) {
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QStringLiteral("Quillmark"));
-    const QPixmap art = Artwork::pixmap(QStringLiteral("splash.jpg"));
-    const QSize size = art.isNull() ? QSize(480, 300) : art.size();
-    setFixedSize(size);
-    auto* image = picture(this, "Image2", QRect(QPoint(0, 0), size), QStringLiteral("splash.jpg"),
+    auto* image = picture(this, "Image2", QStringLiteral("splash.jpg"),
                           QStringLiteral("Startbild schließen"), false);
     connect(image, &ClickableLabel::clicked, this, &SplashWindow::Image2Click);
-
+    // The window is the picture at its own size, in the middle of the screen.
+    QVBoxLayout* layout = Layout::nestedColumn();
+    setLayout(layout);
+    layout->addWidget(image);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->activate();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 

@@ -3,11 +3,14 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "platform/BareFileName.h"
+#include "platform/LineSplit.h"
 #include "platform/PageFile.h"
 #include "platform/TextPrinter.h"
+#include "source/Utf8Declaration.h"
 
 #include <QFontDatabase>
 #include <QPrinter>
+#include <QRegularExpression>
 
 FileCommands::FileCommands(PageContext& context, Navigation& navigation, QObject* parent)
     : QObject(parent), m_context(context), m_navigation(navigation) {}
@@ -34,6 +37,40 @@ void FileCommands::emptyPage(NewVariant variant) {
     m_context.document.clear();
     m_context.state.setGeneralSettingsDone(false);
     m_context.state.begunAnew();
+}
+
+void FileCommands::ffnen1Click() {
+    // A page with unsaved work goes only after "Ja" in "Error 407".
+    if (m_context.document.hasUnsavedChanges()) {
+        m_navigation.askToDiscard([this] { openPage(); });
+        return;
+    }
+    openPage();
+}
+
+void FileCommands::openPage() {
+    OpenFileDialog& dialog = m_context.dialogs.OpenDialog1;
+    if (!dialog.execute())
+        return;
+    const QString path = dialog.fileName();
+    PageFile::Decoded read = PageFile::readText(path, PageFile::kPageCapacity);
+    if (!read.ok()) {
+        m_context.ask.error(read.error);
+        return;
+    }
+    const Utf8Declared page = DeclareUtf8(SplitFileLines(read.text));
+    m_context.document.open(page.lines, page.changed);
+    // A page that holds its document start takes elements at once, as after the general
+    // settings' add.
+    static const QRegularExpression kBody(QStringLiteral("<body"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    m_context.state.setGeneralSettingsDone(kBody.match(read.text).hasMatch());
+    // The page's own file from now on, as after a save.
+    m_context.dialogs.SaveDialog1.setFileName(path);
+    m_context.state.enablePreview();
+    m_context.state.saved(path);
+    if (page.changed)
+        m_context.notices.PostStatusMessage(QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
 }
 
 void FileCommands::SpeichernClick() {

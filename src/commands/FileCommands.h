@@ -8,8 +8,8 @@
 class Navigation;
 class PageContext;
 
-// The main window's file commands and their toolbar pictures: start anew, save, preview,
-// print and end.
+// The main window's file commands and their toolbar pictures: start anew, open a saved page,
+// save, preview, print and end.
 class FileCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FileCommands)
@@ -17,6 +17,7 @@ public:
     FileCommands(PageContext& context, Navigation& navigation, QObject* parent = nullptr);
 
     void NeuClick();
+    void ffnen1Click();
     void Image6Click();
     void SpeichernClick();
     void Speichern1Click();
@@ -31,6 +32,7 @@ signals:
 private:
     void startNew(NewVariant variant);
     void emptyPage(NewVariant variant);
+    void openPage();
     // Closes the page and writes it; false (after the error message) when it failed.
     bool writePage(const QString& path);
 

@@ -1,27 +1,31 @@
 #include "forms/AnswerCollection.h"
 
 #include "forms/FormHtml.h"
-#include "forms/FormPage.h"
 #include "ui/FieldText.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
-using namespace FormLayout;
-
-AnswerCollection::AnswerCollection(QWidget* page, const AnswerCollectionNames& names,
-                                   Preview preview, int previewHeight)
-    : m_answer(place<QLineEdit>(page, names.answer, QRect(kLeft, 98, kLeftWidth, 24))),
-      m_newAnswer(place<QPushButton>(page, names.newAnswer, QRect(kLeft, 130, 200, 28),
-                                     QString::fromUtf8(names.newAnswerCaption))),
-      m_list(place<QPlainTextEdit>(page, names.list, QRect(kLeft, 170, kLeftWidth, 40))),
-      m_preview(place<QPlainTextEdit>(page, names.preview,
-                                      QRect(kLeft, 170, kLeftWidth, previewHeight))) {
-    caption(page, "AnswerLabel", QStringLiteral("Antwort:"), kLeft, 78);
+AnswerCollection::AnswerCollection(const AnswerCollectionNames& names, Preview preview,
+                                   QWidget* parent)
+    : QWidget(parent), m_answer(named<QLineEdit>(this, names.answer)),
+      m_newAnswer(
+          named<QPushButton>(this, names.newAnswer, QString::fromUtf8(names.newAnswerCaption))),
+      m_list(named<QPlainTextEdit>(this, names.list)),
+      m_preview(named<QPlainTextEdit>(this, names.preview)) {
+    QVBoxLayout* column = Layout::nestedColumn();
+    setLayout(column);
+    column->addWidget(caption(this, "AnswerLabel", QStringLiteral("Antwort:")));
+    column->addWidget(m_answer);
+    column->addWidget(m_newAnswer, 0, Qt::AlignLeft);
+    column->addWidget(m_list);
+    column->addWidget(m_preview, 1);
     m_list->hide();
     if (preview == Preview::ReadOnly)
         m_preview->setReadOnly(true);
@@ -41,7 +45,9 @@ QStringList AnswerCollection::lines() const {
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 
-void AnswerCollection::clear() {
+void AnswerCollection::clearWith(QLineEdit& question) {
     m_list->clear();
     m_preview->clear();
+    question.clear();
+    m_answer->clear();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QStringList>
+#include <QWidget>
 
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QWidget;
 
 // The object names of one page's answer controls.
 struct AnswerCollectionNames {
@@ -18,14 +18,15 @@ struct AnswerCollectionNames {
 
 // The answers of one question, collected one by one before the question is written: the
 // answer field with its new-answer button, a hidden list of ready-made lines, a numbered
-// preview, and a counter that keeps counting across questions for the whole run.
-class AnswerCollection final {
+// preview that grows with the page, and a counter that keeps counting across questions for
+// the whole run.
+class AnswerCollection final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AnswerCollection)
 public:
     enum class Preview { ReadOnly, Disabled };
 
-    // Puts the controls in the page's left column, below the question.
-    AnswerCollection(QWidget* page, const AnswerCollectionNames& names, Preview preview,
-                     int previewHeight);
+    AnswerCollection(const AnswerCollectionNames& names, Preview preview, QWidget* parent);
 
     QLineEdit& answerField() const { return *m_answer; }
     QPushButton& newAnswerButton() const { return *m_newAnswer; }
@@ -35,8 +36,9 @@ public:
     void collect(const QString& answerLine);
     // The collected lines, in the order added.
     QStringList lines() const;
-    // Empties the list and the preview; the counter goes on.
-    void clear();
+    // What a written question empties, in this order: the list and the preview, then the
+    // question, then the answer field. The counter goes on.
+    void clearWith(QLineEdit& question);
     int count() const { return m_count; }
 
 private:

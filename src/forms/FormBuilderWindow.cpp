@@ -2,18 +2,20 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
-#include "forms/AnswerQuestionPage.h"
 #include "forms/ButtonsPage.h"
+#include "forms/ChoiceQuestions.h"
 #include "forms/FormStartPage.h"
-#include "forms/InputFieldPage.h"
-#include "forms/SelectionListPage.h"
-#include "forms/TextAreaPage.h"
+#include "forms/InputFieldQuestion.h"
+#include "forms/SelectionListQuestion.h"
+#include "forms/TextAreaQuestion.h"
 #include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
+#include "ui/Layout.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -28,10 +30,6 @@ constexpr const char* kTrackedFields[] = {
 // previews; the selection list's preview Memo7 keeps its lines.
 constexpr const char* kCollectedLists[] = {"Memo6", "Memo1", "Memo3", "Memo5", "Memo4"};
 
-// Wide enough for the seven tab captions side by side.
-constexpr int kWidth = 900;
-constexpr int kHeight = 560;
-
 } // namespace
 
 FormBuilderWindow::FormBuilderWindow(PageContext& context)
@@ -40,23 +38,26 @@ FormBuilderWindow::FormBuilderWindow(PageContext& context)
       m_form5(new QTabWidget(this)), m_fields(new CurrentFieldTracker(this)) {
     setObjectName(QStringLiteral("TForm5"));
     setWindowTitle(QStringLiteral("Formulare"));
-    setFixedSize(kWidth, kHeight);
 
     m_form5->setObjectName(QStringLiteral("Form5"));
-    m_form5->setGeometry(4, 4, kWidth - 8, kHeight - 8);
+    // Every caption whole: the window is at least as wide as the seven of them.
+    m_form5->setUsesScrollButtons(false);
+    m_form5->setElideMode(Qt::ElideNone);
     const QList<FormPage*> pages = {new FormStartPage(context),
-                                    new AnswerQuestionPage(context, DecisionQuestion()),
-                                    new AnswerQuestionPage(context, CheckBoxQuestion()),
-                                    new TextAreaPage(context),
-                                    new InputFieldPage(context),
-                                    new SelectionListPage(context),
+                                    new QuestionPage(context, DecisionQuestion()),
+                                    new QuestionPage(context, CheckBoxQuestion()),
+                                    new QuestionPage(context, TextAreaQuestion()),
+                                    new QuestionPage(context, InputFieldQuestion()),
+                                    new QuestionPage(context, SelectionListQuestion()),
                                     new ButtonsPage(context)};
     for (FormPage* page : pages)
         m_form5->addTab(page, page->tabCaption());
+    Layout::column(this)->addWidget(m_form5);
 
     createPopupMenu();
     trackFields();
     dismissOnEscape(this, [this] { close(); });
+    Layout::fitToScreen(*this);
 }
 
 void FormBuilderWindow::createPopupMenu() {

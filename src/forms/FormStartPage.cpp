@@ -6,24 +6,18 @@
 #include "source/StatusNotices.h"
 #include "ui/Place.h"
 
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
-using namespace FormLayout;
-
 struct FormStartPage::Ui {
     explicit Ui(QWidget* page)
-        : Edit1(place<QLineEdit>(page, "Edit1", QRect(kLeft, 40, 420, 24))),
-          Button1(place<QPushButton>(page, "Button1", QRect(kLeft, 84, 180, 30),
-                                     QStringLiteral("Formular erstellen"))),
-          Button13(place<QPushButton>(page, "Button13", QRect(kLeft + 196, 84, 180, 30),
-                                      QStringLiteral("Formular beenden"))) {
-        caption(page, "RecipientLabel",
-                QStringLiteral("E-Mail-Adresse, an die das Formular geschickt werden soll:"), kLeft,
-                18);
-    }
+        : Edit1(named<QLineEdit>(page, "Edit1")),
+          Button1(named<QPushButton>(page, "Button1", QStringLiteral("Formular erstellen"))),
+          Button13(named<QPushButton>(page, "Button13", QStringLiteral("Formular beenden"))) {}
     QLineEdit* Edit1;
     QPushButton* Button1;
     QPushButton* Button13;
@@ -31,7 +25,20 @@ struct FormStartPage::Ui {
 
 FormStartPage::FormStartPage(PageContext& context)
     : FormPage(context, "TabSheet1", QStringLiteral("Allgemeine Einstellung")),
-      m_ui(std::make_unique<Ui>(this)) {
+      m_ui(std::make_unique<Ui>(content())) {
+    QWidget* page = content();
+    QVBoxLayout* column = Layout::column(page);
+    column->addWidget(
+        caption(page, "RecipientLabel",
+                QStringLiteral("E-Mail-Adresse, an die das Formular geschickt werden soll:")));
+    column->addWidget(m_ui->Edit1);
+    // The form's start and end are written from here, side by side under the address.
+    QHBoxLayout* buttons = Layout::nestedRow();
+    buttons->addWidget(m_ui->Button1);
+    buttons->addWidget(m_ui->Button13);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+    column->addStretch(1);
     connect(m_ui->Button1, &QPushButton::clicked, this, &FormStartPage::Button1Click);
     connect(m_ui->Button13, &QPushButton::clicked, this, &FormStartPage::Button13Click);
 }

@@ -11,20 +11,22 @@
 #include "ui/BringToFront.h"
 #include "ui/ClickableLabel.h"
 #include "ui/EscapeKey.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QAction>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
 namespace {
-
-constexpr QSize kWindowSize(720, 424);
-constexpr QSize kChooserPicture(150, 110);
 
 // The chooser picture of each layout, in the order of the panels.
 struct ChooserPicture {
@@ -102,12 +104,14 @@ FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
       m_context(context), m_fields(new CurrentFieldTracker(this)) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Frames"));
-    setFixedSize(kWindowSize);
 
-    createChooser();
+    // The chooser and the four panels take the whole window, one at a time.
+    m_pages = new QStackedLayout(this);
+    m_pages->addWidget(createChooser());
     const QList<LayoutPanel::Names>& names = panelNames();
     for (size_t i = 0; i < m_panels.size(); ++i) {
         auto* panel = new LayoutPanel(names[static_cast<qsizetype>(i)], this);
+        m_pages->addWidget(panel);
         for (QLineEdit* field : panel->fields())
             m_fields->track(field);
         for (const LayoutPanel::Picker& picker : panel->pickers()) {
@@ -115,7 +119,6 @@ FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
             connect(picker.picture, &ClickableLabel::clicked, this,
                     [this, pageField] { pickPage(*pageField); });
         }
-        panel->hide();
         m_panels[i] = panel;
     }
     connect(&m_panels[0]->saveButton(), &QPushButton::clicked, this,
@@ -128,34 +131,45 @@ FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
             &FrameBuilderWindow::Button4Click);
     createPopupMenu();
     dismissOnEscape(this, [this] { close(); });
+    Layout::fitToScreen(*this);
 }
 
-void FrameBuilderWindow::createChooser() {
+QWidget* FrameBuilderWindow::createChooser() {
+    auto* chooser = named<QWidget>(this, "Chooser");
     auto* prompt =
-        caption(this, "Label1",
-                QStringLiteral("Bitte wählen Sie den Frametyp, den Sie benutzen wollen"), 0, 28);
+        caption(chooser, "Label1",
+                QStringLiteral("Bitte wählen Sie den Frametyp, den Sie benutzen wollen"));
     QFont promptFont = prompt->font();
     promptFont.setPointSize(promptFont.pointSize() + 3);
     promptFont.setBold(true);
     prompt->setFont(promptFont);
-    prompt->adjustSize();
-    prompt->move((width() - prompt->width()) / 2, prompt->y());
 
-    constexpr int kGap = 60;
-    const int left = (width() - 2 * kChooserPicture.width() - kGap) / 2;
-    const int top = 90;
+    QGridLayout* pictures = Layout::nestedGrid();
+    pictures->setHorizontalSpacing(4 * Layout::kGroupSpacing);
+    pictures->setVerticalSpacing(3 * Layout::kGroupSpacing);
     void (FrameBuilderWindow::*const handlers[])() = {
         &FrameBuilderWindow::Image5Click, &FrameBuilderWindow::Image1Click,
         &FrameBuilderWindow::Image4Click, &FrameBuilderWindow::Image2Click};
     for (int i = 0; i < 4; ++i) {
         const ChooserPicture& choice = kChooser[i];
-        const QPoint at(left + choice.column * (kChooserPicture.width() + kGap),
-                        top + choice.row * (kChooserPicture.height() + 40));
-        ClickableLabel* image =
-            picture(this, choice.name, QRect(at, kChooserPicture),
-                    QString::fromLatin1(choice.artwork), QString::fromUtf8(choice.layout));
+        ClickableLabel* image = picture(chooser, choice.name, QString::fromLatin1(choice.artwork),
+                                        QString::fromUtf8(choice.layout));
         connect(image, &ClickableLabel::clicked, this, handlers[i]);
+        pictures->addWidget(image, choice.row, choice.column);
     }
+
+    // The prompt and the pictures in the middle of the window.
+    QHBoxLayout* centred = Layout::nestedRow();
+    centred->addStretch(1);
+    centred->addLayout(pictures);
+    centred->addStretch(1);
+    QVBoxLayout* column = Layout::column(chooser);
+    column->addStretch(1);
+    column->addWidget(prompt, 0, Qt::AlignHCenter);
+    column->addSpacing(2 * Layout::kGroupSpacing);
+    column->addLayout(centred);
+    column->addStretch(2);
+    return chooser;
 }
 
 void FrameBuilderWindow::createPopupMenu() {
@@ -174,10 +188,9 @@ void FrameBuilderWindow::createPopupMenu() {
 
 void FrameBuilderWindow::Frameseiteerstellen1Click() {
     bringToFront(*this);
-    for (LayoutPanel* panel : m_panels) {
-        panel->hide();
+    m_pages->setCurrentIndex(0);
+    for (LayoutPanel* panel : m_panels)
         panel->workList().clear();
-    }
 }
 
 void FrameBuilderWindow::Image5Click() {
@@ -213,9 +226,7 @@ void FrameBuilderWindow::Button4Click() {
 }
 
 void FrameBuilderWindow::showPanel(int index) {
-    LayoutPanel* panel = m_panels[static_cast<size_t>(index)];
-    panel->raise();
-    panel->show();
+    m_pages->setCurrentWidget(m_panels[static_cast<size_t>(index)]);
 }
 
 void FrameBuilderWindow::pickPage(QLineEdit& pageField) {

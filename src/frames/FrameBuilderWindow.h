@@ -8,6 +8,7 @@ class CurrentFieldTracker;
 class LayoutPanel;
 class QLineEdit;
 class QMenu;
+class QStackedLayout;
 class PageContext;
 
 // "Frames": writes a frameset page from one of four layouts to a file of its own. A chooser
@@ -34,7 +35,8 @@ public:
     void Button4Click();
 
 private:
-    void createChooser();
+    // The prompt and the four layout pictures.
+    QWidget* createChooser();
     void createPopupMenu();
     void showPanel(int index);
     // Puts the bare name of a page chosen in the main window's open dialog into the field.
@@ -44,6 +46,8 @@ private:
 
     PageContext& m_context;
     CurrentFieldTracker* m_fields;
+    // The chooser first, then the four panels; one of them fills the window.
+    QStackedLayout* m_pages = nullptr;
     std::array<LayoutPanel*, 4> m_panels{};
     // The frameset page saved last; the save dialog opens in its folder.
     QString m_savedFile;

@@ -1,95 +1,111 @@
 #include "frames/LayoutPanel.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 using namespace Controls;
 
 namespace {
 
-constexpr int kMargin = 16;
-constexpr int kFieldHeight = 22;
-constexpr int kCaptionGap = 18; // from a caption's top to its field's top
-constexpr int kFramesTop = 80;
-constexpr int kFrameRowHeight = 54;
-constexpr int kNameX = kMargin;
-constexpr int kNameWidth = 150;
-constexpr int kPageX = 182;
-constexpr int kPageWidth = 160;
-constexpr int kPickerX = kPageX + kPageWidth + 4;
-constexpr int kSizeX = 392;
-constexpr int kSizeWidth = 70;
-constexpr QSize kDiagramSize(220, 160);
-constexpr int kHintWidth = 220;
-
 QString letter(Frame frame) {
     return QString(QChar(u'A' + static_cast<int>(frame)));
 }
 
+// A note that wraps in its column, never narrower or lower than its lines ask for.
+QLabel* note(QWidget* parent, const char* name, const QString& text) {
+    QLabel* label = caption(parent, name, text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumSize(label->sizeHint());
+    return label;
+}
+
 } // namespace
 
-LayoutPanel::LayoutPanel(const Names& names, QWidget* window)
-    : QFrame(window), m_layout(names.layout) {
+LayoutPanel::LayoutPanel(const Names& names, QWidget* parent)
+    : QFrame(parent), m_layout(names.layout) {
     setObjectName(QString::fromLatin1(names.panel));
-    setGeometry(window->rect());
-    setAutoFillBackground(true);
 
-    const int diagramX = width() - kMargin - kDiagramSize.width();
-    decoration(this, names.diagram, QRect(QPoint(diagramX, kMargin), kDiagramSize),
-               QString::fromLatin1(names.diagramArtwork));
+    QHBoxLayout* top = Layout::nestedRow();
+    top->setSpacing(Layout::kGroupSpacing);
+    top->addLayout(createFields(names), 1);
+    top->addLayout(createAside(names));
 
-    caption(this, "LabelTitle", QStringLiteral("Name der Seite"), kNameX, kMargin);
-    m_title = addField(names.title, QRect(kNameX, kMargin + kCaptionGap, 270, kFieldHeight));
-    caption(this, "LabelBorder", QStringLiteral("Borderbreite"), kSizeX, kMargin);
-    m_border =
-        addField(names.border, QRect(kSizeX, kMargin + kCaptionGap, kSizeWidth, kFieldHeight));
+    m_saveButton = named<QPushButton>(this, names.button, QStringLiteral("Frameseite speichern"));
+    QVBoxLayout* column = Layout::column(this);
+    column->addLayout(top, 1);
+    column->addLayout(Layout::buttonRow(m_saveButton));
 
-    int y = kFramesTop;
-    for (const FrameNames& frame : names.frames) {
-        const QString x = letter(frame.frame);
-        caption(this, "", QStringLiteral("Name des Frames ") + x, kNameX, y);
-        caption(this, "", QStringLiteral("Seite in Frames ") + x, kPageX, y);
-        caption(this, "", QStringLiteral("Frame ") + x, kSizeX, y);
-        const int fieldY = y + kCaptionGap;
-        QLineEdit* name = addField(frame.name, QRect(kNameX, fieldY, kNameWidth, kFieldHeight));
-        QLineEdit* page = addField(frame.page, QRect(kPageX, fieldY, kPageWidth, kFieldHeight));
-        QLineEdit* size = addField(frame.size, QRect(kSizeX, fieldY, kSizeWidth, kFieldHeight));
-        ClickableLabel* picker =
-            picture(this, frame.picker, QRect(kPickerX, fieldY, 24, 22),
-                    QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
-        m_frames.append({frame.frame, name, page, size});
-        m_pickers.append({picker, page});
-        y += kFrameRowHeight;
-    }
-
-    // The size hints stand to the right of the size column, below the diagram.
-    const int hintTop = kMargin + kDiagramSize.height() + 16;
-    auto* widthHint = place<QLabel>(
-        this, "LabelWidthHint", QRect(diagramX, hintTop, kHintWidth, 36),
-        QStringLiteral("Breite in Pixel  oder Prozent (%)  Bei % bitte % dahinter schreiben"));
-    auto* restHint =
-        place<QLabel>(this, "LabelRestHint", QRect(diagramX, hintTop + 44, kHintWidth, 36),
-                      QStringLiteral("für den Rest können Sie auch * schreiben"));
-    for (QLabel* hint : {widthHint, restHint}) {
-        hint->setTextFormat(Qt::PlainText);
-        hint->setWordWrap(true);
-        hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
-
-    m_saveButton = place<QPushButton>(
-        this, names.button, QRect(width() - kMargin - 170, height() - kMargin - 30, 170, 30),
-        QStringLiteral("Frameseite speichern"));
-
-    m_workList = place<QPlainTextEdit>(this, names.workList, QRect());
+    m_workList = named<QPlainTextEdit>(this, names.workList);
     m_workList->hide();
 }
 
-QLineEdit* LayoutPanel::addField(const char* name, const QRect& geometry) {
-    auto* field = place<QLineEdit>(this, name, geometry);
+QGridLayout* LayoutPanel::createFields(const Names& names) {
+    // Name, page (with its picker) and size of each frame in columns, under the page title
+    // and the border width; each caption stands above its field.
+    QGridLayout* fields = Layout::nestedGrid();
+    enum Column { Name, Page, Picker, Size };
+    fields->setColumnStretch(Name, 1);
+    fields->setColumnStretch(Page, 1);
+    fields->addWidget(caption(this, "LabelTitle", QStringLiteral("Name der Seite")), 0, Name, 1,
+                      Size);
+    fields->addWidget(caption(this, "LabelBorder", QStringLiteral("Borderbreite")), 0, Size);
+    m_title = addField(names.title);
+    fields->addWidget(m_title, 1, Name, 1, Size);
+    m_border = addField(names.border);
+    fields->addWidget(m_border, 1, Size);
+
+    int row = 2;
+    for (const FrameNames& frame : names.frames) {
+        const QString x = letter(frame.frame);
+        // A little more room above each frame than between its caption and its fields.
+        fields->setRowMinimumHeight(row++, Layout::kSpacing);
+        fields->addWidget(caption(this, "", QStringLiteral("Name des Frames ") + x), row, Name);
+        fields->addWidget(caption(this, "", QStringLiteral("Seite in Frames ") + x), row, Page, 1,
+                          2);
+        fields->addWidget(caption(this, "", QStringLiteral("Frame ") + x), row, Size);
+        ++row;
+        QLineEdit* name = addField(frame.name);
+        QLineEdit* page = addField(frame.page);
+        QLineEdit* size = addField(frame.size);
+        ClickableLabel* picker = picture(this, frame.picker, QStringLiteral("folder.png"),
+                                         QStringLiteral("Seite auswählen"));
+        fields->addWidget(name, row, Name);
+        fields->addWidget(page, row, Page);
+        fields->addWidget(picker, row, Picker);
+        fields->addWidget(size, row, Size);
+        ++row;
+        m_frames.append({frame.frame, name, page, size});
+        m_pickers.append({picker, page});
+    }
+    fields->setRowStretch(row, 1);
+    return fields;
+}
+
+QVBoxLayout* LayoutPanel::createAside(const Names& names) {
+    // The diagram at the top right, the notes on the sizes below it, beside the size column.
+    QVBoxLayout* aside = Layout::nestedColumn();
+    aside->addWidget(decoration(this, names.diagram, QString::fromLatin1(names.diagramArtwork)));
+    aside->addWidget(note(
+        this, "LabelWidthHint",
+        QStringLiteral("Breite in Pixel  oder Prozent (%)  Bei % bitte % dahinter schreiben")));
+    aside->addWidget(
+        note(this, "LabelRestHint", QStringLiteral("für den Rest können Sie auch * schreiben")));
+    aside->addStretch(1);
+    return aside;
+}
+
+QLineEdit* LayoutPanel::addField(const char* name) {
+    auto* field = named<QLineEdit>(this, name);
     // A right click opens the window's pop-up menu of the edit commands.
     field->setContextMenuPolicy(Qt::NoContextMenu);
     m_fields.append(field);

@@ -6,13 +6,15 @@
 #include <QList>
 
 class ClickableLabel;
+class QGridLayout;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 
 // The settings panel of one frame layout: its larger diagram, the page title and border
 // width, name, page and size of each frame with a picker beside the page field, the save
-// button and the hidden work list the page is built into. It covers the whole window.
+// button and the hidden work list the page is built into. Shown, it takes the whole window.
 class LayoutPanel final : public QFrame {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LayoutPanel)
@@ -42,7 +44,7 @@ public:
         QLineEdit* pageField;
     };
 
-    LayoutPanel(const Names& names, QWidget* window);
+    LayoutPanel(const Names& names, QWidget* parent);
 
     FrameLayout layout() const { return m_layout; }
     // The current texts of the fields, as the page is built from them.
@@ -61,7 +63,11 @@ private:
         QLineEdit* page;
         QLineEdit* size;
     };
-    QLineEdit* addField(const char* name, const QRect& geometry);
+    // The title, the border width and each frame's fields in columns under their captions.
+    QGridLayout* createFields(const Names& names);
+    // The diagram and the notes on the sizes.
+    QVBoxLayout* createAside(const Names& names);
+    QLineEdit* addField(const char* name);
 
     FrameLayout m_layout;
     QLineEdit* m_title = nullptr;

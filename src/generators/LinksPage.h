@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QGridLayout;
+
 // The tab page "Links": a link to a web page or an e-mail address, shown as formatted text
 // or as a picture.
 class LinksPage final : public TabPage {
@@ -30,17 +32,14 @@ public:
     void Image3Click();
     void Image4Click();
     void CheckBox4Click();
-    void Button7Click();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Ui;
-    void createAddressControls();
-    void createTextModeControls();
-    void createImageModeControls();
-    void createSharedControls();
+    void createAddressControls(QGridLayout& grid);
+    void createTextModeControls(QGridLayout& grid);
+    void createImageModeControls(QGridLayout& grid);
+    // The text format, whose position and spacing serve both modes.
+    void createSharedControls(QGridLayout& grid);
     void connectHandlers();
     void registerFields();
     void showLinkMode(bool asImage);

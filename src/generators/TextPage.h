@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QLayout;
+
 // The tab page "Text": a formatted paragraph of text.
 class TextPage final : public TabPage {
     Q_OBJECT
@@ -19,17 +21,14 @@ public:
     bool Memo1KeyDown(int key);
     void Image2Click();
     void Label61Click();
-    void Button6Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Ui;
-    void createTextArea();
-    void createFontGroup();
-    void createEmphasisGroup();
-    void createPositionGroup();
+    // The caption, the text field and the helpers beside it.
+    QLayout* createTextArea();
     void connectCommands();
     // Puts a line of its own after everything in Memo1 and leaves the caret behind it.
     void appendMemoLine(const QString& line);

@@ -1,5 +1,6 @@
 #include "help/HelpBook.h"
 
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QFile>
@@ -48,6 +49,22 @@ void emphasiseHeadings(QPlainTextEdit* text) {
     cursor.endEditBlock();
 }
 
+// A help text asks for room for lines of a comfortable reading length and wraps and scrolls
+// in whatever room its window gives it, but never gets too narrow to read.
+class HelpText final : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    QSize sizeHint() const override { return room(72, 28); }
+    QSize minimumSizeHint() const override { return room(32, 8); }
+
+private:
+    QSize room(int columns, int lines) const {
+        const QFontMetrics metrics = fontMetrics();
+        return {columns * metrics.averageCharWidth(), lines * metrics.lineSpacing()};
+    }
+};
+
 // Tabs listed down the left side with their captions written across, like the contents of
 // a book: the captions of a help book are far too many and too long for one row.
 class ContentsTabStyle final : public QProxyStyle {
@@ -89,9 +106,9 @@ void listCaptionsDownTheSide(QTabWidget* control) {
 
 } // namespace
 
-HelpBook::HelpBook(QWidget* window, const QRect& geometry, const QString& folder,
-                   std::span<const HelpTopic> topics, const QFont& textFont)
-    : m_pageControl(place<QTabWidget>(window, "PageControl1", geometry)) {
+HelpBook::HelpBook(QWidget* window, const QString& folder, std::span<const HelpTopic> topics,
+                   const QFont& textFont)
+    : m_pageControl(named<QTabWidget>(window, "PageControl1")) {
     listCaptionsDownTheSide(m_pageControl);
     for (const HelpTopic& topic : topics) {
         Placement placement{m_pageControl, nullptr, {}};
@@ -112,8 +129,7 @@ QWidget* HelpBook::createPage(const HelpTopic& topic, const QString& folder, con
                               Placement& placement) {
     auto* page = new QWidget;
     page->setObjectName(QString::fromLatin1(topic.name));
-    auto* layout = new QVBoxLayout(page);
-    layout->setContentsMargins(6, 6, 6, 6);
+    QVBoxLayout* layout = Layout::column(page);
     if (topic.subControl) {
         placement.subControl = new QTabWidget(page);
         placement.subControl->setObjectName(QString::fromLatin1(topic.subControl));
@@ -121,7 +137,7 @@ QWidget* HelpBook::createPage(const HelpTopic& topic, const QString& folder, con
         layout->addWidget(placement.subControl);
         return page;
     }
-    auto* text = new QPlainTextEdit(page);
+    auto* text = new HelpText(page);
     text->setObjectName(QStringLiteral("helpText"));
     text->setReadOnly(true);
     text->setFont(textFont);

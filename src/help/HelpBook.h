@@ -8,7 +8,6 @@
 #include <span>
 
 class QFont;
-class QRect;
 class QTabWidget;
 
 // One page of a help book: either one topic's text or a tab control of sub-pages.
@@ -29,8 +28,11 @@ struct HelpTopic {
 class HelpBook final {
     Q_DISABLE_COPY_MOVE(HelpBook)
 public:
-    HelpBook(QWidget* window, const QRect& geometry, const QString& folder,
-             std::span<const HelpTopic> topics, const QFont& textFont);
+    HelpBook(QWidget* window, const QString& folder, std::span<const HelpTopic> topics,
+             const QFont& textFont);
+
+    // The tab control, for the window's layout to place.
+    QTabWidget* pageControl() const { return m_pageControl; }
 
     // Switches to the page or sub-page of this name, and for a sub-page to the page holding
     // it too. Returns false (and switches nothing) when there is no such page.

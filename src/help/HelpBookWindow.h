@@ -19,7 +19,8 @@ struct HelpBookLook {
     const char* buttonCaption;
 };
 
-// A help window of fixed size: the heading, the book and a button that hides the window.
+// A help window: the heading, the book and a button that hides the window. It opens at the
+// size its pages ask for within the screen and can be resized; the text grows with it.
 // It keeps no state besides the page it shows; the close box only hides it too.
 class HelpBookWindow : public QWidget {
     Q_OBJECT

@@ -26,6 +26,7 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet6", "Speichern"},
     {"TabSheet8", "Drucken"},
     {"TabSheet7", "Neu"},
+    {"TabSheet26", "Öffnen"},
     {"TabSheet9", "Vorschau"},
     {"TabSheet10", "Extra", nullptr, "PageControl3", true},
     {"TabSheet21", "Seite nachbearbeiten", "TabSheet10", nullptr, true},

@@ -1,12 +1,14 @@
 #include "help/MessageWindow.h"
 
 #include "context/Navigation.h"
-#include "ui/Artwork.h"
 #include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
+#include "ui/Layout.h"
 #include "ui/Place.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -54,29 +56,31 @@ MessageWindow::MessageWindow(Navigation& navigation, Message which)
     setObjectName(QString::fromLatin1(message.objectName));
     setWindowTitle(QString::fromUtf8(message.caption));
 
-    decoration(this, "Image1", QRect(16, 18, 32, 32), QStringLiteral("warning.png"));
-    auto* line1 = caption(this, "Label1", QString::fromUtf8(message.line1), 64, 20);
-    int textRight = line1->geometry().right();
-    if (message.line2) {
-        auto* line2 = caption(this, "Label2", QString::fromUtf8(message.line2), 64, 40);
-        textRight = std::max(textRight, line2->geometry().right());
-    }
-    const int width = std::max(300, textRight + 24);
-    setFixedSize(width, 110);
+    QGridLayout* layout = Layout::grid(this);
+    layout->setHorizontalSpacing(Layout::kGroupSpacing);
+    layout->addWidget(decoration(this, "Image1", QStringLiteral("warning.png")), 0, 0, 2, 1,
+                      Qt::AlignTop);
+    layout->addWidget(caption(this, "Label1", QString::fromUtf8(message.line1)), 0, 1);
+    if (message.line2)
+        layout->addWidget(caption(this, "Label2", QString::fromUtf8(message.line2)), 1, 1);
 
-    auto* button1 = new QPushButton(QString::fromUtf8(message.button1), this);
-    button1->setObjectName(QStringLiteral("Button1"));
+    QHBoxLayout* buttons = Layout::nestedRow();
+    buttons->setContentsMargins(0, Layout::kSpacing, 0, 0);
+    buttons->addStretch(1);
+    auto* button1 = named<QPushButton>(this, "Button1", QString::fromUtf8(message.button1));
     button1->setDefault(true);
     connect(button1, &QPushButton::clicked, this, &MessageWindow::Button1Click);
+    buttons->addWidget(button1);
     if (message.button2) {
-        auto* button2 = new QPushButton(QString::fromUtf8(message.button2), this);
-        button2->setObjectName(QStringLiteral("Button2"));
-        button1->setGeometry(width / 2 - 90, 72, 80, 26);
-        button2->setGeometry(width / 2 + 10, 72, 80, 26);
+        auto* button2 = named<QPushButton>(this, "Button2", QString::fromUtf8(message.button2));
         connect(button2, &QPushButton::clicked, this, &MessageWindow::Button2Click);
-    } else {
-        button1->setGeometry(width / 2 - 40, 72, 80, 26);
+        buttons->addWidget(button2);
     }
+    buttons->addStretch(1);
+    layout->addLayout(buttons, 2, 0, 1, 2);
+    // As large as its message at any font, and no larger.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
     // Esc answers as the button that changes least: "Nein" on the question, OK elsewhere.
     if (message.button2)
         dismissOnEscape(this, [this] { Button2Click(); });

@@ -30,6 +30,9 @@ struct Capacity {
     qsizetype lineLength;
 };
 
+// The largest page a window takes up from a file: 64 MiB in all, 4 MiB in one line.
+inline constexpr Capacity kPageCapacity{qint64(64) << 20, qsizetype(4) << 20};
+
 // Writes the bytes as the whole file, through a QSaveFile; in a folder that takes no
 // temporary file, in place, putting the old bytes back should that fail. On failure the
 // reason, and the file that was there is whole.

@@ -35,7 +35,7 @@ QString withLineFeeds(QString text) {
 } // namespace
 
 bool EditorText::load(const QString& path) {
-    PageFile::Decoded read = PageFile::readText(path, kCapacity);
+    PageFile::Decoded read = PageFile::readText(path, PageFile::kPageCapacity);
     if (!read.ok()) {
         m_dialogs.error(read.error);
         return false;

@@ -16,9 +16,6 @@ class QPlainTextEdit;
 class EditorText final {
     Q_DISABLE_COPY_MOVE(EditorText)
 public:
-    // The largest file the field takes: 64 MiB in all, 4 MiB in one line.
-    static constexpr PageFile::Capacity kCapacity{qint64(64) << 20, qsizetype(4) << 20};
-
     EditorText(QPlainTextEdit& memo, Dialogs& dialogs) : m_memo(memo), m_dialogs(dialogs) {}
 
     // Reads the file into the field; on failure the field is left as it was.

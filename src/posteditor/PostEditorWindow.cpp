@@ -10,12 +10,13 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
-#include <QHBoxLayout>
+#include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -23,7 +24,6 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QStatusBar>
-#include <QVBoxLayout>
 
 #include <functional>
 
@@ -44,30 +44,36 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     m_memo1 = SourceEdit::forHtml("Memo1", true);
     m_text = std::make_unique<EditorText>(*m_memo1, m_context.ask);
 
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("Central"));
-    auto* strip = new QWidget(central);
-    strip->setObjectName(QStringLiteral("ToolbarStrip"));
-    strip->setFixedHeight(kToolbarHeight);
-    auto* layout = new QVBoxLayout(central);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(strip);
     // Nothing is assumed of the page; a file's names are looked up in its folder.
     m_check = new PageCheckView(
         *m_memo1, [this] { return PageCheckView::optionsFor(m_file, false); }, this);
     connect(m_check, &PageCheckView::listRequested, this, &PostEditorWindow::Seiteprfen1Click);
-    layout->addWidget(&m_check->area(), 1);
-    setCentralWidget(central);
     createMenus();
-    createToolbar(strip);
+
+    // The toolbar across the top, the text and what the check found below it.
+    auto* central = named<QWidget>(this, "Central");
+    QGridLayout* layout = Layout::nestedGrid();
+    layout->setSpacing(0);
+    central->setLayout(layout);
+    createToolbar(*central, *layout);
+    layout->addWidget(&m_check->area(), 1, 0, 1, layout->columnCount());
+    layout->setRowStretch(1, 1);
+    setCentralWidget(central);
     createStatusBar();
 
-    setMinimumSize(420, 300);
-    resize(760, 560);
+    Layout::fitToScreen(*this);
 }
 
 PostEditorWindow::~PostEditorWindow() = default;
+
+// Room for a page's source: the text field alone asks only for a few words.
+QSize PostEditorWindow::sizeHint() const {
+    constexpr int kColumns = 90;
+    constexpr int kLines = 32;
+    const QFontMetrics metrics = m_memo1->fontMetrics();
+    return QMainWindow::sizeHint().expandedTo(
+        {kColumns * metrics.averageCharWidth(), kLines * metrics.lineSpacing()});
+}
 
 void PostEditorWindow::createMenus() {
     using namespace CommandTable;
@@ -112,17 +118,24 @@ void PostEditorWindow::createMenus() {
         edit);
 }
 
-void PostEditorWindow::createToolbar(QWidget* strip) {
-    // The background pictures share the strip's width; the buttons lie on top of them.
-    auto* background = new QHBoxLayout(strip);
-    background->setContentsMargins(0, 0, 0, 0);
-    background->setSpacing(0);
-    for (const char* name : {"Image13", "Image14", "Image15"}) {
-        QLabel* part = decoration(strip, name, QRect(), QStringLiteral("toolbar_bg.png"));
+void PostEditorWindow::createToolbar(QWidget& central, QGridLayout& layout) {
+    // The background pictures share the toolbar's width; the strip with the buttons lies on
+    // top of them.
+    const char* const backgrounds[] = {"Image13", "Image14", "Image15"};
+    for (int i = 0; i < 3; ++i) {
+        auto* part = named<QLabel>(&central, backgrounds[i]);
+        part->setPixmap(Artwork::pixmap(QStringLiteral("toolbar_bg.png")));
+        // Stretched to share a wider window, never squeezed below their own size.
         part->setScaledContents(true);
+        part->setMinimumSize(part->sizeHint());
         part->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-        background->addWidget(part, 1);
+        layout.addWidget(part, 0, i);
+        layout.setColumnStretch(i, 1);
     }
+    auto* strip = named<QWidget>(&central, "ToolbarStrip");
+    strip->setFixedHeight(kToolbarHeight);
+    layout.addWidget(strip, 0, 0, 1, 3);
+    strip->raise();
 
     using namespace CommandTable;
     // Opening and saving from the toolbar also name the file in the caption, so they are

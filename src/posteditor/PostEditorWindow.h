@@ -9,6 +9,7 @@ class ClickableLabel;
 class EditorText;
 class PageCheckView;
 class QAction;
+class QGridLayout;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -24,6 +25,8 @@ class PostEditorWindow final : public QMainWindow {
 public:
     PostEditorWindow(PageContext& context, Navigation& navigation);
     ~PostEditorWindow() override;
+
+    QSize sizeHint() const override;
 
     // Whether its text changed since it was last opened, saved or begun anew.
     bool hasUnsavedChanges() const;
@@ -46,7 +49,7 @@ public:
 
 private:
     void createMenus();
-    void createToolbar(QWidget* strip);
+    void createToolbar(QWidget& central, QGridLayout& layout);
     // A permanent panel names the encoding the text will be written in.
     void createStatusBar();
     void showEncoding();

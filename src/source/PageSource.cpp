@@ -84,6 +84,16 @@ void PageSource::clear() {
     markSaved();
 }
 
+void PageSource::open(const QStringList& lines, bool changed) {
+    QString text = lines.join(u'\n');
+    if (!lines.isEmpty())
+        text += u'\n';
+    // Setting the whole text starts a new undo history.
+    m_document->setPlainText(text);
+    m_document->setModified(changed);
+    emit committed();
+}
+
 bool PageSource::hasUnsavedChanges() const {
     // Undo back to the state last saved makes the page saved again.
     return m_document->isModified();

@@ -36,13 +36,17 @@ public:
 
     // Empties the page for "Neu"; the empty page counts as saved.
     void clear();
+    // Replaces the page with lines taken up from a file. Undo does not go back past them;
+    // the page counts as saved unless changed is set.
+    void open(const QStringList& lines, bool changed);
 
     // Whether the page changed since it was last saved or begun anew.
     bool hasUnsavedChanges() const;
     void markSaved();
 
 signals:
-    // A generator command has appended its lines.
+    // The program has changed the page: a generator command appended its lines, or a file
+    // was opened.
     void committed();
 
 private:

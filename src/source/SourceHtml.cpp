@@ -2,11 +2,14 @@
 
 namespace SourceHtml {
 
+QString contentTypeLine() {
+    return QStringLiteral(
+        "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">");
+}
+
 QStringList pageStart() {
-    return {
-        QStringLiteral("<html>"), QStringLiteral("<head>"),
-        QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"),
-        QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">")};
+    return {QStringLiteral("<html>"), QStringLiteral("<head>"), contentTypeLine(),
+            QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">")};
 }
 
 QString titleLine(const QString& title) {

@@ -11,6 +11,8 @@ inline const QString kHtmlClose = QStringLiteral("</html>");
 // The blank line of the spacing boxes and of the text field's Enter key.
 inline const QString kBreak = QStringLiteral("<br>");
 
+// The line that declares a page's characters UTF-8, the encoding every page is saved in.
+QString contentTypeLine();
 // The start of every page the program writes: "<html>", "<head>", the content type and the
 // generator lines.
 QStringList pageStart();

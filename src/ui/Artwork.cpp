@@ -25,25 +25,34 @@ QString resourcePath(const QString& name) {
     return QStringLiteral(":/artwork/") + name;
 }
 
-// On a high-density screen the double-size companion "name@2x.png", marked
-// with its pixel ratio so that it is laid out at the 1x size.
-QPixmap loadPng(const QString& name) {
+bool isJpeg(const QString& name) {
+    return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+// The picture file as it is stored: JPEG pictures through JpegDecoder, PNG pictures through Qt.
+QPixmap decode(const QString& name) {
+    if (!isJpeg(name))
+        return QPixmap(resourcePath(name));
+    QFile file(resourcePath(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QPixmap::fromImage(JpegDecoder::decode(file.readAll()).image);
+}
+
+// On a high-density screen the double-size companion "name@2x.png" or "name@2x.jpg", marked
+// with its pixel ratio so that it is laid out at the 1x size. Only the variant shown is
+// decoded.
+QPixmap load(const QString& name) {
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
-    if (ratio > 1.0 && name.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)) {
-        QPixmap doubled(resourcePath(name.chopped(4) + QStringLiteral("@2x.png")));
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (ratio > 1.0 && dot > 0) {
+        QPixmap doubled = decode(name.left(dot) + QStringLiteral("@2x") + name.mid(dot));
         if (!doubled.isNull()) {
             doubled.setDevicePixelRatio(2.0);
             return doubled;
         }
     }
-    return QPixmap(resourcePath(name));
-}
-
-QPixmap loadJpeg(const QString& name) {
-    QFile file(resourcePath(name));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QPixmap::fromImage(JpegDecoder::decode(file.readAll()).image);
+    return decode(name);
 }
 
 // An icon that reads its picture file only when it is first drawn: menus, windows and
@@ -93,15 +102,14 @@ QPixmap pixmap(const QString& name) {
     if (found != cache.constEnd())
         return *found;
 
-    const QPixmap result =
-        name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive) ? loadJpeg(name) : loadPng(name);
+    const QPixmap result = load(name);
     if (!result.isNull())
         cache.insert(name, result);
     return result;
 }
 
 QIcon icon(const QString& name) {
-    if (name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive))
+    if (isJpeg(name))
         return QIcon(pixmap(name));
     const QString path = resourcePath(name);
     return QFile::exists(path) ? QIcon(new DeferredIconEngine(path)) : QIcon();

@@ -8,8 +8,8 @@
 namespace Artwork {
 
 // The picture with the given file name, e.g. "splash.jpg" or "tb_save.png".
-// JPEG pictures are decoded with JpegDecoder; for PNG pictures the
-// "name@2x.png" companion is taken on high-density screens (device pixel
+// JPEG pictures are decoded with JpegDecoder. On high-density screens the
+// "name@2x.png" or "name@2x.jpg" companion is taken instead (device pixel
 // ratio 2, same layout size). Pictures are cached; an unknown name gives a
 // null pixmap.
 QPixmap pixmap(const QString& name);

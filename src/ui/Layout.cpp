@@ -87,12 +87,10 @@ void showWhole(QComboBox* box, int extraChars) {
 }
 
 void fitToScreen(QWidget& window) {
-    window.adjustSize();
+    // Not adjustSize(): it caps a window at two thirds of the screen.
+    const QSize wanted = window.sizeHint().expandedTo(window.minimumSizeHint());
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    const QSize available = screen->availableGeometry().size();
-    window.resize(window.size().boundedTo(available));
+    window.resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 }
 
 } // namespace Layout

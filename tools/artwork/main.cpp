@@ -1,7 +1,7 @@
 // Draws every picture of Quillmark and writes it into the directory given on
 // the command line (normally src/ui/artwork). Small PNG pictures are written
 // at 1x and as name@2x.png; photo-like pictures (splash, banners, frame
-// layout diagrams) are written as JPEG. The resource file artwork.qrc is
+// layout diagrams) are written as JPEG, at 1x and as name@2x.jpg. The resource file artwork.qrc is
 // written next to the output directory so it always lists exactly what was
 // drawn.
 
@@ -98,13 +98,17 @@ void writePng(const QString& base, QSize size, const Draw& draw, bool withDouble
 }
 
 void writeJpg(const QString& base, QSize size, const Draw& draw) {
-    const QString file = base + QStringLiteral(".jpg");
-    const QImage img = render(size, 1, draw, pal::paper).convertToFormat(QImage::Format_RGB888);
-    QImageWriter writer(g_out.filePath(file), "jpeg");
-    writer.setQuality(90);
-    if (!writer.write(img))
-        qFatal("cannot write %s: %s", qPrintable(file), qPrintable(writer.errorString()));
-    record(file);
+    for (int scale : {1, 2}) {
+        const QString file =
+            base + (scale == 2 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
+        const QImage img =
+            render(size, scale, draw, pal::paper).convertToFormat(QImage::Format_RGB888);
+        QImageWriter writer(g_out.filePath(file), "jpeg");
+        writer.setQuality(90);
+        if (!writer.write(img))
+            qFatal("cannot write %s: %s", qPrintable(file), qPrintable(writer.errorString()));
+        record(file);
+    }
 }
 
 // ---------------------------------------------------------------------------

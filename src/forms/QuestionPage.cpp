@@ -1,0 +1,52 @@
+#include "forms/QuestionPage.h"
+
+#include "context/PageContext.h"
+#include "ui/Place.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using namespace Controls;
+
+namespace {
+
+// Every question page captions its format alike.
+const TextFormatCaptions kFormatCaptions{
+    .fontName = {"FontNameLabel", "Schriftart:"},
+    .fontSize = {"FontSizeLabel", "Schriftgröße:"},
+    .fontColor = {"FontColorLabel", "Schriftfarbe (Englisch):"},
+    .emphasis = {"EmphasisLabel", "Schriftbetonung"},
+    .positionCaptions = {{{"PositionLabel", "Schriftposition"}}},
+    .breaksBefore = {"BreaksBeforeLabel", "Abstand vor Text"},
+    .breaksAfter = {"BreaksAfterLabel", "Abstand nach Text"},
+    .sizeStartsAssistant = true};
+
+} // namespace
+
+QuestionPage::QuestionPage(PageContext& context, const QuestionKind& kind)
+    : FormPage(context, kind.objectName, QString::fromUtf8(kind.caption)),
+      m_noticeName(QString::fromUtf8(kind.noticeName)) {
+    QWidget* page = content();
+    QLabel* questionCaption = caption(page, "QuestionLabel", QStringLiteral("Frage:"));
+    m_question = named<QLineEdit>(page, kind.questionField);
+    m_answers = kind.answers(*m_question, page);
+    m_format = new TextFormatBox(kind.format, kFormatCaptions, context.dialogs.FontDialog1, page);
+    m_addButton = named<QPushButton>(page, kind.addButton, QStringLiteral("Frage hinzufügen"));
+
+    QVBoxLayout* left = Layout::nestedColumn();
+    left->addWidget(questionCaption);
+    left->addWidget(m_question);
+    left->addWidget(m_answers, 1);
+    TextFormatBox::layOutPage(*page, left, m_format, m_addButton);
+
+    connect(m_addButton, &QPushButton::clicked, this, &QuestionPage::addQuestion);
+}
+
+void QuestionPage::addQuestion() {
+    const std::optional<TextFormat> format = m_format->format(ask());
+    if (!format)
+        return;
+    write(m_answers->questionLines({*format, m_question->text()}), m_noticeName);
+    m_answers->emptyAfterAdd(*m_question);
+}

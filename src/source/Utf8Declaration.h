@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+// A page taken up from a file is saved as UTF-8 like every page, so its head must say so:
+// a character-set declaration that names another encoding is replaced in place by the
+// program's content-type line, and a head without any declaration gets that line right
+// after its "<head>" tag. A text without a head is left as it is.
+struct Utf8Declared {
+    QStringList lines;
+    bool changed = false;
+};
+
+Utf8Declared DeclareUtf8(QStringList lines);

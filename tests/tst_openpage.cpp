@@ -1,0 +1,143 @@
+// "Öffnen...": a saved page is taken up again in the main window to go on building it.
+#include "platform/DialogObjects.h"
+#include "platform/LineSplit.h"
+#include "platform/PageFile.h"
+#include "source/PageSource.h"
+#include "source/SourceHtml.h"
+#include "support/Fixture.h"
+
+#include <QAction>
+#include <QTemporaryDir>
+#include <QTextDocument>
+
+namespace {
+
+const QString kMain = QStringLiteral("TForm2");
+
+// Starts a page, adds a text and saves the page to path.
+void buildAndSave(Fixture& f, const QString& path) {
+    f.startPage();
+    f.act(kMain, QStringLiteral("Memo1=Hallo|Button4"));
+    f.dialogs.answerFile(path);
+    f.trigger(kMain, QStringLiteral("Speichern"));
+}
+
+void open(Fixture& f, const QString& path) {
+    f.dialogs.answerFile(path);
+    f.trigger(kMain, QStringLiteral("ffnen1"));
+}
+
+} // namespace
+
+class TestOpenPage : public QObject {
+    Q_OBJECT
+
+private slots:
+    void savedPageGoesOnWhereItStopped();
+    void pageInAnotherEncodingIsDeclaredUtf8();
+    void textWithoutDocumentStartIsANewPage();
+    void nothingChanges_data();
+    void nothingChanges();
+};
+
+void TestOpenPage::savedPageGoesOnWhereItStopped() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    {
+        Fixture monday;
+        buildAndSave(monday, path);
+    }
+    Fixture f;
+    f.act(kMain, QStringLiteral("Button9"));
+    open(f, path);
+
+    PageContext& context = f.windows().context();
+    QCOMPARE(f.sourceLines(), SplitFileLines(QString::fromUtf8(fileBytes(path))));
+    QVERIFY(!context.document.hasUnsavedChanges());
+    QVERIFY(!context.document.document().isUndoAvailable());
+    QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("seite.html  -  Quillmark"));
+    QCOMPARE(context.state.SavedFileName(), QStringLiteral("seite.html"));
+    QCOMPARE(context.dialogs.SaveDialog1.fileName(), path);
+    QVERIFY(f.window(kMain)->findChild<QAction*>("Vorschau")->isEnabled());
+    QCOMPARE(context.state.GeneralSettingsDone(), QStringLiteral("true"));
+    QVERIFY(!f.get(kMain, "TabSheet1").isEnabled());
+
+    // One more element, saved to the page's own file: the same bytes as a page built in one go.
+    f.act(kMain, QStringLiteral("Memo1=Welt|Button4"));
+    f.trigger(kMain, QStringLiteral("Speichern1"));
+    Fixture reference;
+    const QString referencePath = dir.filePath(QStringLiteral("reference.html"));
+    reference.startPage();
+    reference.act(kMain, QStringLiteral("Memo1=Hallo|Button4|Memo1=Welt|Button4"));
+    reference.dialogs.answerFile(referencePath);
+    reference.trigger(kMain, QStringLiteral("Speichern"));
+    QCOMPARE(fileBytes(path), fileBytes(referencePath));
+}
+
+void TestOpenPage::pageInAnotherEncodingIsDeclaredUtf8() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("alt.htm"));
+    writeBytes(path, "<html>\r\n<head>\r\n<title>Gr\xfc\xdf"
+                     "e</title>\r\n</head>\r\n<body>\r\n<p>K\xf6ln</p>\r\n</body>\r\n</html>\r\n");
+    Fixture f;
+    open(f, path);
+    const QStringList expected{"<html>",
+                               "<head>",
+                               SourceHtml::contentTypeLine(),
+                               "<title>Grüße</title>",
+                               "</head>",
+                               "<body>",
+                               "<p>Köln</p>",
+                               "</body>",
+                               "</html>"};
+    QCOMPARE(f.sourceLines(), expected);
+    QCOMPARE(f.statusNotice(), QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
+    QVERIFY(f.windows().context().document.hasUnsavedChanges());
+    f.trigger(kMain, QStringLiteral("Speichern1"));
+    QCOMPARE(fileBytes(path), (expected.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
+}
+
+void TestOpenPage::textWithoutDocumentStartIsANewPage() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("teil.html"));
+    writeBytes(path, "<p>Hallo</p>\n");
+    Fixture f;
+    open(f, path);
+    QCOMPARE(f.sourceLines(), QStringList{"<p>Hallo</p>"});
+    QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
+    QVERIFY(f.get(kMain, "TabSheet1").isEnabled());
+    QVERIFY(!f.windows().context().document.hasUnsavedChanges());
+}
+
+void TestOpenPage::nothingChanges_data() {
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("Nein at the question") << "Nein";
+    QTest::newRow("cancel at the dialog") << "cancel";
+    QTest::newRow("over the capacity") << "capacity";
+    QTest::newRow("a folder") << "folder";
+}
+
+void TestOpenPage::nothingChanges() {
+    QFETCH(QString, refusal);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("gross.html"));
+    writeBytes(path, QByteArray(PageFile::kPageCapacity.lineLength + 1, 'x'));
+    Fixture f;
+    f.setSourceLines({"<p>Ungespeichert</p>"});
+    if (refusal == QLatin1String("cancel"))
+        f.dialogs.answerCancel();
+    else
+        f.dialogs.answerFile(refusal == QLatin1String("folder") ? dir.path() : path);
+    f.trigger(kMain, QStringLiteral("ffnen1"));
+    if (refusal == QLatin1String("Nein"))
+        click(f.control(QStringLiteral("TForm10"), QStringLiteral("Button2")));
+    else
+        f.confirmDiscard();
+    QCOMPARE(f.sourceLines(), QStringList{"<p>Ungespeichert</p>"});
+    QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("Quillmark"));
+    QCOMPARE(f.dialogs.asked.filter(QStringLiteral("error:")).size(),
+             refusal == QLatin1String("capacity") || refusal == QLatin1String("folder") ? 1 : 0);
+}
+
+QTEST_MAIN(TestOpenPage)
+#include "tst_openpage.moc"
