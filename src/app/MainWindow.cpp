@@ -14,6 +14,7 @@
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PanelStatusBar.h"
+#include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
@@ -50,7 +51,9 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     QVBoxLayout* column = Layout::nestedColumn();
     column->setContentsMargins(Layout::kSpacing, 0, Layout::kSpacing, Layout::kSpacing);
     central->setLayout(column);
-    column->addWidget(createToolbar(*central));
+    auto* strip = Controls::named<QWidget>(central, "ToolbarStrip");
+    createToolbar(*strip);
+    column->addWidget(strip);
     column->addWidget(m_pageControl, 1);
     setCentralWidget(central);
 
@@ -119,7 +122,7 @@ void MainWindow::createMenus() {
     connect(formHelp, &QShortcut::activated, this, &MainWindow::FormHelp);
 }
 
-QWidget* MainWindow::createToolbar(QWidget& strip) {
+void MainWindow::createToolbar(QWidget& strip) {
     using namespace CommandTable;
     // The toolbar's New empties fewer fields than the menu's, so it is a command of its own.
     auto* toolbarNew = new QAction(this);
@@ -144,9 +147,7 @@ QWidget* MainWindow::createToolbar(QWidget& strip) {
         banner("Image14", "banner2.jpg"),
         banner("Image15", "banner3.jpg"),
     };
-    QWidget* bar = buildToolbar(strip, rows);
-    bar->setObjectName(QStringLiteral("ToolbarStrip"));
-    return bar;
+    buildToolbar(strip, rows);
 }
 
 void MainWindow::createTabs() {

@@ -68,8 +68,7 @@ protected:
 
 private:
     void createMenus();
-    // The picture toolbar, for the window's layout to place.
-    QWidget* createToolbar(QWidget& strip);
+    void createToolbar(QWidget& strip);
     void createTabs();
     // Makes the window large enough for the pages just built, when the screen has room.
     void growToPages();

@@ -17,11 +17,6 @@ struct PageServices {
     FieldExplanations& explanations;
 };
 
-// Transitional: the old page area, for the pages still placed by pixel. Goes with the last
-// caller.
-inline constexpr int kPageWidth = 800;
-inline constexpr int kPageHeight = 470;
-
 // One tab page of the main window: builds its controls on content(), registers its tracked
 // fields and explanations, and empties the fields that New empties. A page that does not fit
 // its window scrolls.

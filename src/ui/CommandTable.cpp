@@ -85,10 +85,9 @@ ToolbarRow banner(const char* name, const char* artwork) {
     return {ToolbarRow::Kind::Banner, name, nullptr, artwork, {}, nullptr};
 }
 
-QWidget* buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
-    auto* bar = new QWidget(&strip);
+void buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
     QHBoxLayout* line = Layout::nestedRow();
-    bar->setLayout(line);
+    strip.setLayout(line);
     line->setContentsMargins(kPictureSpacing, kPictureSpacing, kPictureSpacing, kPictureSpacing);
     line->setSpacing(kPictureSpacing);
     for (const ToolbarRow& row : rows) {
@@ -97,10 +96,10 @@ QWidget* buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
             line->addSpacing(kGapWidth - kPictureSpacing);
             break;
         case ToolbarRow::Kind::Banner:
-            line->addWidget(decoration(bar, row.name, QString::fromLatin1(row.artwork)));
+            line->addWidget(decoration(&strip, row.name, QString::fromLatin1(row.artwork)));
             break;
         case ToolbarRow::Kind::Picture: {
-            auto* cell = new QWidget(bar);
+            auto* cell = new QWidget(&strip);
             PressedLook* look = toolbarPicture(cell, row.name, row.pressedName,
                                                QString::fromLatin1(row.artwork), row.whatItDoes);
             line->addWidget(cell);
@@ -114,8 +113,6 @@ QWidget* buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
         }
     }
     line->addStretch(1);
-    bar->adjustSize();
-    return bar;
 }
 
 QAction* actionNamed(const QList<QAction*>& actions, const char* name) {

@@ -58,9 +58,9 @@ ToolbarRow picture(const char* name, const char* pressedName, const char* artwor
 ToolbarRow gap();
 ToolbarRow banner(const char* name, const char* artwork);
 
-// Makes the rows, from left to right at their natural size, into a bar on the strip and returns
-// the bar for the strip's layout to place.
-QWidget* buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows);
+// Lays the rows out on the strip from left to right, each at its natural size; the strip must
+// not have a layout yet.
+void buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows);
 
 // The action named so among the actions, or nullptr.
 QAction* actionNamed(const QList<QAction*>& actions, const char* name);
