@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -32,6 +33,8 @@ private slots:
     void everyMenuItemHasItsOwnAltLetter();
     void tabPagesInOrder();
     void welcomePanelCoversPagesUntilWeiter();
+    void welcomePanelFollowsThePageArea();
+    void windowResizesAndSourceGrows();
     void toolbarPressedLook();
     void disabledPreviewPictureDoesNothing();
     void everyPictureButtonSaysWhatItDoes();
@@ -244,6 +247,43 @@ void TestMainWindow::welcomePanelCoversPagesUntilWeiter() {
     QVERIFY(!panel.isVisible());
     f.trigger("TForm2", "Neu");
     QVERIFY(!panel.isVisible());
+}
+
+void TestMainWindow::welcomePanelFollowsThePageArea() {
+    Fixture f;
+    f.windows().showAtStart();
+    QWidget& window = *f.window("TForm2");
+    QWidget& panel = f.get("TForm2", "Panel8");
+    const QWidget& pageArea = *tabs(f).currentWidget()->parentWidget();
+    QTRY_COMPARE(panel.geometry(), pageArea.geometry());
+    const QSize before = pageArea.size();
+    window.resize(window.size() + QSize(120, 90));
+    QTRY_COMPARE(pageArea.size(), before + QSize(120, 90));
+    QCOMPARE(panel.geometry(), pageArea.geometry());
+}
+
+void TestMainWindow::windowResizesAndSourceGrows() {
+    Fixture f;
+    f.windows().showAtStart();
+    f.startPage();
+    QWidget& window = *f.window("TForm2");
+    QVERIFY(window.minimumSize() != window.maximumSize());
+    tabs(f).setCurrentIndex(tabs(f).count() - 1);
+    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
+    QTRY_VERIFY(memo.isVisible());
+    const QSize before = memo.size();
+    window.resize(window.size() + QSize(120, 90));
+    QTRY_COMPARE(memo.size(), before + QSize(120, 90));
+
+    // At its smallest the window still shows every tab caption whole, "Quelltext" included.
+    window.resize(window.minimumSize());
+    QTRY_COMPARE(window.size(), window.minimumSize());
+    const QTabBar& bar = *tabs(f).tabBar();
+    for (int i = 0; i < bar.count(); ++i) {
+        QVERIFY2(bar.rect().contains(bar.tabRect(i)), qPrintable(bar.tabText(i)));
+        QVERIFY2(bar.tabRect(i).width() > bar.fontMetrics().horizontalAdvance(bar.tabText(i)),
+                 qPrintable(bar.tabText(i)));
+    }
 }
 
 void TestMainWindow::toolbarPressedLook() {
