@@ -45,13 +45,15 @@ public:
     }
 
     QSize sizeHint() const override {
+        // Counted, not laid out, which would cost start-up time: a paragraph takes as many
+        // lines as it has lines' worth of characters, and one line is spare.
+        int lines = 1;
+        for (const QString& paragraph : toPlainText().split(u'\n'))
+            lines += std::max(1, int(paragraph.size() + kLineLength - 1) / kLineLength);
         const QFontMetrics metrics = fontMetrics();
         const int margin = 2 * qCeil(document()->documentMargin()) + 2 * frameWidth();
-        const int width = kLineLength * metrics.averageCharWidth();
-        const int textHeight =
-            metrics.boundingRect(0, 0, width, QWIDGETSIZE_MAX, Qt::TextWordWrap, toPlainText())
-                .height();
-        return {width + margin, textHeight + metrics.lineSpacing() + margin};
+        return {kLineLength * metrics.averageCharWidth() + margin,
+                lines * metrics.lineSpacing() + margin};
     }
 
 private:
