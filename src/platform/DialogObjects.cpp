@@ -14,12 +14,17 @@ bool FileDialogObject::take(std::optional<QString> chosen) {
     return true;
 }
 
-QString SaveFileDialog::folderFor(const QString& ownFile) const {
-    for (const QString& file : {ownFile, m_chosen.path}) {
+QString ChosenFile::folderFor(const QString& ownFile) const {
+    for (const QString& file : {ownFile, path}) {
         if (!file.isEmpty())
             return QFileInfo(file).absolutePath();
     }
-    return QDir::homePath();
+    return {};
+}
+
+QString SaveFileDialog::folderFor(const QString& ownFile) const {
+    const QString folder = m_chosen.folderFor(ownFile);
+    return folder.isEmpty() ? QDir::homePath() : folder;
 }
 
 bool SaveFileDialog::execute(const QString& ownFile) {

@@ -16,6 +16,9 @@ class QPrinter;
 // The file last chosen in any of the program's file dialogs, open, picture or save.
 struct ChosenFile {
     QString path;
+    // The folder of the window's own file, else of the file last chosen; empty when neither
+    // is known.
+    QString folderFor(const QString& ownFile) const;
 };
 
 class FileDialogObject {
