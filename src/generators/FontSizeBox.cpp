@@ -20,10 +20,6 @@ QStringList sizes() {
 
 } // namespace
 
-QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
-    return editableCombo(parent, name, geometry, sizes(), QStringLiteral("12"), 3);
-}
-
 QComboBox* create(QWidget* parent, const char* name) {
     QComboBox* box = editableCombo(parent, name, sizes(), QStringLiteral("12"), 3);
     Layout::showWhole(box, 2);

@@ -40,11 +40,3 @@ private:
     std::array<ClickableLabel*, 3> m_pressed{};
     std::array<QRadioButton*, 3> m_radios{};
 };
-
-// Transitional: a picker at a fixed place, for pages not yet laid out. Goes with the last caller.
-inline PositionPicker* placedPicker(const PositionPickerNames& names, QWidget* parent,
-                                    QPoint topLeft) {
-    auto* picker = new PositionPicker(names, parent);
-    picker->move(topLeft);
-    return picker;
-}

@@ -10,13 +10,6 @@ using namespace Controls;
 
 namespace SpacingBox {
 
-QComboBox* create(QWidget* parent, const char* name, const QRect& geometry) {
-    return editableCombo(parent, name, geometry,
-                         {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                          QStringLiteral("3"), QStringLiteral("4")},
-                         QStringLiteral("0"), 3);
-}
-
 QComboBox* create(QWidget* parent, const char* name) {
     QComboBox* box = editableCombo(parent, name,
                                    {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 #include <optional>
 #include <utility>
 
@@ -13,8 +11,7 @@ class QWidget;
 // room for three typed characters.
 namespace SpacingBox {
 
-QComboBox* create(QWidget* parent, const char* name, const QRect& geometry);
-// The same for a layout to place, wide enough for its text at any font.
+// Wide enough for its text at any font.
 QComboBox* create(QWidget* parent, const char* name);
 
 // The box's text as a whole number. Anything else shows

@@ -18,14 +18,6 @@ void wrapAtSpacesOnly(QPlainTextEdit* field) {
     field->setWordWrapMode(QTextOption::WordWrap);
 }
 
-QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
-
 QLabel* caption(QWidget* parent, const char* name, const QString& text) {
     return named<QLabel>(parent, name, text);
 }
@@ -33,18 +25,6 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text) {
 QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& items,
                          const QString& text, int maxLength) {
     auto* combo = named<QComboBox>(parent, name);
-    combo->setEditable(true);
-    combo->setInsertPolicy(QComboBox::NoInsert);
-    combo->addItems(items);
-    combo->setEditText(text);
-    if (maxLength > 0)
-        combo->lineEdit()->setMaxLength(maxLength);
-    return combo;
-}
-
-QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
-                         const QStringList& items, const QString& text, int maxLength) {
-    auto* combo = place<QComboBox>(parent, name, geometry);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->addItems(items);
@@ -85,17 +65,6 @@ PressedLook* toolbarPicture(QWidget* cell, const char* name, const char* pressed
     return new PressedLook(*button, *pressed);
 }
 
-ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
-                        const QString& artwork, const QString& whatItDoes, bool handCursor) {
-    auto* label = place<ClickableLabel>(parent, name, geometry);
-    label->setPixmap(Artwork::pixmap(artwork));
-    label->setAlignment(Qt::AlignCenter);
-    describe(label, whatItDoes);
-    if (handCursor)
-        label->setCursor(Qt::PointingHandCursor);
-    return label;
-}
-
 ClickableLabel* picture(QWidget* parent, const char* name, const QString& artwork,
                         const QString& whatItDoes, bool handCursor) {
     auto* label = named<ClickableLabel>(parent, name);
@@ -114,23 +83,6 @@ ClickableLabel* assistantPicture(QWidget* parent, const char* name, AssistantPic
                          QStringLiteral("Schriftart wählen"))
                : picture(parent, name, QStringLiteral("assistant_color.png"),
                          QStringLiteral("Farbe wählen"));
-}
-
-ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect& geometry,
-                                 AssistantPicture kind) {
-    return kind == AssistantPicture::Font
-               ? picture(parent, name, geometry, QStringLiteral("assistant_font.png"),
-                         QStringLiteral("Schriftart wählen"))
-               : picture(parent, name, geometry, QStringLiteral("assistant_color.png"),
-                         QStringLiteral("Farbe wählen"));
-}
-
-QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
-                   const QString& artwork) {
-    auto* label = place<QLabel>(parent, name, geometry);
-    label->setPixmap(Artwork::pixmap(artwork));
-    label->setAlignment(Qt::AlignCenter);
-    return label;
 }
 
 QLabel* decoration(QWidget* parent, const char* name, const QString& artwork) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QLabel>
-#include <QRect>
 #include <QString>
 #include <QWidget>
 
@@ -15,30 +14,12 @@ class QKeySequence;
 class QMenu;
 class QPlainTextEdit;
 
-// Small helpers that make the program's named controls.
+// Small helpers that make the program's named controls for layouts to place.
 namespace Controls {
 
 // Multi-line fields wrap long lines at spaces only: breaking an unbroken run anywhere costs
 // time that grows with the square of its length, so a pasted megabyte would freeze them.
 void wrapAtSpacesOnly(QPlainTextEdit* field);
-
-// Small helpers that put named controls at fixed places on a page, the way every window
-// of the program is laid out.
-template <typename W> W* place(QWidget* parent, const char* name, const QRect& geometry) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(geometry);
-    if constexpr (std::is_same_v<W, QPlainTextEdit>)
-        wrapAtSpacesOnly(widget);
-    return widget;
-}
-
-template <typename W>
-W* place(QWidget* parent, const char* name, const QRect& geometry, const QString& text) {
-    W* widget = place<W>(parent, name, geometry);
-    widget->setText(text);
-    return widget;
-}
 
 // A named control for a layout to place. Multi-line fields wrap at spaces only.
 template <typename W> W* named(QWidget* parent, const char* name) {
@@ -58,14 +39,8 @@ template <typename W> W* named(QWidget* parent, const char* name, const QString&
 // A caption for a layout to place.
 QLabel* caption(QWidget* parent, const char* name, const QString& text);
 
-// A caption at a place; its width follows its text.
-QLabel* caption(QWidget* parent, const char* name, const QString& text, int x, int y);
-
 // An editable combo box with items and an initial text, limited to maxLength typed
 // characters when maxLength > 0.
-QComboBox* editableCombo(QWidget* parent, const char* name, const QRect& geometry,
-                         const QStringList& items, const QString& text, int maxLength = 0);
-
 QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& items,
                          const QString& text, int maxLength = 0);
 
@@ -83,25 +58,16 @@ void describe(QWidget* control, const QString& whatItDoes);
 // command does.
 PressedLook* toolbarPicture(QWidget* cell, const char* name, const char* pressedName,
                             const QString& artwork, const QString& whatItDoes);
-// A picture button showing the named artwork (see Artwork), described by what it does.
-ClickableLabel* picture(QWidget* parent, const char* name, const QRect& geometry,
-                        const QString& artwork, const QString& whatItDoes, bool handCursor = true);
-
-// The same at the picture's own size, for a layout to place.
+// A picture button showing the named artwork (see Artwork) at its own size, described by what
+// it does.
 ClickableLabel* picture(QWidget* parent, const char* name, const QString& artwork,
                         const QString& whatItDoes, bool handCursor = true);
 
 // The small pictures beside the fields that start the font or the colour assistant.
 enum class AssistantPicture { Font, Color };
-ClickableLabel* assistantPicture(QWidget* parent, const char* name, const QRect& geometry,
-                                 AssistantPicture kind);
-
 ClickableLabel* assistantPicture(QWidget* parent, const char* name, AssistantPicture kind);
 
-// A picture that only shows and does nothing when clicked.
-QLabel* decoration(QWidget* parent, const char* name, const QRect& geometry,
-                   const QString& artwork);
-// The same at the picture's own size, for a layout to place.
+// A picture at its own size that only shows and does nothing when clicked.
 QLabel* decoration(QWidget* parent, const char* name, const QString& artwork);
 
 } // namespace Controls
