@@ -53,6 +53,7 @@ QGridLayout* LayoutPanel::createFields(const Names& names) {
     // Name, page (with its picker) and size of each frame in columns, under the page title
     // and the border width; each caption stands above its field.
     QGridLayout* fields = Layout::nestedGrid();
+    fields->setHorizontalSpacing(Layout::kGroupSpacing);
     enum Column { Name, Page, Picker, Size };
     fields->setColumnStretch(Name, 1);
     fields->setColumnStretch(Page, 1);
