@@ -113,20 +113,17 @@ void WebPageView::load() {
 void WebPageView::loaded(bool ok) {
     if (m_step != Step::Loading)
         return; // the end of a refused navigation
-    if (!ok) {
-        finish(false);
-        return;
+    if (ok) {
+        // Sent before any later script, so whatever runs after the report finds the page
+        // scrolled already.
+        m_page->runJavaScript(
+            m_scroll == Scroll::ToEnd
+                ? QStringLiteral("window.scrollTo(window.scrollX, "
+                                 "document.documentElement.scrollHeight)")
+                : QStringLiteral("window.scrollTo(%1, %2)").arg(m_position.x()).arg(m_position.y()),
+            QWebEngineScript::ApplicationWorld);
     }
-    m_step = Step::Scrolling;
-    const QString scroll =
-        m_scroll == Scroll::ToEnd
-            ? QStringLiteral("window.scrollTo(window.scrollX, "
-                             "document.documentElement.scrollHeight)")
-            : QStringLiteral("window.scrollTo(%1, %2)").arg(m_position.x()).arg(m_position.y());
-    m_page->runJavaScript(scroll, QWebEngineScript::ApplicationWorld, [this](const QVariant&) {
-        if (m_page && m_step == Step::Scrolling)
-            finish(true);
-    });
+    finish(ok);
 }
 
 void WebPageView::finish(bool ok) {

@@ -45,7 +45,7 @@ private:
     std::optional<Request> m_waiting;
     Scroll m_scroll = Scroll::Keep;
     QPointF m_position;
-    enum class Step { Idle, Reading, Loading, Scrolling };
+    enum class Step { Idle, Reading, Loading };
     Step m_step = Step::Idle;
 
     // Declared in the order they are made; they go in the reverse order.
