@@ -214,6 +214,9 @@ void TestPageView::linksAndFormsStay_data() {
                                    << "file:///base/andere.html";
     QTest::newRow("web link") << "<a id=\"klick\" href=\"https://example.org/x?y=1\">Weiter</a>"
                               << "https://example.org/x?y=1";
+    QTest::newRow("link to a new window")
+        << "<a id=\"klick\" href=\"neu.html\" target=\"_blank\">Neu</a>"
+        << "file:///base/neu.html";
     QTest::newRow("mail link") << "<a id=\"klick\" href=\"mailto:post@example.org\">Post</a>"
                                << "mailto:post@example.org";
     QTest::newRow("form submit")

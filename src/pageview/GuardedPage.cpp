@@ -1,5 +1,15 @@
 #include "pageview/GuardedPage.h"
 
+#include <QWebEngineNewWindowRequest>
+
+GuardedPage::GuardedPage(QWebEngineProfile* profile) : QWebEnginePage(profile) {
+    // A link into a new window is reported like any other; no window opens.
+    connect(this, &QWebEnginePage::newWindowRequested, this,
+            [this](QWebEngineNewWindowRequest& request) {
+                emit linkClicked(request.requestedUrl().toString());
+            });
+}
+
 void GuardedPage::loadOwn(const QUrl& url) {
     m_allowed = url;
     load(url);

@@ -8,7 +8,7 @@
 class GuardedPage final : public QWebEnginePage {
     Q_OBJECT
 public:
-    using QWebEnginePage::QWebEnginePage;
+    explicit GuardedPage(QWebEngineProfile* profile);
 
     // Loads url; the only navigation let through until the next call.
     void loadOwn(const QUrl& url);
