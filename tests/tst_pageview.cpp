@@ -312,6 +312,13 @@ void TestPageView::onlyNewestWaitingPageShows() {
              QStringLiteral("Fassung 3"));
 }
 
+// Under AddressSanitizer: the browser engine frees one of its own objects on closing a page
+// with a size that differs from the one it was made with; the check stays on for our code in
+// every other test program.
+extern "C" const char* __asan_default_options() {
+    return "new_delete_type_mismatch=0";
+}
+
 int main(int argc, char* argv[]) {
     // The browser engine, loaded from a plugin, needs this before the application exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
