@@ -14,15 +14,21 @@ struct Plugin {
     QString failure;
 };
 
+bool isWithin(const QString& folder, const QString& tree) {
+    const QString canonicalTree = QDir(tree).canonicalPath();
+    const QString canonical = QDir(folder).canonicalPath();
+    return !canonicalTree.isEmpty() &&
+           (canonical == canonicalTree || canonical.startsWith(canonicalTree + QLatin1Char('/')));
+}
+
 // Beside the executable first; then the build's plugin folder for a program run from the
 // build tree, else the installed one.
 QStringList pluginFolders() {
     const QString appFolder = QCoreApplication::applicationDirPath();
-    const QString buildFolder = QStringLiteral(QUILLMARK_PLUGIN_BUILD_DIR);
-    const bool inBuildTree = QDir(appFolder).canonicalPath().startsWith(
-        QDir(QStringLiteral(QUILLMARK_BUILD_DIR)).canonicalPath());
     return {appFolder, appFolder + QStringLiteral("/plugins"),
-            inBuildTree ? buildFolder : QStringLiteral(QUILLMARK_PLUGIN_INSTALL_DIR)};
+            isWithin(appFolder, QStringLiteral(QUILLMARK_BUILD_DIR))
+                ? QStringLiteral(QUILLMARK_PLUGIN_BUILD_DIR)
+                : QStringLiteral(QUILLMARK_PLUGIN_INSTALL_DIR)};
 }
 
 Plugin loadPlugin() {
