@@ -9,7 +9,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PACKAGES := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools \
 	qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libbenchmark-dev poppler-utils \
-	fonts-dejavu-core
+	fonts-dejavu-core qt6-webengine-dev
 
 .PHONY: deps configure build run test bench clean
 

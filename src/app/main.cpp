@@ -8,6 +8,8 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    // The page view's browser engine, loaded later from a plugin, shares the OpenGL contexts.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillmark"));
     QApplication::setApplicationDisplayName(QStringLiteral("Fernbrook Quillmark"));

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+
+// The copy of a page the engine loads: a file in a private folder, with relative names
+// pointed at the page's own folder. The page's folder is never written to.
+class ShownCopy final {
+public:
+    // Writes the copy; an empty URL when it could not be written.
+    QUrl write(const QString& html, const QString& baseFolder);
+
+    // The page text with a base for relative names, placed right after <head> when there is
+    // one, else after a leading document type, else at the start. No base folder, no base.
+    static QString withBase(const QString& html, const QString& baseFolder);
+
+private:
+    QTemporaryDir m_folder;
+};

@@ -1,0 +1,144 @@
+#include "pageview/WebPageView.h"
+
+#include "pageview/GuardedPage.h"
+#include "pageview/LocalRequestsOnly.h"
+
+#include <QVBoxLayout>
+#include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+#include <unistd.h>
+
+WebPageView::WebPageView(QWidget* parent) : PageViewPane(parent) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+}
+
+WebPageView::~WebPageView() {
+    // The page goes before its profile; a script answer arriving meanwhile finds no page.
+    m_view.reset();
+    m_page.reset();
+}
+
+void WebPageView::showEvent(QShowEvent* event) {
+    PageViewPane::showEvent(event);
+    if (!m_page) {
+        startEngine();
+        next();
+    }
+}
+
+void WebPageView::startEngine() {
+    // The engine's sandbox cannot start for the superuser.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    m_interceptor = std::make_unique<LocalRequestsOnly>();
+    // A profile without a storage name is off the record: nothing goes to disk.
+    m_profile = std::make_unique<QWebEngineProfile>();
+    m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
+    m_profile->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    m_profile->setSpellCheckEnabled(false);
+    m_profile->setUrlRequestInterceptor(m_interceptor.get());
+    QWebEngineSettings* settings = m_profile->settings();
+    settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
+    settings->setAttribute(QWebEngineSettings::PdfViewerEnabled, false);
+    settings->setAttribute(QWebEngineSettings::NavigateOnDropEnabled, false);
+
+    m_page = std::make_unique<GuardedPage>(m_profile.get());
+    connect(m_page.get(), &GuardedPage::linkClicked, this, &PageViewPane::linkClicked);
+    connect(m_page.get(), &QWebEnginePage::loadFinished, this, &WebPageView::loaded);
+    // A crashed engine process answers no more: a position being read is given up, a page
+    // being shown ends as not shown.
+    connect(m_page.get(), &QWebEnginePage::renderProcessTerminated, this, [this] {
+        if (m_step == Step::Reading) {
+            m_position = {};
+            load();
+        } else if (m_step != Step::Idle) {
+            finish(false);
+        }
+    });
+
+    m_view = std::make_unique<QWebEngineView>();
+    m_view->setObjectName(QStringLiteral("Engine"));
+    m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    m_view->setPage(m_page.get());
+    layout()->addWidget(m_view.get());
+}
+
+void WebPageView::showPage(const QString& html, const QString& baseFolder, Scroll scroll) {
+    // A waiting page that was to show its end (a new element there) still does.
+    const bool toEnd = scroll == Scroll::ToEnd || (m_waiting && m_waiting->scroll == Scroll::ToEnd);
+    m_waiting = Request{html, baseFolder, toEnd ? Scroll::ToEnd : Scroll::Keep};
+    if (m_page && m_step == Step::Idle)
+        next();
+}
+
+void WebPageView::next() {
+    if (!m_waiting)
+        return;
+    if (m_waiting->scroll == Scroll::ToEnd) {
+        load();
+        return;
+    }
+    m_step = Step::Reading;
+    m_page->runJavaScript(QStringLiteral("[window.scrollX, window.scrollY]"),
+                          QWebEngineScript::ApplicationWorld, [this](const QVariant& value) {
+                              if (!m_page || m_step != Step::Reading)
+                                  return;
+                              const QVariantList xy = value.toList();
+                              m_position = xy.size() == 2
+                                               ? QPointF(xy[0].toDouble(), xy[1].toDouble())
+                                               : QPointF();
+                              load();
+                          });
+}
+
+void WebPageView::load() {
+    const Request request = *std::exchange(m_waiting, std::nullopt);
+    m_scroll = request.scroll;
+    const QUrl url = m_copy.write(request.html, request.baseFolder);
+    if (url.isEmpty()) {
+        finish(false);
+        return;
+    }
+    m_step = Step::Loading;
+    m_page->loadOwn(url);
+}
+
+void WebPageView::loaded(bool ok) {
+    if (m_step != Step::Loading)
+        return; // the end of a refused navigation
+    if (ok) {
+        // Sent before any later script, so whatever runs after the report finds the page
+        // scrolled already.
+        m_page->runJavaScript(
+            m_scroll == Scroll::ToEnd
+                ? QStringLiteral("window.scrollTo(window.scrollX, "
+                                 "document.documentElement.scrollHeight)")
+                : QStringLiteral("window.scrollTo(%1, %2)").arg(m_position.x()).arg(m_position.y()),
+            QWebEngineScript::ApplicationWorld);
+    }
+    finish(ok);
+}
+
+void WebPageView::finish(bool ok) {
+    m_step = Step::Idle;
+    // A page handed over meanwhile replaces this one, which then is not reported.
+    if (m_waiting)
+        next();
+    else
+        emit pageLoaded(ok);
+}
+
+void WebPageView::runScript(const QString& script, std::function<void(const QVariant&)> done) {
+    if (!m_page) {
+        done({});
+        return;
+    }
+    m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, std::move(done));
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "pageview/ShownCopy.h"
+#include "ui/PageViewPane.h"
+
+#include <QPointF>
+
+#include <memory>
+#include <optional>
+
+class GuardedPage;
+class LocalRequestsOnly;
+class QWebEngineProfile;
+class QWebEngineView;
+
+// The page view on a browser engine, made on the pane's first show. One page loads at a
+// time; a page handed over meanwhile waits, and only the newest waiting page is shown.
+class WebPageView final : public PageViewPane {
+    Q_OBJECT
+public:
+    explicit WebPageView(QWidget* parent = nullptr);
+    ~WebPageView() override;
+
+    void showPage(const QString& html, const QString& baseFolder, Scroll scroll) override;
+    void runScript(const QString& script, std::function<void(const QVariant&)> done) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct Request {
+        QString html;
+        QString baseFolder;
+        Scroll scroll = Scroll::Keep;
+    };
+
+    void startEngine();
+    // Takes the waiting page: reads the scroll position when it is to be kept, then loads.
+    void next();
+    void load();
+    void loaded(bool ok);
+    void finish(bool ok);
+
+    ShownCopy m_copy;
+    std::optional<Request> m_waiting;
+    Scroll m_scroll = Scroll::Keep;
+    QPointF m_position;
+    enum class Step { Idle, Reading, Loading };
+    Step m_step = Step::Idle;
+
+    // Declared in the order they are made; they go in the reverse order.
+    std::unique_ptr<LocalRequestsOnly> m_interceptor;
+    std::unique_ptr<QWebEngineProfile> m_profile;
+    std::unique_ptr<GuardedPage> m_page;
+    std::unique_ptr<QWebEngineView> m_view;
+};

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+#include <QtPlugin>
+
+#include <functional>
+
+// A pane that shows a page as a browser shows it. The engine behind it comes from a plugin
+// (see PageViewLoader), so that a program that never shows the pane never loads the engine.
+// The pane shows only what the program hands it: no page script runs, nothing is fetched
+// from the network, and no link or form leaves the page.
+class PageViewPane : public QWidget {
+    Q_OBJECT
+public:
+    enum class Scroll { Keep, ToEnd };
+    Q_ENUM(Scroll)
+
+    using QWidget::QWidget;
+
+    // Shows the page text. Relative names in it resolve against baseFolder (none when empty);
+    // the folder is read for display only and never written to. Keep keeps the scroll
+    // position the previous page had, ToEnd shows the end of the page.
+    virtual void showPage(const QString& html, const QString& baseFolder, Scroll scroll) = 0;
+
+    // Runs one of the program's own scripts on the shown page, apart from the page's own
+    // scripting; done gets the script's value (an invalid one when no page is shown yet).
+    virtual void runScript(const QString& script, std::function<void(const QVariant&)> done) = 0;
+
+signals:
+    // A link or a form's submit button was clicked; the page stays.
+    void linkClicked(const QString& target);
+    // The page handed over last has been shown (ok) or could not be shown.
+    void pageLoaded(bool ok);
+};
+
+// What the plugin's root object offers.
+class PageViewFactory {
+public:
+    virtual ~PageViewFactory() = default;
+    virtual PageViewPane* create(QWidget* parent) = 0;
+};
+
+#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/1"
+Q_DECLARE_INTERFACE(PageViewFactory, PageViewFactory_iid)
