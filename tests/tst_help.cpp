@@ -253,7 +253,7 @@ void TestHelp::error605HelpShowsGeneralSettings() {
 void TestHelp::everyPageShowsItsText_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("texts");
-    QTest::newRow("Quillmark Hilfe") << kHelp << 24;
+    QTest::newRow("Quillmark Hilfe") << kHelp << 25;
     QTest::newRow("HTML Hilfe") << kTutorial << 12;
 }
 

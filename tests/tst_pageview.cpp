@@ -1,3 +1,5 @@
+#include "source/StatusNotices.h"
+#include "support/Fixture.h"
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
 
@@ -61,6 +63,37 @@ private:
     int m_port = 0;
 };
 
+QVariant evaluateIn(PageViewPane& pane, const QString& script) {
+    // Shared with the callback, which may come after a timeout.
+    auto result = std::make_shared<std::optional<QVariant>>();
+    pane.runScript(script, [result](const QVariant& value) { *result = value; });
+    if (!QTest::qWaitFor([&] { return result->has_value(); }, kEngineTimeout))
+        return QStringLiteral("no answer to %1").arg(script);
+    return **result;
+}
+
+// Shows a window's page view and waits for its first page.
+PageViewPane& shownView(Fixture& f, const QString& windowName) {
+    QWidget* window = f.window(windowName);
+    window->show();
+    f.trigger(windowName, QStringLiteral("Seitenansicht1"));
+    auto* pane = window->findChild<PageViewPane*>();
+    if (!pane)
+        failTest(PageViewLoader::failure());
+    QSignalSpy loaded(pane, &PageViewPane::pageLoaded);
+    if (!loaded.wait(kEngineTimeout))
+        failTest(QStringLiteral("the page view showed nothing"));
+    return *pane;
+}
+
+// Runs the steps and waits until the view has shown the page they changed.
+void actAndWait(Fixture& f, PageViewPane& pane, const QString& windowName, const QString& steps) {
+    QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
+    f.act(windowName, steps);
+    if (!loaded.wait(kEngineTimeout))
+        failTest(QStringLiteral("the page view did not follow ") + steps);
+}
+
 } // namespace
 
 class TestPageView : public QObject {
@@ -77,6 +110,11 @@ private slots:
     void linksAndFormsStay_data();
     void linksAndFormsStay();
     void refreshInHeadIsRefused();
+    void mainWindowViewFollowsEveryAdd_data();
+    void mainWindowViewFollowsEveryAdd();
+    void mainWindowViewWaitsForAPauseInTyping();
+    void pictureShowsOnceThePageHasAFolder();
+    void postEditorViewShowsItsText();
     void pageOverTwoMegabytesShowsWhole();
     void scrollPosition_data();
     void scrollPosition();
@@ -96,12 +134,7 @@ bool TestPageView::show(const QString& html, const QString& baseFolder, Scroll s
 }
 
 QVariant TestPageView::evaluate(const QString& script) {
-    // Shared with the callback, which may come after a timeout.
-    auto result = std::make_shared<std::optional<QVariant>>();
-    m_pane->runScript(script, [result](const QVariant& value) { *result = value; });
-    if (!QTest::qWaitFor([&] { return result->has_value(); }, kEngineTimeout))
-        return QStringLiteral("no answer to %1").arg(script);
-    return **result;
+    return evaluateIn(*m_pane, script);
 }
 
 void TestPageView::initTestCase() {
@@ -310,6 +343,86 @@ void TestPageView::onlyNewestWaitingPageShows() {
     QVERIFY(loaded.first().first().toBool());
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")).toString(),
              QStringLiteral("Fassung 3"));
+}
+
+void TestPageView::mainWindowViewFollowsEveryAdd_data() {
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("text") << "Memo1=Hallo|Button4"
+                          << "p" << 1;
+    QTest::newRow("picture") << "Edit6=bild.png|Button5"
+                             << "img" << 1;
+    QTest::newRow("table") << "Button14|Button15|Button16|Button17|Button18|Button19"
+                           << "table" << 1;
+    QTest::newRow("list") << "Button25|Edit36=a|Button24|Edit36=b|Button24|Button27"
+                          << "li" << 2;
+}
+
+void TestPageView::mainWindowViewFollowsEveryAdd() {
+    QFETCH(QString, steps);
+    QFETCH(QString, count);
+    QFETCH(int, expected);
+    Fixture f;
+    PageViewPane& pane = shownView(f, QStringLiteral("TForm2"));
+    QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
+    f.startPage();
+    QVERIFY(loaded.wait(kEngineTimeout));
+    QCOMPARE(evaluateIn(pane, QStringLiteral("document.title")).toString(), QString());
+    actAndWait(f, pane, QStringLiteral("TForm2"), steps);
+    QCOMPARE(evaluateIn(pane, QStringLiteral("document.querySelectorAll('%1').length").arg(count))
+                 .toInt(),
+             expected);
+    // A link in the page reports its target in the status bar.
+    emit pane.linkClicked(QStringLiteral("seite2.html"));
+    QCOMPARE(f.statusNotice(), QStringLiteral("Link: seite2.html"));
+}
+
+void TestPageView::mainWindowViewWaitsForAPauseInTyping() {
+    Fixture f;
+    PageViewPane& pane = shownView(f, QStringLiteral("TForm2"));
+    QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
+    f.startPage();
+    QVERIFY(loaded.wait(kEngineTimeout));
+    loaded.clear();
+    auto& memo2 = f.get<QWidget>(QStringLiteral("TForm2"), QStringLiteral("Memo2"));
+    QTest::keyClicks(&memo2, QStringLiteral("<p>Getippt</p>"));
+    QCOMPARE(loaded.size(), 0);
+    QVERIFY(loaded.wait(kEngineTimeout));
+    QVERIFY(evaluateIn(pane, QStringLiteral("document.body.innerText"))
+                .toString()
+                .contains(QStringLiteral("Getippt")));
+}
+
+void TestPageView::pictureShowsOnceThePageHasAFolder() {
+    QTemporaryDir dir;
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir.filePath(QStringLiteral("bild.png"))));
+    Fixture f;
+    PageViewPane& pane = shownView(f, QStringLiteral("TForm2"));
+    f.startPage();
+    actAndWait(f, pane, QStringLiteral("TForm2"), QStringLiteral("Edit6=bild.png|Button5"));
+    const QString width = QStringLiteral("document.images[0].naturalWidth");
+    QCOMPARE(evaluateIn(pane, width).toInt(), 0);
+    QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
+    f.dialogs.answerFile(dir.filePath(QStringLiteral("seite.html")));
+    f.trigger(QStringLiteral("TForm2"), QStringLiteral("Speichern"));
+    QVERIFY(loaded.wait(kEngineTimeout));
+    QCOMPARE(evaluateIn(pane, width).toInt(), 4);
+}
+
+void TestPageView::postEditorViewShowsItsText() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("alt.html"));
+    writeBytes(path, "<html><body><ul><li>eins</li><li>zwei</li></ul></body></html>\n");
+    Fixture f;
+    PageViewPane& pane = shownView(f, QStringLiteral("TForm7"));
+    QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
+    f.dialogs.answerFile(path);
+    f.trigger(QStringLiteral("TForm7"), QStringLiteral("ffnen1"));
+    QVERIFY(loaded.wait(kEngineTimeout));
+    QCOMPARE(evaluateIn(pane, QStringLiteral("document.querySelectorAll('li').length")).toInt(), 2);
 }
 
 // Under AddressSanitizer: the browser engine frees one of its own objects on closing a page

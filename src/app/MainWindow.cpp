@@ -13,12 +13,14 @@
 #include "ui/CommandTable.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
+#include "ui/PageViewDock.h"
 #include "ui/PanelStatusBar.h"
 #include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
@@ -183,6 +185,31 @@ void MainWindow::createPages() {
     m_panel8->raise();
     connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
     growToPages();
+    createPageView();
+}
+
+void MainWindow::createPageView() {
+    // The page as a save would write it; relative names resolve where the save dialog opens.
+    PageContext& context = m_context;
+    auto* view = new PageViewDock(
+        *this, "Seitenansicht1",
+        {[&context] { return context.document.linesAsSaved().join(u'\n'); },
+         [&context] { return context.dialogs.lastChosen.folderFor(context.state.ownFile()); }});
+    view->follow(context.document.document(), *m_memo2);
+    connect(&context.document, &PageSource::committed, view, &PageViewDock::showEnd);
+    connect(view, &PageViewDock::linkClicked, this, [&context](const QString& target) {
+        context.notices.PostStatusMessage(QStringLiteral("Link: ") + target);
+    });
+    menuBar()->findChild<QMenu*>(QStringLiteral("Extra1"))->addAction(view->toggle());
+    // Shown at start where the screen leaves it room beside the window.
+    constexpr int kViewWidth = 400;
+    const QScreen* shownOn = screen();
+    if (!shownOn || shownOn->availableGeometry().width() - minimumSizeHint().width() < kViewWidth)
+        return;
+    view->show();
+    resize(size()
+               .expandedTo({width() + kViewWidth, 0})
+               .boundedTo(shownOn->availableGeometry().size()));
 }
 
 void MainWindow::growToPages() {

@@ -72,6 +72,7 @@ private:
     void createTabs();
     // Makes the window large enough for the pages just built, when the screen has room.
     void growToPages();
+    void createPageView();
     // The size the window's layout asks for, within the screen's available area.
     QSize fittingSize();
     void createStatusBar();

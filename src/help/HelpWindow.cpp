@@ -32,6 +32,7 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet21", "Seite nachbearbeiten", "TabSheet10", nullptr, true},
     {"TabSheet22", "Frames", "TabSheet10"},
     {"TabSheet25", "Seite prüfen", "TabSheet10"},
+    {"TabSheet27", "Seitenansicht", "TabSheet10"},
     {"TabSheet11", "Fehlerbehandlung"},
 };
 

@@ -12,10 +12,12 @@
 #include "ui/CommandTable.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
+#include "ui/PageViewDock.h"
 #include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -60,8 +62,27 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     layout->setRowStretch(1, 1);
     setCentralWidget(central);
     createStatusBar();
+    createPageView();
 
     Layout::fitToScreen(*this);
+}
+
+void PostEditorWindow::createPageView() {
+    // The text as it stands; relative names resolve in the folder of the file last opened or
+    // saved here.
+    auto* view = new PageViewDock(
+        *this, "Seitenansicht1",
+        {[this] { return m_memo1->toPlainText(); },
+         [this] { return m_file.isEmpty() ? QString() : QFileInfo(m_file).absolutePath(); }});
+    view->follow(*m_memo1->document(), *m_memo1);
+    connect(view, &PageViewDock::linkClicked, this, [this](const QString& target) {
+        statusBar()->showMessage(QStringLiteral("Link: ") + target);
+    });
+    // In "Datei" after "Seite prüfen", before the separator above "Beenden".
+    QAction* beenden = CommandTable::actionNamed(m_actions, "Beenden1");
+    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("Prost1"));
+    const QList<QAction*> items = file->actions();
+    file->insertAction(items.at(items.indexOf(beenden) - 1), view->toggle());
 }
 
 PostEditorWindow::~PostEditorWindow() = default;

@@ -52,6 +52,7 @@ private:
     void createToolbar(QWidget& central, QGridLayout& layout);
     // A permanent panel names the encoding the text will be written in.
     void createStatusBar();
+    void createPageView();
     void showEncoding();
     // The chosen path after a successful open or save; nothing when cancelled or failed.
     std::optional<QString> openChosenFile();

@@ -72,8 +72,19 @@ void PageSource::RemoveClosingTail() {
     removeClosingTail(edit.cursor());
 }
 
+QStringList PageSource::linesAsSaved() const {
+    QStringList result = lines();
+    if (!isClosed())
+        result += SourceHtml::closingTail();
+    return result;
+}
+
+bool PageSource::isClosed() const {
+    return lastLine() == SourceHtml::kHtmlClose;
+}
+
 void PageSource::closeDocument() {
-    if (lastLine() == SourceHtml::kHtmlClose)
+    if (isClosed())
         return;
     EditScope edit(*m_document);
     append(edit.cursor(), SourceHtml::closingTail());

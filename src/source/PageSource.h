@@ -33,6 +33,8 @@ public:
 
     // Appends "</body>" and "</html>" unless the last line already is "</html>".
     void closeDocument();
+    // The page as a save would write it: its lines with that closing tail.
+    QStringList linesAsSaved() const;
 
     // Empties the page for "Neu"; the empty page counts as saved.
     void clear();
@@ -50,6 +52,8 @@ signals:
     void committed();
 
 private:
+    // Whether the last line is "</html>".
+    bool isClosed() const;
     void removeClosingTail(QTextCursor& cursor);
     void append(QTextCursor& cursor, const QStringList& texts);
 
