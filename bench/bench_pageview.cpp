@@ -1,7 +1,15 @@
 // The page view: the time from handing it a page, with the end in view as after an add, until
-// the page is shown, for pages of 100, 10,000 and 100,000 lines.
+// the page is shown; and from an add command in the main window until its view has shown the
+// page; for pages of 100, 10,000 and 100,000 lines.
+#include "app/MainWindow.h"
+#include "app/WindowSet.h"
+#include "context/PageContext.h"
+#include "source/PageSource.h"
+#include "support/ScriptedDialogs.h"
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
+
+#include <QAction>
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -9,6 +17,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -40,6 +49,45 @@ void BM_ShowPage(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ShowPage)
+    ->Arg(100)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+bool waitForLoad(PageViewPane& view, const std::function<void()>& change) {
+    QSignalSpy loaded(&view, &PageViewPane::pageLoaded);
+    change();
+    return loaded.wait(120000) && loaded.first().first().toBool();
+}
+
+void BM_AddToShown(benchmark::State& state) {
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet windows(dialogs, opener);
+    MainWindow& main = windows.mainWindow();
+    main.show();
+    main.findChild<QAction*>(QStringLiteral("Seitenansicht1"))->trigger();
+    auto* view = main.findChild<PageViewPane*>();
+    PageSource& page = windows.context().document;
+    QStringList lines;
+    for (qint64 i = 0; i < state.range(0); ++i)
+        lines.append(
+            QStringLiteral("<p style=\"font-family:Arial; font-size:12pt\">Zeile %1 äöü</p>")
+                .arg(i));
+    if (!view || !waitForLoad(*view, [&] { page.commit(lines); })) {
+        state.SkipWithError("the main window's page view shows no page");
+        return;
+    }
+    const QStringList added{QStringLiteral("<p>Noch eine Zeile</p>")};
+    for (auto _ : state) {
+        if (!waitForLoad(*view, [&] { page.commit(added); })) {
+            state.SkipWithError("the page was not shown");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_AddToShown)
     ->Arg(100)
     ->Arg(10000)
     ->Arg(100000)
