@@ -204,12 +204,8 @@ void MainWindow::createPageView() {
     // Shown at start where the screen leaves it room beside the window.
     constexpr int kViewWidth = 400;
     const QScreen* shownOn = screen();
-    if (!shownOn || shownOn->availableGeometry().width() - minimumSizeHint().width() < kViewWidth)
-        return;
-    view->show();
-    resize(size()
-               .expandedTo({width() + kViewWidth, 0})
-               .boundedTo(shownOn->availableGeometry().size()));
+    if (shownOn && shownOn->availableGeometry().width() - minimumSizeHint().width() >= kViewWidth)
+        view->show();
 }
 
 void MainWindow::growToPages() {

@@ -7,8 +7,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QScreen>
 #include <QTextDocument>
 #include <QTimer>
+
+#include <algorithm>
 
 PageViewDock::PageViewDock(QMainWindow& window, const char* actionName, Page page)
     : QDockWidget(QStringLiteral("Seitenansicht"), &window), m_page(std::move(page)),
@@ -25,9 +28,11 @@ PageViewDock::PageViewDock(QMainWindow& window, const char* actionName, Page pag
     m_pause->setInterval(300);
     connect(m_now, &QTimer::timeout, this, &PageViewDock::refresh);
     connect(m_pause, &QTimer::timeout, this, &PageViewDock::refresh);
-    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    connect(this, &QDockWidget::visibilityChanged, this, [this, &window](bool visible) {
         if (!visible)
             return;
+        if (!m_pane && !widget())
+            makeRoom(window);
         makePane();
         if (m_stale)
             m_now->start();
@@ -73,6 +78,17 @@ void PageViewDock::documentChanged() {
     }
     m_pause->stop();
     m_now->start();
+}
+
+void PageViewDock::makeRoom(QMainWindow& window) {
+    // The window grows by the pane where the screen has room, so the pages keep their width.
+    constexpr int kWidth = 400;
+    if (const QScreen* shownOn = window.screen()) {
+        const int room = shownOn->availableGeometry().width() - window.width();
+        if (room > 0)
+            window.resize(window.width() + std::min(room, kWidth), window.height());
+    }
+    window.resizeDocks({this}, {kWidth}, Qt::Horizontal);
 }
 
 void PageViewDock::makePane() {

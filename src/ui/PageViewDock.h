@@ -44,6 +44,8 @@ protected:
 
 private:
     void documentChanged();
+    // Widens the window for the pane the first time it shows.
+    void makeRoom(QMainWindow& window);
     void makePane();
     void refresh();
 
