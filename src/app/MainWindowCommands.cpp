@@ -1,0 +1,97 @@
+// The main window's menus and toolbar: the command tables and their wiring.
+#include "app/MainWindow.h"
+
+#include "commands/CurrentFieldTracker.h"
+#include "commands/EditCommands.h"
+#include "commands/FileCommands.h"
+#include "context/PageContext.h"
+#include "ui/CommandTable.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QShortcut>
+#include <QTabWidget>
+
+void MainWindow::createMenus() {
+    using namespace CommandTable;
+    FileCommands* files = m_fileCommands;
+    auto edit = [this](EditCommands::Operation operation) {
+        EditCommands::applyToCurrent(operation, *m_fields);
+    };
+    QList<MenuRow> rows = {
+        menu("Datei1", QStringLiteral("&Datei")),
+        item("Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
+             [files] { files->NeuClick(); }),
+        item("ffnen1", QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, nullptr,
+             [files] { files->ffnen1Click(); }),
+        item("Speichern1", QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "menu_save.png",
+             [files] { files->Speichern1Click(); }),
+        item("Speichern", QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::ALT | Qt::Key_S,
+             nullptr, [files] { files->SpeichernClick(); }),
+        item("Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
+             [files] { files->VorschauClick(); }),
+        item("Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P, "menu_print.png",
+             [files] { files->Drucken1Click(); }),
+        separator(),
+        item("Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
+             [files] { files->Beenden1Click(); }),
+        menu("Bearbeiten1", QStringLiteral("&Bearbeiten")),
+    };
+    rows += EditCommands::menuRows(
+        {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, edit);
+    rows += {
+        menu("Extra1", QStringLiteral("E&xtra")),
+        item("Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
+             [this] { Frameseiteerstellen1Click(); }),
+        item("Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
+             [this] { Seitenachbearbeiten1Click(); }),
+        item("Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7, nullptr,
+             [this] { Seiteprfen1Click(); }),
+    };
+    rows += helpMenu([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
+                     [this] { berQuillmark1Click(); });
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    m_actions = buildMenuBar(*menuBar(), rows);
+
+    // "Vorschau" waits for the first save; its toolbar picture follows the action.
+    QAction* vorschau = actionNamed(m_actions, "Vorschau");
+    vorschau->setEnabled(m_context.state.previewEnabled());
+    connect(&m_context.state, &PageState::previewEnabledChanged, vorschau, &QAction::setEnabled);
+
+    const EditCommands::ActionNames popupItems{"Ausschneiden2", "Kopieren2", "Einfgen1", "Lschen3",
+                                               "Lschen2"};
+    EditCommands::installPopupMenu(*this, {"PopupMenu1", popupItems, {m_pageControl}, false, true},
+                                   edit);
+
+    // The window's own help request (Shift+F1), apart from the menu's F1.
+    auto* formHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);
+    connect(formHelp, &QShortcut::activated, this, &MainWindow::FormHelp);
+}
+
+void MainWindow::createToolbar(QWidget& strip) {
+    using namespace CommandTable;
+    // The toolbar's New empties fewer fields than the menu's, so it is a command of its own.
+    auto* toolbarNew = new QAction(this);
+    connect(toolbarNew, &QAction::triggered, m_fileCommands, &FileCommands::Image6Click);
+    const ToolbarRow rows[] = {
+        picture("Image6", "Image16", "tb_new", QStringLiteral("Neue Seite"), toolbarNew),
+        picture("Image7", "Image17", "tb_save", QStringLiteral("Seite speichern"),
+                actionNamed(m_actions, "Speichern1")),
+        picture("Image8", "Image18", "tb_print", QStringLiteral("Quelltext drucken"),
+                actionNamed(m_actions, "Drucken1")),
+        picture("Image9", "Image19", "tb_preview", QStringLiteral("Vorschau im Browser"),
+                actionNamed(m_actions, "Vorschau")),
+        gap(),
+        picture("Image10", "Image20", "tb_cut", QStringLiteral("Ausschneiden"),
+                actionNamed(m_actions, "Ausschneiden1")),
+        picture("Image11", "Image21", "tb_copy", QStringLiteral("Kopieren"),
+                actionNamed(m_actions, "Kopieren1")),
+        picture("Image12", "Image22", "tb_paste", QStringLiteral("Einfügen"),
+                actionNamed(m_actions, "infgen1")),
+        gap(),
+        banner("Image13", "banner1.jpg"),
+        banner("Image14", "banner2.jpg"),
+        banner("Image15", "banner3.jpg"),
+    };
+    buildToolbar(strip, rows);
+}
