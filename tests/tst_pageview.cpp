@@ -119,6 +119,8 @@ private slots:
     void scrollPosition_data();
     void scrollPosition();
     void onlyNewestWaitingPageShows();
+    void changedEndIsShownInPlace_data();
+    void changedEndIsShownInPlace();
 
 private:
     bool show(const QString& html, const QString& baseFolder = {}, Scroll scroll = Scroll::Keep);
@@ -343,6 +345,69 @@ void TestPageView::onlyNewestWaitingPageShows() {
     QVERIFY(loaded.first().first().toBool());
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")).toString(),
              QStringLiteral("Fassung 3"));
+}
+
+void TestPageView::changedEndIsShownInPlace_data() {
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<bool>("inPlace");
+
+    const QString text = QStringLiteral("<p>Eins</p>\n<div align=\"center\">\n<p style=\"font-"
+                                        "family:Arial\">Zwei</p>\n</div>");
+    const QString table = text + QStringLiteral("\n<table  border=\"1\">\n<tr>\n<td>");
+    QTest::newRow("element added")
+        << page(text) << page(text + QStringLiteral("\n<hr>\n<p>Drei</p>")) << true;
+    QTest::newRow("table built in steps")
+        << page(table) << page(table + QStringLiteral("\nA1\n</td>\n</tr>\n<tr>")) << true;
+    QTest::newRow("table closed, text after")
+        << page(table) << page(table + QStringLiteral("\n</td>\n</tr>\n</table>\nDanach")) << true;
+    QTest::newRow("list item added")
+        << page(QStringLiteral("<ul type=\"disc\">\n<li>a</li>"))
+        << page(QStringLiteral("<ul type=\"disc\">\n<li>a</li>\n<li>b</li>")) << true;
+    // A bold start closed by the paragraph's end: a browser goes on bold in what follows.
+    QTest::newRow("misnested bold before")
+        << page(QStringLiteral("<p><b>fett</p>\n<p>noch fett</p>"))
+        << page(QStringLiteral("<p><b>fett</p>\n<p>noch fett</p>\n<p>auch</p>")) << true;
+    QTest::newRow("tags in a text area")
+        << page(text) << page(text + QStringLiteral("\n<textarea>\n<p>\n</textarea>\n<p>x</p>"))
+        << true;
+    QTest::newRow("typed at the end") << page(text + QStringLiteral("\n<p>Ti"))
+                                      << page(text + QStringLiteral("\n<p>Tippen")) << true;
+    QTest::newRow("second body start")
+        << page(text) << page(text + QStringLiteral("\n<body bgcolor=\"#FF0000\">")) << false;
+    QTest::newRow("text after the end")
+        << page(text) << page(text) + QStringLiteral("<p>Hinter dem Ende</p>\n") << false;
+    QTest::newRow("head changed") << page(text)
+                                  << page(text, QStringLiteral("<meta name=\"Author\" "
+                                                               "content=\"Ute\">\n"))
+                                  << false;
+    QTest::newRow("earlier line changed")
+        << page(text) << page(QString(text).replace(QStringLiteral("Eins"), QStringLiteral("1")))
+        << false;
+}
+
+void TestPageView::changedEndIsShownInPlace() {
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QFETCH(bool, inPlace);
+    // The page as the engine holds it, without the base and the view's own mark.
+    const QString dom = QStringLiteral(
+        "(() => { const root = document.documentElement.cloneNode(true);"
+        "  root.querySelectorAll('base').forEach(base => base.remove());"
+        "  const walker = document.createTreeWalker(root, NodeFilter.SHOW_COMMENT), marks = [];"
+        "  while (walker.nextNode())"
+        "    if (walker.currentNode.data.startsWith('quillmark-')) marks.push(walker.currentNode);"
+        "  marks.forEach(mark => mark.remove());"
+        "  return root.outerHTML; })()");
+
+    // A different base folder has the page loaded whole.
+    QVERIFY(show(after, QStringLiteral("/ganz")));
+    const QString whole = evaluate(dom).toString();
+    QVERIFY(show(before));
+    evaluate(QStringLiteral("window.notLoadedAgain = true"));
+    QVERIFY(show(after));
+    QCOMPARE(evaluate(QStringLiteral("window.notLoadedAgain === true")).toBool(), inPlace);
+    QCOMPARE(evaluate(dom).toString(), whole);
 }
 
 void TestPageView::mainWindowViewFollowsEveryAdd_data() {

@@ -3,6 +3,8 @@
 #include "pageview/GuardedPage.h"
 #include "pageview/LocalRequestsOnly.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -55,6 +57,7 @@ void WebPageView::startEngine() {
     // A crashed engine process answers no more: a position being read is given up, a page
     // being shown ends as not shown.
     connect(m_page.get(), &QWebEnginePage::renderProcessTerminated, this, [this] {
+        m_shown.forget();
         if (m_step == Step::Reading) {
             m_position = {};
             load();
@@ -81,6 +84,10 @@ void WebPageView::showPage(const QString& html, const QString& baseFolder, Scrol
 void WebPageView::next() {
     if (!m_waiting)
         return;
+    if (auto continuation = m_shown.continuation(m_waiting->html, m_waiting->baseFolder)) {
+        update(std::move(*continuation));
+        return;
+    }
     if (m_waiting->scroll == Scroll::ToEnd) {
         load();
         return;
@@ -101,8 +108,10 @@ void WebPageView::next() {
 void WebPageView::load() {
     const Request request = *std::exchange(m_waiting, std::nullopt);
     m_scroll = request.scroll;
-    const QUrl url = m_copy.write(request.html, request.baseFolder);
+    const QUrl url =
+        m_copy.write(m_shown.loading(request.html, request.baseFolder), request.baseFolder);
     if (url.isEmpty()) {
+        m_shown.forget();
         finish(false);
         return;
     }
@@ -110,10 +119,51 @@ void WebPageView::load() {
     m_page->loadOwn(url);
 }
 
+void WebPageView::update(ShownPage::Continuation continuation) {
+    const Request request = *std::exchange(m_waiting, std::nullopt);
+    m_step = Step::Updating;
+    // Everything after the mark goes; the new end, read on its own, takes its place.
+    static const QString script = QStringLiteral(
+        "((mark, fragment, toEnd) => {"
+        "  const body = document.body;"
+        "  let node = body ? body.lastChild : null;"
+        "  while (node && !(node.nodeType === Node.COMMENT_NODE && node.data === mark))"
+        "    node = node.previousSibling;"
+        "  if (!node) return false;"
+        "  while (node.nextSibling) node.nextSibling.remove();"
+        "  node.remove();"
+        "  body.insertAdjacentHTML('beforeend', fragment);"
+        "  if (toEnd) window.scrollTo(window.scrollX, document.documentElement.scrollHeight);"
+        "  return true;"
+        "})(...%1)");
+    const QJsonArray arguments{continuation.marker, continuation.fragment,
+                               request.scroll == Scroll::ToEnd};
+    m_page->runJavaScript(
+        script.arg(QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact))),
+        QWebEngineScript::ApplicationWorld,
+        [this, request, continuation = std::move(continuation)](const QVariant& done) mutable {
+            if (!m_page || m_step != Step::Updating)
+                return;
+            if (done.toBool()) {
+                m_shown.continued(std::move(continuation));
+                finish(true);
+                return;
+            }
+            // The shown page is not what it was taken to be: load it whole.
+            m_shown.forget();
+            m_step = Step::Idle;
+            if (!m_waiting)
+                m_waiting = request;
+            next();
+        });
+}
+
 void WebPageView::loaded(bool ok) {
     if (m_step != Step::Loading)
         return; // the end of a refused navigation
-    if (ok) {
+    if (!ok) {
+        m_shown.forget();
+    } else {
         // Sent before any later script, so whatever runs after the report finds the page
         // scrolled already.
         m_page->runJavaScript(

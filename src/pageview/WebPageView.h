@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pageview/ShownCopy.h"
+#include "pageview/ShownPage.h"
 #include "ui/PageViewPane.h"
 
 #include <QPointF>
@@ -14,7 +15,9 @@ class QWebEngineProfile;
 class QWebEngineView;
 
 // The page view on a browser engine, made on the pane's first show. One page loads at a
-// time; a page handed over meanwhile waits, and only the newest waiting page is shown.
+// time; a page handed over meanwhile waits, and only the newest waiting page is shown. A page
+// that differs from the shown one only near its end is brought up to date in place, so an
+// add shows at once however long the page is.
 class WebPageView final : public PageViewPane {
     Q_OBJECT
 public:
@@ -38,14 +41,17 @@ private:
     // Takes the waiting page: reads the scroll position when it is to be kept, then loads.
     void next();
     void load();
+    // Replaces the end of the shown page.
+    void update(ShownPage::Continuation continuation);
     void loaded(bool ok);
     void finish(bool ok);
 
     ShownCopy m_copy;
+    ShownPage m_shown;
     std::optional<Request> m_waiting;
     Scroll m_scroll = Scroll::Keep;
     QPointF m_position;
-    enum class Step { Idle, Reading, Loading };
+    enum class Step { Idle, Reading, Loading, Updating };
     Step m_step = Step::Idle;
 
     // Declared in the order they are made; they go in the reverse order.
