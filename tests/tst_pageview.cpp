@@ -110,6 +110,7 @@ private slots:
     void linksAndFormsStay_data();
     void linksAndFormsStay();
     void refreshInHeadIsRefused();
+    void framesShowTheirLocalPages();
     void mainWindowViewFollowsEveryAdd_data();
     void mainWindowViewFollowsEveryAdd();
     void mainWindowViewWaitsForAPauseInTyping();
@@ -303,6 +304,25 @@ void TestPageView::refreshInHeadIsRefused() {
     QCOMPARE(evaluate(QStringLiteral("document.body.innerText")).toString(),
              QStringLiteral("Hier"));
     QVERIFY(clicked.isEmpty());
+}
+
+void TestPageView::framesShowTheirLocalPages() {
+    QTemporaryDir base;
+    writeBytes(base.filePath(QStringLiteral("links.html")), "<body>Links</body>");
+    writeBytes(base.filePath(QStringLiteral("rechts.html")),
+               "<meta http-equiv=\"refresh\" content=\"0; url=anders.html\"><body>Rechts</body>");
+    writeBytes(base.filePath(QStringLiteral("anders.html")), "<body>Anders</body>");
+    QVERIFY(show(QStringLiteral("<html><head></head><frameset cols=\"50%,50%\">"
+                                "<frame src=\"links.html\"><frame src=\"rechts.html\">"
+                                "<frame src=\"http://127.0.0.1:9/\"></frameset></html>"),
+                 base.path()));
+    const QString texts = QStringLiteral(
+        "Array.from(window.frames, frame => frame.document.body ? frame.document.body.innerText "
+        ": '').join('|')");
+    QTRY_COMPARE_WITH_TIMEOUT(evaluate(texts).toString(), QStringLiteral("Links|Rechts|"), 5000);
+    // The refresh in the right frame is due at once; give the engine time to try it.
+    QTest::qWait(500);
+    QCOMPARE(evaluate(texts).toString(), QStringLiteral("Links|Rechts|"));
 }
 
 void TestPageView::pageOverTwoMegabytesShowsWhole() {

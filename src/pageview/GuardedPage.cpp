@@ -20,8 +20,12 @@ bool GuardedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, 
         emit linkClicked(url.toString());
         return false;
     }
+    // The frames of a frameset page load the local pages they name, once; a refresh in a
+    // frame is refused like any other.
+    if (!isMainFrame)
+        return type == NavigationTypeOther && url.isLocalFile();
     // One pass per load: a refresh to the page itself is refused like any other.
-    const bool own = isMainFrame && !m_allowed.isEmpty() && url == m_allowed;
+    const bool own = !m_allowed.isEmpty() && url == m_allowed;
     if (own)
         m_allowed.clear();
     return own;

@@ -3,8 +3,9 @@
 #include <QUrl>
 #include <QWebEnginePage>
 
-// A page that goes nowhere on its own: it loads only what it is told to load, reports a
-// clicked link or a submitted form instead of following it, and opens no windows.
+// A page that goes nowhere on its own: it loads only what it is told to load and the local
+// pages its frames name, reports a clicked link or a submitted form instead of following it,
+// and opens no windows.
 class GuardedPage final : public QWebEnginePage {
     Q_OBJECT
 public:
