@@ -120,8 +120,8 @@ private slots:
     void scrollPosition_data();
     void scrollPosition();
     void onlyNewestWaitingPageShows();
-    void changedEndIsShownInPlace_data();
-    void changedEndIsShownInPlace();
+    void bodyChangesShowInPlace_data();
+    void bodyChangesShowInPlace();
 
 private:
     bool show(const QString& html, const QString& baseFolder = {}, Scroll scroll = Scroll::Keep);
@@ -367,7 +367,7 @@ void TestPageView::onlyNewestWaitingPageShows() {
              QStringLiteral("Fassung 3"));
 }
 
-void TestPageView::changedEndIsShownInPlace_data() {
+void TestPageView::bodyChangesShowInPlace_data() {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
     QTest::addColumn<bool>("inPlace");
@@ -401,12 +401,14 @@ void TestPageView::changedEndIsShownInPlace_data() {
                                   << page(text, QStringLiteral("<meta name=\"Author\" "
                                                                "content=\"Ute\">\n"))
                                   << false;
+    QTest::newRow("element taken back")
+        << page(text + QStringLiteral("\n<hr>")) << page(text) << true;
     QTest::newRow("earlier line changed")
         << page(text) << page(QString(text).replace(QStringLiteral("Eins"), QStringLiteral("1")))
-        << false;
+        << true;
 }
 
-void TestPageView::changedEndIsShownInPlace() {
+void TestPageView::bodyChangesShowInPlace() {
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(bool, inPlace);

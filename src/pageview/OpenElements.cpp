@@ -39,7 +39,7 @@ class Reader final {
 public:
     Reader(QStringView html, From from) : m_html(html), m_inBody(from == From::Body) {
         if (m_inBody)
-            m_reading.lastSettled = 0;
+            m_reading.settled.push_back(0);
     }
 
     Reading run() {
@@ -53,7 +53,7 @@ public:
                 m_reading.readsAlone = false;
             ++m_at;
             if (c == u'\n' && m_inBody && !m_lost && !m_ended && m_open.empty())
-                m_reading.lastSettled = m_at;
+                m_reading.settled.push_back(m_at);
         }
         return m_reading;
     }

@@ -2,15 +2,18 @@
 
 #include <QStringView>
 
+#include <vector>
+
 // Reads HTML just far enough to tell the line starts at which a browser reading the same text
-// has closed again every element it opened in the body. What follows such a point can be
-// read on its own and added at the end of the body, and the page comes out as if it had been
-// read whole. The reading errs one way only: where it is unsure, a point does not count.
+// has closed again every element it opened in the body: the settled points. What follows such
+// a point can be read on its own and added at the end of the body, and the page comes out as
+// if it had been read whole. The reading errs one way only: where it is unsure, a point does
+// not count.
 namespace OpenElements {
 
 struct Reading {
-    // The last line start at which only the body is open; -1 when there is none.
-    qsizetype lastSettled = -1;
+    // The line starts at which only the body is open, in order.
+    std::vector<qsizetype> settled;
     // Whether the text reads the same on its own at the end of a body as in the whole page:
     // no second body or root start tag, no frameset, nothing but white space after the end of
     // the body, nothing whose reading depends on scripting.

@@ -4,44 +4,68 @@
 
 #include <QRandomGenerator>
 
+#include <algorithm>
+
 ShownPage::ShownPage()
-    // Random, so that no comment a page holds of its own passes for the mark.
-    : m_marker(QStringLiteral("quillmark-%1")
+    // Random, so that no comment a page holds of its own passes for a mark.
+    : m_marker(QStringLiteral("quillmark-%1-")
                    .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'))) {}
 
 QString ShownPage::loading(const QString& html, const QString& baseFolder) {
     m_html = html;
     m_baseFolder = baseFolder;
-    m_settled = OpenElements::read(html, OpenElements::From::DocumentStart).lastSettled;
-    return m_settled < 0 ? html : marked(html, m_settled);
+    m_settled = OpenElements::read(html, OpenElements::From::DocumentStart).settled;
+    return marked(html, m_settled, 0);
 }
 
 std::optional<ShownPage::Continuation> ShownPage::continuation(const QString& html,
                                                                const QString& baseFolder) const {
-    if (m_settled < 0 || baseFolder != m_baseFolder || html.size() < m_settled ||
-        QStringView(html).first(m_settled) != QStringView(m_html).first(m_settled))
+    if (m_settled.empty() || baseFolder != m_baseFolder)
         return std::nullopt;
-    const QStringView rest = QStringView(html).sliced(m_settled);
+    const qsizetype common =
+        std::mismatch(html.begin(), html.end(), m_html.begin(), m_html.end()).first - html.begin();
+    // The last point up to which both texts are the same.
+    const auto after = std::upper_bound(m_settled.begin(), m_settled.end(), common);
+    if (after == m_settled.begin())
+        return std::nullopt;
+    const qsizetype from = *std::prev(after);
+    const auto point = static_cast<std::size_t>(std::prev(after) - m_settled.begin());
+    const QStringView rest = QStringView(html).sliced(from);
     const OpenElements::Reading reading = OpenElements::read(rest, OpenElements::From::Body);
     if (!reading.readsAlone)
         return std::nullopt;
-    return Continuation{html, m_settled + reading.lastSettled, m_marker,
-                        marked(rest, reading.lastSettled)};
+    Continuation continuation{html,
+                              {m_settled.begin(), std::prev(after)},
+                              mark(point),
+                              marked(rest, reading.settled, point)};
+    for (qsizetype settled : reading.settled)
+        continuation.settled.push_back(from + settled);
+    return continuation;
 }
 
 void ShownPage::continued(Continuation continuation) {
     m_html = std::move(continuation.html);
-    m_settled = continuation.settled;
+    m_settled = std::move(continuation.settled);
 }
 
 void ShownPage::forget() {
     m_html.clear();
-    m_settled = -1;
+    m_settled.clear();
 }
 
-QString ShownPage::marked(QStringView html, qsizetype at) const {
+QString ShownPage::mark(std::size_t point) const {
+    return m_marker + QString::number(point);
+}
+
+QString ShownPage::marked(QStringView html, const std::vector<qsizetype>& points,
+                          std::size_t first) const {
     QString text;
-    text.reserve(html.size() + m_marker.size() + 7);
-    text.append(html.first(at)).append(u"<!--").append(m_marker).append(u"-->");
-    return text.append(html.sliced(at));
+    text.reserve(html.size() + qsizetype(points.size()) * (m_marker.size() + 14));
+    qsizetype copied = 0;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        text.append(html.sliced(copied, points[i] - copied));
+        text.append(u"<!--").append(mark(first + i)).append(u"-->");
+        copied = points[i];
+    }
+    return text.append(html.sliced(copied));
 }

@@ -3,24 +3,25 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
-// What the view shows: the page text it last loaded or brought up to date, and the point up
-// to which the engine's reading of that text is final. The point is marked in the shown page
-// by a comment of its own. A new text that changes only what follows the point is added in
-// place, without loading the page again: after an add, that is the new element and the
-// closing tail.
+// What the view shows: the page text it last loaded or brought up to date, and the settled
+// points of that text, up to which the engine's reading of it is final. Each point is marked
+// in the shown page by a numbered comment of its own. A new text that keeps the old one up
+// to a point is brought up to date in place from there, without loading the page again:
+// after an add, that is the new element and the closing tail; after an undo, the tail alone.
 class ShownPage final {
 public:
     ShownPage();
 
-    // The text to load for html, the point marked; remembered as shown.
+    // The text to load for html, its points marked; remembered as shown.
     QString loading(const QString& html, const QString& baseFolder);
 
     struct Continuation {
         QString html;
-        qsizetype settled = -1;
-        QString marker;   // the comment's text, which the shown page holds once
-        QString fragment; // what replaces everything after the marker, the new point marked
+        std::vector<qsizetype> settled;
+        QString mark;     // the comment's text at the point from which the page changes
+        QString fragment; // what replaces that comment and everything after it, marked anew
     };
     // How to bring the shown page to html in place; none when it must be loaded whole.
     std::optional<Continuation> continuation(const QString& html, const QString& baseFolder) const;
@@ -30,10 +31,12 @@ public:
     void forget();
 
 private:
-    QString marked(QStringView html, qsizetype at) const;
+    QString mark(std::size_t point) const;
+    // The text with a comment at each point, numbered from first.
+    QString marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first) const;
 
     QString m_marker;
     QString m_html;
     QString m_baseFolder;
-    qsizetype m_settled = -1;
+    std::vector<qsizetype> m_settled;
 };

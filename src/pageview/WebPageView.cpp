@@ -122,7 +122,7 @@ void WebPageView::load() {
 void WebPageView::update(ShownPage::Continuation continuation) {
     const Request request = *std::exchange(m_waiting, std::nullopt);
     m_step = Step::Updating;
-    // Everything after the mark goes; the new end, read on its own, takes its place.
+    // The mark and everything after it go; the new end, read on its own, takes their place.
     static const QString script = QStringLiteral(
         "((mark, fragment, toEnd) => {"
         "  const body = document.body;"
@@ -136,7 +136,7 @@ void WebPageView::update(ShownPage::Continuation continuation) {
         "  if (toEnd) window.scrollTo(window.scrollX, document.documentElement.scrollHeight);"
         "  return true;"
         "})(...%1)");
-    const QJsonArray arguments{continuation.marker, continuation.fragment,
+    const QJsonArray arguments{continuation.mark, continuation.fragment,
                                request.scroll == Scroll::ToEnd};
     m_page->runJavaScript(
         script.arg(QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact))),
