@@ -101,7 +101,8 @@ void TestForms::writers_data() {
         << QStringList{"</p>",
                        "<br>",
                        "<div align=\"center\">",
-                       "<p style=\"font-family:; font-size:12pt; color:\">Farbe",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; "
+                       "color:Black\">Farbe",
                        "<input type=\"radio\" name=\"Farbe\" value=\"Rot\" >Rot<br>",
                        "<input type=\"radio\" name=\"Farbe\" value=\"Blau\" >Blau<br>",
                        "",
@@ -129,7 +130,9 @@ void TestForms::writers_data() {
         << "Entscheidungsfrage wurde hinzugefügt";
     QTest::newRow("decision without answers")
         << QStringList{"Edit14=Leer", "Button2"}
-        << QStringList{"</p>", "<p style=\"font-family:; font-size:12pt; color:\">Leer", "", "</p>"}
+        << QStringList{"</p>",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; color:Black\">Leer",
+                       "", "</p>"}
         << "Entscheidungsfrage wurde hinzugefügt";
 
     QTest::newRow("check boxes, every emphasis, left")
@@ -144,7 +147,8 @@ void TestForms::writers_data() {
                        "<s>",
                        "<sup>",
                        "<sub>",
-                       "<p style=\"font-family:; font-size:12pt; color:\">Hobbys",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; "
+                       "color:Black\">Hobbys",
                        "</b>",
                        "</u>",
                        "</i>",
@@ -159,14 +163,18 @@ void TestForms::writers_data() {
         << "Checkboxfrage wurde hinzugefügt";
     QTest::newRow("check boxes collected before the question was typed")
         << QStringList{"Edit22=Ja", "Button4", "Edit18=Zustimmung", "Button5"}
-        << QStringList{"<p>", "<p style=\"font-family:; font-size:12pt; color:\">Zustimmung",
+        << QStringList{"<p>",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; "
+                       "color:Black\">Zustimmung",
                        "<input type=\"checkbox\" name=\"\" value=\"Ja\">Ja<br>", "", "</p>"}
         << "Checkboxfrage wurde hinzugefügt";
 
     QTest::newRow("text area with a preset of two lines")
         << QStringList{"Edit27=Kommentar", "Edit36=40", "Edit35=5",
                        "Memo2=Ihre Meinung\nbitte hier", "Button11"}
-        << QStringList{"<p>", "<p style=\"font-family:; font-size:12pt; color:\">Kommentar",
+        << QStringList{"<p>",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; "
+                       "color:Black\">Kommentar",
                        "<textarea name=\"Kommentar\" cols=\"40\" rows=\"5\">Ihre Meinung",
                        "bitte hier</textarea>", "</p>"}
         << "Formularfeld wurde hinzugefügt";
@@ -174,7 +182,8 @@ void TestForms::writers_data() {
         << QStringList{"Edit27=Notiz", "Image17", "Button11"}
         << QStringList{"<p>",
                        "<div align=\"right\">",
-                       "<p style=\"font-family:; font-size:12pt; color:\">Notiz",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; "
+                       "color:Black\">Notiz",
                        "<textarea name=\"Notiz\" cols=\"\" rows=\"\"></textarea>",
                        "</div>",
                        "</p>"}
@@ -182,7 +191,8 @@ void TestForms::writers_data() {
 
     QTest::newRow("single line as text")
         << QStringList{"Edit26=Name", "Edit38=30", "Edit39=60", "Button3"}
-        << QStringList{"<p>", "<p style=\"font-family:; font-size:12pt; color:\">Name",
+        << QStringList{"<p>",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; color:Black\">Name",
                        "<input name=\"Name\" type=\"text\" size=\"30\" maxlength=\"60\">", "</p>"}
         << "Einzeiliges Eingabefeld wurde hinzugefügt";
     QTest::newRow("single line as password, underlined")
@@ -190,7 +200,8 @@ void TestForms::writers_data() {
                        "RadioButton16",   "CheckBox14", "Button3"}
         << QStringList{"<p>",
                        "<u>",
-                       "<p style=\"font-family:; font-size:12pt; color:\">Kennwort",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; "
+                       "color:Black\">Kennwort",
                        "</u>",
                        "<input name=\"Kennwort\" type=\"password\" size=\"20\" maxlength=\"8\">",
                        "</p>"}
@@ -201,7 +212,7 @@ void TestForms::writers_data() {
                        "Button15",    "ComboBox6=3",        "Image29",  "Button14"}
         << QStringList{"<p>",
                        "<div align=\"right\">",
-                       "<p style=\"font-family:; font-size:12pt; color:\">Land",
+                       "<p style=\"font-family:Times New Roman; font-size:12pt; color:Black\">Land",
                        "<select size=\"3\" name=\"Land\">",
                        "<option>Deutschland</option>",
                        "<option>Schweiz</option>",
@@ -377,11 +388,15 @@ void TestForms::openingEmptiesFieldsAndKeepsChoices() {
     expectStates(
         f, {"Edit15=Times New Roman", "Edit16=Black", "Edit32=Times New Roman", "Edit24=Black"});
 
-    const QStringList emptied = {"Edit1",  "Edit2",  "Edit14", "Edit15", "Edit16", "Edit18",
-                                 "Edit19", "Edit20", "Edit22", "Edit24", "Edit25", "Edit26",
-                                 "Edit27", "Edit28", "Edit29", "Edit31", "Edit32", "Edit33",
-                                 "Edit35", "Edit36", "Edit37", "Edit38", "Edit39", "Edit41",
-                                 "Memo2",  "Memo6",  "Memo1",  "Memo3",  "Memo5",  "Memo4"};
+    const QStringList emptied = {"Edit1",  "Edit2",  "Edit14", "Edit18", "Edit22",
+                                 "Edit26", "Edit27", "Edit31", "Edit35", "Edit36",
+                                 "Edit37", "Edit38", "Edit39", "Edit41", "Memo2",
+                                 "Memo6",  "Memo1",  "Memo3",  "Memo5",  "Memo4"};
+    // Every question's font and colour start as a page's do.
+    const QStringList startedAnew = {
+        "Edit15=Times New Roman", "Edit16=Black", "Edit19=Times New Roman", "Edit20=Black",
+        "Edit25=Times New Roman", "Edit24=Black", "Edit28=Times New Roman", "Edit29=Black",
+        "Edit32=Times New Roman", "Edit33=Black"};
     opened(f);
     act(f, {"Edit14=Farbe", "Edit2=Rot", "Button16", "Edit18=Hobbys", "Edit22=Lesen", "Button4",
             "Edit41=Polen", "Button15"});
@@ -389,6 +404,8 @@ void TestForms::openingEmptiesFieldsAndKeepsChoices() {
         if (textOf(&f.get(kWindow, name)).isEmpty())
             typeInto(&f.get(kWindow, name), QStringLiteral("etwas"));
     }
+    for (const QString& state : startedAnew)
+        typeInto(&f.get(kWindow, state.section(u'=', 0, 0)), QString());
     const QStringList kept = {
         "ComboBox1=14",          "ComboBox7=2",           "ComboBox18=3",
         "ComboBox6=5",           "CheckBox5=checked",     "CheckBox30=checked",
@@ -405,6 +422,7 @@ void TestForms::openingEmptiesFieldsAndKeepsChoices() {
     QCOMPARE(f.get<QTabWidget>(kWindow, "Form5").currentIndex(), 0);
     for (const QString& name : emptied)
         expectStates(f, {name + u'='});
+    expectStates(f, startedAnew);
     expectStates(f, kept);
     QVERIFY(!f.get(kWindow, "Image38").isHidden());
     QCOMPARE(f.sourceLines(), QStringList{"<p>Seite</p>"});

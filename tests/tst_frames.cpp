@@ -68,7 +68,7 @@ private slots:
     void chooserPictureShowsItsPanel();
     void reopeningShowsTheChooserAndKeepsTheFields();
     void savingAgainReplacesThePage();
-    void cancelledSaveEnablesThePreview();
+    void cancelledSaveWritesNothing();
     void failedWriteLeavesThePreviewDisabled();
     void popupCommandsActOnTheCurrentField();
     void deleteShortcutEmptiesTheCurrentFieldNotTheFocusedOne();
@@ -100,7 +100,7 @@ void TestFrames::savesTheLayoutsPage_data() {
             R"(Edit7=Über "uns" & <b>|Edit1= a b |Edit4=x" y=")", page(R"(Über "uns" & <b>)", R"(
 <frameset cols="," border="">
 <frame src="" name=" a b ">
-<frame src="x" y="" name="">
+<frame src="x&quot; y=&quot;" name="">
 </frameset>
 </html>)"));
     addPage("top and two columns", "Image1", "Button2", "Memo2",
@@ -176,17 +176,17 @@ void TestFrames::savesTheLayoutsPage() {
     }
     save(f, button, path);
 
-    QCOMPARE(f.dialogs.asked, QStringList{"save:Unbenannt.html"});
+    QCOMPARE(f.dialogs.asked, QStringList{"save:Frameseite.html"});
     QCOMPARE(QString::fromUtf8(fileBytes(path)).split(QStringLiteral("\r\n")),
              expected + QStringList{""});
     QCOMPARE(f.get<QPlainTextEdit>(kFrames, workList).toPlainText().split(u'\n'), expected);
-    QVERIFY(previewEnabled(f));
-    // The frameset page is a file of its own: the page source and the caption stay.
+    // The frameset page is a file of its own: the page source, the caption, the main
+    // window's proposal and its preview stay.
     QCOMPARE(f.sourceLines(), QStringList{});
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
-    // The main window's preview now opens the frameset page.
-    f.trigger("TForm2", "Vorschau");
-    QCOMPARE(f.opener.opened, QStringList{path});
+    QCOMPARE(f.windows().context().dialogs.SaveDialog1.fileName(),
+             QStringLiteral("Unbenannt.html"));
+    QVERIFY(!previewEnabled(f));
 }
 
 void TestFrames::pickerPutsTheBareName_data() {
@@ -287,27 +287,27 @@ void TestFrames::savingAgainReplacesThePage() {
     typeInto(&title, QStringLiteral("Erste Fassung"));
     save(f, "Button4", path);
     typeInto(&title, QStringLiteral("Zweite Fassung"));
-    save(f, "Button4", path);
+    f.dialogs.answerFile(path);
+    f.dialogs.answerYes();
+    click(&f.get<QPushButton>(kFrames, "Button4"));
 
     const QStringList lines = QString::fromUtf8(fileBytes(path)).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 17);
     QCOMPARE(lines[4], QStringLiteral("<title>Zweite Fassung</title>"));
     QCOMPARE(f.get<QPlainTextEdit>(kFrames, "Memo4").document()->blockCount(), 16);
-    QCOMPARE(f.dialogs.asked, (QStringList{"save:Unbenannt.html", "save:" + path}));
+    QCOMPARE(f.dialogs.asked, (QStringList{"save:Frameseite.html", "save:" + path,
+                                           "question:Die Datei frames.html existiert bereits.\n"
+                                           "Soll sie überschrieben werden?"}));
 }
 
-void TestFrames::cancelledSaveEnablesThePreview() {
+void TestFrames::cancelledSaveWritesNothing() {
     Fixture f;
     QTemporaryDir dir;
     openPanel(f, "Image4");
-    QVERIFY(!previewEnabled(f));
     click(&f.get<QPushButton>(kFrames, "Button3"));
-    QCOMPARE(f.dialogs.asked, QStringList{"save:Unbenannt.html"});
-    QVERIFY(previewEnabled(f));
+    QCOMPARE(f.dialogs.asked, QStringList{"save:Frameseite.html"});
+    QVERIFY(!previewEnabled(f));
     QVERIFY(QDir(dir.path()).isEmpty());
-    // The main window's preview opens whatever its save dialog names.
-    f.trigger("TForm2", "Vorschau");
-    QCOMPARE(f.opener.opened, QStringList{"Unbenannt.html"});
 }
 
 void TestFrames::failedWriteLeavesThePreviewDisabled() {

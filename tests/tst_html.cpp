@@ -65,6 +65,8 @@ private slots:
     void form() { compareLines(); }
     void frameset_data();
     void frameset() { compareLines(); }
+    void quotesInAttributes_data();
+    void quotesInAttributes() { compareLines(); }
     void namesAndColours_data();
     void namesAndColours() { compareLines(); }
     void utf8Declaration_data();
@@ -132,7 +134,7 @@ void TestHtml::documentStart_data() {
                R"(<meta http-equiv="refresh" content="5; url=http://www.example.org/a?b=1&c=2">
 <meta name="Keywords" content="Garten, Rosen
 Beete">
-<meta name="Author" content="Jürgen "Jo" Groß">
+<meta name="Author" content="Jürgen &quot;Jo&quot; Groß">
 <link rel="shortcut icon" href="fav.ico">
 <title>Start</title>
 </head>
@@ -190,8 +192,9 @@ void TestHtml::elements_data() {
     ImageElement image;
     image.tag.file = QStringLiteral("strand bild.jpg");
     image.tag.text = QStringLiteral("Strand & \"Meer\"");
-    QTest::newRow("picture") << ImagesHtml::imageBlock(image)
-                             << lines(R"(<img src="strand bild.jpg" alt="Strand & "Meer"">)");
+    QTest::newRow("picture")
+        << ImagesHtml::imageBlock(image)
+        << lines(R"(<img src="strand bild.jpg" alt="Strand & &quot;Meer&quot;">)");
     image.tag.sized = true;
     image.tag.width = QStringLiteral("320");
     image.tag.height = QString();
@@ -200,7 +203,7 @@ void TestHtml::elements_data() {
     image.breaksAfter = 2;
     QTest::newRow("picture sized, right, breaks") << ImagesHtml::imageBlock(image) << lines(R"(<br>
 <div align="right">
-<img src="strand bild.jpg" alt="Strand & "Meer"" width="320" height="">
+<img src="strand bild.jpg" alt="Strand & &quot;Meer&quot;" width="320" height="">
 </div>
 <br>
 <br>)");
@@ -413,7 +416,7 @@ Zweite</textarea>
                              Position::Center, 1, 2})
         << lines(R"(<br>
 <div align="center">
-<input type="reset" value="Löschen "alles"">
+<input type="reset" value="Löschen &quot;alles&quot;">
 <br>
 <br>
 </div>)");
@@ -474,6 +477,130 @@ void TestHtml::frameset_data() {
 </html>)");
 }
 
+// A double quote typed into any field that fills an attribute is written as "&quot;", so
+// that it cannot end the attribute; the same text between tags stays as typed.
+void TestHtml::quotesInAttributes_data() {
+    addLineColumns();
+    DocumentStart start;
+    start.title = QStringLiteral("Der \"beste\" Garten");
+    start.redirect = RedirectKind::External;
+    start.redirectSeconds = QStringLiteral("5\"");
+    start.redirectTarget = QStringLiteral("www.example.org/?q=\"a\"");
+    start.withKeywords = true;
+    start.keywords = QStringLiteral("\"Rosen\"");
+    start.withIcon = true;
+    start.icon = QStringLiteral("\"fav\".ico");
+    start.backgroundColor = QStringLiteral("\"Red\"");
+    QTest::newRow("head entries; title as typed")
+        << GeneralSettingsHtml::documentStart(start)
+        << pageStartAnd(
+               R"(<meta http-equiv="refresh" content="5&quot;; url=http://www.example.org/?q=&quot;a&quot;">
+<meta name="Keywords" content="&quot;Rosen&quot;">
+<link rel="shortcut icon" href="&quot;fav&quot;.ico">
+<title>Der "beste" Garten</title>
+</head>
+<body bgcolor="&quot;Red&quot;">)");
+    start.pictureMode = true;
+    start.backgroundPicture = QStringLiteral("a\"b.jpg");
+    QTest::newRow("background picture") << GeneralSettingsHtml::documentStart(start).mid(9)
+                                        << lines(R"(<body background="a&quot;b.jpg">)");
+
+    TextFormat quoted;
+    quoted.fontName = QStringLiteral("\"Times New Roman\"");
+    quoted.fontSize = QStringLiteral("1\"2");
+    quoted.fontColor = QStringLiteral("\"Red\"");
+    QTest::newRow("paragraph style; text as typed")
+        << QStringList{TextFormatHtml::styledParagraphLine(quoted,
+                                                           QStringLiteral("Er sagt \"Hallo\""))}
+        << lines(
+               R"(<p style="font-family:&quot;Times New Roman&quot;; font-size:1&quot;2pt; color:&quot;Red&quot;">Er sagt "Hallo"</p>)");
+
+    const ImageTag image{QStringLiteral("\"a\".jpg"), QStringLiteral("Ein \"Bild\""), true,
+                         QStringLiteral("1\""), QStringLiteral("\"2")};
+    QTest::newRow("picture")
+        << QStringList{ImagesHtml::imageLine(image)}
+        << lines(
+               R"(<img src="&quot;a&quot;.jpg" alt="Ein &quot;Bild&quot;" width="1&quot;" height="&quot;2">)");
+    const Rule rule{QStringLiteral("\"Red\""), QStringLiteral("3\""), QStringLiteral("\"50%")};
+    QTest::newRow("rule")
+        << LinesHtml::ruleBlock(rule)
+        << lines(R"(<hr color="&quot;Red&quot;" size="3&quot;" width="&quot;50%">)");
+    const TableSettings table{QStringLiteral("1\""), QStringLiteral("\"Navy\""),
+                              QStringLiteral("\"Red\""), QStringLiteral("\"80%")};
+    const CellSettings cell{QStringLiteral("\"Lime\""), QStringLiteral("0\""),
+                            QStringLiteral("\"Teal\"")};
+    QTest::newRow("table and cell")
+        << TablesHtml::tableStart(table) + TablesHtml::cellOpen(cell)
+        << lines(
+               R"(<table  border="1&quot;" bordercolor="&quot;Navy&quot;" bgcolor="&quot;Red&quot;" width="&quot;80%">
+<td bgcolor="&quot;Lime&quot;" border="0&quot;" bordercolor="&quot;Teal&quot;">)");
+
+    const LinkAddress intoFrame{QString(), QStringLiteral("seite.html?a=\"1\""),
+                                LinksHtml::frameTarget(QStringLiteral("\"rechts\""))};
+    QTest::newRow("text link into a frame; link text as typed")
+        << LinksHtml::textLink(arial(), intoFrame, QStringLiteral("\"Hier\""))
+        << lines(
+               R"(<p style="font-family:Arial; font-size:12pt; color:Black"><a href="seite.html?a=&quot;1&quot;" target="&quot;rechts&quot;">"Hier"</p></a>)");
+    ImageLink imageLink;
+    imageLink.file = QStringLiteral("\"a\".gif");
+    imageLink.text = QStringLiteral("Ein \"Knopf\"");
+    imageLink.sized = true;
+    imageLink.width = QStringLiteral("4\"");
+    imageLink.height = QStringLiteral("\"3");
+    imageLink.border = QStringLiteral("0\"");
+    QTest::newRow("picture link")
+        << LinksHtml::imageLink({LinksHtml::mailPrefix(), QStringLiteral("\"anna\"@example.org"),
+                                 LinksHtml::samePageTarget()},
+                                imageLink)
+        << lines(
+               R"(<a href="mailto:&quot;anna&quot;@example.org" ><img src="&quot;a&quot;.gif" alt="Ein &quot;Knopf&quot;" width="4&quot;" height="&quot;3"  border="0&quot;"></a>)");
+
+    QTest::newRow("form recipient")
+        << QStringList{FormHtml::formStartLine(QStringLiteral("\"Anna\" <anna@example.org>"))}
+        << lines(
+               R"(<form action="http://formmail.example.net/Formular-Chef/Formular-Chef.cgi" method="post"><input type="hidden" name="empfaenger" value="&quot;Anna&quot; <anna@example.org>">)");
+    const QString question = QStringLiteral("Ihr \"Name\"");
+    const QString answer = QStringLiteral("\"gut\" & <b>");
+    QTest::newRow("answers; answer text as typed")
+        << QStringList{FormHtml::radioAnswerLine(question, answer),
+                       FormHtml::checkBoxAnswerLine(question, answer)}
+        << lines(
+               R"(<input type="radio" name="Ihr &quot;Name&quot;" value="&quot;gut&quot; & <b>" >"gut" & <b><br>
+<input type="checkbox" name="Ihr &quot;Name&quot;" value="&quot;gut&quot; & <b>">"gut" & <b><br>)");
+    const FormHtml::Question asked{{}, question};
+    QTest::newRow("text area; question and preset as typed")
+        << FormHtml::textAreaQuestion(asked, {QStringLiteral("4\""), QStringLiteral("\"2"),
+                                              QStringLiteral("Ein \"Text\"")})
+        << lines(R"(<p>
+<p style="font-family:; font-size:pt; color:">Ihr "Name"
+<textarea name="Ihr &quot;Name&quot;" cols="4&quot;" rows="&quot;2">Ein "Text"</textarea>
+</p>)");
+    QTest::newRow("input field")
+        << FormHtml::inputFieldQuestion(asked,
+                                        {QStringLiteral("2\""), QStringLiteral("\"3"), false})
+               .mid(2, 1)
+        << lines(
+               R"(<input name="Ihr &quot;Name&quot;" type="text" size="2&quot;" maxlength="&quot;3">)");
+    QTest::newRow("selection list")
+        << FormHtml::selectionListQuestion(asked, {QStringLiteral("3\""), {}}).mid(2, 1)
+        << lines(R"(<select size="3&quot;" name="Ihr &quot;Name&quot;">)");
+    QTest::newRow("button") << FormHtml::button({.caption = QStringLiteral("\"Los\"")})
+                            << lines(R"(<input type="submit" value="&quot;Los&quot;">)");
+
+    FramesetValues frames;
+    frames.title = QStringLiteral("Die \"Rahmen\"");
+    frames.border = QStringLiteral("1\"");
+    for (Frame frame : {Frame::A, Frame::B, Frame::C, Frame::D})
+        frames.frame(frame) = {QStringLiteral("\"n\""), QStringLiteral("\"s\".html"),
+                               QStringLiteral("1\"")};
+    QTest::newRow("frameset; title as typed")
+        << FramesetHtml::page(FrameLayout::TopTwoColumnsBottom, frames).mid(4, 4)
+        << lines(R"(<title>Die "Rahmen"</title>
+</head>
+<frameset rows="1&quot;,*,1&quot;" border="1&quot;">
+<frame src="&quot;s&quot;.html" name="&quot;n&quot;">)");
+}
+
 // File names and colour texts, one result per row.
 void TestHtml::namesAndColours_data() {
     addLineColumns();
@@ -481,7 +608,8 @@ void TestHtml::namesAndColours_data() {
         QTest::newRow(name) << QStringList{result} << QStringList{QString::fromUtf8(expected)};
     };
     row("bare name after a trailing separator", BareFileName(QStringLiteral("C:\\Web\\")), "");
-    row("caption", FileCaption(QStringLiteral("/home/anna/Grüße.html")),
+    row("caption",
+        WindowCaption(QStringLiteral("Quillmark"), QStringLiteral("/home/anna/Grüße.html"), false),
         "Grüße.html  -  Quillmark");
     row("proposed: separators made dashes", ProposedFileName(QStringLiteral("a/b\\c")),
         "a-b-c.html");
@@ -501,8 +629,7 @@ void TestHtml::namesAndColours_data() {
         WithFileType(QStringLiteral("/tmp/seite.html.bak"), QStringLiteral(".txt")),
         "/tmp/seite.html.bak.txt");
     row("colour: transparency ignored", ColorFieldText(QColor(255, 255, 255, 0)), "White");
-    row("colour: beyond the font dialog's sixteen", ColorFieldText(QColor(0xFF, 0xFB, 0xF0)),
-        "Cream");
+    row("colour: no HTML name", ColorFieldText(QColor(0xFF, 0xFB, 0xF0)), "#FFFBF0");
 }
 
 void TestHtml::utf8Declaration_data() {
@@ -529,6 +656,19 @@ void TestHtml::utf8Declaration_data() {
         "<head>\n</head>\n<body>\n<meta charset=\"latin1\">",
         "<head>\nMETA\n</head>\n<body>\n<meta charset=\"latin1\">");
     row("no head", "<header>\n<p>Hallo</p>", "same");
+    // Older pages declare a content type without a charset.
+    row("one without a charset replaced in place",
+        "<head>\n<meta http-equiv=\"Content-Type\" content=\"text/html\">\n<title>x</title>",
+        "<head>\nMETA\n<title>x</title>");
+    row("one without a charset dropped beside the program's line",
+        "<head>\n<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+        "<meta http-equiv='content-type' content='text/html'>\n<title>x</title>",
+        "<head>\nMETA\n<title>x</title>");
+    row("one without a charset dropped from its line beside another encoding",
+        "<head><META HTTP-EQUIV=Content-Type CONTENT=text/html>\n<meta charset=\"latin1\">",
+        "<head>\nMETA");
+    row("a refresh declares nothing", "<head>\n<meta http-equiv=\"refresh\" content=\"5\">",
+        "<head>\nMETA\n<meta http-equiv=\"refresh\" content=\"5\">");
 }
 
 void TestHtml::utf8Declaration() {

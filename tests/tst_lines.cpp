@@ -114,7 +114,7 @@ void TestLines::colorAssistant_data() {
     QTest::addColumn<QString>("starter");
     QTest::addColumn<QColor>("color"); // invalid: cancelled
     QTest::addColumn<QString>("result");
-    QTest::newRow("button, named") << "Button3" << QColor(0xC0, 0xDC, 0xC0) << "MoneyGreen";
+    QTest::newRow("button, no HTML name") << "Button3" << QColor(0xC0, 0xDC, 0xC0) << "#C0DCC0";
     QTest::newRow("picture, hexadecimal") << "Image35" << QColor(255, 128, 0) << "#FF8000";
     QTest::newRow("picture, cancelled") << "Image35" << QColor() << "Silver";
 }

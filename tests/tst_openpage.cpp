@@ -134,7 +134,7 @@ void TestOpenPage::nothingChanges() {
     else
         f.confirmDiscard();
     QCOMPARE(f.sourceLines(), QStringList{"<p>Ungespeichert</p>"});
-    QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("Quillmark"));
+    QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("Quillmark*"));
     QCOMPARE(f.dialogs.asked.filter(QStringLiteral("error:")).size(),
              refusal == QLatin1String("capacity") || refusal == QLatin1String("folder") ? 1 : 0);
 }

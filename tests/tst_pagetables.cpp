@@ -8,16 +8,21 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 
 namespace {
 
 const QString kMain = QStringLiteral("TForm2");
 
 // Emptied by both New commands.
-const QStringList kEmptiedByBoth = {"Edit1",  "Edit2",  "Edit4",  "Memo1",  "Edit11",
-                                    "Edit13", "Edit6",  "Edit7",  "Edit9",  "Edit16",
-                                    "Edit3",  "Edit15", "Edit17", "Edit19", "Edit20",
-                                    "Edit21", "Edit22", "Edit23", "Edit24", "Memo2"};
+const QStringList kEmptiedByBoth = {"Edit1",  "Edit2",  "Edit4",  "Memo1",  "Edit6",  "Edit7",
+                                    "Edit9",  "Edit16", "Edit3",  "Edit19", "Edit20", "Edit21",
+                                    "Edit22", "Edit23", "Edit24", "Memo2"};
+// Given the font and colour a page starts with by both New commands.
+const QList<std::pair<const char*, const char*>> kStartedAnew = {{"Edit13", "Times New Roman"},
+                                                                 {"Edit15", "Times New Roman"},
+                                                                 {"Edit11", "Black"},
+                                                                 {"Edit17", "Black"}};
 // Emptied by the menu's "Neu" only; the toolbar's New keeps them.
 const QStringList kEmptiedByMenuOnly = {"Edit10", "Edit33", "Edit35", "Memo3",  "Edit5",  "Edit25",
                                         "Edit26", "Edit27", "Edit28", "Edit29", "Edit30", "Edit31",
@@ -60,6 +65,9 @@ void TestPageTables::newEmpties() {
     Fixture f;
     for (const QString& name : emptied + kept)
         typeInto(&f.get(kMain, name), QStringLiteral("x"));
+    for (const auto& [name, text] : kStartedAnew)
+        typeInto(&f.get(kMain, name), QStringLiteral("x"));
+    f.startPage();
     if (command == QLatin1String("Image6"))
         click(f.control(kMain, command));
     else
@@ -69,9 +77,11 @@ void TestPageTables::newEmpties() {
         QVERIFY2(textOf(&f.get(kMain, name)).isEmpty(), qPrintable(name));
     for (const QString& name : kept)
         QVERIFY2(textOf(&f.get(kMain, name)) == QLatin1String("x"), qPrintable(name));
-    // Defaults are not brought back: the font and colour fields stay empty.
-    QVERIFY(f.get<QLineEdit>(kMain, "Edit13").text().isEmpty());
-    QVERIFY(f.get<QLineEdit>(kMain, "Edit11").text().isEmpty());
+    for (const auto& [name, text] : kStartedAnew)
+        QCOMPARE(f.get<QLineEdit>(kMain, name).text(), QString::fromLatin1(text));
+    // The new page begins with its settings, and the switch there shows no warning.
+    QCOMPARE(f.get<QTabWidget>(kMain, "PageControl1").currentIndex(), 0);
+    QVERIFY(!f.window("TForm11")->isVisible());
 }
 
 void TestPageTables::trackedFields_data() {

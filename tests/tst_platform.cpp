@@ -312,8 +312,8 @@ void TestPlatform::colorFieldText_data() {
     QTest::addColumn<QString>("text");
     QTest::newRow("blue") << QColor(0, 0, 255) << "Blue";
     QTest::newRow("red") << QColor(255, 0, 0) << "Red";
-    QTest::newRow("money green") << QColor(192, 220, 192) << "MoneyGreen";
-    QTest::newRow("med gray") << QColor(0xA0, 0xA0, 0xA4) << "MedGray";
+    QTest::newRow("no HTML name: green-grey") << QColor(192, 220, 192) << "#C0DCC0";
+    QTest::newRow("no HTML name: sky blue") << QColor(0xA6, 0xCA, 0xF0) << "#A6CAF0";
     QTest::newRow("hex upper case") << QColor(255, 128, 0) << "#FF8000";
     QTest::newRow("hex padded") << QColor(16, 32, 48) << "#102030";
     QTest::newRow("near black") << QColor(0, 0, 1) << "#000001";

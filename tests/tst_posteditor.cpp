@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -61,11 +62,11 @@ class TestPostEditor : public QObject {
 private slots:
     void savedUnchangedKeepsTheBytes_data();
     void savedUnchangedKeepsTheBytes();
-    void captionNamesTheFileOnlyFromTheToolbar_data();
-    void captionNamesTheFileOnlyFromTheToolbar();
+    void captionNamesTheFile_data();
+    void captionNamesTheFile();
     void cancelledDialogsChangeNothing();
     void previewWaitsForTheFirstSave();
-    void previewOpensTheSaveDialogsFile();
+    void previewOpensItsOwnFile();
     void printsTheLinesAsShown();
     void refusesTooLargeFile();
     void unreadableFileLeavesTextAndCaption_data();
@@ -136,41 +137,45 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     // A text begun anew is written as UTF-8.
     f.trigger(kEditor, "Neu");
     QCOMPARE(encodingPanel(f), QStringLiteral("UTF-8"));
-    QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html"}));
+    // The save proposes the file opened here.
+    QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:" + in}));
 }
 
-void TestPostEditor::captionNamesTheFileOnlyFromTheToolbar_data() {
+void TestPostEditor::captionNamesTheFile_data() {
     QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("caption");
-    const QString named = QStringLiteral("index.html  -  Quillmark");
-    QTest::newRow("menu Öffnen") << QStringLiteral("ffnen1") << kCaption;
-    QTest::newRow("toolbar open") << QStringLiteral("Image2") << named;
-    QTest::newRow("menu Speichern unter") << QStringLiteral("Speichern") << kCaption;
-    QTest::newRow("toolbar save") << QStringLiteral("Image7") << named;
+    QTest::newRow("menu Öffnen") << QStringLiteral("ffnen1");
+    QTest::newRow("toolbar open") << QStringLiteral("Image2");
+    QTest::newRow("menu Speichern unter") << QStringLiteral("Speichern");
+    QTest::newRow("toolbar save") << QStringLiteral("Image7");
 }
 
-void TestPostEditor::captionNamesTheFileOnlyFromTheToolbar() {
+void TestPostEditor::captionNamesTheFile() {
     QFETCH(QString, command);
-    QFETCH(QString, caption);
-
     Fixture f;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("index.html"));
     writeBytes(path, "<html>\r\n");
     f.windows().showPostEditor();
     typeInto(&memo1(f), QStringLiteral("<html>\n"));
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
     f.dialogs.answerFile(path);
+    f.dialogs.answerYes(); // a save replaces the file
     run(f, command);
-    QVERIFY(f.dialogs.allAnswered());
-    QCOMPARE(f.window(kEditor)->windowTitle(), caption);
+    const QString named = QStringLiteral("index.html  -  HTML-Quelltext nachbearbeiten");
+    QCOMPARE(f.window(kEditor)->windowTitle(), named);
+    QVERIFY(!f.window(kEditor)->isWindowModified());
     QCOMPARE(memo1(f).toPlainText(), QStringLiteral("<html>\n"));
     QCOMPARE(fileBytes(path), QByteArray("<html>\r\n"));
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
+    typeInto(&memo1(f), QStringLiteral("<p>"));
+    QCOMPARE(f.window(kEditor)->windowTitle(),
+             QStringLiteral("index.html*  -  HTML-Quelltext nachbearbeiten"));
+    QVERIFY(f.window(kEditor)->isWindowModified());
 
-    // New empties the text only: the caption stays.
+    // New empties the text only: the file stays.
     click(&f.get(kEditor, "Image6"));
     QCOMPARE(memo1(f).toPlainText(), QString());
-    QCOMPARE(f.window(kEditor)->windowTitle(), caption);
+    QCOMPARE(f.window(kEditor)->windowTitle(), named);
 }
 
 void TestPostEditor::cancelledDialogsChangeNothing() {
@@ -181,7 +186,7 @@ void TestPostEditor::cancelledDialogsChangeNothing() {
     QCOMPARE(f.dialogs.asked, (QStringList{"open:Unbenannt.html", "save:Unbenannt.html",
                                            "open:Unbenannt.html", "save:Unbenannt.html", "print"}));
     QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
-    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
     QVERIFY(!previewEnabled(f));
 }
 
@@ -212,7 +217,7 @@ void TestPostEditor::previewWaitsForTheFirstSave() {
     QCOMPARE(f.opener.opened, (QStringList{path, path}));
 }
 
-void TestPostEditor::previewOpensTheSaveDialogsFile() {
+void TestPostEditor::previewOpensItsOwnFile() {
     Fixture f;
     QTemporaryDir dir;
     const QString saved = dir.filePath(QStringLiteral("neu.html"));
@@ -220,22 +225,23 @@ void TestPostEditor::previewOpensTheSaveDialogsFile() {
     writeBytes(opened, "<p>alt</p>\r\n");
     f.windows().context().state.enablePreview();
 
-    // Both windows preview the file last saved, not the file just opened.
+    // The post-editor previews its own file, the main window its page.
     f.dialogs.answerFile(saved);
     f.trigger(kEditor, "Speichern");
+    f.trigger(kEditor, "Vorschau");
     f.dialogs.answerFile(opened);
     f.trigger(kEditor, "ffnen1");
     f.trigger(kEditor, "Vorschau");
     f.trigger("TForm2", "Vorschau");
-    QCOMPARE(f.opener.opened, (QStringList{saved, saved}));
+    QCOMPARE(f.opener.opened, (QStringList{saved, opened, "Unbenannt.html"}));
 
-    // A save in the main window points the post-editor's preview at the page.
+    // A save in either window leaves the other's proposal and preview alone.
     const QString page = dir.filePath(QStringLiteral("seite.html"));
     f.dialogs.answerFile(page);
     f.trigger("TForm2", "Speichern");
-    QCOMPARE(f.dialogs.asked.last(), "save:" + saved);
+    QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Unbenannt.html"));
     f.trigger(kEditor, "Vorschau");
-    QCOMPARE(f.opener.opened.last(), page);
+    QCOMPARE(f.opener.opened.last(), opened);
 
     f.opener.succeed = false;
     f.trigger(kEditor, "Vorschau");
@@ -291,7 +297,7 @@ void TestPostEditor::refusesTooLargeFile() {
     click(&f.get(kEditor, "Image2"));
     QCOMPARE(f.dialogs.asked.last(), QStringLiteral("error:Text überschreitet Memo-Kapazität"));
     QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
-    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
 }
 
 void TestPostEditor::unreadableFileLeavesTextAndCaption_data() {
@@ -320,7 +326,7 @@ void TestPostEditor::unreadableFileLeavesTextAndCaption() {
     QCOMPARE(f.dialogs.asked.last(),
              "error:Datei " + path + " kann nicht geöffnet werden. " + reason);
     QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
-    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
 }
 
 void TestPostEditor::separatorsSurviveUnchanged_data() {
@@ -374,6 +380,7 @@ void TestPostEditor::windows1252AsksBeforeUtf8() {
     memo1(f).moveCursor(QTextCursor::End);
     memo1(f).insertPlainText(QStringLiteral(" 漢"));
     f.dialogs.answerFile(path);
+    f.dialogs.answerYes(); // the file is replaced
     if (yes)
         f.dialogs.answerYes();
     f.trigger(kEditor, "Speichern");
@@ -397,7 +404,7 @@ void TestPostEditor::failedWriteChangesNothing() {
     QVERIFY(f.dialogs.asked.last().startsWith("error:Datei \"" + path +
                                               "\" kann nicht erstellt werden. "));
     QVERIFY(!previewEnabled(f));
-    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption);
+    QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
     QVERIFY(f.windows().postEditor().hasUnsavedChanges());
 }
 
@@ -421,10 +428,14 @@ void TestPostEditor::unsavedChangesAreTracked() {
     f.trigger(kEditor, "Neu");
     QVERIFY(!editor.hasUnsavedChanges());
 
-    // Unsaved text keeps the program from ending without a question.
+    // Unsaved text keeps the program from ending without a question of the post-editor's.
     typeInto(&memo1(f), QStringLiteral("Text"));
+    QSignalSpy ended(&f.windows().mainWindow(), &MainWindow::closed);
     f.window("TForm2")->close();
-    QVERIFY(f.window("TForm10")->isVisible());
+    QCOMPARE(f.dialogs.asked.last(),
+             QStringLiteral("question:Wollen Sie den Text von „neu.html“ verwerfen?"));
+    QCOMPARE(ended.size(), 0);
+    QVERIFY(!f.window("TForm10")->isVisible());
 }
 
 void TestPostEditor::editCommandsActOnMemo1_data() {

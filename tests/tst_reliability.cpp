@@ -84,6 +84,7 @@ void TestReliability::failedSaveChangesNothing() {
     const QString path = dir.filePath(QStringLiteral("seite.html"));
     writeBytes(path, "alt\r\n");
     f.dialogs.answerFile(path);
+    f.dialogs.answerYes();
     {
         const FileSizeLimit nearlyFull(static_cast<rlim_t>(limit));
         saveIn(f, window, lines);
@@ -94,8 +95,11 @@ void TestReliability::failedSaveChangesNothing() {
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"seite.html"});
     QVERIFY(!actionEnabled(f, kMain, "Vorschau"));
     QVERIFY(!actionEnabled(f, kEditor, "Vorschau"));
-    QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("Quillmark"));
-    QCOMPARE(f.window(kEditor)->windowTitle(), QStringLiteral("HTML-Quelltext nachbearbeiten"));
+    // The work that could not be saved is still marked unsaved.
+    QCOMPARE(f.window(kMain)->windowTitle(),
+             QStringLiteral("Quillmark") + (window == kMain ? "*" : ""));
+    QCOMPARE(f.window(kEditor)->windowTitle(),
+             QStringLiteral("HTML-Quelltext nachbearbeiten") + (window == kEditor ? "*" : ""));
     QCOMPARE(f.windows().context().state.SavedFileName(), QString());
     QCOMPARE(f.statusNotice(), QString());
     if (window == kMain)

@@ -31,9 +31,9 @@ void TestTextFormat::colorFieldText_data() {
     QTest::addColumn<QColor>("color");
     QTest::addColumn<QString>("expected");
     QTest::newRow("blue") << QColor(0, 0, 255) << "Blue";
-    QTest::newRow("money green") << QColor(192, 220, 192) << "MoneyGreen";
-    QTest::newRow("medium grey") << QColor(0xA0, 0xA0, 0xA4) << "MedGray";
-    QTest::newRow("one off money green") << QColor(192, 220, 193) << "#C0DCC1";
+    QTest::newRow("no HTML name: green-grey") << QColor(192, 220, 192) << "#C0DCC0";
+    QTest::newRow("no HTML name: medium grey") << QColor(0xA0, 0xA0, 0xA4) << "#A0A0A4";
+    QTest::newRow("one off silver") << QColor(192, 192, 193) << "#C0C0C1";
     QTest::newRow("upper-case digits") << QColor(255, 128, 0) << "#FF8000";
     QTest::newRow("leading zeros") << QColor(1, 2, 10) << "#01020A";
 }

@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 MainWindow::MainWindow(PageContext& context, Navigation& navigation)
@@ -30,8 +31,10 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
       m_context(context), m_navigation(navigation), m_fields(new CurrentFieldTracker(this)),
       m_explanations(new FieldExplanations(this)) {
     setObjectName(QStringLiteral("TForm2"));
-    setWindowTitle(context.state.caption());
-    connect(&context.state, &PageState::captionChanged, this, &QWidget::setWindowTitle);
+    showCaption();
+    connect(&context.state, &PageState::fileChanged, this, &MainWindow::showCaption);
+    connect(&context.document.document(), &QTextDocument::modificationChanged, this,
+            &MainWindow::showCaption);
 
     createStatusBar();
     m_services = std::make_unique<PageServices>(
@@ -106,7 +109,8 @@ void MainWindow::createPageView() {
     auto* view = new PageViewDock(
         *this, "Seitenansicht1",
         {[&context] { return context.document.linesAsSaved().join(u'\n'); },
-         [&context] { return context.dialogs.lastChosen.folderFor(context.state.ownFile()); }});
+         [&context] { return context.dialogs.lastChosen.folderFor(context.state.ownFile()); },
+         [&context] { return context.pictures.pathsByName(); }});
     view->follow(context.document.document(), *m_memo2);
     connect(&context.document, &PageSource::committed, view, &PageViewDock::showEnd);
     connect(view, &PageViewDock::linkClicked, this, [&context](const QString& target) {
@@ -167,6 +171,12 @@ void MainWindow::createPageCheck() {
     m_statusBar->addPermanentWidget(&m_check->status());
 }
 
+void MainWindow::showCaption() {
+    const bool unsaved = m_context.document.hasUnsavedChanges();
+    setWindowTitle(m_context.state.caption(unsaved));
+    setWindowModified(unsaved);
+}
+
 void MainWindow::showGeneralSettings(bool enablePage) {
     QWidget* page = m_pages.constFirst();
     if (enablePage)
@@ -195,6 +205,10 @@ void MainWindow::Seiteprfen1Click() {
 void MainWindow::closeDiscardingChanges() {
     m_closingConfirmed = true;
     close();
+}
+
+bool MainWindow::savePage() {
+    return m_fileCommands->save();
 }
 
 void MainWindow::FormCreate() {
@@ -232,18 +246,24 @@ void MainWindow::Button9Click() {
 }
 
 void MainWindow::PageControl1Change() {
-    if (m_programSwitch || m_context.state.generalSettingsDone())
+    // The warning sends the user to the general settings, so a switch to them never shows it.
+    if (m_programSwitch || m_context.state.generalSettingsDone() ||
+        m_pageControl->currentWidget() == m_pages.constFirst())
         return;
     m_navigation.showMessage(Message::Error605);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    const bool unsaved =
-        m_context.document.hasUnsavedChanges() || m_navigation.postEditorHasUnsavedText();
-    if (unsaved && !m_closingConfirmed) {
-        // Nothing is thrown away without an answer: "Ja" ends the program, "Nein" goes on.
+    // Nothing is thrown away without an answer, the page's first: "Ja" (or a save) goes on
+    // to the post-editor's text, "Nein" keeps the program open.
+    if (m_context.document.hasUnsavedChanges() && !m_closingConfirmed) {
         event->ignore();
         m_navigation.askToDiscard([this] { closeDiscardingChanges(); });
+        return;
+    }
+    m_closingConfirmed = false;
+    if (!m_navigation.postEditorMayEnd()) {
+        event->ignore();
         return;
     }
     event->accept();

@@ -40,8 +40,10 @@ public:
     // when asked.
     void showGeneralSettings(bool enablePage);
 
-    // Ends the program without asking, after "Ja" in "Error 407".
+    // Ends the program without asking about the page, after "Ja" in "Error 407".
     void closeDiscardingChanges();
+    // "Speichern": false when the user cancelled or the save failed.
+    bool savePage();
 
     // Builds the contents of the nine tab pages; the window set does this right after the
     // main window is first shown.
@@ -67,6 +69,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The page's file and "*" while it has unsaved work.
+    void showCaption();
     void createMenus();
     void createToolbar(QWidget& strip);
     void createTabs();

@@ -117,8 +117,12 @@ void WindowSet::showLastHtmlHelpPage() {
     m_htmlHelp->showLastPage();
 }
 
-bool WindowSet::postEditorHasUnsavedText() const {
-    return m_postEditor->hasUnsavedChanges();
+bool WindowSet::savePage() {
+    return m_main->savePage();
+}
+
+bool WindowSet::postEditorMayEnd() {
+    return m_postEditor->mayEnd();
 }
 
 void WindowSet::endProgram() {

@@ -65,7 +65,8 @@ public:
     void showLastHelpPage() override;
     void showHtmlHelp() override;
     void showLastHtmlHelpPage() override;
-    bool postEditorHasUnsavedText() const override;
+    bool savePage() override;
+    bool postEditorMayEnd() override;
     void endProgram() override;
 
 private:

@@ -8,6 +8,7 @@
 #include "platform/TextPrinter.h"
 #include "source/Utf8Declaration.h"
 
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -35,8 +36,11 @@ void FileCommands::startNew(NewVariant variant) {
 void FileCommands::emptyPage(NewVariant variant) {
     emit pageBegunAnew(variant);
     m_context.document.clear();
+    m_context.pictures.forget();
     m_context.state.setGeneralSettingsDone(false);
     m_context.state.begunAnew();
+    // A new page begins with its settings.
+    m_navigation.showGeneralSettings(true);
 }
 
 void FileCommands::ffnen1Click() {
@@ -60,6 +64,8 @@ void FileCommands::openPage() {
     }
     const Utf8Declared page = DeclareUtf8(SplitFileLines(read.text));
     m_context.document.open(page.lines, page.changed);
+    // The pictures chosen for the page given up are not this page's.
+    m_context.pictures.forget();
     // A page that holds its document start takes elements at once, as after the general
     // settings' add.
     static const QRegularExpression kBody(QStringLiteral("<body"),
@@ -74,41 +80,54 @@ void FileCommands::openPage() {
 }
 
 void FileCommands::SpeichernClick() {
-    SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
-    if (!dialog.execute(m_context.state.ownFile()))
-        return;
-    const QString path = dialog.fileName();
-    if (!writePage(path))
-        return;
-    m_context.state.enablePreview();
-    m_context.state.saved(path);
-    m_context.notices.PostStatusMessage(m_context.state.SavedFileName() +
-                                        QStringLiteral(" wurde gespeichert"));
+    saveAs();
 }
 
 void FileCommands::Speichern1Click() {
+    save();
+}
+
+bool FileCommands::saveAs() {
+    SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
+    if (!dialog.execute(m_context.state.ownFile()))
+        return false;
+    const QString path = dialog.fileName();
+    if (!writePage(path))
+        return false;
+    m_context.state.enablePreview();
+    m_context.state.saved(path);
+    return true;
+}
+
+bool FileCommands::save() {
     // Nothing saved since start or New: ask for a file name.
-    if (!m_context.state.hasFile()) {
-        SpeichernClick();
-        return;
-    }
-    // The page keeps its own file: the shared save dialog may since have been pointed at a
-    // frame page or a file of the post-editor.
-    if (!writePage(m_context.state.ownFile()))
-        return;
-    m_context.notices.PostStatusMessage(m_context.state.SavedFileName() +
-                                        QStringLiteral(" wurde gespeichert"));
+    if (!m_context.state.hasFile())
+        return saveAs();
+    return writePage(m_context.state.ownFile());
 }
 
 bool FileCommands::writePage(const QString& path) {
     PageSource& source = m_context.document;
     source.closeDocument();
-    const Outcome written = PageFile::writeLines(path, source.lines());
+    const QStringList lines = source.lines();
+    const Outcome written = PageFile::writeLines(path, lines);
     if (!written.ok()) {
         m_context.ask.error(written.error);
         return false;
     }
     source.markSaved();
+    // The pictures the page names travel into its folder; the page is saved whatever
+    // becomes of them.
+    const PagePictures::Copied copied =
+        m_context.pictures.copyInto(QFileInfo(path).absolutePath(), lines.join(u'\n'));
+    QString notice = BareFileName(path) + QStringLiteral(" wurde gespeichert");
+    if (copied.count > 0)
+        notice += QStringLiteral(", %1 %2 in den Ordner der Seite kopiert")
+                      .arg(copied.count)
+                      .arg(copied.count == 1 ? QStringLiteral("Bild") : QStringLiteral("Bilder"));
+    m_context.notices.PostStatusMessage(notice);
+    if (!copied.problems.isEmpty())
+        m_context.ask.message(copied.problems.join(u'\n'));
     return true;
 }
 

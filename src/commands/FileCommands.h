@@ -21,6 +21,8 @@ public:
     void Image6Click();
     void SpeichernClick();
     void Speichern1Click();
+    // "Speichern": false when the user cancelled the name or the save failed.
+    bool save();
     void VorschauClick();
     void Drucken1Click();
     void Beenden1Click();
@@ -33,6 +35,8 @@ private:
     void startNew(NewVariant variant);
     void emptyPage(NewVariant variant);
     void openPage();
+    // "Speichern unter...": false when the user cancelled or the save failed.
+    bool saveAs();
     // Closes the page and writes it; false (after the error message) when it failed.
     bool writePage(const QString& path);
 

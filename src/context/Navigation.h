@@ -28,8 +28,12 @@ public:
     // The HTML tutorial at its first page, or at the page it showed last.
     virtual void showHtmlHelp() = 0;
     virtual void showLastHtmlHelpPage() = 0;
-    // Whether the post-editor holds text that was not saved.
-    virtual bool postEditorHasUnsavedText() const = 0;
+    // Saves the page as "Speichern" does, asking for a name when it has none; false when
+    // the user cancelled or the save failed.
+    virtual bool savePage() = 0;
+    // When the program ends: the post-editor asks, in front of its window, whether its
+    // unsaved text may go; true when there is none or the user lets it go.
+    virtual bool postEditorMayEnd() = 0;
     // Closes the main window, which asks first when work is unsaved, and so ends the program.
     virtual void endProgram() = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "context/PagePictures.h"
 #include "context/PageState.h"
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
@@ -8,7 +9,7 @@
 class DocumentOpener;
 
 // What every window works with, built before any window: the page document, its status
-// notices, the program's shared dialogs and the page's state.
+// notices, the program's shared dialogs, the page's state and the pictures chosen for it.
 class PageContext final {
     Q_DISABLE_COPY_MOVE(PageContext)
 public:
@@ -21,4 +22,5 @@ public:
     PageSource document;
     StatusNotices notices;
     PageState state;
+    PagePictures pictures;
 };

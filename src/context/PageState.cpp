@@ -13,20 +13,20 @@ QString PageState::GeneralSettingsDone() const {
     return m_generalSettingsDone ? QStringLiteral("true") : QStringLiteral("false");
 }
 
-QString PageState::caption() const {
-    return m_hasFile ? FileCaption(m_ownFile) : QStringLiteral("Quillmark");
+QString PageState::caption(bool unsaved) const {
+    return WindowCaption(QStringLiteral("Quillmark"), m_hasFile ? m_ownFile : QString(), unsaved);
 }
 
 void PageState::saved(const QString& path) {
     m_ownFile = path;
     m_savedFileName = BareFileName(path);
     m_hasFile = true;
-    emit captionChanged(caption());
+    emit fileChanged();
 }
 
 void PageState::begunAnew() {
     m_hasFile = false;
-    emit captionChanged(caption());
+    emit fileChanged();
 }
 
 void PageState::enablePreview() {

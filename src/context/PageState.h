@@ -25,8 +25,9 @@ public:
     // needs no dialog, and the caption names the file).
     bool hasFile() const { return m_hasFile; }
     const QString& SavedFileName() const { return m_savedFileName; }
-    // The main window's caption: "Quillmark", or the file's name after a save.
-    QString caption() const;
+    // The main window's caption: "Quillmark", or the file's name after a save; "*" marks
+    // unsaved work.
+    QString caption(bool unsaved) const;
     // A save of the page to path.
     void saved(const QString& path);
     // "Neu": the page has no file any more; the own file's folder and SavedFileName stay.
@@ -42,7 +43,8 @@ public:
 
 signals:
     void generalSettingsDoneChanged(bool done);
-    void captionChanged(const QString& caption);
+    // The page was saved to a file, or begun anew without one.
+    void fileChanged();
     void previewEnabledChanged(bool enabled);
 
 private:

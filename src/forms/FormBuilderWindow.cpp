@@ -8,6 +8,7 @@
 #include "forms/InputFieldQuestion.h"
 #include "forms/SelectionListQuestion.h"
 #include "forms/TextAreaQuestion.h"
+#include "generators/TextFormatBox.h"
 #include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
 #include "ui/Layout.h"
@@ -92,4 +93,9 @@ void FormBuilderWindow::open() {
         EditCommands::apply(EditCommands::Operation::Delete, control(name));
     for (const char* name : kCollectedLists)
         EditCommands::apply(EditCommands::Operation::Delete, control(name));
+    // Every question starts with the font and colour a page starts with.
+    for (TextFormatBox* format : findChildren<TextFormatBox*>()) {
+        if (format->parts().fontName)
+            format->startFontAnew();
+    }
 }

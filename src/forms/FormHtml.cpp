@@ -6,6 +6,8 @@ namespace FormHtml {
 
 namespace {
 
+using SourceHtml::attributeValue;
+
 // How a question block begins: the decision question closes a paragraph, the others open
 // one.
 enum class Opening { ClosingTag, OpeningTag };
@@ -38,7 +40,7 @@ QString formStartLine(const QString& recipient) {
     return QStringLiteral("<form action=\"http://") + QString::fromLatin1(FormMailHost) +
            QStringLiteral("/Formular-Chef/Formular-Chef.cgi\" method=\"post\"><input "
                           "type=\"hidden\" name=\"empfaenger\" value=\"") +
-           recipient + QStringLiteral("\">");
+           attributeValue(recipient) + QStringLiteral("\">");
 }
 
 QString formEndLine() {
@@ -46,14 +48,14 @@ QString formEndLine() {
 }
 
 QString radioAnswerLine(const QString& question, const QString& answer) {
-    return QStringLiteral("<input type=\"radio\" name=\"") + question +
-           QStringLiteral("\" value=\"") + answer + QStringLiteral("\" >") + answer +
-           QStringLiteral("<br>");
+    return QStringLiteral("<input type=\"radio\" name=\"") + attributeValue(question) +
+           QStringLiteral("\" value=\"") + attributeValue(answer) + QStringLiteral("\" >") +
+           answer + QStringLiteral("<br>");
 }
 
 QString checkBoxAnswerLine(const QString& question, const QString& answer) {
-    return QStringLiteral("<input type=\"checkbox\" name=\"") + question +
-           QStringLiteral("\" value=\"") + answer + QStringLiteral("\">") + answer +
+    return QStringLiteral("<input type=\"checkbox\" name=\"") + attributeValue(question) +
+           QStringLiteral("\" value=\"") + attributeValue(answer) + QStringLiteral("\">") + answer +
            QStringLiteral("<br>");
 }
 
@@ -75,24 +77,25 @@ QStringList checkBoxQuestion(const Question& question, const QStringList& answer
 
 QStringList textAreaQuestion(const Question& question, const TextArea& area) {
     return questionBlock(Opening::OpeningTag, question,
-                         {QStringLiteral("<textarea name=\"") + question.text +
-                          QStringLiteral("\" cols=\"") + area.columns +
-                          QStringLiteral("\" rows=\"") + area.rows + QStringLiteral("\">") +
-                          area.preset + QStringLiteral("</textarea>")});
+                         {QStringLiteral("<textarea name=\"") + attributeValue(question.text) +
+                          QStringLiteral("\" cols=\"") + attributeValue(area.columns) +
+                          QStringLiteral("\" rows=\"") + attributeValue(area.rows) +
+                          QStringLiteral("\">") + area.preset + QStringLiteral("</textarea>")});
 }
 
 QStringList inputFieldQuestion(const Question& question, const InputField& field) {
     const QString type = field.password ? QStringLiteral("password") : QStringLiteral("text");
     return questionBlock(Opening::OpeningTag, question,
-                         {QStringLiteral("<input name=\"") + question.text +
+                         {QStringLiteral("<input name=\"") + attributeValue(question.text) +
                           QStringLiteral("\" type=\"") + type + QStringLiteral("\" size=\"") +
-                          field.size + QStringLiteral("\" maxlength=\"") + field.maxLength +
-                          QStringLiteral("\">")});
+                          attributeValue(field.size) + QStringLiteral("\" maxlength=\"") +
+                          attributeValue(field.maxLength) + QStringLiteral("\">")});
 }
 
 QStringList selectionListQuestion(const Question& question, const SelectionList& list) {
-    QStringList field{QStringLiteral("<select size=\"") + list.visibleRows +
-                      QStringLiteral("\" name=\"") + question.text + QStringLiteral("\">")};
+    QStringList field{QStringLiteral("<select size=\"") + attributeValue(list.visibleRows) +
+                      QStringLiteral("\" name=\"") + attributeValue(question.text) +
+                      QStringLiteral("\">")};
     field.append(collected(list.options));
     field.append(QStringLiteral("</select>"));
     return questionBlock(Opening::OpeningTag, question, field);
@@ -105,7 +108,7 @@ QStringList button(const FormButton& formButton) {
     SourceHtml::AppendBreaks(lines, formButton.breaksBefore);
     TextFormatHtml::appendPositionOpen(lines, formButton.position);
     lines.append(QStringLiteral("<input type=\"") + type + QStringLiteral("\" value=\"") +
-                 formButton.caption + QStringLiteral("\">"));
+                 attributeValue(formButton.caption) + QStringLiteral("\">"));
     SourceHtml::AppendBreaks(lines, formButton.breaksAfter);
     TextFormatHtml::appendPositionClose(lines, formButton.position);
     return lines;

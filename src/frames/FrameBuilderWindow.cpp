@@ -101,7 +101,9 @@ const QList<LayoutPanel::Names>& panelNames() {
 FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
-      m_context(context), m_fields(new CurrentFieldTracker(this)) {
+      m_context(context), m_fields(new CurrentFieldTracker(this)),
+      m_saveDialog(context.ask, context.dialogs.lastChosen, QStringLiteral("Frameseite.html"),
+                   kPageFileFilter) {
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Frames"));
 
@@ -238,15 +240,9 @@ void FrameBuilderWindow::savePanel(int index) {
     const QStringList lines = FramesetHtml::page(panel.layout(), panel.values());
     panel.workList().setPlainText(lines.join(u'\n'));
 
-    SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
-    if (dialog.execute(m_savedFile)) {
-        const Outcome written = PageFile::writeLines(dialog.fileName(), lines);
-        if (!written.ok()) {
-            m_context.ask.error(written.error);
-            return;
-        }
-        m_savedFile = dialog.fileName();
-    }
-    // Saved or cancelled: the main window's preview opens whatever its save dialog names.
-    m_context.state.enablePreview();
+    if (!m_saveDialog.execute(m_context.state.ownFile()))
+        return;
+    const Outcome written = PageFile::writeLines(m_saveDialog.fileName(), lines);
+    if (!written.ok())
+        m_context.ask.error(written.error);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/DialogObjects.h"
+
 #include <QWidget>
 
 #include <array>
@@ -49,6 +51,7 @@ private:
     // The chooser first, then the four panels; one of them fills the window.
     QStackedLayout* m_pages = nullptr;
     std::array<LayoutPanel*, 4> m_panels{};
-    // The frameset page saved last; the save dialog opens in its folder.
-    QString m_savedFile;
+    // Proposes the frameset page saved last, at first "Frameseite.html" in the folder of
+    // the main window's page; a save here leaves the main window's proposal alone.
+    SaveFileDialog m_saveDialog;
 };

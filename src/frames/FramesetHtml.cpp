@@ -6,6 +6,8 @@ namespace FramesetHtml {
 
 namespace {
 
+using SourceHtml::attributeValue;
+
 void appendHead(QStringList& lines, const QString& title) {
     lines << SourceHtml::pageStart() << SourceHtml::titleLine(title) << SourceHtml::kHeadClose;
 }
@@ -13,12 +15,13 @@ void appendHead(QStringList& lines, const QString& title) {
 // "<frameset rows=\"80,*,40\" border=\"1\">" or the same with cols.
 QString framesetOpen(const char* direction, const QStringList& sizes, const QString& border) {
     return QStringLiteral("<frameset ") + QLatin1String(direction) + QStringLiteral("=\"") +
-           sizes.join(u',') + QStringLiteral("\" border=\"") + border + QStringLiteral("\">");
+           attributeValue(sizes.join(u',')) + QStringLiteral("\" border=\"") +
+           attributeValue(border) + QStringLiteral("\">");
 }
 
 QString frameLine(const FrameValues& frame) {
-    return QStringLiteral("<frame src=\"") + frame.page + QStringLiteral("\" name=\"") +
-           frame.name + QStringLiteral("\">");
+    return QStringLiteral("<frame src=\"") + attributeValue(frame.page) +
+           QStringLiteral("\" name=\"") + attributeValue(frame.name) + QStringLiteral("\">");
 }
 
 const QString kFramesetClose = QStringLiteral("</frameset>");

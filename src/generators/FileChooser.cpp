@@ -1,5 +1,6 @@
 #include "generators/FileChooser.h"
 
+#include "context/PagePictures.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 
@@ -8,4 +9,11 @@
 void chooseBareName(OpenDialogObject& dialog, QLineEdit& field) {
     if (dialog.execute())
         field.setText(BareFileName(dialog.fileName()));
+}
+
+void choosePicture(OpenDialogObject& dialog, QLineEdit& field, PagePictures& pictures) {
+    if (!dialog.execute())
+        return;
+    pictures.remember(dialog.fileName());
+    field.setText(BareFileName(dialog.fileName()));
 }

@@ -6,20 +6,24 @@ namespace GeneralSettingsHtml {
 
 namespace {
 
+using SourceHtml::attributeValue;
+
 QString refreshLine(const DocumentStart& start) {
     const QString url = start.redirect == RedirectKind::External
                             ? QStringLiteral("http://") + start.redirectTarget
                             : start.redirectTarget;
-    return QStringLiteral("<meta http-equiv=\"refresh\" content=\"") + start.redirectSeconds +
-           QStringLiteral("; url=") + url + QStringLiteral("\">");
+    return QStringLiteral("<meta http-equiv=\"refresh\" content=\"") +
+           attributeValue(start.redirectSeconds + QStringLiteral("; url=") + url) +
+           QStringLiteral("\">");
 }
 
 QString bodyLine(const DocumentStart& start) {
     if (start.pictureMode && !start.backgroundPicture.isEmpty())
-        return QStringLiteral("<body background=\"") + start.backgroundPicture +
+        return QStringLiteral("<body background=\"") + attributeValue(start.backgroundPicture) +
                QStringLiteral("\">");
     if (!start.pictureMode && !start.backgroundColor.isEmpty())
-        return QStringLiteral("<body bgcolor=\"") + start.backgroundColor + QStringLiteral("\">");
+        return QStringLiteral("<body bgcolor=\"") + attributeValue(start.backgroundColor) +
+               QStringLiteral("\">");
     return QStringLiteral("<body>");
 }
 
@@ -30,14 +34,14 @@ QStringList documentStart(const DocumentStart& start) {
     if (start.redirect != RedirectKind::None)
         lines.append(refreshLine(start));
     if (start.withKeywords)
-        lines.append(QStringLiteral("<meta name=\"Keywords\" content=\"") + start.keywords +
-                     QStringLiteral("\">"));
+        lines.append(QStringLiteral("<meta name=\"Keywords\" content=\"") +
+                     attributeValue(start.keywords) + QStringLiteral("\">"));
     if (start.withAuthor)
-        lines.append(QStringLiteral("<meta name=\"Author\" content=\"") + start.author +
-                     QStringLiteral("\">"));
+        lines.append(QStringLiteral("<meta name=\"Author\" content=\"") +
+                     attributeValue(start.author) + QStringLiteral("\">"));
     if (start.withIcon)
-        lines.append(QStringLiteral("<link rel=\"shortcut icon\" href=\"") + start.icon +
-                     QStringLiteral("\">"));
+        lines.append(QStringLiteral("<link rel=\"shortcut icon\" href=\"") +
+                     attributeValue(start.icon) + QStringLiteral("\">"));
     lines.append(SourceHtml::titleLine(start.title));
     lines.append(SourceHtml::kHeadClose);
     lines.append(bodyLine(start));

@@ -111,7 +111,7 @@ void GeneralSettingsPage::createBackgroundGroup(QBoxLayout& column) {
     QGridLayout* grid =
         PageParts::addGroup(column, page, "BackgroundGroup", QStringLiteral("Hintergrund"));
     m_ui->RadioButton1 =
-        named<QRadioButton>(page, "RadioButton1", QStringLiteral("Hintergrundfarbe:"));
+        named<QRadioButton>(page, "RadioButton1", QStringLiteral("Hintergrundfarbe (Englisch):"));
     m_ui->RadioButton1->setChecked(true);
     m_ui->Edit2 = named<QLineEdit>(page, "Edit2");
     m_ui->Image33 = assistantPicture(page, "Image33", AssistantPicture::Color);
@@ -290,7 +290,8 @@ void GeneralSettingsPage::RadioButton2Click() {
 }
 
 void GeneralSettingsPage::Image5Click() {
-    chooseBareName(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit4);
+    choosePicture(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit4,
+                  m_services.context.pictures);
 }
 
 void GeneralSettingsPage::Image68Click() {
@@ -298,7 +299,8 @@ void GeneralSettingsPage::Image68Click() {
 }
 
 void GeneralSettingsPage::Image67Click() {
-    chooseBareName(m_services.context.dialogs.OpenPictureDialog2, *m_ui->Edit35);
+    choosePicture(m_services.context.dialogs.OpenPictureDialog2, *m_ui->Edit35,
+                  m_services.context.pictures);
 }
 
 void GeneralSettingsPage::CheckBox15Click() {

@@ -4,12 +4,14 @@
 
 namespace ImagesHtml {
 
+using SourceHtml::attributeValue;
+
 QString imageLine(const ImageTag& tag) {
-    QString line = QStringLiteral("<img src=\"") + tag.file + QStringLiteral("\" alt=\"") +
-                   tag.text + QLatin1Char('"');
+    QString line = QStringLiteral("<img src=\"") + attributeValue(tag.file) +
+                   QStringLiteral("\" alt=\"") + attributeValue(tag.text) + QLatin1Char('"');
     if (tag.sized)
-        line += QStringLiteral(" width=\"") + tag.width + QStringLiteral("\" height=\"") +
-                tag.height + QLatin1Char('"');
+        line += QStringLiteral(" width=\"") + attributeValue(tag.width) +
+                QStringLiteral("\" height=\"") + attributeValue(tag.height) + QLatin1Char('"');
     return line + QLatin1Char('>');
 }
 

@@ -130,7 +130,8 @@ void ImagesPage::Button5Click() {
 }
 
 void ImagesPage::Image1Click() {
-    chooseBareName(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit6);
+    choosePicture(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit6,
+                  m_services.context.pictures);
 }
 
 void ImagesPage::CheckBox11Click() {

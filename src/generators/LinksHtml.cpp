@@ -6,20 +6,24 @@ namespace LinksHtml {
 
 namespace {
 
+using SourceHtml::attributeValue;
+
 QString anchorOpen(const LinkAddress& link) {
-    return QStringLiteral("<a href=\"") + link.prefix + link.address + QStringLiteral("\"") +
-           link.target + QStringLiteral(">");
+    return QStringLiteral("<a href=\"") + attributeValue(link.prefix + link.address) +
+           QStringLiteral("\"") + link.target + QStringLiteral(">");
 }
 
 QString imageTag(const ImageLink& image) {
-    QString tag = QStringLiteral("<img src=\"") + image.file + QStringLiteral("\" alt=\"") +
-                  image.text + QStringLiteral("\"");
+    QString tag = QStringLiteral("<img src=\"") + attributeValue(image.file) +
+                  QStringLiteral("\" alt=\"") + attributeValue(image.text) + QStringLiteral("\"");
     // The sized tag leaves a blank of its own after the height, so two blanks stand
     // before the border there and one in the short tag.
     if (image.sized)
-        tag += QStringLiteral(" width=\"") + image.width + QStringLiteral("\" height=\"") +
-               image.height + QStringLiteral("\" ");
-    return tag + QStringLiteral(" border=\"") + image.border + QStringLiteral("\">");
+        tag += QStringLiteral(" width=\"") + attributeValue(image.width) +
+               QStringLiteral("\" height=\"") + attributeValue(image.height) +
+               QStringLiteral("\" ");
+    return tag + QStringLiteral(" border=\"") + attributeValue(image.border) +
+           QStringLiteral("\">");
 }
 
 } // namespace
@@ -37,7 +41,7 @@ QString samePageTarget() {
 }
 
 QString frameTarget(const QString& frameName) {
-    return QStringLiteral(" target=\"") + frameName + QStringLiteral("\"");
+    return QStringLiteral(" target=\"") + attributeValue(frameName) + QStringLiteral("\"");
 }
 
 QStringList textLink(const TextFormat& format, const LinkAddress& link, const QString& linkText) {

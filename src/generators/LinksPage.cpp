@@ -278,12 +278,13 @@ void LinksPage::createSharedControls(QGridLayout& grid) {
     // The rows of the mode part stay on top; the space left lies above the button.
     grid.setRowStretch(kButtonRow - 1, 1);
 
-    // Until a link mode is chosen only the address, its kind, the target and the mode show.
-    setAllVisible(ui.textModeControls() + ui.imageModeControls() + ui.sizeFields() +
-                      ui.formatParts().spacingParts() +
+    // A link starts as a text link, with the fields the text it shows is typed into; the
+    // frame's name waits for its target choice.
+    setAllVisible(ui.imageModeControls() + ui.sizeFields() +
                       QList<QWidget*>{ui.Label9, ui.Label22, ui.Edit3},
                   false);
-    ui.formatParts().position->setReleasedVisible(false);
+    ui.RadioButton15->setChecked(true);
+    showLinkMode(false);
 }
 
 void LinksPage::connectHandlers() {
@@ -319,9 +320,10 @@ void LinksPage::registerFields() {
 
 void LinksPage::emptyForNew(NewVariant /*variant*/) {
     const Ui& ui = *m_ui;
-    for (QLineEdit* edit : {ui.Edit3, ui.formatParts().fontName, ui.formatParts().fontColor,
-                            ui.Edit19, ui.Edit20, ui.Edit21, ui.Edit22, ui.Edit23, ui.Edit24})
+    for (QLineEdit* edit :
+         {ui.Edit3, ui.Edit19, ui.Edit20, ui.Edit21, ui.Edit22, ui.Edit23, ui.Edit24})
         edit->clear();
+    ui.format->startFontAnew();
 }
 
 void LinksPage::Button1Click() {
@@ -402,7 +404,8 @@ void LinksPage::Image3Click() {
 }
 
 void LinksPage::Image4Click() {
-    chooseBareName(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit22);
+    choosePicture(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit22,
+                  m_services.context.pictures);
 }
 
 void LinksPage::CheckBox4Click() {

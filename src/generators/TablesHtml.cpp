@@ -4,14 +4,17 @@
 
 namespace TablesHtml {
 
+using SourceHtml::attributeValue;
+
 QStringList tableStart(const TableSettings& table) {
     QStringList lines;
     SourceHtml::AppendBreaks(lines, table.breaksBefore);
     TextFormatHtml::appendPositionOpen(lines, table.position);
-    lines.append(QStringLiteral("<table  border=\"") + table.border +
-                 QStringLiteral("\" bordercolor=\"") + table.borderColor +
-                 QStringLiteral("\" bgcolor=\"") + table.bgColor + QStringLiteral("\" width=\"") +
-                 table.width + QStringLiteral("\">"));
+    lines.append(QStringLiteral("<table  border=\"") + attributeValue(table.border) +
+                 QStringLiteral("\" bordercolor=\"") + attributeValue(table.borderColor) +
+                 QStringLiteral("\" bgcolor=\"") + attributeValue(table.bgColor) +
+                 QStringLiteral("\" width=\"") + attributeValue(table.width) +
+                 QStringLiteral("\">"));
     return lines;
 }
 
@@ -20,8 +23,9 @@ QStringList rowOpen() {
 }
 
 QStringList cellOpen(const CellSettings& cell) {
-    return {QStringLiteral("<td bgcolor=\"") + cell.bgColor + QStringLiteral("\" border=\"") +
-            cell.border + QStringLiteral("\" bordercolor=\"") + cell.borderColor +
+    return {QStringLiteral("<td bgcolor=\"") + attributeValue(cell.bgColor) +
+            QStringLiteral("\" border=\"") + attributeValue(cell.border) +
+            QStringLiteral("\" bordercolor=\"") + attributeValue(cell.borderColor) +
             QStringLiteral("\">")};
 }
 

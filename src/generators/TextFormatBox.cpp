@@ -21,6 +21,10 @@ using namespace Controls;
 
 namespace {
 
+// The font and colour a page starts with, at start and after "Neu".
+const QString kStartFont = QStringLiteral("Times New Roman");
+const QString kStartColor = QStringLiteral("Black");
+
 constexpr const char* kEmphasisCaptions[6] = {
     "Fett", "Unterstrichen", "Kursiv", "Durchgestrichen", "Hochgestellt", "Tiefgestellt"};
 
@@ -129,6 +133,11 @@ TextFormatBox::TextFormatBox(const TextFormatNames& names, const TextFormatCapti
     createSpacingPart(rows, names, captions);
 }
 
+void TextFormatBox::startFontAnew() {
+    m_parts.fontName->setText(kStartFont);
+    m_parts.fontColor->setText(kStartColor);
+}
+
 void TextFormatBox::createFontPart(Rows& rows, const TextFormatNames& names,
                                    const TextFormatCaptions& captions) {
     Parts& p = m_parts;
@@ -136,7 +145,7 @@ void TextFormatBox::createFontPart(Rows& rows, const TextFormatNames& names,
     QWidget* parent = rows.parent();
 
     p.fontNameCaption = namedCaption(parent, captions.fontName);
-    p.fontName = named<QLineEdit>(parent, names.fontName, QStringLiteral("Times New Roman"));
+    p.fontName = named<QLineEdit>(parent, names.fontName, kStartFont);
     Layout::showWhole(p.fontName);
     p.fontPicture = assistantPicture(parent, names.fontPicture, AssistantPicture::Font);
     rows.add({p.fontNameCaption}, p.fontName, p.fontPicture, true);
@@ -146,7 +155,7 @@ void TextFormatBox::createFontPart(Rows& rows, const TextFormatNames& names,
     rows.add({p.fontSizeCaption}, p.fontSize, nullptr, false);
 
     p.fontColorCaption = namedCaption(parent, captions.fontColor);
-    p.fontColor = named<QLineEdit>(parent, names.fontColor, QStringLiteral("Black"));
+    p.fontColor = named<QLineEdit>(parent, names.fontColor, kStartColor);
     Layout::showWhole(p.fontColor);
     p.colorPicture = assistantPicture(parent, names.colorPicture, AssistantPicture::Color);
     rows.add({p.fontColorCaption}, p.fontColor, p.colorPicture, true);

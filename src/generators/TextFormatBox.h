@@ -91,6 +91,9 @@ public:
     // dialog; its button, both pictures and, where set, a double click on the size start it.
     void runFontAssistant();
 
+    // Puts the font name and colour a page starts with back: "Times New Roman", "Black".
+    void startFontAnew();
+
     // The box's controls, for the page's tracked fields, field explanations and what it
     // shows when; the parts a page does not have are null.
     struct Parts {

@@ -58,9 +58,11 @@ void appendEmphasisClose(QStringList& lines, const Emphasis& emphasis) {
 }
 
 QString paragraphStyleOpen(const TextFormat& format) {
-    return QStringLiteral("<p style=\"font-family:") + format.fontName +
-           QStringLiteral("; font-size:") + format.fontSize + QStringLiteral("pt; color:") +
-           format.fontColor + QStringLiteral("\">");
+    return QStringLiteral("<p style=\"") +
+           SourceHtml::attributeValue(QStringLiteral("font-family:") + format.fontName +
+                                      QStringLiteral("; font-size:") + format.fontSize +
+                                      QStringLiteral("pt; color:") + format.fontColor) +
+           QStringLiteral("\">");
 }
 
 QString styledParagraphLine(const TextFormat& format, const QString& body) {

@@ -152,8 +152,7 @@ void TextPage::appendMemoLine(const QString& line) {
 
 void TextPage::emptyForNew(NewVariant /*variant*/) {
     m_ui->Memo1->clear();
-    m_ui->format->parts().fontName->clear();
-    m_ui->format->parts().fontColor->clear();
+    m_ui->format->startFontAnew();
 }
 
 bool TextPage::eventFilter(QObject* watched, QEvent* event) {

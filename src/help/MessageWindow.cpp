@@ -25,6 +25,7 @@ struct MessageLayout {
     const char* line2; // nullptr: one line
     const char* button1;
     const char* button2; // nullptr: one button
+    const char* button3; // nullptr: no third button
     Qt::WindowFlags titleButtons;
 };
 
@@ -35,13 +36,14 @@ constexpr Qt::WindowFlags kMaximize = Qt::WindowMaximizeButtonHint;
 const MessageLayout& layoutOf(Message which) {
     static const MessageLayout kMessages[] = {
         {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
-         "der Weiterleitung einzugeben", "OK", nullptr, kClose | kMinimize},
+         "der Weiterleitung einzugeben", "OK", nullptr, nullptr, kClose | kMinimize},
         {"TForm10", "Error 407", "Wollen Sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
-         kClose},
+         "Speichern", kClose},
         {"TForm11", "Error 605", "Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
-         "Da sonst die Seite nicht fehlerfrei erstellt werden kann", "OK", nullptr, kClose},
+         "Da sonst die Seite nicht fehlerfrei erstellt werden kann", "OK", nullptr, nullptr,
+         kClose},
         {"TForm12", "Error 305", "Sie können die Allgemeinen Einstellungen",
-         "nicht nachträglich verändern", "OK", nullptr, kClose | kMinimize | kMaximize},
+         "nicht nachträglich verändern", "OK", nullptr, nullptr, kClose | kMinimize | kMaximize},
     };
     return kMessages[static_cast<int>(which)];
 }
@@ -67,15 +69,22 @@ MessageWindow::MessageWindow(Navigation& navigation, Message which)
     QHBoxLayout* buttons = Layout::nestedRow();
     buttons->setContentsMargins(0, Layout::kSpacing, 0, 0);
     buttons->addStretch(1);
-    auto* button1 = named<QPushButton>(this, "Button1", QString::fromUtf8(message.button1));
-    button1->setDefault(true);
-    connect(button1, &QPushButton::clicked, this, &MessageWindow::Button1Click);
-    buttons->addWidget(button1);
-    if (message.button2) {
-        auto* button2 = named<QPushButton>(this, "Button2", QString::fromUtf8(message.button2));
-        connect(button2, &QPushButton::clicked, this, &MessageWindow::Button2Click);
-        buttons->addWidget(button2);
-    }
+    // Return and Enter press the button that has the focus; the window opens with the focus
+    // on the button that changes least: "Nein" on the question, OK elsewhere.
+    auto addButton = [this, buttons](const char* name, const char* text,
+                                     void (MessageWindow::*click)()) {
+        auto* button = named<QPushButton>(this, name, QString::fromUtf8(text));
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, click);
+        buttons->addWidget(button);
+        return button;
+    };
+    QPushButton* safest = addButton("Button1", message.button1, &MessageWindow::Button1Click);
+    if (message.button2)
+        safest = addButton("Button2", message.button2, &MessageWindow::Button2Click);
+    if (message.button3)
+        addButton("Button3", message.button3, &MessageWindow::Button3Click);
+    setFocusProxy(safest);
     buttons->addStretch(1);
     layout->addLayout(buttons, 2, 0, 1, 2);
     // As large as its message at any font, and no larger.
@@ -95,6 +104,7 @@ MessageWindow::MessageWindow(Navigation& navigation, Message which)
 void MessageWindow::showMessage() {
     if (isVisible())
         return;
+    setFocus();
     bringToFront(*this);
 }
 
@@ -120,6 +130,14 @@ void MessageWindow::Button1Click() {
     case Message::Error305:
         break;
     }
+}
+
+void MessageWindow::Button3Click() {
+    // "Speichern": the command waiting goes on only when the page was saved.
+    hide();
+    const std::function<void()> proceed = std::exchange(m_waiting, nullptr);
+    if (m_navigation.savePage() && proceed)
+        proceed();
 }
 
 void MessageWindow::Button2Click() {

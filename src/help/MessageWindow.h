@@ -21,11 +21,13 @@ public:
     // Shows the window, or leaves it as it is when it is already open.
     void showMessage();
     // "Error 407": asks whether the unsaved page may go; "Ja" runs the command waiting for
-    // the answer, "Nein" and the close box drop it. A newer request replaces a waiting one.
+    // the answer, "Speichern" saves the page first and runs it only when the save succeeded,
+    // "Nein" and the close box drop it. A newer request replaces a waiting one.
     void askToDiscard(std::function<void()> proceed);
 
     void Button1Click();
     void Button2Click();
+    void Button3Click();
     void FormHelp();
 
 protected:

@@ -38,6 +38,7 @@ void WebPageView::startEngine() {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
     m_interceptor = std::make_unique<LocalRequestsOnly>();
+    m_interceptor->setPictures(m_pictures);
     // A profile without a storage name is off the record: nothing goes to disk.
     m_profile = std::make_unique<QWebEngineProfile>();
     m_profile->setHttpCacheType(QWebEngineProfile::NoCache);
@@ -71,6 +72,12 @@ void WebPageView::startEngine() {
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
     m_view->setPage(m_page.get());
     layout()->addWidget(m_view.get());
+}
+
+void WebPageView::setPictures(const QHash<QString, QString>& pathsByName) {
+    m_pictures = pathsByName;
+    if (m_interceptor)
+        m_interceptor->setPictures(pathsByName);
 }
 
 void WebPageView::showPage(const QString& html, const QString& baseFolder, Scroll scroll) {

@@ -25,6 +25,7 @@ public:
     ~WebPageView() override;
 
     void showPage(const QString& html, const QString& baseFolder, Scroll scroll) override;
+    void setPictures(const QHash<QString, QString>& pathsByName) override;
     void runScript(const QString& script, std::function<void(const QVariant&)> done) override;
 
 protected:
@@ -49,6 +50,7 @@ private:
     ShownCopy m_copy;
     ShownPage m_shown;
     std::optional<Request> m_waiting;
+    QHash<QString, QString> m_pictures;
     Scroll m_scroll = Scroll::Keep;
     QPointF m_position;
     enum class Step { Idle, Reading, Loading, Updating };

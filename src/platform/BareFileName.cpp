@@ -5,8 +5,11 @@ QString BareFileName(const QString& path) {
     return path.mid(cut + 1);
 }
 
-QString FileCaption(const QString& path) {
-    return BareFileName(path) + QStringLiteral("  -  Quillmark");
+QString WindowCaption(const QString& windowName, const QString& path, bool unsaved) {
+    const QString marker = unsaved ? QStringLiteral("*") : QString();
+    if (path.isEmpty())
+        return windowName + marker;
+    return BareFileName(path) + marker + QStringLiteral("  -  ") + windowName;
 }
 
 QString ProposedFileName(const QString& title) {

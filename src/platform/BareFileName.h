@@ -7,9 +7,10 @@
 // lie in the page's own folder.
 QString BareFileName(const QString& path);
 
-// The caption of a window that shows a saved or opened file: its bare name followed by
-// "  -  Quillmark".
-QString FileCaption(const QString& path);
+// The caption of a window that works on a file: the file's bare name followed by
+// "  -  " and the window's name, or the window's name alone while it has no file. Unsaved
+// work puts "*" right after the file's name, or after the window's name.
+QString WindowCaption(const QString& windowName, const QString& path, bool unsaved);
 
 // The file name the save dialog proposes for a page titled so: the title with '/' and '\'
 // made '-' (so that it names no sub-folder), leading dots and blanks removed (so that it

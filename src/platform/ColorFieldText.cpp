@@ -4,27 +4,29 @@
 
 namespace {
 
-constexpr std::array<NamedColor, 20> kNamedColors{{
-    {"Black", "Schwarz", 0x000000},       {"Maroon", "Kastanienbraun", 0x800000},
-    {"Green", "Grün", 0x008000},          {"Olive", "Oliv", 0x808000},
-    {"Navy", "Marineblau", 0x000080},     {"Purple", "Purpur", 0x800080},
-    {"Teal", "Blaugrün", 0x008080},       {"Gray", "Grau", 0x808080},
-    {"Silver", "Silber", 0xC0C0C0},       {"Red", "Rot", 0xFF0000},
-    {"Lime", "Hellgrün", 0x00FF00},       {"Yellow", "Gelb", 0xFFFF00},
-    {"Blue", "Blau", 0x0000FF},           {"Fuchsia", "Fuchsie", 0xFF00FF},
-    {"Aqua", "Türkis", 0x00FFFF},         {"White", "Weiß", 0xFFFFFF},
-    {"MoneyGreen", "Geldgrün", 0xC0DCC0}, {"SkyBlue", "Himmelblau", 0xA6CAF0},
-    {"Cream", "Creme", 0xFFFBF0},         {"MedGray", "Mittelgrau", 0xA0A0A4},
+constexpr std::array<NamedColor, 16> kNamedColors{{
+    {"Black", "Schwarz", 0x000000},
+    {"Maroon", "Kastanienbraun", 0x800000},
+    {"Green", "Grün", 0x008000},
+    {"Olive", "Oliv", 0x808000},
+    {"Navy", "Marineblau", 0x000080},
+    {"Purple", "Purpur", 0x800080},
+    {"Teal", "Blaugrün", 0x008080},
+    {"Gray", "Grau", 0x808080},
+    {"Silver", "Silber", 0xC0C0C0},
+    {"Red", "Rot", 0xFF0000},
+    {"Lime", "Hellgrün", 0x00FF00},
+    {"Yellow", "Gelb", 0xFFFF00},
+    {"Blue", "Blau", 0x0000FF},
+    {"Fuchsia", "Fuchsie", 0xFF00FF},
+    {"Aqua", "Türkis", 0x00FFFF},
+    {"White", "Weiß", 0xFFFFFF},
 }};
 
 } // namespace
 
-std::span<const NamedColor> NamedColors() {
-    return kNamedColors;
-}
-
 std::span<const NamedColor> FontDialogColors() {
-    return NamedColors().first(16);
+    return kNamedColors;
 }
 
 QString ColorFieldText(const QColor& color) {

@@ -5,15 +5,14 @@
 
 #include <span>
 
-// The colours that colour fields receive as an English word.
+// A colour that every browser knows by its English name.
 struct NamedColor {
     const char* name;   // written into the page
     const char* german; // shown in the font dialog's colour list
     QRgb rgb;
 };
 
-// The twenty named colours; the first sixteen (Black to White) are the font dialog's choices.
-std::span<const NamedColor> NamedColors();
+// The sixteen named colours, Black to White, in the order the font dialog offers them.
 std::span<const NamedColor> FontDialogColors();
 
 // The text a colour field receives for a colour: its English name when it is one of the

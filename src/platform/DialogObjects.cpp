@@ -28,11 +28,25 @@ QString SaveFileDialog::folderFor(const QString& ownFile) const {
 }
 
 bool SaveFileDialog::execute(const QString& ownFile) {
-    const std::optional<SaveAnswer> answer =
-        m_dialogs.saveFileName(m_fileName, folderFor(ownFile), m_filter);
-    if (!answer)
-        return false;
-    return take(WithFileType(answer->path, answer->fileType));
+    QString proposal = m_fileName;
+    for (;;) {
+        const std::optional<SaveAnswer> answer =
+            m_dialogs.saveFileName(proposal, folderFor(ownFile), m_filter);
+        if (!answer)
+            return false;
+        const QString path = WithFileType(answer->path, answer->fileType);
+        // Only a file is replaced; a folder or device of that name fails in the save.
+        if (!QFileInfo(path).isFile() || mayReplace(path))
+            return take(path);
+        // "Nein": the dialog comes again with the same name, the extension added.
+        proposal = path;
+    }
+}
+
+bool SaveFileDialog::mayReplace(const QString& path) const {
+    return m_dialogs.yesOrNo(QStringLiteral("Die Datei %1 existiert bereits.\n"
+                                            "Soll sie überschrieben werden?")
+                                 .arg(BareFileName(path)));
 }
 
 bool OpenFileDialog::execute() {

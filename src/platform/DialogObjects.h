@@ -42,14 +42,18 @@ protected:
 };
 
 // Save file. The chosen path gets the extension of the chosen file type unless it has a
-// page extension already. A proposal without a folder opens in the folder of the window's
-// own file, else in that of the program's last chosen file, else in the home folder.
+// page extension already; a file of that name is replaced only after "Ja", and "Nein" shows
+// the dialog again. A proposal without a folder opens in the folder of the window's own file,
+// else in that of the program's last chosen file, else in the home folder.
 class SaveFileDialog final : public FileDialogObject {
 public:
     using FileDialogObject::FileDialogObject;
     bool execute(const QString& ownFile);
     // The folder a proposal without one opens in.
     QString folderFor(const QString& ownFile) const;
+
+private:
+    bool mayReplace(const QString& path) const;
 };
 
 // Open a file or a picture: asks; on confirmation the chosen path becomes the file name.

@@ -48,6 +48,9 @@ public:
     virtual void error(const QString& text) = 0;
     // A question answered with "Ja" (true) or "Abbrechen" (false).
     virtual bool question(const QString& text) = 0;
+    // A question answered with "Ja" (true) or "Nein" (false); "Nein" is the default and the
+    // answer of Esc, so that nothing is lost by a key pressed in haste.
+    virtual bool yesOrNo(const QString& text) = 0;
 };
 
 // Hands a file to the system, which opens it with the program registered for its type.

@@ -176,27 +176,28 @@ Outcome writeBytes(const QString& path, const QByteArray& bytes) {
     return {};
 }
 
-// Reads at most limit + 1 bytes of a regular file, without ever waiting on the file.
+// Reads at most limit + 1 bytes of a regular file, without ever waiting on the file. On
+// failure the reason alone.
 Outcome readBytes(const QString& path, qint64 limit, QByteArray& bytes) {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return {openError(path, systemReason(errno))};
+        return {systemReason(errno)};
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        return {openError(path, reason(file.errorString()))};
+        return {reason(file.errorString())};
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0)
-        return {openError(path, systemReason(errno))};
+        return {systemReason(errno)};
     if (!S_ISREG(status.st_mode))
-        return {openError(path, notRegularReason())};
+        return {notRegularReason()};
     // The size is not trusted (files of the system report none): read in chunks up to one
     // byte past the limit.
     while (bytes.size() <= limit) {
         const QByteArray chunk = file.read(std::min(kReadChunk, limit + 1 - bytes.size()));
         if (file.error() != QFileDevice::NoError)
-            return {openError(path, reason(file.errorString()))};
+            return {reason(file.errorString())};
         if (chunk.isEmpty())
             break;
         bytes += chunk;
@@ -370,8 +371,27 @@ Outcome writeText(const QString& path, const QString& text, Encoding encoding) {
 Decoded readText(const QString& path, const Capacity& capacity) {
     QByteArray bytes;
     if (Outcome failed = readBytes(path, capacity.bytes, bytes); !failed.ok())
-        return refused(failed.error);
+        return refused(openError(path, failed.error));
     return decode(bytes, capacity);
+}
+
+Outcome copyFile(const QString& from, const QString& to) {
+    QByteArray bytes;
+    if (Outcome failed = readBytes(from, kCopyCapacity, bytes); !failed.ok())
+        return failed;
+    if (bytes.size() > kCopyCapacity)
+        return {systemReason(EFBIG)};
+    return replaceFile(to, bytes);
+}
+
+std::optional<bool> sameBytes(const QString& first, const QString& second) {
+    QByteArray bytes[2];
+    const QString* paths[] = {&first, &second};
+    for (int i = 0; i < 2; ++i) {
+        if (!readBytes(*paths[i], kCopyCapacity, bytes[i]).ok())
+            return std::nullopt;
+    }
+    return bytes[0] == bytes[1];
 }
 
 } // namespace PageFile

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // Page files on disk. Writes go through QSaveFile and count only when every byte reached
 // the file, so a failed save leaves the file that was there whole. Reads take regular files
 // only and never more than the reader can hold.
@@ -54,6 +56,16 @@ bool needsUtf8(const QString& path, const QString& text, Encoding encoding);
 // Reads a whole regular file. Bytes that are not valid UTF-8 are read as Windows-1252; a
 // byte-order mark selects UTF-8 or UTF-16. More than the capacity is refused.
 Decoded readText(const QString& path, const Capacity& capacity);
+
+// The largest file copyFile takes: 256 MiB.
+inline constexpr qint64 kCopyCapacity = qint64(256) << 20;
+
+// Copies a regular file's bytes to a new file through a temporary name, so that the target
+// either holds them all or does not appear. On failure the reason alone.
+Outcome copyFile(const QString& from, const QString& to);
+
+// Whether two files hold the same bytes; nothing when either cannot be read.
+std::optional<bool> sameBytes(const QString& first, const QString& second);
 
 // Encodes and decodes text in the given encoding (exposed for tests and the reader).
 QByteArray encode(const QString& text, Encoding encoding, bool characterReferences = false);

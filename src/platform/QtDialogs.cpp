@@ -85,7 +85,8 @@ std::optional<SaveAnswer> QtDialogs::saveFileName(const QString& proposal, const
     QFileDialog dialog(dialogParent());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Choosing an existing file overwrites it without a further question.
+    // The program asks before it replaces a file, once the chosen type's extension is added
+    // to the name (the dialog would ask about the name without it).
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     prepare(dialog, proposal, folder, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -137,6 +138,17 @@ bool QtDialogs::question(const QString& text) {
                     QMessageBox::NoButton, dialogParent());
     const QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+bool QtDialogs::yesOrNo(const QString& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
+                    QMessageBox::NoButton, dialogParent());
+    const QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
 }

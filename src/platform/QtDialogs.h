@@ -18,6 +18,7 @@ public:
     void message(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text) override;
+    bool yesOrNo(const QString& text) override;
 };
 
 // Opens through QDesktopServices with a local-file URL.

@@ -49,7 +49,7 @@ bool EditorText::load(const QString& path) {
 }
 
 bool EditorText::save(const QString& path) {
-    const QString written = m_standIns.restore(text());
+    const QString written = asSaved();
     PageFile::Encoding encoding = m_encoding;
     if (PageFile::needsUtf8(path, written, encoding)) {
         if (!m_dialogs.question(QStringLiteral("Die Datei enthält Zeichen, die Windows-1252 "
@@ -78,6 +78,10 @@ void EditorText::clear() {
 
 QString EditorText::text() const {
     return FieldText(m_memo);
+}
+
+QString EditorText::asSaved() const {
+    return m_standIns.restore(text());
 }
 
 QStringList EditorText::displayedLines() const {

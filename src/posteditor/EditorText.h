@@ -31,6 +31,9 @@ public:
 
     // The text as held, character for character, with '\n' between lines.
     QString text() const;
+    // The text as a save writes it, before line ends and encoding: the characters the field
+    // cannot hold are back in place of their stand-ins.
+    QString asSaved() const;
     // The lines as the field shows them: a line it wraps gives one entry per piece.
     QStringList displayedLines() const;
 

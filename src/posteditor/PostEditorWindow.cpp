@@ -8,6 +8,7 @@
 #include "platform/TextPrinter.h"
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
+#include "ui/BringToFront.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
 #include "ui/Layout.h"
@@ -26,6 +27,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -38,13 +40,17 @@ constexpr int kToolbarHeight = 29;
 } // namespace
 
 PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
-    : m_context(context), m_navigation(navigation) {
+    : m_context(context), m_navigation(navigation),
+      m_saveDialog(context.ask, context.dialogs.lastChosen, QStringLiteral("Unbenannt.html"),
+                   kPageFileFilter) {
     setObjectName(QStringLiteral("TForm7"));
-    setWindowTitle(QStringLiteral("HTML-Quelltext nachbearbeiten"));
     setWindowIcon(Artwork::icon(QStringLiteral("quillmark.png")));
 
     m_memo1 = SourceEdit::forHtml("Memo1", true);
     m_text = std::make_unique<EditorText>(*m_memo1, m_context.ask);
+    showCaption();
+    connect(m_memo1->document(), &QTextDocument::modificationChanged, this,
+            &PostEditorWindow::showCaption);
 
     // Nothing is assumed of the page; a file's names are looked up in its folder.
     m_check = new PageCheckView(
@@ -68,11 +74,11 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
 }
 
 void PostEditorWindow::createPageView() {
-    // The text as it stands; relative names resolve in the folder of the file last opened or
-    // saved here.
+    // The text as a save would write it; relative names resolve in the folder of the file
+    // last opened or saved here.
     auto* view = new PageViewDock(
         *this, "Seitenansicht1",
-        {[this] { return m_memo1->toPlainText(); },
+        {[this] { return m_text->asSaved(); },
          [this] { return m_file.isEmpty() ? QString() : QFileInfo(m_file).absolutePath(); }});
     view->follow(*m_memo1->document(), *m_memo1);
     connect(view, &PageViewDock::linkClicked, this, [this](const QString& target) {
@@ -159,18 +165,13 @@ void PostEditorWindow::createToolbar(QWidget& central, QGridLayout& layout) {
     strip->raise();
 
     using namespace CommandTable;
-    // Opening and saving from the toolbar also name the file in the caption, so they are
-    // commands of their own.
-    auto* toolbarOpen = new QAction(this);
-    connect(toolbarOpen, &QAction::triggered, this, &PostEditorWindow::Image2Click);
-    auto* toolbarSave = new QAction(this);
-    connect(toolbarSave, &QAction::triggered, this, &PostEditorWindow::Image7Click);
     const ToolbarRow rows[] = {
         picture("Image6", "Image1", "tb_new", QStringLiteral("Neue Seite"),
                 actionNamed(m_actions, "Neu")),
-        picture("Image2", "Image3", "tb_open", QStringLiteral("Seite öffnen"), toolbarOpen),
+        picture("Image2", "Image3", "tb_open", QStringLiteral("Seite öffnen"),
+                actionNamed(m_actions, "ffnen1")),
         picture("Image7", "Image4", "tb_save", QStringLiteral("Seite speichern unter"),
-                toolbarSave),
+                actionNamed(m_actions, "Speichern")),
         picture("Image8", "Image5", "tb_print", QStringLiteral("Quelltext drucken"),
                 actionNamed(m_actions, "Drucken1")),
         gap(),
@@ -220,59 +221,54 @@ void PostEditorWindow::NeuClick() {
 }
 
 void PostEditorWindow::ffnen1Click() {
-    openChosenFile();
-}
-
-void PostEditorWindow::Image2Click() {
-    if (const std::optional<QString> path = openChosenFile())
-        showFileInCaption(*path);
+    OpenFileDialog& dialog = m_context.dialogs.OpenDialog1;
+    if (!dialog.execute())
+        return;
+    const QString path = dialog.fileName();
+    if (!m_text->load(path))
+        return;
+    showEncoding();
+    m_file = path;
+    m_memo1->document()->setModified(false);
+    showCaption();
 }
 
 void PostEditorWindow::SpeichernClick() {
-    saveChosenFile();
-}
-
-void PostEditorWindow::Image7Click() {
-    if (const std::optional<QString> path = saveChosenFile())
-        showFileInCaption(*path);
-}
-
-std::optional<QString> PostEditorWindow::openChosenFile() {
-    OpenFileDialog& dialog = m_context.dialogs.OpenDialog1;
-    if (!dialog.execute())
-        return std::nullopt;
-    const QString path = dialog.fileName();
-    if (!m_text->load(path))
-        return std::nullopt;
-    showEncoding();
-    m_memo1->document()->setModified(false);
-    m_file = path;
-    return path;
-}
-
-std::optional<QString> PostEditorWindow::saveChosenFile() {
-    SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
-    if (!dialog.execute(m_file))
-        return std::nullopt;
-    const QString path = dialog.fileName();
+    // The file opened here last is proposed as well as the one saved here last.
+    if (!m_file.isEmpty())
+        m_saveDialog.setFileName(m_file);
+    if (!m_saveDialog.execute(m_file))
+        return;
+    const QString path = m_saveDialog.fileName();
     if (!m_text->save(path))
-        return std::nullopt;
+        return;
     showEncoding();
     CommandTable::actionNamed(m_actions, "Vorschau")->setEnabled(true);
-    m_memo1->document()->setModified(false);
     m_file = path;
-    return path;
+    m_memo1->document()->setModified(false);
+    showCaption();
 }
 
-void PostEditorWindow::showFileInCaption(const QString& path) {
-    setWindowTitle(FileCaption(path));
+void PostEditorWindow::showCaption() {
+    const bool unsaved = hasUnsavedChanges();
+    setWindowTitle(WindowCaption(QStringLiteral("HTML-Quelltext nachbearbeiten"), m_file, unsaved));
+    setWindowModified(unsaved);
+}
+
+bool PostEditorWindow::mayEnd() {
+    if (!hasUnsavedChanges())
+        return true;
+    bringToFront(*this);
+    return m_context.ask.yesOrNo(
+        QStringLiteral("Wollen Sie den Text von „%1“ verwerfen?")
+            .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)));
 }
 
 void PostEditorWindow::VorschauClick() {
     if (!CommandTable::actionNamed(m_actions, "Vorschau")->isEnabled())
         return;
-    // The file last confirmed in the shared save dialog, by this window or another.
-    if (!m_context.opener.open(m_context.dialogs.SaveDialog1.fileName()))
+    // The file saved here last.
+    if (!m_context.opener.open(m_file))
         m_context.ask.message(QStringLiteral("Datei kann leider nicht gestartet werden"));
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "platform/DialogObjects.h"
+
 #include <QMainWindow>
 
 #include <memory>
-#include <optional>
 
 class ClickableLabel;
 class EditorText;
@@ -16,9 +17,9 @@ class QPlainTextEdit;
 class Navigation;
 class PageContext;
 
-// "HTML-Quelltext nachbearbeiten": edits an existing page file as plain text. It uses the
-// main window's open, save and print dialogs, so a file saved here is the one the main
-// window's preview opens.
+// "HTML-Quelltext nachbearbeiten": edits an existing page file as plain text. It opens and
+// prints through the main window's dialogs and saves through a save dialog of its own, which
+// proposes the file it works on.
 class PostEditorWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostEditorWindow)
@@ -30,14 +31,12 @@ public:
 
     // Whether its text changed since it was last opened, saved or begun anew.
     bool hasUnsavedChanges() const;
+    // When the program ends: true when nothing unsaved is here, or the user lets it go.
+    bool mayEnd();
 
     void NeuClick();
     void ffnen1Click();
-    // Opens like "Öffnen" and names the file in the caption.
-    void Image2Click();
     void SpeichernClick();
-    // Saves like "Speichern unter..." and names the file in the caption.
-    void Image7Click();
     void VorschauClick();
     void Drucken1Click();
     // "Seite prüfen" (F7): checks the text at once and shows what the check found.
@@ -54,10 +53,8 @@ private:
     void createStatusBar();
     void createPageView();
     void showEncoding();
-    // The chosen path after a successful open or save; nothing when cancelled or failed.
-    std::optional<QString> openChosenFile();
-    std::optional<QString> saveChosenFile();
-    void showFileInCaption(const QString& path);
+    // The file's name and "*" while the text has unsaved work.
+    void showCaption();
 
     PageContext& m_context;
     Navigation& m_navigation;
@@ -67,6 +64,7 @@ private:
     QList<QAction*> m_actions;
     QLabel* m_encodingPanel = nullptr;
     PageCheckView* m_check = nullptr;
-    // The file last opened or saved here; the save dialog opens in its folder.
+    // The file last opened or saved here; the save dialog proposes it.
     QString m_file;
+    SaveFileDialog m_saveDialog;
 };

@@ -16,6 +16,10 @@ QString titleLine(const QString& title) {
     return QStringLiteral("<title>") + title + QStringLiteral("</title>");
 }
 
+QString attributeValue(QString typed) {
+    return typed.replace(u'"', QStringLiteral("&quot;"));
+}
+
 void AppendBreaks(QStringList& lines, int count) {
     for (int i = 0; i < count; ++i)
         lines.append(kBreak);

@@ -20,6 +20,11 @@ QStringList pageStart();
 QString titleLine(const QString& title);
 inline const QString kHeadClose = QStringLiteral("</head>");
 
+// A typed value as it goes between the quotes of an attribute: each double quote becomes
+// "&quot;", since a quote typed into a field would end the attribute there. Nothing else
+// changes.
+QString attributeValue(QString typed);
+
 // Appends count lines "<br>"; a count of 0 or less appends nothing.
 void AppendBreaks(QStringList& lines, int count);
 

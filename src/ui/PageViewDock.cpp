@@ -117,5 +117,7 @@ void PageViewDock::refresh() {
         m_toEnd ? PageViewPane::Scroll::ToEnd : PageViewPane::Scroll::Keep;
     m_toEnd = false;
     m_stale = false;
+    if (m_page.pictures)
+        m_pane->setPictures(m_page.pictures());
     m_pane->showPage(m_page.html(), m_page.baseFolder(), scroll);
 }

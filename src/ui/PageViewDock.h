@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDockWidget>
+#include <QHash>
 
 #include <functional>
 
@@ -22,6 +23,8 @@ public:
     struct Page {
         std::function<QString()> html;       // the text shown
         std::function<QString()> baseFolder; // where relative names resolve; none when empty
+        // pictures named by bare name that lie elsewhere (see PageViewPane); may be empty
+        std::function<QHash<QString, QString>()> pictures = {};
     };
 
     PageViewDock(QMainWindow& window, const char* actionName, Page page);

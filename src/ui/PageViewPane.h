@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 #include <QtPlugin>
 
@@ -22,6 +23,10 @@ public:
     // position the previous page had, ToEnd shows the end of the page.
     virtual void showPage(const QString& html, const QString& baseFolder, Scroll scroll) = 0;
 
+    // Pictures the page names by their bare names but that lie elsewhere: a name missing
+    // where the page looks for it is shown from the full path given for it.
+    virtual void setPictures(const QHash<QString, QString>& pathsByName) = 0;
+
     // Runs one of the program's own scripts on the shown page, apart from the page's own
     // scripting; done gets the script's value (an invalid one when no page is shown yet).
     virtual void runScript(const QString& script, std::function<void(const QVariant&)> done) = 0;
@@ -40,5 +45,5 @@ public:
     virtual PageViewPane* create(QWidget* parent) = 0;
 };
 
-#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/1"
+#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/2"
 Q_DECLARE_INTERFACE(PageViewFactory, PageViewFactory_iid)

@@ -77,3 +77,7 @@ bool ScriptedDialogs::question(const QString& text) {
     asked.append(QStringLiteral("question:") + text);
     return next<Yes>().has_value();
 }
+
+bool ScriptedDialogs::yesOrNo(const QString& text) {
+    return question(text);
+}

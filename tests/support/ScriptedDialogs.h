@@ -14,7 +14,8 @@
 class ScriptedDialogs final : public Dialogs {
 public:
     // What a question was, as "save:<proposal>", "open:<proposal>", "picture:<filter>",
-    // "font", "color", "print", "message:<text>", "error:<text>" or "question:<text>".
+    // "font", "color", "print", "message:<text>", "error:<text>" or "question:<text>" (both kinds
+    // of question).
     QStringList asked;
 
     // A file chosen in an open or save dialog; a save dialog's type box shows "Html Seite".
@@ -43,6 +44,8 @@ public:
     void message(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text) override;
+    // "Ja" when answerYes was queued; else "Nein", as Esc would answer.
+    bool yesOrNo(const QString& text) override;
 
     // The folder the last save dialog opened in.
     QString lastSaveFolder;

@@ -1,0 +1,59 @@
+#include "context/PagePictures.h"
+
+#include "platform/BareFileName.h"
+#include "platform/PageFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+bool sameFolder(const QString& first, const QString& second) {
+    const QString canonical = QDir(first).canonicalPath();
+    return !canonical.isEmpty() && canonical == QDir(second).canonicalPath();
+}
+
+QString leftAlone(const QString& name) {
+    return QStringLiteral("„%1“ liegt schon anders im Ordner der Seite und wurde nicht ersetzt.")
+        .arg(name);
+}
+
+QString notCopied(const QString& name, const QString& reason) {
+    return QStringLiteral("„%1“ konnte nicht in den Ordner der Seite kopiert werden: %2")
+        .arg(name, reason);
+}
+
+} // namespace
+
+void PagePictures::remember(const QString& path) {
+    m_pathsByName.insert(BareFileName(path), path);
+}
+
+void PagePictures::forget() {
+    m_pathsByName.clear();
+}
+
+PagePictures::Copied PagePictures::copyInto(const QString& pageFolder,
+                                            const QString& pageText) const {
+    Copied copied;
+    for (auto it = m_pathsByName.cbegin(); it != m_pathsByName.cend(); ++it) {
+        const QString& name = it.key();
+        const QString& source = it.value();
+        if (!pageText.contains(name) || sameFolder(QFileInfo(source).absolutePath(), pageFolder))
+            continue;
+        const QString target = QDir(pageFolder).filePath(name);
+        if (QFileInfo::exists(target)) {
+            // The same picture is there already; another one of that name is not replaced.
+            if (PageFile::sameBytes(source, target) != true)
+                copied.problems.append(leftAlone(name));
+            continue;
+        }
+        if (const Outcome outcome = PageFile::copyFile(source, target); !outcome.ok()) {
+            copied.problems.append(notCopied(name, outcome.error));
+            continue;
+        }
+        ++copied.count;
+    }
+    copied.problems.sort();
+    return copied;
+}
