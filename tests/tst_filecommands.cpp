@@ -14,6 +14,28 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+namespace {
+
+const QString kReplace = QStringLiteral("question:Die Datei seite.html existiert bereits.\n"
+                                        "Soll sie überschrieben werden?");
+
+// Saves in the main window, the frame builder or the post-editor, each with something in it.
+void saveIn(Fixture& f, const QString& window) {
+    if (window == QLatin1String("TForm6")) {
+        f.trigger("TForm2", "Frameseiteerstellen1");
+        click(f.control(window, "Image5"));
+        click(f.control(window, "Button1"));
+        return;
+    }
+    if (window == QLatin1String("TForm2"))
+        f.setSourceLines({"<p>neu</p>"});
+    else
+        typeInto(f.control(window, "Memo1"), QStringLiteral("<p>neu</p>"));
+    f.trigger(window, "Speichern");
+}
+
+} // namespace
+
 class TestFileCommands : public QObject {
     Q_OBJECT
 
@@ -39,6 +61,14 @@ private slots:
     void proposalFromTheTitle_data();
     void proposalFromTheTitle();
     void saveDialogFolder();
+    void overwritingAsks_data();
+    void overwritingAsks();
+    void eachWindowProposesItsOwnFile();
+    void captionMarksUnsavedWork();
+    void discardQuestionKeepsThePage_data();
+    void discardQuestionKeepsThePage();
+    void endingAsksEachWindowOnce_data();
+    void endingAsksEachWindowOnce();
 };
 
 void TestFileCommands::saveAsClosesAndWritesThePage() {
@@ -433,6 +463,155 @@ void TestFileCommands::saveDialogFolder() {
     // "Speichern" on a page without a file of its own still asks.
     f.trigger("TForm2", "Speichern1");
     QVERIFY(f.dialogs.asked.last().startsWith(QStringLiteral("save:")));
+}
+
+void TestFileCommands::overwritingAsks_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("yes");
+    for (const char* window : {"TForm2", "TForm6", "TForm7"}) {
+        QTest::addRow("%s Ja", window) << window << true;
+        QTest::addRow("%s Nein", window) << window << false;
+    }
+}
+
+void TestFileCommands::overwritingAsks() {
+    QFETCH(QString, window);
+    QFETCH(bool, yes);
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    writeBytes(path, "alt\r\n");
+    // Typed without its extension: the question names the file the type box makes of it.
+    f.dialogs.answerSave(dir.filePath(QStringLiteral("seite")), QStringLiteral(".html"));
+    if (yes)
+        f.dialogs.answerYes();
+    saveIn(f, window);
+    QCOMPARE(f.dialogs.asked.mid(1, 1), QStringList{kReplace});
+    if (yes) {
+        QCOMPARE(f.dialogs.asked.size(), 2);
+        QVERIFY(fileBytes(path) != "alt\r\n");
+    } else {
+        // "Nein" shows the dialog again with the same name; cancelled there, nothing is written.
+        QCOMPARE(f.dialogs.asked.size(), 3);
+        QCOMPARE(f.dialogs.asked.last(), "save:" + path);
+        QCOMPARE(fileBytes(path), QByteArray("alt\r\n"));
+    }
+}
+
+void TestFileCommands::eachWindowProposesItsOwnFile() {
+    Fixture f;
+    QTemporaryDir dir;
+    f.dialogs.answerFile(dir.filePath(QStringLiteral("seite.html")));
+    saveIn(f, "TForm2");
+    // The frame builder proposes a name of its own in the page's folder; the post-editor its
+    // own file; neither changes the main window's proposal.
+    f.trigger("TForm2", "Frameseiteerstellen1");
+    click(f.control("TForm6", "Image5"));
+    click(f.control("TForm6", "Button1"));
+    QCOMPARE(f.dialogs.asked.last(), QStringLiteral("save:Frameseite.html"));
+    QCOMPARE(f.dialogs.lastSaveFolder, dir.path());
+    const QString edited = dir.filePath(QStringLiteral("notiz.html"));
+    f.dialogs.answerFile(edited);
+    saveIn(f, "TForm7");
+    f.trigger("TForm7", "Speichern");
+    QCOMPARE(f.dialogs.asked.last(), "save:" + edited);
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(f.dialogs.asked.last(), "save:" + dir.filePath(QStringLiteral("seite.html")));
+}
+
+void TestFileCommands::captionMarksUnsavedWork() {
+    Fixture f;
+    QTemporaryDir dir;
+    QWidget& main = *f.window("TForm2");
+    QCOMPARE(main.windowTitle(), QStringLiteral("Quillmark"));
+    f.setSourceLines({"<p>"});
+    QCOMPARE(main.windowTitle(), QStringLiteral("Quillmark*"));
+    QVERIFY(main.isWindowModified());
+    f.dialogs.answerFile(dir.filePath(QStringLiteral("Meine Seite.html")));
+    f.trigger("TForm2", "Speichern");
+    QCOMPARE(main.windowTitle(), QStringLiteral("Meine Seite.html  -  Quillmark"));
+    QVERIFY(!main.isWindowModified());
+    f.startPage();
+    QCOMPARE(main.windowTitle(), QStringLiteral("Meine Seite.html*  -  Quillmark"));
+}
+
+void TestFileCommands::discardQuestionKeepsThePage_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QString>("saveTo"); // a name for the save dialog; empty: cancelled
+    QTest::addColumn<bool>("emptied");
+    QTest::newRow("Return") << "Return"
+                            << "" << false;
+    QTest::newRow("Enter") << "Enter"
+                           << "" << false;
+    QTest::newRow("Speichern") << "Button3"
+                               << "seite.html" << true;
+    QTest::newRow("Speichern, name cancelled") << "Button3"
+                                               << "" << false;
+}
+
+void TestFileCommands::discardQuestionKeepsThePage() {
+    QFETCH(QString, answer);
+    QFETCH(QString, saveTo);
+    QFETCH(bool, emptied);
+    Fixture f;
+    QTemporaryDir dir;
+    QWidget& question = *f.window("TForm10");
+    f.setSourceLines({"<p>"});
+    f.trigger("TForm2", "Neu");
+    question.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&question));
+    // "Nein" has the focus, so a key pressed in haste keeps the page.
+    QCOMPARE(question.focusWidget(), f.control("TForm10", "Button2"));
+    if (saveTo.isEmpty())
+        f.dialogs.answerCancel();
+    else
+        f.dialogs.answerFile(dir.filePath(saveTo));
+    if (answer.startsWith(QLatin1String("Button")))
+        click(f.control("TForm10", answer));
+    else
+        QTest::keyClick(question.focusWidget(),
+                        answer == QLatin1String("Enter") ? Qt::Key_Enter : Qt::Key_Return);
+    QVERIFY(!question.isVisible());
+    QCOMPARE(f.sourceLines().isEmpty(), emptied);
+    if (!saveTo.isEmpty())
+        QCOMPARE(fileBytes(dir.filePath(saveTo)), QByteArray("<p>\r\n</body>\r\n</html>\r\n"));
+}
+
+void TestFileCommands::endingAsksEachWindowOnce_data() {
+    QTest::addColumn<bool>("pageUnsaved");
+    QTest::addColumn<bool>("textUnsaved");
+    QTest::addColumn<bool>("letTextGo");
+    QTest::addColumn<bool>("ended");
+    QTest::newRow("nothing unsaved") << false << false << false << true;
+    QTest::newRow("page, Ja") << true << false << false << true;
+    QTest::newRow("both, Ja twice") << true << true << true << true;
+    QTest::newRow("both, Nein for the text") << true << true << false << false;
+    QTest::newRow("text, Ja") << false << true << true << true;
+}
+
+void TestFileCommands::endingAsksEachWindowOnce() {
+    QFETCH(bool, pageUnsaved);
+    QFETCH(bool, textUnsaved);
+    QFETCH(bool, letTextGo);
+    QFETCH(bool, ended);
+    Fixture f;
+    MainWindow& main = f.windows().mainWindow();
+    bool closed = false;
+    connect(&main, &MainWindow::closed, this, [&closed] { closed = true; });
+    if (pageUnsaved)
+        f.setSourceLines({"<p>"});
+    if (textUnsaved)
+        typeInto(f.control("TForm7", "Memo1"), QStringLiteral("Text"));
+    if (letTextGo)
+        f.dialogs.answerYes();
+    main.close();
+    // The page's question first, in its own window.
+    QCOMPARE(f.window("TForm10")->isVisible(), pageUnsaved);
+    f.confirmDiscard();
+    const QString textQuestion =
+        QStringLiteral("question:Wollen Sie den Text von „Unbenannt“ verwerfen?");
+    QCOMPARE(f.dialogs.asked, textUnsaved ? QStringList{textQuestion} : QStringList{});
+    QCOMPARE(closed, ended);
 }
 
 QTEST_MAIN(TestFileCommands)

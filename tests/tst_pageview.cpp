@@ -115,7 +115,9 @@ private slots:
     void mainWindowViewFollowsEveryAdd();
     void mainWindowViewWaitsForAPauseInTyping();
     void pictureShowsOnceThePageHasAFolder();
+    void picturesShowFromWhereTheyWereChosen();
     void postEditorViewShowsItsText();
+    void postEditorViewShowsTheCharactersAsSaved();
     void pageOverTwoMegabytesShowsWhole();
     void scrollPosition_data();
     void scrollPosition();
@@ -499,6 +501,29 @@ void TestPageView::pictureShowsOnceThePageHasAFolder() {
     QCOMPARE(evaluateIn(pane, width).toInt(), 4);
 }
 
+void TestPageView::picturesShowFromWhereTheyWereChosen() {
+    QTemporaryDir first;
+    QTemporaryDir second;
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(first.filePath(QStringLiteral("eins.png"))));
+    QVERIFY(picture.save(second.filePath(QStringLiteral("zwei.png"))));
+    Fixture f;
+    PageViewPane& pane = shownView(f, QStringLiteral("TForm2"));
+    f.startPage();
+    // Names resolve in the folder chosen last; the first picture lies elsewhere.
+    for (const QTemporaryDir* dir : {&first, &second}) {
+        const QString name =
+            dir == &first ? QStringLiteral("eins.png") : QStringLiteral("zwei.png");
+        f.dialogs.answerFile(dir->filePath(name));
+        actAndWait(f, pane, QStringLiteral("TForm2"), QStringLiteral("Image1|Button5"));
+    }
+    QCOMPARE(evaluateIn(pane, QStringLiteral("Array.from(document.images, i => i.naturalWidth)"
+                                             ".join()"))
+                 .toString(),
+             QStringLiteral("4,4"));
+}
+
 void TestPageView::postEditorViewShowsItsText() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("alt.html"));
@@ -510,6 +535,25 @@ void TestPageView::postEditorViewShowsItsText() {
     f.trigger(QStringLiteral("TForm7"), QStringLiteral("ffnen1"));
     QVERIFY(loaded.wait(kEngineTimeout));
     QCOMPARE(evaluateIn(pane, QStringLiteral("document.querySelectorAll('li').length")).toInt(), 2);
+}
+
+void TestPageView::postEditorViewShowsTheCharactersAsSaved() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zeichen.html"));
+    // A no-break space and a line separator, which the text field holds differently.
+    writeBytes(path, "<p>a\xC2\xA0"
+                     "b\xE2\x80\xA8"
+                     "c</p>\n");
+    Fixture f;
+    PageViewPane& pane = shownView(f, QStringLiteral("TForm7"));
+    QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
+    f.dialogs.answerFile(path);
+    f.trigger(QStringLiteral("TForm7"), QStringLiteral("ffnen1"));
+    QVERIFY(loaded.wait(kEngineTimeout));
+    QCOMPARE(evaluateIn(pane, QStringLiteral("Array.from(document.querySelector('p').textContent,"
+                                             " c => c.charCodeAt(0)).join()"))
+                 .toString(),
+             QStringLiteral("97,160,98,8232,99"));
 }
 
 // Under AddressSanitizer: the browser engine frees one of its own objects on closing a page
