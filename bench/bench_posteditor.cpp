@@ -37,7 +37,7 @@ public:
     void message(const QString&) override {}
     void error(const QString& text) override { qFatal("%s", qPrintable(text)); }
     bool question(const QString&) override { return false; }
-    bool yesOrNo(const QString&) override { return false; }
+    bool yesOrNo(const QString&, QWidget*) override { return false; }
 
 private:
     QString m_path;

@@ -46,7 +46,8 @@ bool SaveFileDialog::execute(const QString& ownFile) {
 bool SaveFileDialog::mayReplace(const QString& path) const {
     return m_dialogs.yesOrNo(QStringLiteral("Die Datei %1 existiert bereits.\n"
                                             "Soll sie überschrieben werden?")
-                                 .arg(BareFileName(path)));
+                                 .arg(BareFileName(path)),
+                             nullptr);
 }
 
 bool OpenFileDialog::execute() {

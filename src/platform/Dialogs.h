@@ -7,6 +7,7 @@
 #include <optional>
 
 class QPrinter;
+class QWidget;
 
 // A font as the font dialog returns it: family, whole points, the four styles and a colour.
 struct FontChoice {
@@ -49,8 +50,9 @@ public:
     // A question answered with "Ja" (true) or "Abbrechen" (false).
     virtual bool question(const QString& text) = 0;
     // A question answered with "Ja" (true) or "Nein" (false); "Nein" is the default and the
-    // answer of Esc, so that nothing is lost by a key pressed in haste.
-    virtual bool yesOrNo(const QString& text) = 0;
+    // answer of Esc, so that nothing is lost by a key pressed in haste. It stands in front of
+    // the given window, or of the active one when none is given.
+    virtual bool yesOrNo(const QString& text, QWidget* over) = 0;
 };
 
 // Hands a file to the system, which opens it with the program registered for its type.

@@ -142,9 +142,9 @@ bool QtDialogs::question(const QString& text) {
     return box.clickedButton() == yes;
 }
 
-bool QtDialogs::yesOrNo(const QString& text) {
+bool QtDialogs::yesOrNo(const QString& text, QWidget* over) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
-                    QMessageBox::NoButton, dialogParent());
+                    QMessageBox::NoButton, over ? over : dialogParent());
     const QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(no);

@@ -18,7 +18,7 @@ public:
     void message(const QString& text) override;
     void error(const QString& text) override;
     bool question(const QString& text) override;
-    bool yesOrNo(const QString& text) override;
+    bool yesOrNo(const QString& text, QWidget* over) override;
 };
 
 // Opens through QDesktopServices with a local-file URL.

@@ -261,7 +261,8 @@ bool PostEditorWindow::mayEnd() {
     bringToFront(*this);
     return m_context.ask.yesOrNo(
         QStringLiteral("Wollen Sie den Text von „%1“ verwerfen?")
-            .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)));
+            .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)),
+        this);
 }
 
 void PostEditorWindow::VorschauClick() {

@@ -78,6 +78,6 @@ bool ScriptedDialogs::question(const QString& text) {
     return next<Yes>().has_value();
 }
 
-bool ScriptedDialogs::yesOrNo(const QString& text) {
+bool ScriptedDialogs::yesOrNo(const QString& text, QWidget*) {
     return question(text);
 }

@@ -45,7 +45,7 @@ public:
     void error(const QString& text) override;
     bool question(const QString& text) override;
     // "Ja" when answerYes was queued; else "Nein", as Esc would answer.
-    bool yesOrNo(const QString& text) override;
+    bool yesOrNo(const QString& text, QWidget* over) override;
 
     // The folder the last save dialog opened in.
     QString lastSaveFolder;
