@@ -15,6 +15,7 @@
 
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -111,6 +112,7 @@ private slots:
     void linksAndFormsStay();
     void refreshInHeadIsRefused();
     void framesShowTheirLocalPages();
+    void readsOnlyWhatBelongsToThePage();
     void mainWindowViewFollowsEveryAdd_data();
     void mainWindowViewFollowsEveryAdd();
     void mainWindowViewWaitsForAPauseInTyping();
@@ -325,6 +327,33 @@ void TestPageView::framesShowTheirLocalPages() {
     // The refresh in the right frame is due at once; give the engine time to try it.
     QTest::qWait(500);
     QCOMPARE(evaluate(texts).toString(), QStringLiteral("Links|Rechts|"));
+}
+
+void TestPageView::readsOnlyWhatBelongsToThePage() {
+    // A page in a folder inside the home folder, its picture one folder up.
+    QTemporaryDir home(QDir::homePath() + QStringLiteral("/quillmark-XXXXXX"));
+    QVERIFY(home.isValid());
+    const QString folder = home.filePath(QStringLiteral("seite"));
+    QVERIFY(QDir().mkpath(folder));
+    QImage picture(4, 3, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    QVERIFY(picture.save(home.filePath(QStringLiteral("oben.png"))));
+    QVERIFY(::mkfifo(QFile::encodeName(folder + QStringLiteral("/rohr.png")).constData(), 0600) ==
+            0);
+    QVERIFY(show(page(QStringLiteral("<img src=\"../oben.png\"><img src=\"rohr.png\">"
+                                     "<iframe src=\"file:///etc/passwd\"></iframe>"
+                                     "<iframe src=\"file:///etc/\"></iframe>")),
+                 folder));
+    QCOMPARE(evaluate(QStringLiteral("Array.from(document.images, i => i.naturalWidth).join()"))
+                 .toString(),
+             QStringLiteral("4,0"));
+    QCOMPARE(evaluate(QStringLiteral("Array.from(window.frames, f => { try { return "
+                                     "f.document.body ? f.document.body.innerText.length : 0; } "
+                                     "catch (e) { return 0; } }).join()"))
+                 .toString(),
+             QStringLiteral("0,0"));
+    // The pipe held nothing up: the view still follows.
+    QVERIFY(show(page(QStringLiteral("<p>weiter</p>"))));
 }
 
 void TestPageView::pageOverTwoMegabytesShowsWhole() {

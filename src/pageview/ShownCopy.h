@@ -8,6 +8,8 @@
 // pointed at the page's own folder. The page's folder is never written to.
 class ShownCopy final {
 public:
+    // The private folder the copy is written to.
+    QString folder() const { return m_folder.path(); }
     // Writes the copy; an empty URL when it could not be written.
     QUrl write(const QString& html, const QString& baseFolder);
 

@@ -37,7 +37,7 @@ void WebPageView::startEngine() {
     if (geteuid() == 0)
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
-    m_interceptor = std::make_unique<LocalRequestsOnly>();
+    m_interceptor = std::make_unique<LocalRequestsOnly>(m_copy.folder());
     m_interceptor->setPictures(m_pictures);
     // A profile without a storage name is off the record: nothing goes to disk.
     m_profile = std::make_unique<QWebEngineProfile>();
@@ -115,6 +115,7 @@ void WebPageView::next() {
 void WebPageView::load() {
     const Request request = *std::exchange(m_waiting, std::nullopt);
     m_scroll = request.scroll;
+    m_interceptor->setPageFolder(request.baseFolder);
     const QUrl url =
         m_copy.write(m_shown.loading(request.html, request.baseFolder), request.baseFolder);
     if (url.isEmpty()) {
