@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "commands/FileCommands.h"
 #include "forms/FormBuilderWindow.h"
+#include "platform/FileSizeSignal.h"
 #include "posteditor/PostEditorWindow.h"
 #include "source/PageSource.h"
 #include "support/FileSizeLimit.h"
@@ -14,6 +15,7 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -47,6 +49,26 @@ void saveIn(Fixture& f, const QString& window, int lines) {
     }
 }
 
+// Set for a copy of this program that saves under a file-size limit as the program itself
+// runs: with the limit's signal ignored as at start, but not by the test's own means.
+const char* const kSaveUnderLimit = "QUILLMARK_SAVE_UNDER_LIMIT";
+
+// Saves a large page over the file and prints the last question the save asked.
+int saveUnderFileSizeLimit(const QString& path) {
+    ignoreFileSizeSignal();
+    Fixture f;
+    f.dialogs.answerFile(path);
+    f.dialogs.answerYes();
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = 20000;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    saveIn(f, kMain, 2000);
+    QTextStream(stdout) << f.dialogs.asked.last() << '\n'
+                        << f.windows().context().document.lineCount() << '\n';
+    return 0;
+}
+
 } // namespace
 
 class TestReliability : public QObject {
@@ -55,6 +77,7 @@ class TestReliability : public QObject {
 private slots:
     void failedSaveChangesNothing_data();
     void failedSaveChangesNothing();
+    void fileSizeLimitEndsNothing();
     void failedPrintKeepsOldFile_data();
     void failedPrintKeepsOldFile();
     void shiftEnterBreaksTheLine_data();
@@ -208,5 +231,33 @@ void TestReliability::noBreakSpaceReachesThePage() {
     QVERIFY2(f.sourceLines().contains(line), qPrintable(f.sourceLines().join(u'\n')));
 }
 
-QTEST_MAIN(TestReliability)
+void TestReliability::fileSizeLimitEndsNothing() {
+    QTemporaryDir dir(onDiskTemplate());
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    writeBytes(path, "alt\r\n");
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kSaveUnderLimit), path);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+    // The save failed with its reason, the page kept its lines, the old file is whole.
+    QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()).split(u'\n'),
+             (QStringList{"error:Datei \"" + path +
+                              "\" kann nicht erstellt werden. Die Datei ist zu groß.",
+                          "2002", ""}));
+    QCOMPARE(fileBytes(path), QByteArray("alt\r\n"));
+}
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    if (const QString path = qEnvironmentVariable(kSaveUnderLimit); !path.isEmpty())
+        return saveUnderFileSizeLimit(path);
+    TestReliability test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_reliability.moc"

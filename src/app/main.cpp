@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
+#include "platform/FileSizeSignal.h"
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    ignoreFileSizeSignal();
     // The page view's browser engine, loaded later from a plugin, shares the OpenGL contexts.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);

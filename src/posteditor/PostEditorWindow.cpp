@@ -221,6 +221,9 @@ void PostEditorWindow::NeuClick() {
 }
 
 void PostEditorWindow::ffnen1Click() {
+    // A file taken up replaces the text for good: unsaved text goes only after "Ja".
+    if (!mayDiscard())
+        return;
     OpenFileDialog& dialog = m_context.dialogs.OpenDialog1;
     if (!dialog.execute())
         return;
@@ -259,10 +262,15 @@ bool PostEditorWindow::mayEnd() {
     if (!hasUnsavedChanges())
         return true;
     bringToFront(*this);
-    return m_context.ask.yesOrNo(
-        QStringLiteral("Wollen Sie den Text von „%1“ verwerfen?")
-            .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)),
-        this);
+    return mayDiscard();
+}
+
+bool PostEditorWindow::mayDiscard() {
+    return !hasUnsavedChanges() ||
+           m_context.ask.yesOrNo(
+               QStringLiteral("Wollen Sie den Text von „%1“ verwerfen?")
+                   .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)),
+               this);
 }
 
 void PostEditorWindow::VorschauClick() {

@@ -55,6 +55,8 @@ private:
     void showEncoding();
     // The file's name and "*" while the text has unsaved work.
     void showCaption();
+    // True when the text holds nothing unsaved or the user lets it go.
+    bool mayDiscard();
 
     PageContext& m_context;
     Navigation& m_navigation;
