@@ -7,6 +7,7 @@
 #include "support/Fixture.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextDocument>
 
@@ -27,6 +28,14 @@ void open(Fixture& f, const QString& path) {
     f.trigger(kMain, QStringLiteral("ffnen1"));
 }
 
+// A saved page's lines, as UTF-8 with CR LF.
+QByteArray pageBytes(const QString& body) {
+    QStringList lines = SourceHtml::pageStart();
+    lines << QStringLiteral("</head>") << QStringLiteral("<body>") << body
+          << QStringLiteral("</body>") << QStringLiteral("</html>");
+    return (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
+}
+
 } // namespace
 
 class TestOpenPage : public QObject {
@@ -38,6 +47,9 @@ private slots:
     void textWithoutDocumentStartIsANewPage();
     void nothingChanges_data();
     void nothingChanges();
+    void separatorsSurviveOpenAndSave();
+    void fileWithoutFreeStandInIsOnlyShown_data();
+    void fileWithoutFreeStandInIsOnlyShown();
 };
 
 void TestOpenPage::savedPageGoesOnWhereItStopped() {
@@ -137,6 +149,62 @@ void TestOpenPage::nothingChanges() {
     QCOMPARE(f.window(kMain)->windowTitle(), QStringLiteral("Quillmark*"));
     QCOMPARE(f.dialogs.asked.filter(QStringLiteral("error:")).size(),
              refusal == QLatin1String("capacity") || refusal == QLatin1String("folder") ? 1 : 0);
+}
+
+void TestOpenPage::separatorsSurviveOpenAndSave() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zeichen.html"));
+    // The line and paragraph separators and two noncharacters the text field would turn
+    // into line breaks.
+    const QByteArray bytes = pageBytes(QString::fromUtf8("<p>a\u2028b\u2029c\uFDD0d\uFDD1e</p>"));
+    writeBytes(path, bytes);
+    Fixture f;
+    open(f, path);
+    QCOMPARE(f.sourceLines().size(), SplitFileLines(QString::fromUtf8(bytes)).size());
+    f.trigger(kMain, QStringLiteral("Speichern1"));
+    QCOMPARE(fileBytes(path), bytes);
+}
+
+void TestOpenPage::fileWithoutFreeStandInIsOnlyShown_data() {
+    QTest::addColumn<QString>("window");
+    QTest::newRow("main window") << kMain;
+    QTest::newRow("post-editor") << "TForm7";
+}
+
+void TestOpenPage::fileWithoutFreeStandInIsOnlyShown() {
+    QFETCH(QString, window);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("voll.html"));
+    // Every code point that could stand in for the line separator is taken.
+    QList<char32_t> all;
+    for (char32_t c = 0xF0000; c <= 0xFFFFD; ++c)
+        all.append(c);
+    all.append(0x2028);
+    const QByteArray bytes = pageBytes(QString::fromUcs4(all.constData(), all.size()));
+    writeBytes(path, bytes);
+    Fixture f;
+    f.dialogs.answerFile(path);
+    f.trigger(window, QStringLiteral("ffnen1"));
+    const QString notice = QStringLiteral("message:Diese Datei enthält Zeichen, die Quillmark "
+                                          "nicht unverändert speichern kann; sie ist nur zum "
+                                          "Lesen geöffnet.");
+    QCOMPARE(f.dialogs.asked.last(), notice);
+    const char* field = window == kMain ? "Memo2" : "Memo1";
+    QVERIFY(f.get<QPlainTextEdit>(window, field).isReadOnly());
+    // Nothing is added, and a save writes nothing but says why.
+    if (window == kMain) {
+        f.act(kMain, QStringLiteral("Memo1=Hallo|Button4"));
+        QCOMPARE(f.dialogs.asked.last(), notice);
+        QCOMPARE(f.get<QPlainTextEdit>(kMain, "Memo1").toPlainText(), QStringLiteral("Hallo"));
+    }
+    f.dialogs.answerFile(path);
+    f.trigger(window, window == kMain ? "Speichern1" : "Speichern");
+    QCOMPARE(f.dialogs.asked.last(), notice);
+    QCOMPARE(fileBytes(path), bytes);
+    // "Neu" begins a text that may be changed again.
+    f.trigger(window, QStringLiteral("Neu"));
+    f.confirmDiscard();
+    QVERIFY(!f.get<QPlainTextEdit>(window, field).isReadOnly());
 }
 
 QTEST_MAIN(TestOpenPage)

@@ -10,12 +10,14 @@
 #include <QFont>
 #include <QPrinter>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cerrno>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -32,6 +34,8 @@ private slots:
     void writeCutShortKeepsOldFile_data();
     void writeCutShortKeepsOldFile();
     void lockedFolderWritesFileInPlace();
+    void savingThroughLinkWritesItsTarget_data();
+    void savingThroughLinkWritesItsTarget();
     void roundTripKeepsBytes_data();
     void roundTripKeepsBytes();
     void windows1252KeepsWhatItCannotHold_data();
@@ -50,11 +54,21 @@ private slots:
 
 private:
     static QByteArray readAll(const QString& path);
+    static int openErrorNumber(const QString& path);
 };
 
 QByteArray TestPlatform::readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The system's error number for opening the path, 0 when it opens.
+int TestPlatform::openErrorNumber(const QString& path) {
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (handle < 0)
+        return errno;
+    ::close(handle);
+    return 0;
 }
 
 void TestPlatform::bareFileName_data() {
@@ -177,30 +191,103 @@ void TestPlatform::lockedFolderWritesFileInPlace() {
     QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
 }
 
+void TestPlatform::savingThroughLinkWritesItsTarget_data() {
+    // Each name is a link to the next; the last is the file the links lead to.
+    QTest::addColumn<QStringList>("chain");
+    QTest::addColumn<bool>("targetExists");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("target in a locked folder")
+        << QStringList{"offen/seite.html", "gesperrt/seite.html"} << true << "";
+    QTest::newRow("link to a link")
+        << QStringList{"offen/seite.html", "offen/weiter.html", "gesperrt/seite.html"} << true
+        << "";
+    QTest::newRow("dangling link")
+        << QStringList{"offen/seite.html", "offen/neu.html"} << false << "";
+    QTest::newRow("links in a loop")
+        << QStringList{"offen/seite.html", "offen/weiter.html", "offen/seite.html"} << false
+        << "Zu viele symbolische Verknüpfungen.";
+}
+
+void TestPlatform::savingThroughLinkWritesItsTarget() {
+    QFETCH(QStringList, chain);
+    QFETCH(bool, targetExists);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("offen")));
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("gesperrt")));
+    QStringList paths;
+    for (const QString& name : chain)
+        paths.append(dir.filePath(name));
+    const QString& target = paths.last();
+    struct stat before {};
+    if (targetExists) {
+        QVERIFY(PageFile::writeLines(target, {QStringLiteral("alt")}).ok());
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &before) == 0);
+    }
+    for (qsizetype i = 0; i + 1 < paths.size(); ++i)
+        QVERIFY(QFile::link(paths[i + 1], paths[i]));
+    // The folder is locked through the write seam, so the test also runs as the superuser.
+    const QString locked = dir.filePath(QStringLiteral("gesperrt"));
+    PageFile::setFolderTakesTemporaryFiles([&](const QString& folder) { return folder != locked; });
+    const auto unlock = qScopeGuard([] { PageFile::setFolderTakesTemporaryFiles({}); });
+
+    const Outcome written = PageFile::writeLines(paths.first(), {QStringLiteral("neu")});
+    if (reason.isEmpty()) {
+        QVERIFY(written.ok());
+        QCOMPARE(readAll(target), QByteArray("neu\r\n"));
+    } else {
+        QCOMPARE(written.error,
+                 "Datei \"" + paths.first() + "\" kann nicht erstellt werden. " + reason);
+    }
+    for (qsizetype i = 0; i + 1 < paths.size(); ++i)
+        QCOMPARE(QFileInfo(paths[i]).symLinkTarget(), paths[i + 1]);
+    // A file in a locked folder is written in place: it is still the same file.
+    if (targetExists) {
+        struct stat after {};
+        QVERIFY(::stat(QFile::encodeName(target).constData(), &after) == 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+    }
+}
+
 void TestPlatform::roundTripKeepsBytes_data() {
     QTest::addColumn<QByteArray>("original");
     QTest::addColumn<QByteArray>("written");
+    QTest::addColumn<QString>("encoding");
     QTest::newRow("utf8 umlauts") << QByteArray("Gr\xC3\xBC\xC3\x9F"
                                                 "e\r\n")
                                   << QByteArray("Gr\xC3\xBC\xC3\x9F"
-                                                "e\r\n");
+                                                "e\r\n")
+                                  << "UTF-8";
     QTest::newRow("latin1 umlauts") << QByteArray("<p>M\xFC"
                                                   "nchen \x80 \xE4</p>\n")
                                     << QByteArray("<p>M\xFC"
-                                                  "nchen \x80 \xE4</p>\r\n");
+                                                  "nchen \x80 \xE4</p>\r\n")
+                                    << "Windows-1252";
     QTest::newRow("mixed breaks, no final break")
-        << QByteArray("a\nb\rc\r\nd") << QByteArray("a\r\nb\r\nc\r\nd");
+        << QByteArray("a\nb\rc\r\nd") << QByteArray("a\r\nb\r\nc\r\nd") << "UTF-8";
     QTest::newRow("utf8 with byte-order mark")
-        << QByteArray("\xEF\xBB\xBFK\xC3\xB6ln\n") << QByteArray("\xEF\xBB\xBFK\xC3\xB6ln\r\n");
+        << QByteArray("\xEF\xBB\xBFK\xC3\xB6ln\n") << QByteArray("\xEF\xBB\xBFK\xC3\xB6ln\r\n")
+        << "UTF-8 mit BOM";
     QTest::newRow("utf16 le") << QByteArray("\xFF\xFEK\0\xF6\0\n\0", 8)
-                              << QByteArray("\xFF\xFEK\0\xF6\0\r\0\n\0", 10);
+                              << QByteArray("\xFF\xFEK\0\xF6\0\r\0\n\0", 10) << "UTF-16 LE";
     QTest::newRow("utf16 be") << QByteArray("\xFE\xFF\0K\0\xF6\0\r\0\n", 10)
-                              << QByteArray("\xFE\xFF\0K\0\xF6\0\r\0\n", 10);
+                              << QByteArray("\xFE\xFF\0K\0\xF6\0\r\0\n", 10) << "UTF-16 BE";
+    // Without a byte-order mark: one high byte in twelve is not zero (the euro sign).
+    const QByteArray le("<\0p\0>\0\xFC\0 \0\xAC\x20<\0/\0p\0>\0\r\0\n\0", 24);
+    QTest::newRow("utf16 le without mark") << le << le << "UTF-16 LE (ohne BOM)";
+    const QByteArray be("\0K\0\xF6\0l\0n\0\r\0\n\0x\0\r\0\n", 18);
+    QTest::newRow("utf16 be without mark") << be << be << "UTF-16 BE (ohne BOM)";
+    // Zero high bytes alone do not make UTF-16: an odd length, or a surrogate without its pair.
+    const QByteArray odd("a\0b\0c\0d\0e", 9);
+    QTest::newRow("odd length") << odd << odd << "UTF-8";
+    const QByteArray lone("a\0b\0c\0d\0e\0f\0g\0h\0i\0\0\xD8", 20);
+    QTest::newRow("unpaired surrogate") << lone << lone << "Windows-1252";
 }
 
 void TestPlatform::roundTripKeepsBytes() {
     QFETCH(QByteArray, original);
     QFETCH(QByteArray, written);
+    QFETCH(QString, encoding);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("seite.html"));
     {
@@ -211,6 +298,7 @@ void TestPlatform::roundTripKeepsBytes() {
     const PageFile::Decoded read = PageFile::readText(path, {1 << 20, 1 << 20});
     QVERIFY(read.ok());
     QVERIFY(!read.text.contains(QChar(0xFEFF)));
+    QCOMPARE(PageFile::encodingName(read.encoding), encoding);
     QVERIFY(PageFile::writeText(path, read.text, read.encoding).ok());
     QCOMPARE(readAll(path), written);
 }
@@ -298,6 +386,17 @@ void TestPlatform::germanReasons_data() {
     QTest::newRow("read-only") << EROFS << "Das Dateisystem ist schreibgeschützt.";
     QTest::newRow("missing") << ENOENT << "Die Datei oder der Ordner existiert nicht.";
     QTest::newRow("too large") << EFBIG << "Die Datei ist zu groß.";
+    // Provoked for real: a link to itself, a path through a file, a name too long.
+    QTemporaryDir dir;
+    const QString loop = dir.filePath(QStringLiteral("kreis.html"));
+    QVERIFY(QFile::link(loop, loop));
+    const QString file = dir.filePath(QStringLiteral("seite.html"));
+    QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+    QTest::newRow("link loop") << openErrorNumber(loop) << "Zu viele symbolische Verknüpfungen.";
+    QTest::newRow("path through a file") << openErrorNumber(file + QStringLiteral("/bild.jpg"))
+                                         << "Ein Teil des Pfades ist kein Ordner.";
+    QTest::newRow("name too long")
+        << openErrorNumber(dir.filePath(QString(300, u'x'))) << "Der Dateiname ist zu lang.";
     QTest::newRow("anything else") << EIO << qt_error_string(EIO);
 }
 

@@ -105,6 +105,8 @@ void TestPostEditor::savedUnchangedKeepsTheBytes_data() {
     const QByteArray utf16be("\xFE\xFF\0\xFC\0\n\0\n", 8);
     row("UTF-16 BE, lone line feeds", utf16be, {"ü", "", ""},
         QByteArray("\xFE\xFF\0\xFC\0\r\0\n\0\r\0\n", 12), "UTF-16 BE");
+    const QByteArray bareLe("<\0p\0>\0\xFC\0\r\0\n\0", 12);
+    row("UTF-16 LE without a mark", bareLe, {"<p>ü", ""}, bareLe, "UTF-16 LE (ohne BOM)");
     row("non-breaking space", "a\xA0z\r\n", {"a\u00A0z", ""}, "a\xA0z\r\n", "Windows-1252");
     row("no break after the last line", "<html>\r\n</html>", {"<html>", "</html>"},
         "<html>\r\n</html>");

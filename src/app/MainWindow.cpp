@@ -7,6 +7,7 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "generators/TabPageTable.h"
+#include "platform/StandIns.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Layout.h"
@@ -166,6 +167,11 @@ void MainWindow::createPageCheck() {
         },
         this);
     connect(&m_context.document, &PageSource::committed, m_check, &PageCheckView::checkNow);
+    // A page that is only shown takes nothing, and says so.
+    connect(&m_context.document, &PageSource::readOnlyChanged, m_memo2,
+            &QPlainTextEdit::setReadOnly);
+    connect(&m_context.document, &PageSource::changeRefused, this,
+            [this] { m_context.ask.message(StandIns::readOnlyNotice()); });
     connect(m_check, &PageCheckView::lineChosen, this, [this] { m_fields->makeCurrent(m_memo2); });
     connect(m_check, &PageCheckView::listRequested, this, &MainWindow::showSource);
     m_statusBar->addPermanentWidget(&m_check->status());

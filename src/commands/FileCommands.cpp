@@ -62,8 +62,10 @@ void FileCommands::openPage() {
         m_context.ask.error(read.error);
         return;
     }
-    const Utf8Declared page = DeclareUtf8(SplitFileLines(read.text));
-    m_context.document.open(page.lines, page.changed);
+    // Characters the text field would turn into line breaks wait as stand-ins.
+    const StandIns standIns = StandIns::chooseFor(read.text);
+    const Utf8Declared page = DeclareUtf8(SplitFileLines(standIns.hide(read.text)));
+    m_context.document.open(page.lines, page.changed, standIns);
     // The pictures chosen for the page given up are not this page's.
     m_context.pictures.forget();
     // A page that holds its document start takes elements at once, as after the general
@@ -77,6 +79,8 @@ void FileCommands::openPage() {
     m_context.state.saved(path);
     if (page.changed)
         m_context.notices.PostStatusMessage(QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
+    if (m_context.document.isReadOnly())
+        m_context.ask.message(StandIns::readOnlyNotice());
 }
 
 void FileCommands::SpeichernClick() {
@@ -87,7 +91,16 @@ void FileCommands::Speichern1Click() {
     save();
 }
 
+bool FileCommands::refusedAsOnlyShown() {
+    if (!m_context.document.isReadOnly())
+        return false;
+    m_context.ask.message(StandIns::readOnlyNotice());
+    return true;
+}
+
 bool FileCommands::saveAs() {
+    if (refusedAsOnlyShown())
+        return false;
     SaveFileDialog& dialog = m_context.dialogs.SaveDialog1;
     if (!dialog.execute(m_context.state.ownFile()))
         return false;
@@ -100,6 +113,8 @@ bool FileCommands::saveAs() {
 }
 
 bool FileCommands::save() {
+    if (refusedAsOnlyShown())
+        return false;
     // Nothing saved since start or New: ask for a file name.
     if (!m_context.state.hasFile())
         return saveAs();
@@ -109,7 +124,7 @@ bool FileCommands::save() {
 bool FileCommands::writePage(const QString& path) {
     PageSource& source = m_context.document;
     source.closeDocument();
-    const QStringList lines = source.lines();
+    const QStringList lines = source.linesAsSaved();
     const Outcome written = PageFile::writeLines(path, lines);
     if (!written.ok()) {
         m_context.ask.error(written.error);

@@ -37,6 +37,8 @@ private:
     void openPage();
     // "Speichern unter...": false when the user cancelled or the save failed.
     bool saveAs();
+    // A page that is only shown is not saved: true, after the notice, for such a page.
+    bool refusedAsOnlyShown();
     // Closes the page and writes it; false (after the error message) when it failed.
     bool writePage(const QString& path);
 

@@ -70,8 +70,8 @@ void ButtonsPage::Button12Click() {
     const FormHtml::ButtonKind kind = m_ui->RadioButton18->isChecked()
                                           ? FormHtml::ButtonKind::Submit
                                           : FormHtml::ButtonKind::Reset;
-    write(FormHtml::button({kind, m_ui->Edit37->text(), placement->position,
-                            placement->breaksBefore, placement->breaksAfter}),
-          QStringLiteral("Button"));
-    m_ui->Edit37->clear();
+    if (write(FormHtml::button({kind, m_ui->Edit37->text(), placement->position,
+                                placement->breaksBefore, placement->breaksAfter}),
+              QStringLiteral("Button")))
+        m_ui->Edit37->clear();
 }

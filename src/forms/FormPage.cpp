@@ -11,7 +11,9 @@ Dialogs& FormPage::ask() const {
     return m_context.ask;
 }
 
-void FormPage::write(const QStringList& lines, const QString& noticeName) const {
-    m_context.document.commit(lines);
+bool FormPage::write(const QStringList& lines, const QString& noticeName) const {
+    if (!m_context.document.commit(lines))
+        return false;
     m_context.notices.PostStatusNotice(noticeName);
+    return true;
 }

@@ -19,7 +19,7 @@ protected:
     // Where the conversion message of a bad blank-line count is shown.
     Dialogs& ask() const;
     // Writes the lines as one edit of the page source and posts the name as added.
-    void write(const QStringList& lines, const QString& noticeName) const;
+    [[nodiscard]] bool write(const QStringList& lines, const QString& noticeName) const;
 
 private:
     PageContext& m_context;

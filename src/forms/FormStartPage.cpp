@@ -46,11 +46,11 @@ FormStartPage::FormStartPage(PageContext& context)
 FormStartPage::~FormStartPage() = default;
 
 void FormStartPage::Button1Click() {
-    context().document.commit({FormHtml::formStartLine(m_ui->Edit1->text())});
-    context().notices.PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
+    if (context().document.commit({FormHtml::formStartLine(m_ui->Edit1->text())}))
+        context().notices.PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
 }
 
 void FormStartPage::Button13Click() {
-    context().document.commit({FormHtml::formEndLine()});
-    context().notices.PostStatusMessage(QStringLiteral("Formular wurde beendet"));
+    if (context().document.commit({FormHtml::formEndLine()}))
+        context().notices.PostStatusMessage(QStringLiteral("Formular wurde beendet"));
 }

@@ -266,7 +266,9 @@ void GeneralSettingsPage::Button2Click() {
         m_services.navigation.showMessage(Message::Error409);
         return;
     }
-    m_services.context.document.commit(GeneralSettingsHtml::documentStart(readDocumentStart()));
+    if (!m_services.context.document.commit(
+            GeneralSettingsHtml::documentStart(readDocumentStart())))
+        return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Allgemeine Einstellung"));
     m_services.context.state.setGeneralSettingsDone(true);
 }

@@ -125,7 +125,8 @@ void ImagesPage::Button5Click() {
     element.position = m_ui->picker->position();
     element.breaksBefore = spacing->first;
     element.breaksAfter = spacing->second;
-    m_services.context.document.commit(ImagesHtml::imageBlock(element));
+    if (!m_services.context.document.commit(ImagesHtml::imageBlock(element)))
+        return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Bild"));
 }
 

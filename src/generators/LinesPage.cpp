@@ -131,7 +131,8 @@ void LinesPage::Button13Click() {
     rule.position = ui.picker->position();
     rule.breaksBefore = spacing->first;
     rule.breaksAfter = spacing->second;
-    m_services.context.document.commit(LinesHtml::ruleBlock(rule));
+    if (!m_services.context.document.commit(LinesHtml::ruleBlock(rule)))
+        return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Linie"));
 }
 

@@ -298,7 +298,8 @@ void ListsPage::Button27Click() {
         return;
     const ListBlock list{memoLines(*m_ui->Memo5), memoLines(*m_ui->Memo7), m_ui->picker->position(),
                          spacing->first, spacing->second};
-    m_services.context.document.commit(ListsHtml::listBlock(list));
+    if (!m_services.context.document.commit(ListsHtml::listBlock(list)))
+        return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Liste"));
     for (QPlainTextEdit* memo : {m_ui->Memo4, m_ui->Memo5, m_ui->Memo7})
         memo->clear();

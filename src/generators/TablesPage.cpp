@@ -198,8 +198,8 @@ void TablesPage::emptyForNew(NewVariant variant) {
 }
 
 void TablesPage::write(const QStringList& lines, const QString& message) {
-    m_services.context.document.commit(lines);
-    m_services.context.notices.PostStatusMessage(message);
+    if (m_services.context.document.commit(lines))
+        m_services.context.notices.PostStatusMessage(message);
 }
 
 void TablesPage::Button14Click() {

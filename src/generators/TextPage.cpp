@@ -119,8 +119,9 @@ void TextPage::Button4Click() {
     if (!format)
         return;
     const QString body = FieldText(*m_ui->Memo1);
-    m_services.context.document.commit(
-        TextFormatHtml::textBlock(*format, TextFormatHtml::styledParagraphLine(*format, body)));
+    if (!m_services.context.document.commit(
+            TextFormatHtml::textBlock(*format, TextFormatHtml::styledParagraphLine(*format, body))))
+        return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Text"));
     m_ui->Memo1->clear();
 }

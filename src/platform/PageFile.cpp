@@ -7,6 +7,7 @@
 #include <QStringEncoder>
 
 #include <cerrno>
+#include <functional>
 #include <optional>
 
 #include <fcntl.h>
@@ -24,6 +25,15 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr qint64 kReadChunk = qint64(1) << 20;
+
+// How much of a file's start is looked at to tell UTF-16 without a byte-order mark.
+constexpr qsizetype kUtf16Sample = 4096;
+
+// As many levels of symbolic links as the system follows before it gives up.
+constexpr int kLinkLevels = 40;
+
+// The check set through setFolderTakesTemporaryFiles; empty, the folder is asked.
+std::function<bool(const QString&)> folderCheck;
 
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 const QByteArray kUtf16LeBom("\xFF\xFE");
@@ -78,8 +88,9 @@ QByteArray encodeCp1252(const QString& text, bool characterReferences) {
     return bytes;
 }
 
-QByteArray encodeUtf16(const QString& text, QStringConverter::Encoding encoding) {
-    QStringEncoder encoder(encoding, QStringConverter::Flag::WriteBom);
+QByteArray encodeUtf16(const QString& text, QStringConverter::Encoding encoding,
+                       QStringConverter::Flags flags) {
+    QStringEncoder encoder(encoding, flags);
     return encoder.encode(text);
 }
 
@@ -88,6 +99,39 @@ std::optional<QString> decodeStrictly(QByteArrayView bytes, QStringConverter::En
     QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// Whether at least nine in ten of the bytes at every other position from start, within the
+// sample at the file's start, are zero: the high bytes of UTF-16 text in a Latin script.
+bool mostlyZero(QByteArrayView bytes, qsizetype start) {
+    const QByteArrayView sample = bytes.first(std::min(bytes.size(), kUtf16Sample));
+    qsizetype count = 0;
+    qsizetype zeros = 0;
+    for (qsizetype i = start; i < sample.size(); i += 2) {
+        ++count;
+        if (sample[i] == 0)
+            ++zeros;
+    }
+    return count > 0 && zeros * 10 >= count * 9;
+}
+
+bool hasLoneSurrogate(const QString& text) {
+    bool lone = false;
+    forEachCodePoint(text, [&](char32_t u) { lone = lone || QChar::isSurrogate(u); });
+    return lone;
+}
+
+// The text of UTF-16 without a byte-order mark whose high bytes stand at every other position
+// from highByte: an even number of bytes, mostly zero high bytes, every surrogate paired.
+// Nothing when the bytes are not that.
+std::optional<QString> decodeUnmarkedUtf16(QByteArrayView bytes, qsizetype highByte,
+                                           QStringConverter::Encoding encoding) {
+    if (bytes.size() % 2 != 0 || !mostlyZero(bytes, highByte))
+        return std::nullopt;
+    std::optional<QString> text = decodeStrictly(bytes, encoding);
+    if (text && hasLoneSurrogate(*text))
         return std::nullopt;
     return text;
 }
@@ -141,10 +185,27 @@ QString systemReason(int error) {
     return reason(qt_error_string(error));
 }
 
+// The file a path names: symbolic links are followed through every level, and a link whose
+// target is missing names that target. Nothing when the links go round in a loop.
+std::optional<QString> linkTarget(const QString& path) {
+    QFileInfo info(path);
+    for (int level = 0; info.isSymLink(); ++level) {
+        if (level == kLinkLevels)
+            return std::nullopt;
+        info.setFile(info.symLinkTarget());
+    }
+    return info.filePath();
+}
+
+bool folderTakesTemporaryFiles(const QString& folder) {
+    return folderCheck ? folderCheck(folder) : QFileInfo(folder).isWritable();
+}
+
 // A folder that takes no temporary file still lets a writable file in it be saved, by
 // writing the file in place: its old bytes are kept to be put back should that fail.
 std::optional<QByteArray> keepForDirectWrite(const QFileInfo& target) {
-    if (!target.isFile() || !target.isWritable() || QFileInfo(target.absolutePath()).isWritable())
+    if (!target.isFile() || !target.isWritable() ||
+        folderTakesTemporaryFiles(target.absolutePath()))
         return std::nullopt;
     // Old bytes that cannot be read could not be put back: then the file is not written.
     QFile file(target.filePath());
@@ -167,6 +228,27 @@ int writeAll(int handle, QByteArrayView bytes) {
         left -= written;
     }
     return 0;
+}
+
+// Empties the file and writes every byte into it; on failure the reason.
+Outcome overwrite(const QString& path, QByteArrayView bytes) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return {reason(file.errorString())};
+    if (const int error = writeAll(file.handle(), bytes); error != 0)
+        return {systemReason(error)};
+    file.close();
+    if (file.error() != QFileDevice::NoError)
+        return {reason(file.errorString())};
+    return {};
+}
+
+// Writes the file in place; should that fail, its old bytes are put back.
+Outcome writeInPlace(const QString& path, QByteArrayView bytes, QByteArrayView oldBytes) {
+    const Outcome written = overwrite(path, bytes);
+    if (!written.ok())
+        static_cast<void>(overwrite(path, oldBytes));
+    return written;
 }
 
 Outcome writeBytes(const QString& path, const QByteArray& bytes) {
@@ -208,31 +290,30 @@ Outcome readBytes(const QString& path, qint64 limit, QByteArray& bytes) {
 } // namespace
 
 Outcome replaceFile(const QString& path, const QByteArray& bytes) {
-    const QFileInfo target(path);
+    const std::optional<QString> resolved = linkTarget(path);
+    if (!resolved)
+        return {systemReason(ELOOP)};
+    const QFileInfo target(*resolved);
     if (target.exists() && !target.isFile())
         return {notRegularReason()};
     if (target.exists() && !target.isWritable())
         return {systemReason(EACCES)};
-    const std::optional<QByteArray> oldBytes = keepForDirectWrite(target);
-    QString failure;
-    {
-        QSaveFile file(path);
-        file.setDirectWriteFallback(oldBytes.has_value());
-        // Unbuffered, so that every byte is known to have reached the file before commit().
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return {reason(file.errorString())};
-        const int error = writeAll(file.handle(), bytes);
-        if (error == 0 && file.commit())
-            return {};
-        failure = error != 0 ? systemReason(error) : reason(file.errorString());
-        file.cancelWriting();
-    }
-    if (oldBytes) {
-        QFile restore(path);
-        if (restore.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-            writeAll(restore.handle(), *oldBytes);
-    }
+    if (const std::optional<QByteArray> oldBytes = keepForDirectWrite(target))
+        return writeInPlace(*resolved, bytes, *oldBytes);
+    QSaveFile file(*resolved);
+    // Unbuffered, so that every byte is known to have reached the file before commit().
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return {reason(file.errorString())};
+    const int error = writeAll(file.handle(), bytes);
+    if (error == 0 && file.commit())
+        return {};
+    const QString failure = error != 0 ? systemReason(error) : reason(file.errorString());
+    file.cancelWriting();
     return {failure};
+}
+
+void setFolderTakesTemporaryFiles(std::function<bool(const QString& folder)> check) {
+    folderCheck = std::move(check);
 }
 
 QString encodingName(Encoding encoding) {
@@ -247,6 +328,10 @@ QString encodingName(Encoding encoding) {
         return QStringLiteral("UTF-16 LE");
     case Encoding::Utf16BE:
         return QStringLiteral("UTF-16 BE");
+    case Encoding::Utf16LENoBom:
+        return QStringLiteral("UTF-16 LE (ohne BOM)");
+    case Encoding::Utf16BENoBom:
+        return QStringLiteral("UTF-16 BE (ohne BOM)");
     }
     return {};
 }
@@ -263,6 +348,9 @@ QString reason(const QString& systemText) {
         {EROFS, u"Das Dateisystem ist schreibgeschützt."},
         {ENOENT, u"Die Datei oder der Ordner existiert nicht."},
         {EFBIG, u"Die Datei ist zu groß."},
+        {ELOOP, u"Zu viele symbolische Verknüpfungen."},
+        {ENOTDIR, u"Ein Teil des Pfades ist kein Ordner."},
+        {ENAMETOOLONG, u"Der Dateiname ist zu lang."},
     };
     for (const Row& row : kReasons) {
         if (systemText == qt_error_string(row.error))
@@ -296,9 +384,13 @@ QByteArray encode(const QString& text, Encoding encoding, bool characterReferenc
     case Encoding::Windows1252:
         return encodeCp1252(text, characterReferences);
     case Encoding::Utf16LE:
-        return encodeUtf16(text, QStringConverter::Utf16LE);
+        return encodeUtf16(text, QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     case Encoding::Utf16BE:
-        return encodeUtf16(text, QStringConverter::Utf16BE);
+        return encodeUtf16(text, QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    case Encoding::Utf16LENoBom:
+        return encodeUtf16(text, QStringConverter::Utf16LE, QStringConverter::Flag::Default);
+    case Encoding::Utf16BENoBom:
+        return encodeUtf16(text, QStringConverter::Utf16BE, QStringConverter::Flag::Default);
     }
     return {};
 }
@@ -324,6 +416,23 @@ Decoded decode(const QByteArray& bytes, const Capacity& capacity) {
         text = decodeStrictly(QByteArrayView(bytes).sliced(marked.bom.size()), marked.converter);
         decoded.encoding = marked.encoding;
         break;
+    }
+    // Without a mark, UTF-16 in a Latin script is told by its zero high bytes: low byte first
+    // (the high bytes at the odd positions), then high byte first.
+    struct Unmarked {
+        qsizetype highByte;
+        QStringConverter::Encoding converter;
+        Encoding encoding;
+    };
+    static constexpr Unmarked kUnmarked[] = {
+        {1, QStringConverter::Utf16LE, Encoding::Utf16LENoBom},
+        {0, QStringConverter::Utf16BE, Encoding::Utf16BENoBom},
+    };
+    for (const Unmarked& unmarked : kUnmarked) {
+        if (text)
+            break;
+        text = decodeUnmarkedUtf16(bytes, unmarked.highByte, unmarked.converter);
+        decoded.encoding = unmarked.encoding;
     }
     if (!text) {
         text = decodeStrictly(bytes, QStringConverter::Utf8);

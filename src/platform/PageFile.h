@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 // Page files on disk. Writes go through QSaveFile and count only when every byte reached
@@ -13,8 +14,9 @@
 // only and never more than the reader can hold.
 namespace PageFile {
 
-// How a text file's bytes were read, so that a save can write them back the same way.
-enum class Encoding { Utf8, Utf8Bom, Windows1252, Utf16LE, Utf16BE };
+// How a text file's bytes were read, so that a save can write them back the same way. The
+// UTF-16 ones without "Bom" are files that start with no byte-order mark.
+enum class Encoding { Utf8, Utf8Bom, Windows1252, Utf16LE, Utf16BE, Utf16LENoBom, Utf16BENoBom };
 
 // The encoding as the user is shown it ("UTF-8 mit BOM").
 QString encodingName(Encoding encoding);
@@ -36,9 +38,16 @@ struct Capacity {
 inline constexpr Capacity kPageCapacity{qint64(64) << 20, qsizetype(4) << 20};
 
 // Writes the bytes as the whole file, through a QSaveFile; in a folder that takes no
-// temporary file, in place, putting the old bytes back should that fail. On failure the
+// temporary file, in place, putting the old bytes back should that fail. A symbolic link is
+// followed through every level and its target written; the link stays. On failure the
 // reason, and the file that was there is whole.
 Outcome replaceFile(const QString& path, const QByteArray& bytes);
+
+// Test seam: whether replaceFile may put a temporary file into the folder. By default, whether
+// the folder is writable; a test sets its own check to lock a folder even for the superuser,
+// whom permissions do not bind, and an empty one to go back to the default. Set it only
+// while no save runs.
+void setFolderTakesTemporaryFiles(std::function<bool(const QString& folder)> check);
 
 // Every line followed by CR LF, UTF-8 without a byte-order mark. On failure the message
 // "Datei \"<path>\" kann nicht erstellt werden. <reason>".
@@ -54,7 +63,8 @@ Outcome writeText(const QString& path, const QString& text, Encoding encoding);
 bool needsUtf8(const QString& path, const QString& text, Encoding encoding);
 
 // Reads a whole regular file. Bytes that are not valid UTF-8 are read as Windows-1252; a
-// byte-order mark selects UTF-8 or UTF-16. More than the capacity is refused.
+// byte-order mark selects UTF-8 or UTF-16, and so do the zero bytes of UTF-16 without one.
+// More than the capacity is refused.
 Decoded readText(const QString& path, const Capacity& capacity);
 
 // The largest file copyFile takes: 256 MiB.

@@ -45,6 +45,10 @@ bool EditorText::load(const QString& path) {
     m_standIns = StandIns::chooseFor(read.text);
     m_memo.setPlainText(m_standIns.hide(withLineFeeds(std::move(read.text))));
     m_encoding = read.encoding;
+    // A text that cannot go through the field unchanged is only shown.
+    m_memo.setReadOnly(!m_standIns.complete());
+    if (isReadOnly())
+        m_dialogs.message(StandIns::readOnlyNotice());
     return true;
 }
 
@@ -74,6 +78,11 @@ void EditorText::clear() {
     cursor.endEditBlock();
     m_encoding = PageFile::Encoding::Utf8;
     m_standIns = StandIns();
+    m_memo.setReadOnly(false);
+}
+
+bool EditorText::isReadOnly() const {
+    return m_memo.isReadOnly();
 }
 
 QString EditorText::text() const {

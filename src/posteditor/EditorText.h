@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/PageFile.h"
-#include "posteditor/StandIns.h"
+#include "platform/StandIns.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,14 +18,17 @@ class EditorText final {
 public:
     EditorText(QPlainTextEdit& memo, Dialogs& dialogs) : m_memo(memo), m_dialogs(dialogs) {}
 
-    // Reads the file into the field; on failure the field is left as it was.
+    // Reads the file into the field; on failure the field is left as it was. A file whose
+    // characters cannot all go through the field unchanged is shown read-only.
     bool load(const QString& path);
     // Writes the field's text. A file read as Windows-1252 that no longer fits it is written
     // as an HTML page with character references, else as UTF-8 if the user agrees.
     bool save(const QString& path);
     // Empties the field as one edit that undo takes back; a text begun anew is written as
-    // UTF-8.
+    // UTF-8 and may be edited.
     void clear();
+    // Whether the text is only shown and must not be saved.
+    bool isReadOnly() const;
     // What the text will be written in.
     PageFile::Encoding encoding() const { return m_encoding; }
 

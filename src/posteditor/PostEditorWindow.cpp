@@ -5,6 +5,7 @@
 #include "context/PageContext.h"
 #include "platform/BareFileName.h"
 #include "platform/DialogObjects.h"
+#include "platform/StandIns.h"
 #include "platform/TextPrinter.h"
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
@@ -237,6 +238,10 @@ void PostEditorWindow::ffnen1Click() {
 }
 
 void PostEditorWindow::SpeichernClick() {
+    if (m_text->isReadOnly()) {
+        m_context.ask.message(StandIns::readOnlyNotice());
+        return;
+    }
     // The file opened here last is proposed as well as the one saved here last.
     if (!m_file.isEmpty())
         m_saveDialog.setFileName(m_file);

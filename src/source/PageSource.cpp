@@ -58,13 +58,18 @@ QString PageSource::lastLine() const {
     return end.isValid() ? end.text() : QString();
 }
 
-void PageSource::commit(const QStringList& texts) {
+bool PageSource::commit(const QStringList& texts) {
+    if (isReadOnly()) {
+        emit changeRefused();
+        return false;
+    }
     {
         EditScope edit(*m_document);
         removeClosingTail(edit.cursor());
         append(edit.cursor(), texts);
     }
     emit committed();
+    return true;
 }
 
 void PageSource::RemoveClosingTail() {
@@ -76,6 +81,10 @@ QStringList PageSource::linesAsSaved() const {
     QStringList result = lines();
     if (!isClosed())
         result += SourceHtml::closingTail();
+    if (m_standIns.swapsAny()) {
+        for (QString& line : result)
+            line = m_standIns.restore(std::move(line));
+    }
     return result;
 }
 
@@ -92,10 +101,19 @@ void PageSource::closeDocument() {
 
 void PageSource::clear() {
     m_document->clear();
+    setStandIns(StandIns());
     markSaved();
 }
 
-void PageSource::open(const QStringList& lines, bool changed) {
+void PageSource::setStandIns(const StandIns& standIns) {
+    const bool wasReadOnly = isReadOnly();
+    m_standIns = standIns;
+    if (isReadOnly() != wasReadOnly)
+        emit readOnlyChanged(isReadOnly());
+}
+
+void PageSource::open(const QStringList& lines, bool changed, const StandIns& standIns) {
+    setStandIns(standIns);
     QString text = lines.join(u'\n');
     if (!lines.isEmpty())
         text += u'\n';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/StandIns.h"
+
 #include <QObject>
 #include <QStringList>
 
@@ -26,21 +28,27 @@ public:
     // One generator command as one edit (one undo step): the closing tail a save left
     // behind is removed, then every text is appended; a text holding line breaks adds one
     // line per piece, and one ending with a break adds an empty line after its last piece.
-    void commit(const QStringList& texts);
+    // False, changing nothing, while the page is only shown.
+    bool commit(const QStringList& texts);
 
     // Removes the closing tail a save left behind ("</html>", and "</body>" before it).
     void RemoveClosingTail();
 
     // Appends "</body>" and "</html>" unless the last line already is "</html>".
     void closeDocument();
-    // The page as a save would write it: its lines with that closing tail.
+    // The page as a save would write it: its lines with that closing tail, the characters
+    // the text field cannot hold back in place of their stand-ins.
     QStringList linesAsSaved() const;
 
     // Empties the page for "Neu"; the empty page counts as saved.
     void clear();
-    // Replaces the page with lines taken up from a file. Undo does not go back past them;
-    // the page counts as saved unless changed is set.
-    void open(const QStringList& lines, bool changed);
+    // Replaces the page with lines taken up from a file, in which the characters the text
+    // field cannot hold are replaced by the given stand-ins. Undo does not go back past them;
+    // the page counts as saved unless changed is set. Without stand-ins for all of them the
+    // page is only shown.
+    void open(const QStringList& lines, bool changed, const StandIns& standIns);
+    // Whether the page is only shown: nothing may be added, and it is not saved.
+    bool isReadOnly() const { return !m_standIns.complete(); }
 
     // Whether the page changed since it was last saved or begun anew.
     bool hasUnsavedChanges() const;
@@ -50,6 +58,10 @@ signals:
     // The program has changed the page: a generator command appended its lines, or a file
     // was opened.
     void committed();
+    // The page became only shown, or may be changed again.
+    void readOnlyChanged(bool readOnly);
+    // A command wanted to add to a page that is only shown.
+    void changeRefused();
 
 private:
     // Whether the last line is "</html>".
@@ -57,5 +69,8 @@ private:
     void removeClosingTail(QTextCursor& cursor);
     void append(QTextCursor& cursor, const QStringList& texts);
 
+    void setStandIns(const StandIns& standIns);
+
     QTextDocument* m_document;
+    StandIns m_standIns;
 };

@@ -1,4 +1,4 @@
-#include "posteditor/StandIns.h"
+#include "platform/StandIns.h"
 
 #include <QSet>
 
@@ -17,15 +17,27 @@ QString asText(char32_t codePoint) {
 
 StandIns StandIns::chooseFor(const QString& text) {
     StandIns chosen;
+    QList<char32_t> held;
+    for (const char32_t original : kSwapped) {
+        if (text.contains(asText(original)))
+            held.append(original);
+    }
+    if (held.isEmpty())
+        return chosen;
     QSet<char32_t> used;
     for (qsizetype i = 0; i + 1 < text.size(); ++i) {
         if (text[i].isHighSurrogate() && text[i + 1].isLowSurrogate())
             used.insert(QChar::surrogateToUcs4(text[i], text[i + 1]));
     }
     char32_t next = kFirstPrivate;
-    for (const char32_t original : kSwapped) {
-        while (used.contains(next) && next < kLastPrivate)
+    for (const char32_t original : held) {
+        while (next <= kLastPrivate && used.contains(next))
             ++next;
+        if (next > kLastPrivate) {
+            chosen.m_complete = false;
+            chosen.m_swaps.clear();
+            return chosen;
+        }
         chosen.m_swaps.append({original, next++});
     }
     return chosen;
@@ -37,6 +49,11 @@ QString StandIns::hide(QString text) const {
 
 QString StandIns::restore(QString text) const {
     return swapped(std::move(text), false);
+}
+
+QString StandIns::readOnlyNotice() {
+    return QStringLiteral("Diese Datei enthält Zeichen, die Quillmark nicht unverändert "
+                          "speichern kann; sie ist nur zum Lesen geöffnet.");
 }
 
 QString StandIns::swapped(QString text, bool toStandIn) const {
