@@ -21,6 +21,9 @@ private slots:
     void f7ShowsTheSourceAndChecks();
     void postEditorHasItsOwnList();
     void aPageOfEveryElementIsInOrder();
+    void statusStaysAcrossStatusMessages();
+    void longListsAreCut_data();
+    void longListsAreCut();
 
 private:
     static QString status(Fixture& f, const char* window) {
@@ -41,6 +44,8 @@ void TestCheckView::summary_data() {
     QTest::newRow("one hint") << 0 << 1 << "1 Hinweis";
     QTest::newRow("three hints") << 0 << 3 << "3 Hinweise";
     QTest::newRow("both") << 1 << 2 << "1 Fehler, 2 Hinweise";
+    QTest::newRow("a thousand errors") << 1000 << 0 << "1000 Fehler";
+    QTest::newRow("more than a thousand") << 1001 << 3 << "1.000+ Fehler, 3 Hinweise";
 }
 
 void TestCheckView::summary() {
@@ -134,6 +139,40 @@ void TestCheckView::aPageOfEveryElementIsInOrder() {
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n') + u'\n' + f.sourceLines().join(u'\n')));
     QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
     QVERIFY2(f.sourceLines().size() > 40, qPrintable(f.sourceLines().join(u'\n')));
+}
+
+void TestCheckView::statusStaysAcrossStatusMessages() {
+    Fixture f;
+    f.startPage();
+    const QWidget& checkStatus = f.get(QStringLiteral("TForm2"), QStringLiteral("CheckStatus"));
+    QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+    // The notice of the add shows and runs its time; the check's result stays.
+    f.windows().context().notices.Timer1Timer();
+    QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+    f.windows().context().notices.PostStatusMessage(QStringLiteral("etwas"));
+    QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+}
+
+void TestCheckView::longListsAreCut_data() {
+    QTest::addColumn<int>("unclosed");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("a thousand") << 1000 << 1000 << "";
+    QTest::newRow("one more") << 1001 << 1001 << "… und 1 weiterer";
+    QTest::newRow("many more") << 3500 << 1001 << "… und 2.500 weitere";
+}
+
+void TestCheckView::longListsAreCut() {
+    QFETCH(int, unclosed);
+    QFETCH(int, rows);
+    QFETCH(QString, last);
+    Fixture f;
+    f.setSourceLines(QStringList(unclosed, QStringLiteral("<table>")));
+    f.trigger("TForm2", "Seiteprfen1");
+    QListWidget& findings = list(f, "TForm2");
+    QCOMPARE(findings.count(), rows);
+    if (!last.isEmpty())
+        QCOMPARE(findings.item(rows - 1)->text(), last);
 }
 
 QTEST_MAIN(TestCheckView)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -15,11 +16,23 @@
 namespace {
 
 constexpr int kDelayMs = 300;
+// The most findings the list and the summary count one by one; a page with thousands of
+// findings would hold the window up while the list fills.
+constexpr qsizetype kMostShown = 1000;
 // Enough rows to see a few findings without taking the page source's room.
 constexpr int kListRows = 6;
 
 QString countOf(qsizetype count, const char* one, const char* many) {
-    return QStringLiteral("%1 %2").arg(count).arg(QString::fromUtf8(count == 1 ? one : many));
+    const QString number = count > kMostShown ? QLocale(QLocale::German).toString(kMostShown) + u'+'
+                                              : QString::number(count);
+    return number + u' ' + QString::fromUtf8(count == 1 ? one : many);
+}
+
+// The row after the last finding shown: "… und 2.500 weitere".
+QString moreRow(qsizetype more) {
+    return QStringLiteral("… und %1 %2")
+        .arg(QLocale(QLocale::German).toString(more),
+             more == 1 ? QStringLiteral("weiterer") : QStringLiteral("weitere"));
 }
 
 // The lines of a document as a text file has them: a text ending with a line break has no
@@ -101,8 +114,11 @@ CheckOptions PageCheckView::optionsFor(const QString& pageFile, bool assumeClosi
 void PageCheckView::show(QList<Finding> findings) {
     m_findings = std::move(findings);
     m_status->setText(CheckSummary(m_findings));
+    m_list->setUpdatesEnabled(false);
     m_list->clear();
-    for (const Finding& finding : m_findings) {
+    const qsizetype shown = std::min(m_findings.size(), kMostShown);
+    for (qsizetype i = 0; i < shown; ++i) {
+        const Finding& finding = m_findings[i];
         const QString kind = finding.kind == Finding::Kind::Fehler ? QStringLiteral("Fehler")
                                                                    : QStringLiteral("Hinweis");
         auto* item = new QListWidgetItem(
@@ -110,6 +126,9 @@ void PageCheckView::show(QList<Finding> findings) {
         item->setData(Qt::UserRole, finding.line);
         m_list->addItem(item);
     }
+    if (m_findings.size() > shown)
+        m_list->addItem(moreRow(m_findings.size() - shown));
+    m_list->setUpdatesEnabled(true);
     m_list->setVisible(!m_findings.isEmpty());
 }
 

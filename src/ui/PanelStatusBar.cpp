@@ -26,9 +26,9 @@ void PanelStatusBar::addPanel(const QString& text, int width) {
 void PanelStatusBar::deletePanel(int index) {
     if (index < 0 || index >= m_panels.size())
         return;
-    QLabel* panel = m_panels.takeAt(index);
-    removeWidget(panel);
-    delete panel;
+    // Deleting the panel takes it off the bar. QStatusBar::removeWidget is not used: it hides
+    // the widget that follows the removed one, here the page check's result.
+    delete m_panels.takeAt(index);
 }
 
 QString PanelStatusBar::panelText(int index) const {
