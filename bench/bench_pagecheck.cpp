@@ -39,7 +39,8 @@ QStringList elements() {
           << TablesHtml::tableEnd(Position::None, 0);
     lines << ListsHtml::openingLine(ListStyle::Discs) << ListsHtml::entryLine(QStringLiteral("a"))
           << ListsHtml::closingTag(ListKind::Unsorted);
-    lines << FormHtml::formStartLine(QStringLiteral("ich@example.de"))
+    lines << FormHtml::formStartLine(FormHtml::formServiceAddress(),
+                                     QStringLiteral("ich@example.de"))
           << FormHtml::inputFieldQuestion({format, QStringLiteral("Name?")},
                                           {QStringLiteral("20"), QStringLiteral("40"), false})
           << FormHtml::formEndLine();

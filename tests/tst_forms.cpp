@@ -91,6 +91,11 @@ void TestForms::writers_data() {
                        "Formular-Chef.cgi\" method=\"post\"><input type=\"hidden\" "
                        "name=\"empfaenger\" value=\"\">"}
         << "Formular wurde erstellt";
+    QTest::newRow("form start to the web host's service")
+        << QStringList{"Edit51=https://www.mein-host.de/cgi-bin/mail.cgi?a=\"b\"", "Button1"}
+        << QStringList{"<form action=\"https://www.mein-host.de/cgi-bin/mail.cgi?a=&quot;b&quot;\" "
+                       "method=\"post\"><input type=\"hidden\" name=\"empfaenger\" value=\"\">"}
+        << "Formular wurde erstellt";
     QTest::newRow("form end twice")
         << QStringList{"Button13", "Button13"} << QStringList{"</form>", "</form>"}
         << "Formular wurde beendet";

@@ -316,7 +316,8 @@ void TestHelp::tutorialShowsTheFormStartAsTheFormBuilderWritesIt() {
     Fixture f;
     const QString text =
         f.get<QWidget>(kTutorial, "TabSheet12").findChild<QPlainTextEdit*>()->toPlainText();
-    const QString line = FormHtml::formStartLine(QStringLiteral("ihre@adresse.de"));
+    const QString line =
+        FormHtml::formStartLine(FormHtml::formServiceAddress(), QStringLiteral("ihre@adresse.de"));
     QVERIFY2(text.contains(QStringLiteral("\n   ") + line + u'\n'), qPrintable(line));
 }
 

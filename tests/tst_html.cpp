@@ -340,7 +340,8 @@ void TestHtml::lists_data() {
 void TestHtml::form_data() {
     addLineColumns();
     QTest::newRow("start, end and answers")
-        << QStringList{FormHtml::formStartLine(QStringLiteral("ihre@adresse.de")),
+        << QStringList{FormHtml::formStartLine(FormHtml::formServiceAddress(),
+                                               QStringLiteral("ihre@adresse.de")),
                        FormHtml::radioAnswerLine(QStringLiteral("Wie?"), QStringLiteral("gut")),
                        FormHtml::checkBoxAnswerLine(QStringLiteral("Was?"),
                                                     QStringLiteral("Äpfel & Birnen")),
@@ -556,7 +557,8 @@ void TestHtml::quotesInAttributes_data() {
                R"(<a href="mailto:&quot;anna&quot;@example.org" ><img src="&quot;a&quot;.gif" alt="Ein &quot;Knopf&quot;" width="4&quot;" height="&quot;3"  border="0&quot;"></a>)");
 
     QTest::newRow("form recipient")
-        << QStringList{FormHtml::formStartLine(QStringLiteral("\"Anna\" <anna@example.org>"))}
+        << QStringList{FormHtml::formStartLine(FormHtml::formServiceAddress(),
+                                               QStringLiteral("\"Anna\" <anna@example.org>"))}
         << lines(
                R"(<form action="http://formmail.example.net/Formular-Chef/Formular-Chef.cgi" method="post"><input type="hidden" name="empfaenger" value="&quot;Anna&quot; <anna@example.org>">)");
     const QString question = QStringLiteral("Ihr \"Name\"");

@@ -91,7 +91,8 @@ QStringList nestedLists(Position position) {
 // A form with every question kind and both buttons.
 QStringList form(Position position, const Emphasis& emphasis) {
     const FormHtml::Question question{textFormat(position, emphasis), QStringLiteral("Wie?")};
-    QStringList result{FormHtml::formStartLine(QStringLiteral("ich@example.de"))};
+    QStringList result{
+        FormHtml::formStartLine(FormHtml::formServiceAddress(), QStringLiteral("ich@example.de"))};
     result << FormHtml::decisionQuestion(
         question, {FormHtml::radioAnswerLine(question.text, QStringLiteral("gut")),
                    FormHtml::radioAnswerLine(question.text, QStringLiteral("schlecht"))});
@@ -276,7 +277,8 @@ void TestPageCheck::emittedPagesGiveNone_data() {
             f, TextFormatHtml::styledParagraphLine(f, QStringLiteral("Text")));
         body << LinksHtml::textLink(f, {{}, QStringLiteral("seite2.html"), {}},
                                     QStringLiteral("weiter"));
-        body << FormHtml::formStartLine(QStringLiteral("ich@example.de"))
+        body << FormHtml::formStartLine(FormHtml::formServiceAddress(),
+                                        QStringLiteral("ich@example.de"))
              << FormHtml::decisionQuestion({f, QStringLiteral("Ja?")},
                                            {FormHtml::radioAnswerLine("Ja?", "ja")})
              << FormHtml::formEndLine();

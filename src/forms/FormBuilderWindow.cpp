@@ -78,6 +78,8 @@ void FormBuilderWindow::createPopupMenu() {
 void FormBuilderWindow::trackFields() {
     for (const char* name : kTrackedFields)
         m_fields->track(control(name));
+    // The form service's address is a setting: tracked, but kept when the window opens.
+    m_fields->track(control("Edit51"));
 }
 
 QWidget* FormBuilderWindow::control(const char* name) const {

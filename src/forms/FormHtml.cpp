@@ -36,10 +36,15 @@ QStringList collected(const QStringList& answers) {
 
 } // namespace
 
-QString formStartLine(const QString& recipient) {
-    return QStringLiteral("<form action=\"http://") + QString::fromLatin1(FormMailHost) +
-           QStringLiteral("/Formular-Chef/Formular-Chef.cgi\" method=\"post\"><input "
-                          "type=\"hidden\" name=\"empfaenger\" value=\"") +
+QString formServiceAddress() {
+    return QStringLiteral("http://") + QString::fromLatin1(FormMailHost) +
+           QStringLiteral("/Formular-Chef/Formular-Chef.cgi");
+}
+
+QString formStartLine(const QString& service, const QString& recipient) {
+    return QStringLiteral("<form action=\"") + attributeValue(service) +
+           QStringLiteral("\" method=\"post\"><input type=\"hidden\" name=\"empfaenger\" "
+                          "value=\"") +
            attributeValue(recipient) + QStringLiteral("\">");
 }
 

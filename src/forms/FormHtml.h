@@ -12,8 +12,11 @@ namespace FormHtml {
 // The host of the form-mail service that generated forms post to.
 inline constexpr char FormMailHost[] = "formmail.example.net";
 
-// The form element opened, with the hidden field naming who receives the results.
-QString formStartLine(const QString& recipient);
+// The address of the form-mail service a form is sent to at first.
+QString formServiceAddress();
+// The form element opened: sent to the service's address, with the hidden field naming who
+// receives the results.
+QString formStartLine(const QString& service, const QString& recipient);
 QString formEndLine();
 
 // One collected answer, ready for its question; the name is the question as typed when the

@@ -15,9 +15,11 @@ using namespace Controls;
 
 struct FormStartPage::Ui {
     explicit Ui(QWidget* page)
-        : Edit1(named<QLineEdit>(page, "Edit1")),
+        : Edit51(named<QLineEdit>(page, "Edit51", FormHtml::formServiceAddress())),
+          Edit1(named<QLineEdit>(page, "Edit1")),
           Button1(named<QPushButton>(page, "Button1", QStringLiteral("Formular erstellen"))),
           Button13(named<QPushButton>(page, "Button13", QStringLiteral("Formular beenden"))) {}
+    QLineEdit* Edit51;
     QLineEdit* Edit1;
     QPushButton* Button1;
     QPushButton* Button13;
@@ -28,6 +30,9 @@ FormStartPage::FormStartPage(PageContext& context)
       m_ui(std::make_unique<Ui>(content())) {
     QWidget* page = content();
     QVBoxLayout* column = Layout::column(page);
+    // Where the form is sent: a form-mail service, such as a web host offers.
+    column->addWidget(caption(page, "Label72", QStringLiteral("Adresse des Formular-Dienstes:")));
+    column->addWidget(m_ui->Edit51);
     column->addWidget(
         caption(page, "RecipientLabel",
                 QStringLiteral("E-Mail-Adresse, an die das Formular geschickt werden soll:")));
@@ -46,7 +51,8 @@ FormStartPage::FormStartPage(PageContext& context)
 FormStartPage::~FormStartPage() = default;
 
 void FormStartPage::Button1Click() {
-    if (context().document.commit({FormHtml::formStartLine(m_ui->Edit1->text())}))
+    if (context().document.commit(
+            {FormHtml::formStartLine(m_ui->Edit51->text(), m_ui->Edit1->text())}))
         context().notices.PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
 }
 
