@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 class TestCheckView : public QObject {
     Q_OBJECT
@@ -22,6 +23,7 @@ private slots:
     void postEditorHasItsOwnList();
     void aPageOfEveryElementIsInOrder();
     void statusStaysAcrossStatusMessages();
+    void openedPageIsCheckedWithItsFolder();
     void longListsAreCut_data();
     void longListsAreCut();
 
@@ -151,6 +153,21 @@ void TestCheckView::statusStaysAcrossStatusMessages() {
     QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
     f.windows().context().notices.PostStatusMessage(QStringLiteral("etwas"));
     QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+}
+
+void TestCheckView::openedPageIsCheckedWithItsFolder() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    writeBytes(path, "<html>\r\n<body>\r\n<img src=\"fehlt.png\" alt=\"Bild\">\r\n</body>\r\n"
+                     "</html>\r\n");
+    Fixture f;
+    f.dialogs.answerFile(path);
+    f.trigger("TForm2", "ffnen1");
+    // The missing picture is found at once, and the check after the pause says the same.
+    const QString found = status(f, "TForm2");
+    QVERIFY(found != QStringLiteral("Seite in Ordnung"));
+    f.trigger("TForm2", "Seiteprfen1");
+    QCOMPARE(status(f, "TForm2"), found);
 }
 
 void TestCheckView::longListsAreCut_data() {

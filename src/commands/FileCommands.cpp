@@ -65,6 +65,11 @@ void FileCommands::openPage() {
     // Characters the text field would turn into line breaks wait as stand-ins.
     const StandIns standIns = StandIns::chooseFor(read.text);
     const Utf8Declared page = DeclareUtf8(SplitFileLines(standIns.hide(read.text)));
+    // The page's own file from now on, as after a save; it is known before the page shows,
+    // so that the first check already looks for the page's files in its folder.
+    m_context.dialogs.SaveDialog1.setFileName(path);
+    m_context.state.enablePreview();
+    m_context.state.saved(path);
     m_context.document.open(page.lines, page.changed, standIns);
     // The pictures chosen for the page given up are not this page's.
     m_context.pictures.forget();
@@ -73,10 +78,6 @@ void FileCommands::openPage() {
     static const QRegularExpression kBody(QStringLiteral("<body"),
                                           QRegularExpression::CaseInsensitiveOption);
     m_context.state.setGeneralSettingsDone(kBody.match(read.text).hasMatch());
-    // The page's own file from now on, as after a save.
-    m_context.dialogs.SaveDialog1.setFileName(path);
-    m_context.state.enablePreview();
-    m_context.state.saved(path);
     if (page.changed)
         m_context.notices.PostStatusMessage(QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
     if (m_context.document.isReadOnly())
