@@ -44,6 +44,7 @@ class TestOpenPage : public QObject {
 private slots:
     void savedPageGoesOnWhereItStopped();
     void pageInAnotherEncodingIsDeclaredUtf8();
+    void textWithoutDocumentStartIsANewPage_data();
     void textWithoutDocumentStartIsANewPage();
     void nothingChanges_data();
     void nothingChanges();
@@ -109,13 +110,22 @@ void TestOpenPage::pageInAnotherEncodingIsDeclaredUtf8() {
     QCOMPARE(fileBytes(path), (expected.join(QStringLiteral("\r\n")) + "\r\n").toUtf8());
 }
 
+void TestOpenPage::textWithoutDocumentStartIsANewPage_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("a paragraph") << QByteArray("<p>Hallo</p>");
+    // A browser sees no body start in a comment or in a script.
+    QTest::newRow("body in a comment") << QByteArray("<!-- <body> --><p>Hallo</p>");
+    QTest::newRow("body in a script") << QByteArray("<script>'<body>'</script>");
+}
+
 void TestOpenPage::textWithoutDocumentStartIsANewPage() {
+    QFETCH(QByteArray, text);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("teil.html"));
-    writeBytes(path, "<p>Hallo</p>\n");
+    writeBytes(path, text + "\n");
     Fixture f;
     open(f, path);
-    QCOMPARE(f.sourceLines(), QStringList{"<p>Hallo</p>"});
+    QCOMPARE(f.sourceLines(), QStringList{QString::fromUtf8(text)});
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
     QVERIFY(f.get(kMain, "TabSheet1").isEnabled());
     QVERIFY(!f.windows().context().document.hasUnsavedChanges());

@@ -11,7 +11,6 @@
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QPrinter>
-#include <QRegularExpression>
 
 FileCommands::FileCommands(PageContext& context, Navigation& navigation, QObject* parent)
     : QObject(parent), m_context(context), m_navigation(navigation) {}
@@ -75,9 +74,7 @@ void FileCommands::openPage() {
     m_context.pictures.forget();
     // A page that holds its document start takes elements at once, as after the general
     // settings' add.
-    static const QRegularExpression kBody(QStringLiteral("<body"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    m_context.state.setGeneralSettingsDone(kBody.match(read.text).hasMatch());
+    m_context.state.setGeneralSettingsDone(page.holdsBody);
     if (page.changed)
         m_context.notices.PostStatusMessage(QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
     if (m_context.document.isReadOnly())

@@ -1,8 +1,11 @@
 #include "source/Utf8Declaration.h"
 
+#include "source/HtmlTokenizer.h"
 #include "source/SourceHtml.h"
 
 #include <QRegularExpression>
+
+using namespace Qt::StringLiterals;
 
 #include <algorithm>
 #include <optional>
@@ -10,49 +13,9 @@
 
 namespace {
 
-const QRegularExpression& metaTag() {
-    static const QRegularExpression kMeta(QStringLiteral("<meta\\b[^>]*>"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    return kMeta;
-}
-
-bool declaresCharset(QStringView tag) {
-    static const QRegularExpression kCharset(QStringLiteral("charset\\s*="),
-                                             QRegularExpression::CaseInsensitiveOption);
-    return kCharset.match(tag).hasMatch();
-}
-
-bool declaresUtf8(QStringView tag) {
-    static const QRegularExpression kUtf8(QStringLiteral("charset\\s*=\\s*[\"']?\\s*utf-?8\\b"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    return kUtf8.match(tag).hasMatch();
-}
-
-// http-equiv="Content-Type", in any case, quoted either way or not at all.
-bool declaresContentType(QStringView tag) {
-    static const QRegularExpression kContentType(
-        QStringLiteral("(?<![\\w-])http-equiv\\s*=\\s*(?:\"content-type\"|'content-type'|"
-                       "content-type(?![^\\s/>]))"),
-        QRegularExpression::CaseInsensitiveOption);
-    return kContentType.match(tag).hasMatch();
-}
-
-// The head ends where "</head>" or "<body" first appears; declarations count only before.
-bool headEnds(QStringView line) {
-    static const QRegularExpression kEnd(QStringLiteral("</head\\b|<body\\b"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    return kEnd.match(line).hasMatch();
-}
+using Token = HtmlTokenizer::Token;
 
 enum class Declares { Utf8, OtherCharset, NoCharset };
-
-std::optional<Declares> declares(QStringView tag) {
-    if (declaresCharset(tag))
-        return declaresUtf8(tag) ? Declares::Utf8 : Declares::OtherCharset;
-    if (declaresContentType(tag))
-        return Declares::NoCharset;
-    return std::nullopt;
-}
 
 struct Declaration {
     qsizetype line;
@@ -61,17 +24,92 @@ struct Declaration {
     Declares declares;
 };
 
-QList<Declaration> headDeclarations(const QStringList& lines) {
-    QList<Declaration> found;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        for (const QRegularExpressionMatch& match : metaTag().globalMatch(lines[i])) {
-            if (const std::optional<Declares> kind = declares(match.capturedView()))
-                found.append({i, match.capturedStart(), match.capturedLength(), *kind});
-        }
-        if (headEnds(lines[i]))
-            break;
+// What the head holds: the character-set declarations and where its "<head>" tag ends; and
+// whether the body's start tag follows.
+struct Head {
+    QList<Declaration> declarations;
+    qsizetype tagLine = -1;
+    qsizetype tagEnd = 0;
+    bool bodyFollows = false;
+};
+
+bool isNamed(QStringView line, const Token& token, QLatin1StringView name) {
+    return HtmlTokenizer::decoded(line.mid(token.content.start, token.content.length),
+                                  HtmlTokenizer::Decoding::Name) == name;
+}
+
+// An attribute's value as the browser reads it; nothing for an attribute the tag lacks.
+std::optional<QString> attribute(QStringView line, const HtmlTokenizer& tokenizer,
+                                 QLatin1StringView name) {
+    for (const HtmlTokenizer::Attribute& attribute : tokenizer.attributes()) {
+        if (!attribute.name.present() || attribute.duplicate)
+            continue;
+        const QStringView attributeName = line.mid(attribute.name.start, attribute.name.length);
+        if (HtmlTokenizer::decoded(attributeName, HtmlTokenizer::Decoding::Name) != name)
+            continue;
+        if (!attribute.value.present())
+            return QString();
+        return HtmlTokenizer::decoded(line.mid(attribute.value.start, attribute.value.length),
+                                      HtmlTokenizer::Decoding::AttributeValue);
     }
-    return found;
+    return std::nullopt;
+}
+
+// The character set a "<meta>" declares, from its charset attribute or from the content of
+// a content type; nothing when the tag declares neither.
+std::optional<Declares> declares(QStringView line, const HtmlTokenizer& tokenizer) {
+    static const QRegularExpression kCharset(QStringLiteral("charset\\s*="),
+                                             QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kUtf8(QStringLiteral("charset\\s*=\\s*[\"']?\\s*utf-?8\\b"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (const std::optional<QString> charset = attribute(line, tokenizer, "charset"_L1)) {
+        const QString name = charset->trimmed().toLower();
+        return name == "utf-8"_L1 || name == "utf8"_L1 ? Declares::Utf8 : Declares::OtherCharset;
+    }
+    const std::optional<QString> equiv = attribute(line, tokenizer, "http-equiv"_L1);
+    if (!equiv || equiv->trimmed().compare("content-type"_L1, Qt::CaseInsensitive) != 0)
+        return std::nullopt;
+    const QString content = attribute(line, tokenizer, "content"_L1).value_or(QString());
+    if (!kCharset.match(content).hasMatch())
+        return Declares::NoCharset;
+    return kUtf8.match(content).hasMatch() ? Declares::Utf8 : Declares::OtherCharset;
+}
+
+// Reads the head as a browser does, up to "</head>" or "<body>", and on to "<body>".
+Head readHead(const QStringList& lines) {
+    Head head;
+    HtmlTokenizer tokenizer;
+    HtmlTokenizer::State state;
+    Token token;
+    bool inHead = true;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QStringView line = lines[i];
+        tokenizer.start(line, state, HtmlTokenizer::End::Line);
+        while (tokenizer.next(token)) {
+            // A tag that spans lines is left as it stands.
+            if (token.begunBefore || token.unfinished)
+                continue;
+            const bool start = token.kind == HtmlTokenizer::Kind::StartTag;
+            if (start && isNamed(line, token, "body"_L1)) {
+                head.bodyFollows = true;
+                return head;
+            }
+            if (token.kind == HtmlTokenizer::Kind::EndTag && isNamed(line, token, "head"_L1))
+                inHead = false;
+            if (!inHead)
+                continue;
+            if (start && head.tagLine < 0 && isNamed(line, token, "head"_L1)) {
+                head.tagLine = i;
+                head.tagEnd = token.start + token.length;
+            }
+            if (start && isNamed(line, token, "meta"_L1)) {
+                if (const std::optional<Declares> kind = declares(line, tokenizer))
+                    head.declarations.append({i, token.start, token.length, *kind});
+            }
+        }
+        state = tokenizer.state();
+    }
+    return head;
 }
 
 // Every declaration of another character set becomes the program's line. A content type
@@ -109,33 +147,27 @@ bool rewrite(QStringList& lines, const QList<Declaration>& found) {
 }
 
 // The program's line right after the head's opening tag; the text after the tag moves to
-// the line after it. Returns whether the head was found.
-bool declareAfterHead(QStringList& lines) {
-    static const QRegularExpression kHead(QStringLiteral("<head(\\s[^>]*)?>"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QRegularExpressionMatch head = kHead.match(lines[i]);
-        if (!head.hasMatch()) {
-            if (headEnds(lines[i]))
-                return false;
-            continue;
-        }
-        const QString rest = lines[i].mid(head.capturedEnd());
-        lines[i].truncate(head.capturedEnd());
-        lines.insert(i + 1, SourceHtml::contentTypeLine());
-        if (!rest.trimmed().isEmpty())
-            lines.insert(i + 2, rest);
-        return true;
-    }
-    return false;
+// the line after it. Returns whether there was a head.
+bool declareAfterHead(QStringList& lines, const Head& head) {
+    if (head.tagLine < 0)
+        return false;
+    QString& line = lines[head.tagLine];
+    const QString rest = line.mid(head.tagEnd);
+    line.truncate(head.tagEnd);
+    lines.insert(head.tagLine + 1, SourceHtml::contentTypeLine());
+    if (!rest.trimmed().isEmpty())
+        lines.insert(head.tagLine + 2, rest);
+    return true;
 }
 
 } // namespace
 
 Utf8Declared DeclareUtf8(QStringList lines) {
-    const QList<Declaration> found = headDeclarations(lines);
+    const Head head = readHead(lines);
     Utf8Declared result;
-    result.changed = found.isEmpty() ? declareAfterHead(lines) : rewrite(lines, found);
+    result.changed = head.declarations.isEmpty() ? declareAfterHead(lines, head)
+                                                 : rewrite(lines, head.declarations);
+    result.holdsBody = head.bodyFollows;
     result.lines = std::move(lines);
     return result;
 }

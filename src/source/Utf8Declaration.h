@@ -11,6 +11,8 @@
 struct Utf8Declared {
     QStringList lines;
     bool changed = false;
+    // Whether the page holds the body's start tag, as a browser reads it.
+    bool holdsBody = false;
 };
 
 Utf8Declared DeclareUtf8(QStringList lines);
