@@ -39,7 +39,7 @@ QStringList elements() {
           << TablesHtml::tableEnd(Position::None, 0);
     lines << ListsHtml::openingLine(ListStyle::Discs) << ListsHtml::entryLine(QStringLiteral("a"))
           << ListsHtml::closingTag(ListKind::Unsorted);
-    lines << FormHtml::formStartLine(FormHtml::formServiceAddress(),
+    lines << FormHtml::formStartLine(QStringLiteral("http://www.meinhoster.de/formular.cgi"),
                                      QStringLiteral("ich@example.de"))
           << FormHtml::inputFieldQuestion({format, QStringLiteral("Name?")},
                                           {QStringLiteral("20"), QStringLiteral("40"), false})

@@ -20,12 +20,13 @@
 
 namespace {
 
-// "12 Fehler: sentence", one per finding.
+// "12 Fehler: sentence", one per finding; the empty page's hint says so.
 QStringList described(const QList<Finding>& findings) {
     QStringList result;
     for (const Finding& f : findings)
         result << QString::number(f.line) +
                       (f.kind == Finding::Kind::Fehler ? QStringLiteral(" Fehler: ")
+                       : f.emptyPage                   ? QStringLiteral(" Hinweis, Seite leer: ")
                                                        : QStringLiteral(" Hinweis: ")) +
                       f.text;
     return result;
@@ -88,11 +89,15 @@ QStringList nestedLists(Position position) {
     return ListsHtml::listBlock(list);
 }
 
+// A form service a web host offers.
+QString ownService() {
+    return QStringLiteral("http://www.meinhoster.de/cgi-bin/formular.cgi");
+}
+
 // A form with every question kind and both buttons.
-QStringList form(Position position, const Emphasis& emphasis) {
+QStringList form(Position position, const Emphasis& emphasis, const QString& service) {
     const FormHtml::Question question{textFormat(position, emphasis), QStringLiteral("Wie?")};
-    QStringList result{
-        FormHtml::formStartLine(FormHtml::formServiceAddress(), QStringLiteral("ich@example.de"))};
+    QStringList result{FormHtml::formStartLine(service, QStringLiteral("ich@example.de"))};
     result << FormHtml::decisionQuestion(
         question, {FormHtml::radioAnswerLine(question.text, QStringLiteral("gut")),
                    FormHtml::radioAnswerLine(question.text, QStringLiteral("schlecht"))});
@@ -113,7 +118,8 @@ QStringList form(Position position, const Emphasis& emphasis) {
     return result << FormHtml::formEndLine();
 }
 
-QStringList elements(Position position, const Emphasis& emphasis) {
+QStringList elements(Position position, const Emphasis& emphasis,
+                     const QString& service = ownService()) {
     const LinkAddress web{
         {}, QStringLiteral("http://www.example.de"), LinksHtml::newWindowTarget()};
     const LinkAddress mail{LinksHtml::mailPrefix(), QStringLiteral("ich@example.de"),
@@ -137,7 +143,7 @@ QStringList elements(Position position, const Emphasis& emphasis) {
                    1})
            << LinesHtml::ruleBlock({QStringLiteral("Red"), QStringLiteral("2"),
                                     QStringLiteral("50%"), position, 1, 1});
-    return result + table(position) + nestedLists(position) + form(position, emphasis);
+    return result + table(position) + nestedLists(position) + form(position, emphasis, service);
 }
 
 } // namespace
@@ -200,7 +206,7 @@ void TestPageCheck::findings_data() {
          "4 Fehler: Das Eingabefeld (<input>) steht außerhalb eines Formulars (<form>).",
          "5 Fehler: Die Auswahlliste (<select>) steht außerhalb eines Formulars (<form>)."});
     row("browsers' recovery gives nothing",
-        lines("<b><i><u>x</b></u></i>\n</p><p>a<table><tr><td>b<td>c<tr><th>d</table>\n"
+        lines("<b><i><u>x</u></i></b>\n</p><p>a<table><tr><td>b<td>c<tr><th>d</table>\n"
               "<ul><li>e<li>f</ul><form><select><option>g<option>h</select></form><p>i</p></p>"),
         {});
     row("content before the document start",
@@ -218,7 +224,8 @@ void TestPageCheck::findings_data() {
     row("no body", lines("<html><head></head>\n\n<p>x</html>"),
         {"3 Fehler: Nach </head> fehlt <body>: Der Inhalt der Seite gehört hinter <body>."});
     row("order", lines("<html>\n<body>\n<head>\n</body>\n<body>\n</html>"),
-        {"3 Fehler: <head> steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, </head>, "
+        {"1 Hinweis, Seite leer: Die Seite ist noch leer.",
+         "3 Fehler: <head> steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, </head>, "
          "<body>, </body>, </html>, jedes nur einmal.",
          "5 Fehler: <body> steht an falscher Stelle: Die Reihenfolge ist <html>, <head>, </head>, "
          "<body>, </body>, </html>, jedes nur einmal."});
@@ -254,6 +261,70 @@ void TestPageCheck::findings_data() {
         lines("<!-- <table>\n</div> --><script>if (a<b) document.write(\"</b>\")</script>\n"
               "<form><TEXTAREA>\n<table></textarea></form>\n<style>\np { }</style>"),
         {});
+    // Browsers end a comment at "<!-->" and "--!>" and read noframes and xmp as text.
+    row("comments and raw text as browsers read them",
+        lines("<html><body>\n<!-->\n<p>a</p>\n<!-- b --!>\n<noframes><b></noframes>\n"
+              "<xmp><b></xmp>\n</body></html>"),
+        {});
+    row("an empty page", page({}), {"1 Hinweis, Seite leer: Die Seite ist noch leer."});
+    row("errors",
+        lines("<img src=\"a.jpg\" alt=\"Bild\">\" width=\"50%\">\n"
+              "<form action=\"a.cgi\">\n<form action=\"b.cgi\"></form></form>\n"
+              "<ul><ul type=\"circle\"><li>x</li></ul></ul>\n"
+              "<ol><li>erstens</li>\n<ul type=\"circle\"><li>a</li></ul></ol>\n"
+              "<meta http-equiv=\"refresh\" content=\"0,5; url=b.html\">\n"
+              "<meta http-equiv=\"Refresh\" content=\" 0.5 \">\n<p>x</p GEAENDERT>"),
+        {"1 Fehler: „\" width=\"50%\">“ steht als Text auf der Seite, weil ein Anführungszeichen "
+         "das Attribut davor zu früh beendet hat: Löschen Sie das überzählige Anführungszeichen "
+         "im Tag davor.",
+         "3 Fehler: Das Formular steht im Formular aus Zeile 2, und Browser übergehen es: Beenden "
+         "Sie das erste Formular mit </form>, bevor das nächste beginnt.",
+         "4 Fehler: Die Liste (<ul>) beginnt in einer Liste, in der noch kein Listeneintrag "
+         "(<li>) steht: Schreiben Sie zuerst einen Eintrag oder beenden Sie die äußere Liste.",
+         "7 Fehler: Die Wartezeit „0,5“ der Weiterleitung ist keine Zahl, die Browser lesen: "
+         "Schreiben Sie eine ganze Zahl oder eine Dezimalzahl mit Punkt, etwa „0.5“.",
+         "9 Fehler: Hinter </p steht noch etwas, das Browser übergehen: Ein schließendes Tag "
+         "enthält nur seinen Namen, also </p>."});
+    const QString exampleAddress = QStringLiteral(
+        "Das Formular wird an eine Beispieladresse geschickt und kommt nirgends an. Tragen Sie im "
+        "Fenster „Formulare“ unter „Adresse des Formular-Dienstes:“ die Adresse eines "
+        "Formular-Dienstes ein, den Ihr Webhoster anbietet.");
+    row("colours, styles, pictures and forms",
+        lines("<font color=\"Hellblau\">a</font>\n"
+              "<table bordercolor=\"grün\" bgcolor=\"#ABCD\"><tr><td>x</td></tr></table>\n"
+              "<hr color=\"#12345\"><font color=\"currentColor\">b</font>"
+              "<font color=\"LightGoldenrodYellow\">c</font>\n"
+              "<p style=\"color: RGB(1,2,3); background-color:transparent; font-family:;\">y</p>\n"
+              "<p style=\"background-color: weiss\">z</p>\n<img src=\"b.jpg\">\n"
+              "<meta charset=\"utf-8\">\n"
+              "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
+              "<form action=\"https://www.example.com/senden\"></form>"),
+        {"1 Hinweis: „Hellblau“ kennen Browser nicht; gemeint ist wohl „LightBlue“.",
+         "2 Hinweis: „grün“ kennen Browser nicht; gemeint ist wohl „Green“.",
+         "3 Hinweis: Die Farbe „#12345“ kennen Browser nicht: Nehmen Sie einen englischen "
+         "Farbnamen wie „Red“ oder eine Angabe wie „#FF0000“.",
+         "4 Hinweis: Im Stil (style) hat „font-family:“ keinen Wert: Tragen Sie einen Wert ein "
+         "oder löschen Sie die Angabe.",
+         "5 Hinweis: „weiss“ kennen Browser nicht; gemeint ist wohl „White“.",
+         "6 Hinweis: Das Bild hat keinen Ersatztext (alt): Wer es nicht sehen kann, erfährt "
+         "nicht, was es zeigt.",
+         "8 Hinweis: Der Zeichensatz der Seite steht schon in Zeile 7: Löschen Sie eine der "
+         "beiden Angaben.",
+         QStringLiteral("9 Hinweis: ") + exampleAddress});
+    // The text page closes emphasis in the order it opened it, each on a line of its own.
+    row("misnested end tags",
+        lines("<b><i><u>x</b></u></i>\n<div><b>y</div></b>\n<a href=\"a.html\"><div>z</a></div>\n"
+              "<b>\n<u>\n<p>w</p>\n</b>\n</u>"),
+        {"1 Hinweis: </b> kommt, bevor <u> aus Zeile 1 geschlossen ist: Browser ordnen das "
+         "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde.",
+         "2 Hinweis: </div> kommt, bevor <b> aus Zeile 2 geschlossen ist: Browser ordnen das "
+         "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde.",
+         "3 Hinweis: </a> kommt, bevor <div> aus Zeile 3 geschlossen ist: Browser ordnen das "
+         "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet "
+         "wurde."});
+    row("the preset form service",
+        page(elements(Position::Center, emphasisOf(1), FormHtml::formServiceAddress())),
+        {QStringLiteral("75 Hinweis: ") + exampleAddress});
 }
 
 void TestPageCheck::findings() {
@@ -277,8 +348,7 @@ void TestPageCheck::emittedPagesGiveNone_data() {
             f, TextFormatHtml::styledParagraphLine(f, QStringLiteral("Text")));
         body << LinksHtml::textLink(f, {{}, QStringLiteral("seite2.html"), {}},
                                     QStringLiteral("weiter"));
-        body << FormHtml::formStartLine(FormHtml::formServiceAddress(),
-                                        QStringLiteral("ich@example.de"))
+        body << FormHtml::formStartLine(ownService(), QStringLiteral("ich@example.de"))
              << FormHtml::decisionQuestion({f, QStringLiteral("Ja?")},
                                            {FormHtml::radioAnswerLine("Ja?", "ja")})
              << FormHtml::formEndLine();
@@ -309,7 +379,9 @@ void TestPageCheck::emittedPagesGiveNone_data() {
     start.pictureMode = true;
     start.backgroundPicture = QStringLiteral("grund.jpg");
     QTest::newRow("every head entry")
-        << shown(GeneralSettingsHtml::documentStart(start)) + SourceHtml::closingTail() << false;
+        << shown(GeneralSettingsHtml::documentStart(start) << QStringLiteral("<p>Text</p>")) +
+               SourceHtml::closingTail()
+        << false;
 
     FramesetValues values;
     values.title = QStringLiteral("Rahmen");

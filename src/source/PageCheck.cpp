@@ -1,11 +1,15 @@
 #include "source/PageCheck.h"
 
+#include "source/CssColours.h"
+#include "source/HtmlTokenizer.h"
+
 #include <QUrl>
 
 #include <algorithm>
 #include <array>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -26,6 +30,19 @@ enum class Sentence {
     SpaceInName,
     BadPercent,
     MissingFile,
+    QuoteInText,
+    FormInForm,
+    ListWithoutEntry,
+    BadDelay,
+    EndTagWithMore,
+    GermanColour,
+    UnknownColour,
+    EmptyStyleValue,
+    MissingAlt,
+    EmptyPage,
+    ExampleAddress,
+    DuplicateCharset,
+    Misnested,
 };
 
 struct SentenceText {
@@ -34,7 +51,7 @@ struct SentenceText {
     const char* text;
 };
 
-constexpr std::array<SentenceText, 14> kSentences{{
+constexpr std::array<SentenceText, 27> kSentences{{
     {Sentence::MissingEnd, Finding::Kind::Fehler,
      "%1 (<%2>) aus Zeile %3 wird nicht geschlossen: Es fehlt </%2>."},
     {Sentence::ClosesNothing, Finding::Kind::Fehler,
@@ -68,6 +85,42 @@ constexpr std::array<SentenceText, 14> kSentences{{
      "nicht."},
     {Sentence::MissingFile, Finding::Kind::Hinweis,
      "Die Datei „%1“ gibt es im Ordner der Seite nicht."},
+    {Sentence::QuoteInText, Finding::Kind::Fehler,
+     "„%1“ steht als Text auf der Seite, weil ein Anführungszeichen das Attribut davor zu früh "
+     "beendet hat: Löschen Sie das überzählige Anführungszeichen im Tag davor."},
+    {Sentence::FormInForm, Finding::Kind::Fehler,
+     "Das Formular steht im Formular aus Zeile %1, und Browser übergehen es: Beenden Sie das "
+     "erste Formular mit </form>, bevor das nächste beginnt."},
+    {Sentence::ListWithoutEntry, Finding::Kind::Fehler,
+     "Die Liste (<%1>) beginnt in einer Liste, in der noch kein Listeneintrag (<li>) steht: "
+     "Schreiben Sie zuerst einen Eintrag oder beenden Sie die äußere Liste."},
+    {Sentence::BadDelay, Finding::Kind::Fehler,
+     "Die Wartezeit „%1“ der Weiterleitung ist keine Zahl, die Browser lesen: Schreiben Sie "
+     "eine ganze Zahl oder eine Dezimalzahl mit Punkt, etwa „0.5“."},
+    {Sentence::EndTagWithMore, Finding::Kind::Fehler,
+     "Hinter </%1 steht noch etwas, das Browser übergehen: Ein schließendes Tag enthält nur "
+     "seinen Namen, also </%1>."},
+    {Sentence::GermanColour, Finding::Kind::Hinweis,
+     "„%1“ kennen Browser nicht; gemeint ist wohl „%2“."},
+    {Sentence::UnknownColour, Finding::Kind::Hinweis,
+     "Die Farbe „%1“ kennen Browser nicht: Nehmen Sie einen englischen Farbnamen wie „Red“ "
+     "oder eine Angabe wie „#FF0000“."},
+    {Sentence::EmptyStyleValue, Finding::Kind::Hinweis,
+     "Im Stil (style) hat „%1:“ keinen Wert: Tragen Sie einen Wert ein oder löschen Sie die "
+     "Angabe."},
+    {Sentence::MissingAlt, Finding::Kind::Hinweis,
+     "Das Bild hat keinen Ersatztext (alt): Wer es nicht sehen kann, erfährt nicht, was es "
+     "zeigt."},
+    {Sentence::EmptyPage, Finding::Kind::Hinweis, "Die Seite ist noch leer."},
+    {Sentence::ExampleAddress, Finding::Kind::Hinweis,
+     "Das Formular wird an eine Beispieladresse geschickt und kommt nirgends an. Tragen Sie im "
+     "Fenster „Formulare“ unter „Adresse des Formular-Dienstes:“ die Adresse eines "
+     "Formular-Dienstes ein, den Ihr Webhoster anbietet."},
+    {Sentence::DuplicateCharset, Finding::Kind::Hinweis,
+     "Der Zeichensatz der Seite steht schon in Zeile %1: Löschen Sie eine der beiden Angaben."},
+    {Sentence::Misnested, Finding::Kind::Hinweis,
+     "</%1> kommt, bevor <%2> aus Zeile %3 geschlossen ist: Browser ordnen das selbst, aber "
+     "nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde."},
 }};
 
 constexpr bool inSentenceOrder() {
@@ -108,9 +161,11 @@ enum class Tag {
     S,
     Sup,
     Sub,
-    RawText,
+    Img,
+    Meta,
+    HeadEntry,
 };
-constexpr size_t kTagCount = static_cast<size_t>(Tag::RawText) + 1;
+constexpr size_t kTagCount = static_cast<size_t>(Tag::HeadEntry) + 1;
 
 // Where an element must stand.
 enum class Context { Anywhere, Table, List, Form };
@@ -131,6 +186,8 @@ struct Element {
     Tracking tracking;
     bool endRequired;
     Context context;
+    // Text formatting that browsers reopen where its end tag comes too early or too late.
+    bool formatting = false;
 };
 
 // Indexed by Tag. Paragraphs are not followed: their end tag is optional, a block start
@@ -154,17 +211,19 @@ constexpr std::array<Element, kTagCount> kElements{{
     {"select", "Die Auswahlliste", Tracking::Stacked, true, Context::Form},
     {"option", "", Tracking::None, false, Context::Anywhere},
     {"textarea", "Das Textfeld", Tracking::None, true, Context::Form},
-    {"font", "Die Schriftangabe", Tracking::Loose, true, Context::Anywhere},
+    {"font", "Die Schriftangabe", Tracking::Loose, true, Context::Anywhere, true},
     {"center", "Die Zentrierung", Tracking::Stacked, true, Context::Anywhere},
     {"div", "Der Bereich", Tracking::Stacked, true, Context::Anywhere},
-    {"a", "Der Link", Tracking::Loose, true, Context::Anywhere},
-    {"b", "Der Fettdruck", Tracking::Loose, true, Context::Anywhere},
-    {"i", "Die Kursivschrift", Tracking::Loose, true, Context::Anywhere},
-    {"u", "Die Unterstreichung", Tracking::Loose, true, Context::Anywhere},
-    {"s", "Die Durchstreichung", Tracking::Loose, true, Context::Anywhere},
-    {"sup", "Die Hochstellung", Tracking::Loose, true, Context::Anywhere},
-    {"sub", "Die Tiefstellung", Tracking::Loose, true, Context::Anywhere},
-    // script, style, title
+    {"a", "Der Link", Tracking::Loose, true, Context::Anywhere, true},
+    {"b", "Der Fettdruck", Tracking::Loose, true, Context::Anywhere, true},
+    {"i", "Die Kursivschrift", Tracking::Loose, true, Context::Anywhere, true},
+    {"u", "Die Unterstreichung", Tracking::Loose, true, Context::Anywhere, true},
+    {"s", "Die Durchstreichung", Tracking::Loose, true, Context::Anywhere, true},
+    {"sup", "Die Hochstellung", Tracking::Loose, true, Context::Anywhere, true},
+    {"sub", "Die Tiefstellung", Tracking::Loose, true, Context::Anywhere, true},
+    {"img", "", Tracking::None, false, Context::Anywhere},
+    {"meta", "", Tracking::None, false, Context::Anywhere},
+    // script, style, title, link, base
     {"", "", Tracking::None, false, Context::Anywhere},
 }};
 
@@ -185,9 +244,9 @@ Tag tagNamed(QStringView name) {
         }
         // What a frameset page shows browsers without frames belongs to the frameset.
         map.emplace("noframes", Tag::Frame);
-        // Their text is read as text up to their own end tag.
-        for (const char* raw : {"script", "style", "title"})
-            map.emplace(raw, Tag::RawText);
+        // They belong in the head and show nothing.
+        for (const char* head : {"script", "style", "title", "link", "base"})
+            map.emplace(head, Tag::HeadEntry);
         return map;
     }();
     std::array<char, 12> lower{};
@@ -209,6 +268,76 @@ bool isSpace(QChar c) {
 
 bool isAsciiLetter(QChar c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isBlank(QStringView text) {
+    return std::all_of(text.begin(), text.end(), isSpace);
+}
+
+// Whether a start tag of this name makes browsers read what follows as text up to its own
+// end tag.
+bool startsRawText(QStringView name) {
+    for (QStringView raw : {u"script", u"style", u"title", u"textarea", u"xmp", u"iframe",
+                            u"noembed", u"noframes", u"noscript", u"plaintext"}) {
+        if (name.compare(raw, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+// Text right after a tag that reads like an attribute: '"', blanks, a name, '=' and a quote,
+// left over when a quote in the tag ended a value early.
+bool looksLikeAttribute(QStringView text) {
+    qsizetype i = 1;
+    const auto skipSpaces = [&] {
+        while (i < text.size() && isSpace(text[i]))
+            ++i;
+    };
+    if (!text.startsWith(u'"'))
+        return false;
+    skipSpaces();
+    const qsizetype nameStart = i;
+    while (i < text.size() && (isAsciiLetter(text[i]) || text[i].isDigit() || text[i] == u'-'))
+        ++i;
+    if (i == nameStart)
+        return false;
+    skipSpaces();
+    if (i >= text.size() || text[i] != u'=')
+        return false;
+    ++i;
+    skipSpaces();
+    return i < text.size() && (text[i] == u'"' || text[i] == u'\'');
+}
+
+// A refresh's delay: a whole number or a decimal number with a point, before the ';'.
+bool isDelay(QStringView delay) {
+    const qsizetype point = delay.indexOf(u'.');
+    const auto digits = [](QStringView part) {
+        return !part.isEmpty() && std::all_of(part.begin(), part.end(),
+                                              [](QChar c) { return c >= u'0' && c <= u'9'; });
+    };
+    return point < 0 ? digits(delay) : digits(delay.left(point)) && digits(delay.sliced(point + 1));
+}
+
+// Whether an address leads to a host kept for examples, where nothing arrives.
+bool isExampleAddress(const QString& address) {
+    const QString host = QUrl(address.trimmed()).host().toLower();
+    for (QStringView example : {u"example.net", u"example.org", u"example.com"}) {
+        if (host == example || host.endsWith(u'.' + example.toString()))
+            return true;
+    }
+    return false;
+}
+
+// The emphasis end tags the text page writes, each on a line of its own in this order after
+// the paragraph; browsers put that right without a change the reader sees.
+bool isEmphasisCloseLine(QStringView line) {
+    line = line.trimmed();
+    for (QStringView close : {u"</b>", u"</u>", u"</i>", u"</s>", u"</sup>", u"</sub>"}) {
+        if (line.compare(close, Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
 }
 
 bool isHexDigit(QChar c) {
@@ -235,6 +364,25 @@ bool hasBadPercent(QStringView name) {
     return false;
 }
 
+// The attributes the check reads.
+enum class Attribute { Other, Alt, Src, Href, Colour, Style, HttpEquiv, Charset, Content, Action };
+
+Attribute attributeNamed(QStringView name) {
+    static constexpr std::pair<std::u16string_view, Attribute> kAttributes[]{
+        {u"alt", Attribute::Alt},         {u"src", Attribute::Src},
+        {u"href", Attribute::Href},       {u"bgcolor", Attribute::Colour},
+        {u"color", Attribute::Colour},    {u"bordercolor", Attribute::Colour},
+        {u"style", Attribute::Style},     {u"http-equiv", Attribute::HttpEquiv},
+        {u"charset", Attribute::Charset}, {u"content", Attribute::Content},
+        {u"action", Attribute::Action}};
+    for (const auto& [attributeName, attribute] : kAttributes) {
+        if (name.compare(QStringView(attributeName.data(), qsizetype(attributeName.size())),
+                         Qt::CaseInsensitive) == 0)
+            return attribute;
+    }
+    return Attribute::Other;
+}
+
 // The structure tags in the order a page has them.
 enum Rank { NoRank = -1, HtmlOpen, HeadOpen, HeadClose, BodyOpen, BodyClose, HtmlClose };
 
@@ -243,9 +391,17 @@ public:
     explicit PageChecker(const CheckOptions& options) : m_options(options) {}
 
     QList<Finding> check(const QStringList& lines) {
+        HtmlTokenizer tokenizer;
+        HtmlTokenizer::State state;
+        HtmlTokenizer::Token token;
         for (const QString& line : lines) {
             ++m_line;
-            readLine(line);
+            m_text = line;
+            m_tagEnd = -1;
+            tokenizer.start(line, state, HtmlTokenizer::End::Line);
+            while (tokenizer.next(token))
+                read(token, tokenizer.attributes());
+            state = tokenizer.state();
         }
         finish();
         std::stable_sort(m_findings.begin(), m_findings.end(),
@@ -254,12 +410,29 @@ public:
     }
 
 private:
-    enum class Mode { Text, Comment, Tag, RawText };
-
     struct Open {
         Tag tag;
         int line;
+        int order; // when it was opened, counted over the whole page
         bool closed = false;
+        bool hasEntry = false; // lists: a list entry was opened in it
+    };
+
+    // The tag being read, gathered over the lines it spans.
+    struct TagRead {
+        bool end = false;
+        Tag tag = Tag::Other;
+        QString endName; // an end tag's name, kept when more follows it
+        int line = 0;
+        bool rawText = false;
+        bool moreAfterEndName = false;
+        bool hasAlt = false;
+        bool refresh = false;
+        bool charset = false;
+        QString content; // meta
+        QString action;  // form
+        Attribute attribute =
+            Attribute::Other; // the latest, whose value may go on past a line's end
     };
 
     void say(int line, Sentence sentence, const QString& a = {}, const QString& b = {},
@@ -285,206 +458,127 @@ private:
         say(m_line, Sentence::ClosesNothing, QString::fromLatin1(element(tag).name));
     }
 
-    // The text of one line, read on from where the previous line left off.
-    void readLine(QStringView line) {
-        qsizetype i = 0;
-        if (m_mode == Mode::Tag) {
-            const qsizetype end = scanTag(line, 0);
-            if (end < 0) {
-                m_tagText += line;
-                m_tagText += u'\n';
+    QStringView part(HtmlTokenizer::Extent extent) const {
+        return QStringView(m_text).sliced(extent.start, extent.length);
+    }
+
+    void read(const HtmlTokenizer::Token& token, std::span<const HtmlTokenizer::Attribute> attrs) {
+        const bool afterTag = token.start == m_tagEnd;
+        m_tagEnd = -1;
+        switch (token.kind) {
+        case HtmlTokenizer::Kind::Text:
+        case HtmlTokenizer::Kind::Reference:
+            if (m_inRawText)
                 return;
+            if (afterTag && looksLikeAttribute(part(token.content)))
+                say(m_line, Sentence::QuoteInText, part(token.content).trimmed().toString());
+            if (!isBlank(part(token.content))) {
+                m_shows = true;
+                noteContent();
             }
-            m_tagText += line.left(end + 1);
-            m_mode = Mode::Text;
-            readTag(m_tagText, m_tagLine);
-            i = end + 1;
-        }
-        while (i < line.size()) {
-            if (m_mode == Mode::Comment) {
-                const qsizetype end = line.indexOf(u"-->", i);
-                if (end < 0)
-                    return;
-                m_mode = Mode::Text;
-                i = end + 3;
-            } else if (m_mode == Mode::RawText) {
-                const qsizetype end = line.indexOf(m_rawEnd, i, Qt::CaseInsensitive);
-                if (end < 0)
-                    return;
-                m_mode = Mode::Text;
-                m_endsRawText = true;
-                i = end;
-            } else {
-                i = readText(line, i);
-            }
-        }
-    }
-
-    // Reads text up to the next tag or comment and that tag, as far as this line holds it.
-    qsizetype readText(QStringView line, qsizetype from) {
-        const qsizetype open = line.indexOf(u'<', from);
-        const qsizetype textEnd = open < 0 ? line.size() : open;
-        noteText(line.sliced(from, textEnd - from));
-        if (open < 0)
-            return textEnd;
-        const QStringView rest = line.sliced(open);
-        if (rest.startsWith(u"<!--")) {
-            m_mode = Mode::Comment;
-            return open + 4;
-        }
-        const QChar next = rest.size() > 1 ? rest[1] : QChar();
-        const bool isTag = isAsciiLetter(next) || next == u'!' || next == u'?' ||
-                           (next == u'/' && rest.size() > 2 && isAsciiLetter(rest[2]));
-        if (!isTag) {
-            noteContent();
-            return open + 1;
-        }
-        m_quote = 0;
-        m_expectValue = false;
-        const qsizetype end = scanTag(line, open + 1);
-        if (end < 0) {
-            m_mode = Mode::Tag;
-            m_tagLine = m_line;
-            m_tagText = rest.toString();
-            m_tagText += u'\n';
-            return line.size();
-        }
-        readTag(line.sliced(open, end + 1 - open), m_line);
-        return end + 1;
-    }
-
-    // The position of the ">" that ends the tag, or -1 when the line ends first. A ">" in a
-    // quoted attribute value does not end it.
-    qsizetype scanTag(QStringView line, qsizetype from) {
-        for (qsizetype j = from; j < line.size(); ++j) {
-            const QChar c = line[j];
-            if (m_quote) {
-                if (c == m_quote)
-                    m_quote = 0;
-                continue;
-            }
-            if (c == u'>')
-                return j;
-            if (m_expectValue) {
-                if (isSpace(c))
-                    continue;
-                m_expectValue = false;
-                if (c == u'"' || c == u'\'') {
-                    m_quote = c.unicode();
-                    continue;
-                }
-            }
-            if (c == u'=')
-                m_expectValue = true;
-        }
-        return -1;
-    }
-
-    void noteText(QStringView text) {
-        if (wantsContent() &&
-            std::any_of(text.begin(), text.end(), [](QChar c) { return !isSpace(c); }))
-            noteContent();
-    }
-
-    // Content matters only where it may not stand.
-    bool wantsContent() const {
-        return (m_rank == NoRank && m_contentBeforeStart < 0) ||
-               (m_rank == HeadClose && m_contentBeforeBody < 0) ||
-               (m_rank >= BodyClose && !m_saidContentAfter);
-    }
-
-    void noteContent() {
-        if (!wantsContent())
             return;
-        if (m_rank == NoRank) {
-            m_contentBeforeStart = m_line;
-        } else if (m_rank == HeadClose) {
-            m_contentBeforeBody = m_line;
+        case HtmlTokenizer::Kind::StartTag:
+        case HtmlTokenizer::Kind::EndTag:
+            readTag(token, attrs);
+            return;
+        default:
+            return;
+        }
+    }
+
+    // One line's part of a tag; the tag counts where its name stands, once its '>' is read.
+    void readTag(const HtmlTokenizer::Token& token,
+                 std::span<const HtmlTokenizer::Attribute> attrs) {
+        if (!token.begunBefore) {
+            m_tag = TagRead{};
+            m_tag.end = token.kind == HtmlTokenizer::Kind::EndTag;
+            const QStringView name = part(token.content);
+            m_tag.tag = tagNamed(name);
+            m_tag.line = m_line;
+            m_tag.rawText = !m_tag.end && startsRawText(name);
+            if (m_tag.end && (token.unfinished || !attrs.empty() || token.selfClosing))
+                m_tag.endName = name.toString().toLower();
+        }
+        if (m_tag.end) {
+            m_tag.moreAfterEndName = m_tag.moreAfterEndName || !attrs.empty() || token.selfClosing;
         } else {
-            say(m_line, Sentence::ContentAfterEnd,
-                m_rank == HtmlClose ? QStringLiteral("</html>") : QStringLiteral("</body>"));
-            m_saidContentAfter = true;
+            for (const HtmlTokenizer::Attribute& attribute : attrs)
+                readAttribute(attribute);
         }
-    }
-
-    // A whole tag from "<" to ">", which may span lines.
-    void readTag(QStringView tag, int line) {
-        if (tag[1] == u'!' || tag[1] == u'?')
+        if (token.unfinished)
             return;
-        const bool closing = tag[1] == u'/';
-        qsizetype nameEnd = closing ? 2 : 1;
-        while (nameEnd < tag.size() && (isAsciiLetter(tag[nameEnd]) || tag[nameEnd].isDigit()))
-            ++nameEnd;
-        const qsizetype nameStart = closing ? 2 : 1;
-        const QStringView name = tag.sliced(nameStart, nameEnd - nameStart);
-        const Tag kind = tagNamed(name);
-        const int previousLine = m_line;
+        m_tagEnd = token.start + token.length;
+        const int line = m_line;
+        m_line = m_tag.line;
+        completeTag();
         m_line = line;
-        if (closing && m_endsRawText) {
-            m_endsRawText = false;
-        } else if (closing) {
-            endTag(kind);
-        } else {
-            startTag(kind);
-            readAttributes(tag.sliced(nameEnd, tag.size() - 1 - nameEnd));
-            if (kind == Tag::Textarea || kind == Tag::RawText)
-                startRawText(kind, name);
-        }
-        m_line = previousLine;
     }
 
-    void readAttributes(QStringView text) {
-        int line = m_line;
-        qsizetype j = 0;
-        const auto skipSpaces = [&] {
-            for (; j < text.size() && isSpace(text[j]); ++j) {
-                if (text[j] == u'\n')
-                    ++line;
-            }
-        };
-        while (true) {
-            skipSpaces();
-            if (j >= text.size())
-                return;
-            const qsizetype nameStart = j;
-            while (j < text.size() && !isSpace(text[j]) && text[j] != u'=' && text[j] != u'/')
-                ++j;
-            if (j == nameStart) {
-                ++j; // a "/" before ">"
-                continue;
-            }
-            const QStringView name = text.sliced(nameStart, j - nameStart);
-            const int nameLine = line;
-            skipSpaces();
-            QStringView value;
-            if (j < text.size() && text[j] == u'=') {
-                ++j;
-                skipSpaces();
-                const QChar quote = j < text.size() ? text[j] : QChar();
-                if (quote == u'"' || quote == u'\'') {
-                    const qsizetype end = text.indexOf(quote, j + 1);
-                    const qsizetype valueEnd = end < 0 ? text.size() : end;
-                    value = text.sliced(j + 1, valueEnd - j - 1);
-                    line += int(value.count(u'\n'));
-                    j = valueEnd + 1;
-                } else {
-                    const qsizetype valueStart = j;
-                    while (j < text.size() && !isSpace(text[j]))
-                        ++j;
-                    value = text.sliced(valueStart, j - valueStart);
-                }
-            }
-            checkAttribute(name, value, nameLine);
-        }
-    }
-
-    void checkAttribute(QStringView name, QStringView value, int line) {
-        if (name.compare(u"alt", Qt::CaseInsensitive) == 0) {
+    void readAttribute(const HtmlTokenizer::Attribute& attribute) {
+        if (attribute.name.present())
+            m_tag.attribute = attributeNamed(part(attribute.name));
+        if (m_tag.attribute == Attribute::Other)
+            return;
+        const QString value = attribute.value.present()
+                                  ? HtmlTokenizer::decoded(part(attribute.value),
+                                                           HtmlTokenizer::Decoding::AttributeValue)
+                                  : QString();
+        switch (m_tag.attribute) {
+        case Attribute::Alt:
+            m_tag.hasAlt = true;
             if (value.isEmpty())
-                say(line, Sentence::EmptyAlt);
-        } else if (name.compare(u"src", Qt::CaseInsensitive) == 0 ||
-                   name.compare(u"href", Qt::CaseInsensitive) == 0) {
-            checkAddress(name.toString().toLower(), value, line);
+                say(m_line, Sentence::EmptyAlt);
+            return;
+        case Attribute::Src:
+            return checkAddress(QStringLiteral("src"), value, m_line);
+        case Attribute::Href:
+            return checkAddress(QStringLiteral("href"), value, m_line);
+        case Attribute::Colour:
+            return checkColour(value);
+        case Attribute::Style:
+            return checkStyle(value);
+        case Attribute::HttpEquiv:
+            m_tag.refresh = value.trimmed().compare(u"refresh", Qt::CaseInsensitive) == 0;
+            m_tag.charset = value.trimmed().compare(u"content-type", Qt::CaseInsensitive) == 0;
+            return;
+        case Attribute::Charset:
+            m_tag.charset = true;
+            return;
+        case Attribute::Content:
+            m_tag.content = value;
+            return;
+        case Attribute::Action:
+            m_tag.action = value;
+            return;
+        case Attribute::Other:
+            return;
+        }
+    }
+
+    void checkColour(QStringView value) {
+        value = value.trimmed();
+        if (value.isEmpty() || CssColours::isKnown(value))
+            return;
+        const char* english = CssColours::englishFor(value);
+        if (*english)
+            say(m_line, Sentence::GermanColour, value.toString(), QString::fromLatin1(english));
+        else
+            say(m_line, Sentence::UnknownColour, value.toString());
+    }
+
+    // The declarations of a style attribute: "name: value; name: value".
+    void checkStyle(QStringView style) {
+        for (QStringView declaration : style.tokenize(u';')) {
+            const qsizetype colon = declaration.indexOf(u':');
+            if (colon < 0)
+                continue;
+            const QStringView property = declaration.left(colon).trimmed();
+            const QStringView value = declaration.sliced(colon + 1).trimmed();
+            if (value.isEmpty())
+                say(m_line, Sentence::EmptyStyleValue, property.toString());
+            else if (property.compare(u"color", Qt::CaseInsensitive) == 0 ||
+                     property.compare(u"background-color", Qt::CaseInsensitive) == 0)
+                checkColour(value);
         }
     }
 
@@ -515,6 +609,68 @@ private:
             say(line, Sentence::MissingFile, name.toString());
     }
 
+    // A whole tag, read up to its '>'.
+    void completeTag() {
+        if (m_tag.end) {
+            if (m_tag.moreAfterEndName)
+                say(m_line, Sentence::EndTagWithMore, m_tag.endName);
+            // The end tag that ends raw text closes nothing else.
+            if (m_inRawText)
+                m_inRawText = false;
+            else
+                endTag(m_tag.tag);
+            return;
+        }
+        startTag(m_tag.tag);
+        if (m_tag.tag == Tag::Img && !m_tag.hasAlt)
+            say(m_line, Sentence::MissingAlt);
+        else if (m_tag.tag == Tag::Meta)
+            checkMeta();
+        else if (m_tag.tag == Tag::Form && isExampleAddress(m_tag.action))
+            say(m_line, Sentence::ExampleAddress);
+        if (m_tag.rawText) {
+            m_inRawText = true;
+            m_rawTag = m_tag.tag;
+            m_rawLine = m_line;
+        }
+    }
+
+    void checkMeta() {
+        if (m_tag.charset) {
+            if (m_charsetLine >= 0)
+                say(m_line, Sentence::DuplicateCharset, QString::number(m_charsetLine));
+            else
+                m_charsetLine = m_line;
+        }
+        if (m_tag.refresh) {
+            const qsizetype semicolon = m_tag.content.indexOf(u';');
+            const QStringView delay = QStringView(m_tag.content).left(semicolon).trimmed();
+            if (!isDelay(delay))
+                say(m_line, Sentence::BadDelay, delay.toString());
+        }
+    }
+
+    // Content matters only where it may not stand.
+    bool wantsContent() const {
+        return (m_rank == NoRank && m_contentBeforeStart < 0) ||
+               (m_rank == HeadClose && m_contentBeforeBody < 0) ||
+               (m_rank >= BodyClose && !m_saidContentAfter);
+    }
+
+    void noteContent() {
+        if (!wantsContent())
+            return;
+        if (m_rank == NoRank) {
+            m_contentBeforeStart = m_line;
+        } else if (m_rank == HeadClose) {
+            m_contentBeforeBody = m_line;
+        } else {
+            say(m_line, Sentence::ContentAfterEnd,
+                m_rank == HtmlClose ? QStringLiteral("</html>") : QStringLiteral("</body>"));
+            m_saidContentAfter = true;
+        }
+    }
+
     // The structure tags: each once and in their order.
     void structureTag(Rank rank, const QString& shown) {
         if (rank <= m_rank) {
@@ -538,6 +694,7 @@ private:
 
     // A frameset takes the body's place; framesets nest.
     void framesetTag() {
+        m_shows = true;
         if (m_frameset && m_rank == BodyOpen)
             return;
         m_frameset = m_rank < BodyOpen;
@@ -560,7 +717,11 @@ private:
             return framesetTag();
         case Tag::Frame:
             return;
+        case Tag::Meta:
+        case Tag::HeadEntry:
+            break;
         default:
+            m_shows = true;
             break;
         }
         noteContent();
@@ -577,6 +738,16 @@ private:
             popTo(std::max(row, table) + 1);
             if (row < table)
                 push(Tag::Tr);
+        } else if (tag == Tag::Li) {
+            if (Open* list = innermostList())
+                list->hasEntry = true;
+        } else if (tag == Tag::Ul || tag == Tag::Ol) {
+            const Open* list = innermostList();
+            if (list && !list->hasEntry)
+                say(m_line, Sentence::ListWithoutEntry, QString::fromLatin1(e.name));
+        } else if (tag == Tag::Form && !m_looseAt[size_t(Tag::Form)].empty()) {
+            say(m_line, Sentence::FormInForm,
+                QString::number(m_loose[size_t(m_looseAt[size_t(Tag::Form)].back())].line));
         }
         // Rows and cells outside a table are dropped; a list outside a form still holds its
         // options.
@@ -601,13 +772,6 @@ private:
         return true;
     }
 
-    void startRawText(Tag tag, QStringView name) {
-        m_mode = Mode::RawText;
-        m_rawTag = tag;
-        m_rawLine = m_line;
-        m_rawEnd = QStringLiteral("</") + name.toString();
-    }
-
     void endTag(Tag tag) {
         switch (tag) {
         case Tag::Head:
@@ -628,17 +792,37 @@ private:
         if ((e.context == Context::Table || e.context == Context::List) && !inContext(e.context))
             return;
         if (e.tracking == Tracking::Loose) {
-            if (!closeLoose(tag))
-                sayClosesNothing(tag);
+            const std::vector<int>& at = m_looseAt[static_cast<size_t>(tag)];
+            if (at.empty())
+                return sayClosesNothing(tag);
+            if (e.formatting && !isEmphasisCloseLine(m_text))
+                checkNesting(m_loose[size_t(at.back())], true);
+            closeLoose(tag);
         } else if (e.tracking == Tracking::Stacked) {
             const int at = top(tag);
-            if (at >= 0 && at >= scopeOf(tag))
-                closeAt(size_t(at));
-            else
-                sayClosesNothing(tag);
+            if (at < 0 || at < scopeOf(tag))
+                return sayClosesNothing(tag);
+            if (tag == Tag::Div || tag == Tag::Center)
+                checkNesting(m_stack[size_t(at)], false);
+            closeAt(size_t(at));
         } else if ((tag == Tag::Option && top(Tag::Select) < 0) || tag == Tag::Textarea) {
             sayClosesNothing(tag);
         }
+    }
+
+    // Whether text formatting, or with blocksToo a block, opened inside the element an end
+    // tag closes is still open: browsers repair that, not always as meant.
+    void checkNesting(const Open& closed, bool blocksToo) {
+        const Open* inner = latestFormatting();
+        if (blocksToo && !m_stack.empty() && (!inner || m_stack.back().order > inner->order))
+            inner = &m_stack.back();
+        if (inner && inner->order > closed.order)
+            sayMisnested(closed, *inner);
+    }
+
+    void sayMisnested(const Open& closed, const Open& inner) {
+        say(m_line, Sentence::Misnested, QString::fromLatin1(element(closed.tag).name),
+            QString::fromLatin1(element(inner.tag).name), QString::number(inner.line));
     }
 
     // An end tag inside a table closes only what was opened inside it.
@@ -657,7 +841,7 @@ private:
 
     void push(Tag tag) {
         m_stackAt[static_cast<size_t>(tag)].push_back(int(m_stack.size()));
-        m_stack.push_back({tag, m_line, false});
+        m_stack.push_back({tag, m_line, m_order++});
     }
 
     // Closes the element at `at` by its end tag, and what was opened inside it.
@@ -679,35 +863,51 @@ private:
     }
 
     void openLoose(Tag tag) {
-        m_looseAt[static_cast<size_t>(tag)].push_back(int(m_loose.size()));
-        m_loose.push_back({tag, m_line, false});
+        const int at = int(m_loose.size());
+        m_looseAt[static_cast<size_t>(tag)].push_back(at);
+        m_loose.push_back({tag, m_line, m_order++});
+        if (element(tag).formatting)
+            m_formatting.push_back(at);
+        else if (tag == Tag::Ul || tag == Tag::Ol)
+            m_lists.push_back(at);
     }
 
-    bool closeLoose(Tag tag) {
+    void closeLoose(Tag tag) {
         std::vector<int>& at = m_looseAt[static_cast<size_t>(tag)];
-        if (at.empty())
-            return false;
         m_loose[size_t(at.back())].closed = true;
         at.pop_back();
-        return true;
     }
+
+    // The latest of the loose elements listed in `open` that is still open; the closed ones
+    // at its end are dropped on the way, so each is looked at once more at most.
+    Open* latestOpen(std::vector<int>& open) {
+        while (!open.empty() && m_loose[size_t(open.back())].closed)
+            open.pop_back();
+        return open.empty() ? nullptr : &m_loose[size_t(open.back())];
+    }
+    const Open* latestFormatting() { return latestOpen(m_formatting); }
+    Open* innermostList() { return latestOpen(m_lists); }
 
     void finish() {
         if (m_contentBeforeBody >= 0)
             say(m_contentBeforeBody, Sentence::MissingBody);
-        if (m_mode == Mode::RawText && m_rawTag == Tag::Textarea)
-            sayMissingEnd({Tag::Textarea, m_rawLine, false});
+        if (m_inRawText && m_rawTag == Tag::Textarea)
+            sayMissingEnd({Tag::Textarea, m_rawLine, 0});
         const bool tailAssumed = m_options.assumeClosingTail && m_rank < HtmlClose;
         if (m_htmlLine >= 0 && !tailAssumed) {
             if (m_bodyLine >= 0 && !m_frameset && m_rank < BodyClose)
-                sayMissingEnd({Tag::Body, m_bodyLine, false});
+                sayMissingEnd({Tag::Body, m_bodyLine, 0});
             if (m_rank < HtmlClose)
-                sayMissingEnd({Tag::Html, m_htmlLine, false});
+                sayMissingEnd({Tag::Html, m_htmlLine, 0});
         }
         popTo(0);
         for (const Open& open : m_loose) {
             if (!open.closed)
                 sayMissingEnd(open);
+        }
+        if (!m_shows) {
+            say(1, Sentence::EmptyPage);
+            m_findings.back().emptyPage = true;
         }
     }
 
@@ -715,32 +915,32 @@ private:
     QList<Finding> m_findings;
     std::array<QString, kSentences.size()> m_sentences;
     int m_line = 0;
+    QStringView m_text;      // the line being read
+    qsizetype m_tagEnd = -1; // where the latest tag on this line ends
 
-    Mode m_mode = Mode::Text;
-    // A tag spanning lines: its text so far, its first line and how far its scan got.
-    QString m_tagText;
-    int m_tagLine = 0;
-    char16_t m_quote = 0;
-    bool m_expectValue = false;
+    TagRead m_tag;
     // The element whose text is read up to its end tag.
+    bool m_inRawText = false;
     Tag m_rawTag = Tag::Other;
     int m_rawLine = 0;
-    QString m_rawEnd;
-    // The end tag that ends raw text closes nothing else.
-    bool m_endsRawText = false;
 
     int m_rank = NoRank;
     bool m_frameset = false;
+    bool m_shows = false; // the page shows something
     int m_htmlLine = -1;
     int m_bodyLine = -1;
+    int m_charsetLine = -1;
     int m_contentBeforeStart = -1;
     int m_contentBeforeBody = -1;
     bool m_saidContentAfter = false;
 
+    int m_order = 0;
     std::vector<Open> m_stack;
     std::array<std::vector<int>, kTagCount> m_stackAt;
     std::vector<Open> m_loose;
     std::array<std::vector<int>, kTagCount> m_looseAt;
+    std::vector<int> m_formatting; // the text formatting in m_loose, in the order opened
+    std::vector<int> m_lists;      // the lists in m_loose
 };
 
 } // namespace

@@ -11,6 +11,8 @@ struct Finding {
     int line = 0; // 1-based
     Kind kind = Kind::Fehler;
     QString text;
+    // The hint that the page shows nothing yet: a summary says so instead of "in order".
+    bool emptyPage = false;
 
     bool operator==(const Finding&) const = default;
 };

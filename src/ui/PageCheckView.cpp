@@ -59,6 +59,9 @@ QString CheckSummary(const QList<Finding>& findings) {
         parts.append(countOf(errors, "Fehler", "Fehler"));
     if (hints > 0)
         parts.append(countOf(hints, "Hinweis", "Hinweise"));
+    // The one hint of an empty page says so on its own.
+    if (findings.size() == 1 && findings.constFirst().emptyPage)
+        return QStringLiteral("Seite leer");
     return parts.isEmpty() ? QStringLiteral("Seite in Ordnung") : parts.join(QStringLiteral(", "));
 }
 

@@ -12,7 +12,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QTextDocument;
 
-// "Seite in Ordnung", "1 Fehler", "2 Fehler", "1 Hinweis", "3 Hinweise" or
+// "Seite in Ordnung", "Seite leer", "1 Fehler", "2 Fehler", "1 Hinweis", "3 Hinweise" or
 // "1 Fehler, 2 Hinweise": what the status bar says of the findings.
 QString CheckSummary(const QList<Finding>& findings);
 
