@@ -9,7 +9,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
-using HtmlScanner::Kind;
+using Kind = HtmlHighlighter::Kind;
 
 class TestSourceView : public QObject {
     Q_OBJECT
@@ -17,6 +17,8 @@ class TestSourceView : public QObject {
 private slots:
     void coloursOfLines_data();
     void coloursOfLines();
+    void coloursAsBrowsersRead_data();
+    void coloursAsBrowsersRead();
     void colouringLeavesTheDocumentAlone();
     void changedLinesColouredInSlices();
     void gutterFollowsLineCount();
@@ -66,6 +68,13 @@ struct View {
         }
         return mask;
     }
+    // Every line's colours, one line after the other as the text has them.
+    QString colours() const {
+        QStringList lines;
+        for (int line = 0; line < source.document().blockCount(); ++line)
+            lines.append(colours(line));
+        return lines.join(u'\n');
+    }
 };
 
 } // namespace
@@ -95,6 +104,46 @@ void TestSourceView::coloursOfLines() {
     for (int line = 0; line < lines.size(); ++line)
         shown.append(view.colours(line));
     QCOMPARE(shown, colours);
+}
+
+void TestSourceView::coloursAsBrowsersRead_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("part"); // the first stretch of the text that reads so
+    QTest::addColumn<QString>("colours");
+    QTest::newRow("empty comment") << "<!-->\n<b>x</b>"
+                                   << "<b>x</b>"
+                                   << "ttt.tttt";
+    QTest::newRow("comment closed by --!>") << "<!-- a --!>\n<b>"
+                                            << "<b>"
+                                            << "ttt";
+    QTest::newRow("comment over two lines closed by --!>") << "<!-- a\nb --!><b>"
+                                                           << "a\nb --!><b>"
+                                                           << "c\nccccccttt";
+    QTest::newRow("less-than sign in a script") << "<script>if (a<b) x();</script>"
+                                                << "(a<b) x();</script>"
+                                                << "..........ttttttttt";
+    QTest::newRow("tag in a textarea") << "<textarea><b></textarea>"
+                                       << "<b><"
+                                       << "...t";
+    QTest::newRow("tag in noframes") << "<noframes><b></noframes>"
+                                     << "<b><"
+                                     << "...t";
+    QTest::newRow("tag in xmp") << "<xmp><b></xmp>"
+                                << "<b><"
+                                << "...t";
+    QTest::newRow("value over two lines before a textarea's text")
+        << "<textarea title=\"a\nb\"><b></textarea>"
+        << "\"a\nb\"><b><"
+        << "vv\nvvt...t";
+}
+
+void TestSourceView::coloursAsBrowsersRead() {
+    QFETCH(QString, text);
+    QFETCH(QString, part);
+    QFETCH(QString, colours);
+    View view(text);
+    QVERIFY(view.settle());
+    QCOMPARE(view.colours().mid(text.indexOf(part), part.size()), colours);
 }
 
 void TestSourceView::colouringLeavesTheDocumentAlone() {

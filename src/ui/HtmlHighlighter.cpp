@@ -7,24 +7,31 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-using HtmlScanner::State;
+#include <utility>
+
+using State = HtmlTokenizer::State;
+using Token = HtmlTokenizer::Token;
 
 namespace {
 
-// A block's user state holds the state its line was read from, the state it ended in and
-// whether its text changed since; -1 for a block never coloured.
-constexpr int kChanged = 0x100;
+// A block's user state holds the tokenizer state its line ends in, in the bits the tokenizer
+// reads, and in the bits above them the state its line was read from and whether its text
+// changed since; -1 for a block never coloured. Every packed state is positive.
+constexpr int kStateBits = HtmlTokenizer::kStateBits;
+constexpr quint32 kStateMask = (1u << kStateBits) - 1;
+constexpr int kChanged = 1 << (2 * kStateBits);
+static_assert(2 * kStateBits + 1 < 31);
 
 int packed(State start, State end) {
-    return int(start) | int(end) << 4;
+    return int(end.value | start.value << kStateBits);
 }
 
 State startOf(int userState) {
-    return State(userState & 0xf);
+    return State((quint32(userState) >> kStateBits) & kStateMask);
 }
 
 State endOf(int userState) {
-    return State((userState >> 4) & 0xf);
+    return State(quint32(userState) & kStateMask);
 }
 
 bool needsColour(int userState, State start) {
@@ -35,7 +42,7 @@ bool needsColour(int userState, State start) {
 State stateBefore(const QTextBlock& block) {
     const QTextBlock previous = block.previous();
     if (!previous.isValid() || previous.userState() < 0)
-        return State::Text;
+        return State{};
     return endOf(previous.userState());
 }
 
@@ -72,7 +79,7 @@ void HtmlHighlighter::takeColoursFromPalette() {
     auto hue = [lightness](int degrees) { return QColor::fromHsl(degrees, 200, lightness); };
     const QColor comment((text.red() + base.red()) / 2, (text.green() + base.green()) / 2,
                          (text.blue() + base.blue()) / 2);
-    // In the order of HtmlScanner::Kind.
+    // In the order of Kind.
     const std::array<QColor, 5> colours = {hue(215), hue(25), hue(135), comment, hue(300)};
     for (std::size_t kind = 0; kind < m_formats.size(); ++kind) {
         m_formats[kind] = QTextCharFormat();
@@ -111,16 +118,72 @@ void HtmlHighlighter::noteChanged(int first, int last) {
 
 void HtmlHighlighter::colour(QTextBlock& block, State start) {
     const QString text = block.text();
-    QList<HtmlScanner::Span> spans;
-    const State end = HtmlScanner::scan(text, start, spans);
-    block.setUserState(packed(start, end));
-
+    const bool shown = text.size() <= kLongestColouredLine;
     QList<QTextLayout::FormatRange> ranges;
-    if (text.size() <= kLongestColouredLine) {
-        ranges.reserve(spans.size());
-        for (const HtmlScanner::Span& span : spans)
-            ranges.append({span.start, span.length, m_formats[std::size_t(span.kind)]});
+    auto add = [&](qsizetype from, qsizetype to, Kind kind) {
+        if (shown && to > from)
+            ranges.append({int(from), int(to - from), format(kind)});
+    };
+    // A quoted value or DOCTYPE identifier, with the quotes around it that stand on the line;
+    // returns the stretch.
+    auto addQuoted = [&](HtmlTokenizer::Extent part) {
+        auto quoteAt = [&text](qsizetype i) {
+            return i >= 0 && i < text.size() && (text[i] == u'"' || text[i] == u'\'');
+        };
+        const qsizetype from = part.start - (quoteAt(part.start - 1) ? 1 : 0);
+        qsizetype to = part.start + part.length;
+        to += quoteAt(to) ? 1 : 0;
+        add(from, to, Kind::AttributeValue);
+        return std::pair{from, to};
+    };
+
+    m_tokenizer.start(text, start, HtmlTokenizer::End::Line);
+    Token token;
+    while (m_tokenizer.next(token)) {
+        const qsizetype end = token.start + token.length;
+        switch (token.kind) {
+        case HtmlTokenizer::Kind::Text:
+            break;
+        case HtmlTokenizer::Kind::Reference:
+            add(token.start, end, Kind::Reference);
+            break;
+        case HtmlTokenizer::Kind::Comment:
+        case HtmlTokenizer::Kind::Cdata:
+            add(token.start, end, Kind::Comment);
+            break;
+        case HtmlTokenizer::Kind::Doctype: {
+            qsizetype from = token.start;
+            for (const HtmlTokenizer::Extent identifier : {token.publicId, token.systemId}) {
+                if (identifier.present()) {
+                    const auto [quoted, after] = addQuoted(identifier);
+                    add(from, quoted, Kind::TagName);
+                    from = after;
+                }
+            }
+            add(from, end, Kind::TagName);
+            break;
+        }
+        case HtmlTokenizer::Kind::StartTag:
+        case HtmlTokenizer::Kind::EndTag:
+            if (token.content.present())
+                add(token.start, token.content.start + token.content.length, Kind::TagName);
+            for (const HtmlTokenizer::Attribute& attribute : m_tokenizer.attributes()) {
+                if (attribute.name.present())
+                    add(attribute.name.start, attribute.name.start + attribute.name.length,
+                        Kind::AttributeName);
+                if (attribute.quoted)
+                    addQuoted(attribute.value);
+                else if (attribute.value.present())
+                    add(attribute.value.start, attribute.value.start + attribute.value.length,
+                        Kind::AttributeValue);
+            }
+            if (!token.unfinished)
+                add(end - (token.selfClosing ? 2 : 1), end, Kind::TagName);
+            break;
+        }
     }
+    block.setUserState(packed(start, m_tokenizer.state()));
+
     QTextLayout* layout = block.layout();
     if (ranges.isEmpty() && layout->formats().isEmpty())
         return;
