@@ -1,6 +1,7 @@
 // The page view: the time from handing it a new page, with the end in view as after an add,
 // until the page is shown; and from an add command in the main window until its view has shown
-// the page with the new element; for pages of 100, 10,000 and 100,000 lines.
+// the page with the new element; for pages of 100, 10,000 and 100,000 lines. And the time the
+// window is held while the view reads 1 MB of pathological HTML, before the engine loads it.
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
 #include "context/PageContext.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 
 #include <benchmark/benchmark.h>
@@ -57,6 +59,63 @@ BENCHMARK(BM_ShowPage)
     ->Arg(100000)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+QString filled(QStringView unit, qsizetype size) {
+    QString text;
+    text.reserve(size + unit.size());
+    while (text.size() < size)
+        text += unit;
+    return text;
+}
+
+void BM_ReadPathological(benchmark::State& state) {
+    constexpr qsizetype kSize = 1 << 20;
+    QString body;
+    switch (state.range(0)) {
+    case 0:
+        state.SetLabel("closed comments");
+        body = filled(u"<!-- a -->\n", kSize);
+        break;
+    case 1:
+        state.SetLabel("unmatched end tags");
+        body = filled(u"<div>", kSize / 2) + filled(u"</span>", kSize / 2);
+        break;
+    case 2:
+        state.SetLabel("unclosed <div>");
+        body = filled(u"<div>\n", kSize);
+        break;
+    case 3:
+        state.SetLabel("stray </b>");
+        body = filled(u"</b>\n", kSize);
+        break;
+    default:
+        state.SetLabel("nesting 100,000 deep");
+        body = filled(u"<div>", 500000) + filled(u"</div>", 600000);
+        break;
+    }
+    const QString html = QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<title>Seite</title>\n"
+                                        "</head>\n<body>\n%1\n</body>\n</html>\n")
+                             .arg(body);
+    int next = 0;
+    for (auto _ : state) {
+        QSignalSpy loaded(pane.get(), &PageViewPane::pageLoaded);
+        // A new base folder each time has the page read and loaded whole.
+        QElapsedTimer held;
+        held.start();
+        pane->showPage(html, QStringLiteral("/bench%1").arg(next ^= 1),
+                       PageViewPane::Scroll::ToEnd);
+        state.SetIterationTime(double(held.nsecsElapsed()) / 1e9);
+        if (!loaded.wait(600000)) {
+            state.SkipWithError("the page was not shown");
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ReadPathological)
+    ->DenseRange(0, 4)
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime();
 
 bool waitForLoad(PageViewPane& view, const std::function<void()>& change) {
     QSignalSpy loaded(&view, &PageViewPane::pageLoaded);

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -95,6 +96,19 @@ void actAndWait(Fixture& f, PageViewPane& pane, const QString& windowName, const
         failTest(QStringLiteral("the page view did not follow ") + steps);
 }
 
+// The page as the engine holds it, without the base and the view's own marks, and for each
+// form control the number of the form that owns it.
+const QString kShownDocument = QStringLiteral(
+    "(() => { const root = document.documentElement.cloneNode(true);"
+    "  root.querySelectorAll('base').forEach(base => base.remove());"
+    "  const walker = document.createTreeWalker(root, NodeFilter.SHOW_COMMENT), marks = [];"
+    "  while (walker.nextNode())"
+    "    if (walker.currentNode.data.startsWith('quillmark-')) marks.push(walker.currentNode);"
+    "  marks.forEach(mark => mark.remove());"
+    "  return root.outerHTML + '\\n' + Array.from("
+    "    document.querySelectorAll('input,select,textarea,button'),"
+    "    e => e.form ? Array.from(document.forms).indexOf(e.form) : -1).join(); })()");
+
 } // namespace
 
 class TestPageView : public QObject {
@@ -126,6 +140,9 @@ private slots:
     void onlyNewestWaitingPageShows();
     void bodyChangesShowInPlace_data();
     void bodyChangesShowInPlace();
+    void randomEditsShowAsLoadedWhole();
+    void settledLines_data();
+    void settledLines();
 
 private:
     bool show(const QString& html, const QString& baseFolder = {}, Scroll scroll = Scroll::Keep);
@@ -434,6 +451,11 @@ void TestPageView::bodyChangesShowInPlace_data() {
                                   << false;
     QTest::newRow("element taken back")
         << page(text + QStringLiteral("\n<hr>")) << page(text) << true;
+    QTest::newRow("form left open by a table")
+        << page(text)
+        << page(text + QStringLiteral("\n<table><form action=\"x\">\n<input name=\"a\">"
+                                      "<input type=\"submit\">\n</form></table>"))
+        << false;
     QTest::newRow("earlier line changed")
         << page(text) << page(QString(text).replace(QStringLiteral("Eins"), QStringLiteral("1")))
         << true;
@@ -443,24 +465,78 @@ void TestPageView::bodyChangesShowInPlace() {
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(bool, inPlace);
-    // The page as the engine holds it, without the base and the view's own mark.
-    const QString dom = QStringLiteral(
-        "(() => { const root = document.documentElement.cloneNode(true);"
-        "  root.querySelectorAll('base').forEach(base => base.remove());"
-        "  const walker = document.createTreeWalker(root, NodeFilter.SHOW_COMMENT), marks = [];"
-        "  while (walker.nextNode())"
-        "    if (walker.currentNode.data.startsWith('quillmark-')) marks.push(walker.currentNode);"
-        "  marks.forEach(mark => mark.remove());"
-        "  return root.outerHTML; })()");
-
     // A different base folder has the page loaded whole.
     QVERIFY(show(after, QStringLiteral("/ganz")));
-    const QString whole = evaluate(dom).toString();
+    const QString whole = evaluate(kShownDocument).toString();
     QVERIFY(show(before));
     evaluate(QStringLiteral("window.notLoadedAgain = true"));
     QVERIFY(show(after));
     QCOMPARE(evaluate(QStringLiteral("window.notLoadedAgain === true")).toBool(), inPlace);
-    QCOMPARE(evaluate(dom).toString(), whole);
+    QCOMPARE(evaluate(kShownDocument).toString(), whole);
+}
+
+void TestPageView::randomEditsShowAsLoadedWhole() {
+    // A second view loads each text whole, under a new base folder each time.
+    std::unique_ptr<PageViewPane> whole(PageViewLoader::create(nullptr));
+    QVERIFY(whole);
+    whole->show();
+    const QStringList pool{QStringLiteral("<table>"),
+                           QStringLiteral("<tr><td>"),
+                           QStringLiteral("</td></tr>"),
+                           QStringLiteral("<form action=\"x\">"),
+                           QStringLiteral("<input name=\"a\">"),
+                           QStringLiteral("<input type=\"submit\">"),
+                           QStringLiteral("</form>"),
+                           QStringLiteral("</table>"),
+                           QStringLiteral("<p>Text</p>")};
+    QRandomGenerator random(20240611);
+    QStringList lines{QStringLiteral("<p>Anfang</p>")};
+    QVERIFY(show(page(lines.join(u'\n'))));
+    for (int edit = 0; edit < 40; ++edit) {
+        const auto at = qsizetype(random.bounded(int(lines.size()) + 1));
+        if (at < lines.size() && random.bounded(3) == 0)
+            lines.removeAt(at);
+        else
+            lines.insert(at, pool[random.bounded(int(pool.size()))]);
+        const QString html = page(lines.join(u'\n'));
+        QVERIFY(show(html));
+        QSignalSpy loaded(whole.get(), &PageViewPane::pageLoaded);
+        whole->showPage(html, QStringLiteral("/ganz%1").arg(edit), Scroll::Keep);
+        QVERIFY(loaded.wait(kEngineTimeout));
+        QCOMPARE(evaluate(kShownDocument).toString(),
+                 evaluateIn(*whole, kShownDocument).toString());
+    }
+}
+
+void TestPageView::settledLines_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("settled");
+    // Each body line at which the page could go on in place holds a mark, and so does the
+    // line of the body's end.
+    QTest::newRow("comments closed at once") << "<!-->\n<!--->\n<!-- a --!>\n<p>x</p>" << 5;
+    QTest::newRow("comment over two lines") << "<!-- a\n--!>\nb" << 3;
+    QTest::newRow("tags in raw text")
+        << "<noframes><b></noframes>\n<xmp><b></xmp>\n<script>a<b</script>\n"
+           "<textarea><b></textarea>\nx"
+        << 6;
+    QTest::newRow("form left open by a table")
+        << "<table><form action=\"x\">\n</table>\n<input name=\"a\">\n</form>\ny" << 3;
+    QTest::newRow("table closed over open cells")
+        << "<table>\n<tr><td>a\n<tr><td>b\n</table>\nc" << 3;
+    QTest::newRow("bold closed by the paragraph") << "<p><b>a</p>\n<p>b</p>" << 1;
+}
+
+void TestPageView::settledLines() {
+    QFETCH(QString, body);
+    QFETCH(int, settled);
+    QVERIFY(show(page(body)));
+    QCOMPARE(evaluate(QStringLiteral("(() => { const walker = document.createTreeWalker("
+                                     "document.body, NodeFilter.SHOW_COMMENT); let n = 0;"
+                                     "  while (walker.nextNode())"
+                                     "    n += walker.currentNode.data.startsWith('quillmark-');"
+                                     "  return n; })()"))
+                 .toInt(),
+             settled);
 }
 
 void TestPageView::mainWindowViewFollowsEveryAdd_data() {

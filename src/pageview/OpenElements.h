@@ -12,11 +12,13 @@
 namespace OpenElements {
 
 struct Reading {
-    // The line starts at which only the body is open, in order.
+    // The line starts at which only the body is open and no form is left open in the parser's
+    // sense (a form a table closed at once still owns the controls that follow), in order.
     std::vector<qsizetype> settled;
     // Whether the text reads the same on its own at the end of a body as in the whole page:
     // no second body or root start tag, no frameset, nothing but white space after the end of
-    // the body, nothing whose reading depends on scripting.
+    // the body, nothing whose reading depends on scripting, no control owned by a form that is
+    // not its ancestor (moving the read text into the page would undo that tie).
     bool readsAlone = true;
 };
 

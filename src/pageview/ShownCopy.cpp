@@ -1,8 +1,9 @@
 #include "pageview/ShownCopy.h"
 
+#include "source/HtmlTokenizer.h"
+
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 QUrl ShownCopy::write(const QString& html, const QString& baseFolder) {
     if (!m_folder.isValid())
@@ -22,13 +23,25 @@ QString ShownCopy::withBase(const QString& html, const QString& baseFolder) {
     const QString href = QUrl::fromLocalFile(QDir(baseFolder).absolutePath() + QLatin1Char('/'))
                              .toString(QUrl::FullyEncoded);
     const QString base = QStringLiteral("<base href=\"%1\">").arg(href.toHtmlEscaped());
-    static const QRegularExpression head(QStringLiteral("<head(\\s[^>]*)?>"),
-                                         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression doctype(QStringLiteral("^\\s*<!doctype[^>]*>"),
-                                            QRegularExpression::CaseInsensitiveOption);
-    QRegularExpressionMatch match = head.match(html);
-    if (!match.hasMatch())
-        match = doctype.match(html);
-    const qsizetype at = match.hasMatch() ? match.capturedEnd() : 0;
-    return QString(html).insert(at, base);
+    return QString(html).insert(baseAt(html), base);
+}
+
+qsizetype ShownCopy::baseAt(QStringView html) {
+    HtmlTokenizer tokenizer;
+    tokenizer.start(html);
+    HtmlTokenizer::Token token;
+    qsizetype doctypeEnd = 0;
+    bool leading = true; // only white space read so far
+    while (tokenizer.next(token)) {
+        const qsizetype end = token.start + token.length;
+        if (token.kind == HtmlTokenizer::Kind::StartTag && !token.unfinished &&
+            HtmlTokenizer::decoded(html.sliced(token.content.start, token.content.length),
+                                   HtmlTokenizer::Decoding::Name) == u"head")
+            return end;
+        if (leading && token.kind == HtmlTokenizer::Kind::Doctype)
+            doctypeEnd = end;
+        leading = token.kind == HtmlTokenizer::Kind::Text &&
+                  html.sliced(token.start, token.length).trimmed().isEmpty();
+    }
+    return doctypeEnd;
 }

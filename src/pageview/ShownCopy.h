@@ -18,5 +18,8 @@ public:
     static QString withBase(const QString& html, const QString& baseFolder);
 
 private:
+    // Where withBase places the base.
+    static qsizetype baseAt(QStringView html);
+
     QTemporaryDir m_folder;
 };

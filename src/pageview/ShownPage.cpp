@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 
 #include <algorithm>
+#include <charconv>
 
 ShownPage::ShownPage()
     // Random, so that no comment a page holds of its own passes for a mark.
@@ -54,7 +55,15 @@ void ShownPage::forget() {
 }
 
 QString ShownPage::mark(std::size_t point) const {
-    return m_marker + QString::number(point);
+    QString text;
+    appendMark(text, point);
+    return text;
+}
+
+void ShownPage::appendMark(QString& text, std::size_t point) const {
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, point).ptr;
+    text.append(m_marker).append(QLatin1StringView(digits, end - digits));
 }
 
 QString ShownPage::marked(QStringView html, const std::vector<qsizetype>& points,
@@ -64,7 +73,9 @@ QString ShownPage::marked(QStringView html, const std::vector<qsizetype>& points
     qsizetype copied = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         text.append(html.sliced(copied, points[i] - copied));
-        text.append(u"<!--").append(mark(first + i)).append(u"-->");
+        text.append(u"<!--");
+        appendMark(text, first + i);
+        text.append(u"-->");
         copied = points[i];
     }
     return text.append(html.sliced(copied));

@@ -32,6 +32,7 @@ public:
 
 private:
     QString mark(std::size_t point) const;
+    void appendMark(QString& text, std::size_t point) const;
     // The text with a comment at each point, numbered from first.
     QString marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first) const;
 
