@@ -132,7 +132,7 @@ bool FileCommands::writePage(const QString& path) {
     // The pictures the page names travel into its folder; the page is saved whatever
     // becomes of them.
     const PagePictures::Copied copied =
-        m_context.pictures.copyInto(QFileInfo(path).absolutePath(), lines.join(u'\n'));
+        m_context.pictures.copyInto(QFileInfo(path).absolutePath(), lines);
     QString notice = BareFileName(path) + QStringLiteral(" wurde gespeichert");
     if (copied.count > 0)
         notice += QStringLiteral(", %1 %2 in den Ordner der Seite kopiert")

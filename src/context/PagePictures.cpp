@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 bool sameFolder(const QString& first, const QString& second) {
@@ -34,12 +36,14 @@ void PagePictures::forget() {
 }
 
 PagePictures::Copied PagePictures::copyInto(const QString& pageFolder,
-                                            const QString& pageText) const {
+                                            const QStringList& pageLines) const {
     Copied copied;
     for (auto it = m_pathsByName.cbegin(); it != m_pathsByName.cend(); ++it) {
         const QString& name = it.key();
         const QString& source = it.value();
-        if (!pageText.contains(name) || sameFolder(QFileInfo(source).absolutePath(), pageFolder))
+        if (sameFolder(QFileInfo(source).absolutePath(), pageFolder) ||
+            std::none_of(pageLines.cbegin(), pageLines.cend(),
+                         [&name](const QString& line) { return line.contains(name); }))
             continue;
         const QString target = QDir(pageFolder).filePath(name);
         if (QFileInfo::exists(target)) {

@@ -25,7 +25,7 @@ public:
     // Copies each remembered file whose name appears in the page and that lies in another
     // folder into the page's folder, unless a file of that name is there already. A failed
     // copy leaves nothing behind in the folder.
-    Copied copyInto(const QString& pageFolder, const QString& pageText) const;
+    Copied copyInto(const QString& pageFolder, const QStringList& pageLines) const;
 
 private:
     QHash<QString, QString> m_pathsByName;
