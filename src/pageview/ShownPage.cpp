@@ -7,6 +7,27 @@
 #include <algorithm>
 #include <charconv>
 
+namespace {
+
+// Marks stand at least this many characters apart, but the last settled point always holds
+// one: a page of many short settled lines (a megabyte of stray end tags) would otherwise hold
+// a comment on each, and the engine reads every one.
+constexpr qsizetype kLeastMarkSpacing = 256;
+
+// The points that get a mark, from points that follow a mark at `after`.
+std::vector<qsizetype> spaced(const std::vector<qsizetype>& points, qsizetype after) {
+    std::vector<qsizetype> kept;
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        if (points[i] - after >= kLeastMarkSpacing || i + 1 == points.size()) {
+            kept.push_back(points[i]);
+            after = points[i];
+        }
+    }
+    return kept;
+}
+
+} // namespace
+
 ShownPage::ShownPage()
     // Random, so that no comment a page holds of its own passes for a mark.
     : m_marker(QStringLiteral("quillmark-%1-")
@@ -15,7 +36,8 @@ ShownPage::ShownPage()
 QString ShownPage::loading(const QString& html, const QString& baseFolder) {
     m_html = html;
     m_baseFolder = baseFolder;
-    m_settled = OpenElements::read(html, OpenElements::From::DocumentStart).settled;
+    m_settled = spaced(OpenElements::read(html, OpenElements::From::DocumentStart).settled,
+                       -kLeastMarkSpacing);
     return marked(html, m_settled, 0);
 }
 
@@ -35,11 +57,11 @@ std::optional<ShownPage::Continuation> ShownPage::continuation(const QString& ht
     const OpenElements::Reading reading = OpenElements::read(rest, OpenElements::From::Body);
     if (!reading.readsAlone)
         return std::nullopt;
-    Continuation continuation{html,
-                              {m_settled.begin(), std::prev(after)},
-                              mark(point),
-                              marked(rest, reading.settled, point)};
-    for (qsizetype settled : reading.settled)
+    // The rest's start is settled and keeps the mark it replaces.
+    const std::vector<qsizetype> points = spaced(reading.settled, -kLeastMarkSpacing);
+    Continuation continuation{
+        html, {m_settled.begin(), std::prev(after)}, mark(point), marked(rest, points, point)};
+    for (qsizetype settled : points)
         continuation.settled.push_back(from + settled);
     return continuation;
 }

@@ -5,9 +5,10 @@
 #include <optional>
 #include <vector>
 
-// What the view shows: the page text it last loaded or brought up to date, and the settled
-// points of that text, up to which the engine's reading of it is final. Each point is marked
-// in the shown page by a numbered comment of its own. A new text that keeps the old one up
+// What the view shows: the page text it last loaded or brought up to date, and settled points
+// of that text, up to which the engine's reading of it is final. Each point is marked in the
+// shown page by a numbered comment of its own; the marks stand a few hundred characters apart
+// at least, and the last settled point always has one. A new text that keeps the old one up
 // to a point is brought up to date in place from there, without loading the page again:
 // after an add, that is the new element and the closing tail; after an undo, the tail alone.
 class ShownPage final {
