@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThreadPool>
 
 class TestCheckView : public QObject {
     Q_OBJECT
@@ -21,11 +22,13 @@ private slots:
     void enterGoesToTheLine();
     void f7ShowsTheSourceAndChecks();
     void postEditorHasItsOwnList();
+    void pageRowGoesToTheMendingPage();
     void aPageOfEveryElementIsInOrder();
     void statusStaysAcrossStatusMessages();
     void openedPageIsCheckedWithItsFolder();
     void longListsAreCut_data();
     void longListsAreCut();
+    void largePagesAreCheckedBeside();
 
 private:
     static QString status(Fixture& f, const char* window) {
@@ -56,12 +59,18 @@ void TestCheckView::summary() {
     QFETCH(int, hints);
     QFETCH(QString, text);
     QList<Finding> findings;
+    const auto add = [&](Finding::Kind kind, bool emptyPage = false) {
+        Finding finding;
+        finding.kind = kind;
+        finding.emptyPage = emptyPage;
+        findings.append(finding);
+    };
     for (int i = 0; i < errors; ++i)
-        findings.append({i + 1, Finding::Kind::Fehler, QString()});
+        add(Finding::Kind::Fehler);
     for (int i = 0; i < hints; ++i)
-        findings.append({i + 1, Finding::Kind::Hinweis, QString()});
+        add(Finding::Kind::Hinweis);
     if (hints < 0) // the one hint of an empty page
-        findings.append({1, Finding::Kind::Hinweis, QString(), true});
+        add(Finding::Kind::Hinweis, true);
     QCOMPARE(CheckSummary(findings), text);
 }
 
@@ -117,6 +126,25 @@ void TestCheckView::postEditorHasItsOwnList() {
     QCOMPARE(list(f, "TForm7").count(), 1);
     // The main window's check is its own.
     QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite leer"));
+}
+
+void TestCheckView::pageRowGoesToTheMendingPage() {
+    Fixture f;
+    // An entry added before a list was begun; no general settings yet.
+    f.setSourceLines({QStringLiteral("<li>eins</li>")});
+    f.trigger("TForm2", "Seiteprfen1");
+    QListWidget& findings = list(f, "TForm2");
+    QCOMPARE(findings.count(), 2);
+    QCOMPARE(findings.item(1)->text(), QStringLiteral("Zur Seite „Listen“"));
+    findings.setCurrentRow(1);
+    QTest::keyClick(&findings, Qt::Key_Return);
+    const QTabWidget& tabs = f.windows().mainWindow().pageControl();
+    QCOMPARE(tabs.tabText(tabs.currentIndex()), QStringLiteral("Listen"));
+    QVERIFY(!f.window("TForm11")->isVisible());
+    // The post-editor has no pages to go to.
+    typeInto(f.control("TForm7", "Memo1"), QStringLiteral("<li>eins</li>\n"));
+    f.trigger("TForm7", "Seiteprfen1");
+    QCOMPARE(list(f, "TForm7").count(), 1);
 }
 
 void TestCheckView::aPageOfEveryElementIsInOrder() {
@@ -195,6 +223,21 @@ void TestCheckView::longListsAreCut() {
     QCOMPARE(findings.count(), rows);
     if (!last.isEmpty())
         QCOMPARE(findings.item(rows - 1)->text(), last);
+}
+
+void TestCheckView::largePagesAreCheckedBeside() {
+    Fixture f;
+    f.setSourceLines(QStringList(20000, QStringLiteral("<table>")));
+    f.trigger("TForm2", "Seiteprfen1");
+    QTRY_COMPARE(status(f, "TForm2"), QStringLiteral("1.000+ Fehler"));
+    // A check of a later text wins over one still running on an earlier text.
+    f.setSourceLines(QStringList(20000, QStringLiteral("<b>")));
+    f.trigger("TForm2", "Seiteprfen1");
+    f.setSourceLines({QStringLiteral("<p>x</p>")});
+    f.trigger("TForm2", "Seiteprfen1");
+    QThreadPool::globalInstance()->waitForDone();
+    QCoreApplication::processEvents();
+    QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
 }
 
 QTEST_MAIN(TestCheckView)

@@ -20,7 +20,8 @@
 
 namespace {
 
-// "12 Fehler: sentence", one per finding; the empty page's hint says so.
+// "12 Fehler: sentence", one per finding; the empty page's hint says so, and a finding that a
+// tab page's button mends ends in "[Listen]".
 QStringList described(const QList<Finding>& findings) {
     QStringList result;
     for (const Finding& f : findings)
@@ -28,7 +29,8 @@ QStringList described(const QList<Finding>& findings) {
                       (f.kind == Finding::Kind::Fehler ? QStringLiteral(" Fehler: ")
                        : f.emptyPage                   ? QStringLiteral(" Hinweis, Seite leer: ")
                                                        : QStringLiteral(" Hinweis: ")) +
-                      f.text;
+                      f.text +
+                      (f.page.isEmpty() ? QString() : QStringLiteral(" [") + f.page + u']');
     return result;
 }
 
@@ -199,7 +201,8 @@ void TestPageCheck::findings_data() {
          "2 Fehler: </div> schließt nichts: Davor ist kein <div> offen.",
          "3 Fehler: </ul> schließt nichts: Davor ist kein <ul> offen."});
     row("out of place",
-        lines("<tr>\n<td>x</td>\n<li>y</li>\n<input name=a>\n<select><option>z</select>"),
+        lines("<tr valign=top>\n<td>x</td>\n<li class=a>y</li>\n<input name=a>\n"
+              "<select><option>z</select>"),
         {"1 Fehler: Die Tabellenzeile (<tr>) steht außerhalb einer Tabelle (<table>).",
          "2 Fehler: Die Tabellenzelle (<td>) steht außerhalb einer Tabelle (<table>).",
          "3 Fehler: Der Listeneintrag (<li>) steht außerhalb einer Liste (<ul> oder <ol>).",
@@ -288,7 +291,7 @@ void TestPageCheck::findings_data() {
     const QString exampleAddress = QStringLiteral(
         "Das Formular wird an eine Beispieladresse geschickt und kommt nirgends an. Tragen Sie im "
         "Fenster „Formulare“ unter „Adresse des Formular-Dienstes:“ die Adresse eines "
-        "Formular-Dienstes ein, den Ihr Webhoster anbietet.");
+        "Formular-Dienstes ein, den Ihr Webhoster anbietet. [Formulare]");
     row("colours, styles, pictures and forms",
         lines("<font color=\"Hellblau\">a</font>\n"
               "<table bordercolor=\"grün\" bgcolor=\"#ABCD\"><tr><td>x</td></tr></table>\n"
@@ -314,14 +317,48 @@ void TestPageCheck::findings_data() {
     // The text page closes emphasis in the order it opened it, each on a line of its own.
     row("misnested end tags",
         lines("<b><i><u>x</b></u></i>\n<div><b>y</div></b>\n<a href=\"a.html\"><div>z</a></div>\n"
-              "<b>\n<u>\n<p>w</p>\n</b>\n</u>"),
+              "<b>\n<u>\n<p>w</p>\n</b>\n</u>\n<p><i>v</p></i>\n<s><p>t</s></p>\n"
+              "<p><a href=\"a.html\">u</p></a>"),
         {"1 Hinweis: </b> kommt, bevor <u> aus Zeile 1 geschlossen ist: Browser ordnen das "
          "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde.",
          "2 Hinweis: </div> kommt, bevor <b> aus Zeile 2 geschlossen ist: Browser ordnen das "
          "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde.",
          "3 Hinweis: </a> kommt, bevor <div> aus Zeile 3 geschlossen ist: Browser ordnen das "
          "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet "
+         "wurde.",
+         "9 Hinweis: </p> kommt, bevor <i> aus Zeile 9 geschlossen ist: Browser ordnen das "
+         "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde.",
+         "10 Hinweis: </s> kommt, bevor <p> aus Zeile 10 geschlossen ist: Browser ordnen das "
+         "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde.",
+         "11 Hinweis: </p> kommt, bevor <a> aus Zeile 11 geschlossen ist: Browser ordnen das "
+         "selbst, aber nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet "
          "wurde."});
+    // What a button wrote, pressed before the button that begins it or without the one that
+    // ends it.
+    const QString service = ownService();
+    const QString any = QStringLiteral("x");
+    row("what a button wrote, out of place",
+        QStringList{ListsHtml::entryLine(any)} + TablesHtml::rowOpen() + TablesHtml::cellOpen({}) +
+            QStringList{FormHtml::radioAnswerLine(any, any)} + TablesHtml::tableStart({}) +
+            QStringList{FormHtml::formStartLine(service, any), QStringLiteral("<p>")},
+        {"1 Fehler: Die Liste ist nicht begonnen: Löschen Sie Zeile 1 oder nehmen Sie den Eintrag "
+         "mit „Rückgängig“ zurück; drücken Sie dann auf der Seite „Listen“ zuerst „Sortierte "
+         "Liste beginnen“ oder „Unsortierte Liste beginnen“. [Listen]",
+         "2 Fehler: Die Tabelle ist nicht begonnen: Löschen Sie Zeile 2 oder nehmen Sie sie mit "
+         "„Rückgängig“ zurück; drücken Sie dann auf der Seite „Tabellen“ zuerst „Tabelle "
+         "erstellen“. [Tabellen]",
+         "3 Fehler: Die Tabelle ist nicht begonnen: Löschen Sie Zeile 3 oder nehmen Sie sie mit "
+         "„Rückgängig“ zurück; drücken Sie dann auf der Seite „Tabellen“ zuerst „Tabelle "
+         "erstellen“. [Tabellen]",
+         "4 Fehler: Das Formular ist nicht begonnen: Löschen Sie Zeile 4 oder nehmen Sie die Frage "
+         "mit „Rückgängig“ zurück; drücken Sie dann im Fenster „Formulare“ zuerst „Formular "
+         "erstellen“. Es öffnet sich auf der Seite „Formulare“ mit „Neues Formular erstellen“. "
+         "[Formulare]",
+         "5 Fehler: Die Tabelle aus Zeile 5 ist nicht beendet: Drücken Sie auf der Seite "
+         "„Tabellen“ „Tabelle beenden“. [Tabellen]",
+         "6 Fehler: Das Formular aus Zeile 6 ist nicht beendet: Drücken Sie im Fenster "
+         "„Formulare“ „Formular beenden“. Es öffnet sich auf der Seite „Formulare“ mit „Neues "
+         "Formular erstellen“. [Formulare]"});
     row("the preset form service",
         page(elements(Position::Center, emphasisOf(1), FormHtml::formServiceAddress())),
         {QStringLiteral("75 Hinweis: ") + exampleAddress});

@@ -1,4 +1,7 @@
-// The source fields' colours, line numbers and current line.
+// The source fields' colours, line numbers and current line, and the readers of HTML agreeing
+// with each other.
+#include "pageview/OpenElements.h"
+#include "source/PageCheck.h"
 #include "source/PageSource.h"
 #include "support/Fixture.h"
 #include "ui/HtmlHighlighter.h"
@@ -19,6 +22,10 @@ private slots:
     void coloursOfLines();
     void coloursAsBrowsersRead_data();
     void coloursAsBrowsersRead();
+    void readersAgree_data();
+    void readersAgree();
+    void settledPoints_data();
+    void settledPoints();
     void colouringLeavesTheDocumentAlone();
     void changedLinesColouredInSlices();
     void gutterFollowsLineCount();
@@ -144,6 +151,75 @@ void TestSourceView::coloursAsBrowsersRead() {
     View view(text);
     QVERIFY(view.settle());
     QCOMPARE(view.colours().mid(text.indexOf(part), part.size()), colours);
+}
+
+void TestSourceView::readersAgree_data() {
+    QTest::addColumn<QString>("body"); // holds "<b>" once
+    QTest::addColumn<bool>("boldIsTag");
+    QTest::newRow("empty comment") << "<!-->\n<b>" << true;
+    QTest::newRow("comment closed by --!>") << "<!-- a --!>\n<b>" << true;
+    QTest::newRow("comment not closed by -- >") << "<!-- a -- >\n<b>\n-->" << false;
+    QTest::newRow("comment over lines") << "<!-- a\n<b>\n-->" << false;
+    QTest::newRow("script") << "<script>document.write(\"<b>\")</script>" << false;
+    QTest::newRow("script after it") << "<script>x</script><b>" << true;
+    QTest::newRow("textarea") << "<form><textarea>\n<b></textarea></form>" << false;
+    QTest::newRow("noframes") << "<noframes><b></noframes>" << false;
+    QTest::newRow("xmp") << "<xmp>\n<b>\n</xmp>" << false;
+    QTest::newRow("style") << "<style><b></style>" << false;
+    QTest::newRow("quoted value over lines") << "<a title=\"x\n<b>\n\">y</a>" << false;
+    QTest::newRow("attribute name on the next line") << "<img alt=x\n<b>" << false;
+    QTest::newRow("tag after a tag over lines") << "<img\nalt=\"x\">\n<b>" << true;
+}
+
+// Whether "<b>" is a tag, asked of the colouring, the page check and the page view's settled
+// points: an open bold makes the check speak of it and leaves the end of the page unsettled.
+void TestSourceView::readersAgree() {
+    QFETCH(QString, body);
+    QFETCH(bool, boldIsTag);
+    const QString page =
+        QStringLiteral("<html><body>\n") + body + QStringLiteral("\n</body></html>");
+    View view(page);
+    QVERIFY(view.settle());
+    QCOMPARE(view.colours().at(page.indexOf(u"<b>")) == u't', boldIsTag);
+    const QList<Finding> findings = CheckPage(page.split(u'\n'), {});
+    QCOMPARE(std::any_of(findings.begin(), findings.end(),
+                         [](const Finding& f) { return f.text.contains(u"(<b>)"); }),
+             boldIsTag);
+    const std::vector<qsizetype> settled =
+        OpenElements::read(page, OpenElements::From::DocumentStart).settled;
+    QCOMPARE(!settled.empty() && settled.back() == page.lastIndexOf(u'\n') + 1, !boldIsTag);
+}
+
+void TestSourceView::settledPoints_data() {
+    QTest::addColumn<QString>("body");
+    QTest::addColumn<int>("settled");
+    // Each body line at which the page could go on in place is settled, and so is the line of
+    // the body's end.
+    QTest::newRow("comments closed at once") << "<!-->\n<!--->\n<!-- a --!>\n<p>x</p>" << 5;
+    QTest::newRow("comment over two lines") << "<!-- a\n--!>\nb" << 3;
+    QTest::newRow("tags in raw text")
+        << "<noframes><b></noframes>\n<xmp><b></xmp>\n<script>a<b</script>\n"
+           "<textarea><b></textarea>\nx"
+        << 6;
+    QTest::newRow("form left open by a table")
+        << "<table><form action=\"x\">\n</table>\n<input name=\"a\">\n</form>\ny" << 3;
+    QTest::newRow("table closed over open cells")
+        << "<table>\n<tr><td>a\n<tr><td>b\n</table>\nc" << 3;
+    QTest::newRow("bold closed by the paragraph") << "<p><b>a</p>\n<p>b</p>" << 1;
+}
+
+void TestSourceView::settledPoints() {
+    QFETCH(QString, body);
+    QFETCH(int, settled);
+    const QString page =
+        QStringLiteral("<!DOCTYPE html>\n<html>\n<head>\n<title>Seite</title>\n</head>\n<body>\n") +
+        body + QStringLiteral("\n</body>\n</html>\n");
+    const qsizetype bodyStart = page.indexOf(u"<body>\n") + 7;
+    const std::vector<qsizetype> points =
+        OpenElements::read(page, OpenElements::From::DocumentStart).settled;
+    QCOMPARE(std::count_if(points.begin(), points.end(),
+                           [&](qsizetype point) { return point >= bodyStart; }),
+             settled);
 }
 
 void TestSourceView::colouringLeavesTheDocumentAlone() {

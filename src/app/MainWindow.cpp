@@ -174,6 +174,8 @@ void MainWindow::createPageCheck() {
             [this] { m_context.ask.message(StandIns::readOnlyNotice()); });
     connect(m_check, &PageCheckView::lineChosen, this, [this] { m_fields->makeCurrent(m_memo2); });
     connect(m_check, &PageCheckView::listRequested, this, &MainWindow::showSource);
+    m_check->offerPages(true);
+    connect(m_check, &PageCheckView::pageRequested, this, &MainWindow::showPageCaptioned);
     m_statusBar->addPermanentWidget(&m_check->status());
 }
 
@@ -192,6 +194,14 @@ void MainWindow::showGeneralSettings(bool enablePage) {
 
 void MainWindow::showSource() {
     switchTo(m_pages.constLast());
+}
+
+void MainWindow::showPageCaptioned(const QString& caption) {
+    const std::span<const TabPageEntry> entries = TabPageTable();
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (QString::fromUtf8(entries[i].caption) == caption)
+            return switchTo(m_pages[qsizetype(i)]);
+    }
 }
 
 void MainWindow::switchTo(QWidget* page) {

@@ -84,6 +84,8 @@ private:
     // Shows "Quelltext", with what the page check found.
     void showSource();
     void switchTo(QWidget* page);
+    // The tab page of this caption, as the program's own switch.
+    void showPageCaptioned(const QString& caption);
 
     PageContext& m_context;
     Navigation& m_navigation;

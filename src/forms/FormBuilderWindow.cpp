@@ -8,6 +8,7 @@
 #include "forms/InputFieldQuestion.h"
 #include "forms/SelectionListQuestion.h"
 #include "forms/TextAreaQuestion.h"
+#include "generators/Captions.h"
 #include "generators/TextFormatBox.h"
 #include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
@@ -38,7 +39,7 @@ FormBuilderWindow::FormBuilderWindow(PageContext& context)
                            Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
       m_form5(new QTabWidget(this)), m_fields(new CurrentFieldTracker(this)) {
     setObjectName(QStringLiteral("TForm5"));
-    setWindowTitle(QStringLiteral("Formulare"));
+    setWindowTitle(QString::fromLatin1(Captions::kFormBuilder));
 
     m_form5->setObjectName(QStringLiteral("Form5"));
     // Every caption whole: the window is at least as wide as the seven of them.

@@ -2,6 +2,7 @@
 
 #include "context/PageContext.h"
 #include "forms/FormHtml.h"
+#include "generators/Captions.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/Place.h"
@@ -17,8 +18,8 @@ struct FormStartPage::Ui {
     explicit Ui(QWidget* page)
         : Edit51(named<QLineEdit>(page, "Edit51", FormHtml::formServiceAddress())),
           Edit1(named<QLineEdit>(page, "Edit1")),
-          Button1(named<QPushButton>(page, "Button1", QStringLiteral("Formular erstellen"))),
-          Button13(named<QPushButton>(page, "Button13", QStringLiteral("Formular beenden"))) {}
+          Button1(named<QPushButton>(page, "Button1", QString::fromLatin1(Captions::kCreateForm))),
+          Button13(named<QPushButton>(page, "Button13", QString::fromLatin1(Captions::kEndForm))) {}
     QLineEdit* Edit51;
     QLineEdit* Edit1;
     QPushButton* Button1;
@@ -31,7 +32,7 @@ FormStartPage::FormStartPage(PageContext& context)
     QWidget* page = content();
     QVBoxLayout* column = Layout::column(page);
     // Where the form is sent: a form-mail service, such as a web host offers.
-    column->addWidget(caption(page, "Label72", QStringLiteral("Adresse des Formular-Dienstes:")));
+    column->addWidget(caption(page, "Label72", QString::fromLatin1(Captions::kFormService)));
     column->addWidget(m_ui->Edit51);
     column->addWidget(
         caption(page, "RecipientLabel",

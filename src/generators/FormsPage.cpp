@@ -1,6 +1,7 @@
 #include "generators/FormsPage.h"
 
 #include "context/Navigation.h"
+#include "generators/Captions.h"
 #include "ui/Layout.h"
 #include "ui/Place.h"
 
@@ -15,7 +16,8 @@ FormsPage::FormsPage(PageServices& services) : TabPage("TabSheet6", services) {
     column->addWidget(caption(page, "Label71",
                               QStringLiteral("Mit dem Formular-Assistenten bauen Sie Fragen, "
                                              "Eingabefelder und Buttons in Ihre Seite ein.")));
-    auto* button = named<QPushButton>(page, "Button8", QStringLiteral("Neues Formular erstellen"));
+    auto* button =
+        named<QPushButton>(page, "Button8", QString::fromLatin1(Captions::kOpenFormBuilder));
     Layout::addButtonAtBottom(*column, button);
     connect(button, &QPushButton::clicked, this, &FormsPage::Button8Click);
 }

@@ -3,6 +3,7 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "generators/Captions.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
@@ -53,8 +54,8 @@ constexpr StyleChoice kBullets[] = {
 };
 
 QString beginCaption(ListKind kind) {
-    return kind == ListKind::Sorted ? QStringLiteral("Sortierte Liste beginnen")
-                                    : QStringLiteral("Unsortierte Liste beginnen");
+    return QString::fromLatin1(kind == ListKind::Sorted ? Captions::kBeginSortedList
+                                                        : Captions::kBeginUnsortedList);
 }
 
 // The hidden fields hold one text per line; an empty field holds none.

@@ -1,5 +1,6 @@
 #include "generators/TabPageTable.h"
 
+#include "generators/Captions.h"
 #include "generators/FormsPage.h"
 #include "generators/GeneralSettingsPage.h"
 #include "generators/ImagesPage.h"
@@ -24,11 +25,11 @@ std::span<const TabPageEntry> TabPageTable() {
          [](PageServices& s, QWidget*) -> TabPage* { return new LinksPage(s); }},
         {"Linien", "TabSheet12",
          [](PageServices& s, QWidget*) -> TabPage* { return new LinesPage(s); }},
-        {"Tabellen", "TabSheet23",
+        {Captions::kTablesPage, "TabSheet23",
          [](PageServices& s, QWidget*) -> TabPage* { return new TablesPage(s); }},
-        {"Listen", "TabSheet24",
+        {Captions::kListsPage, "TabSheet24",
          [](PageServices& s, QWidget*) -> TabPage* { return new ListsPage(s); }},
-        {"Formulare", "TabSheet13",
+        {Captions::kFormsPage, "TabSheet13",
          [](PageServices& s, QWidget*) -> TabPage* { return new FormsPage(s); }},
         {"Quelltext", "TabSheet5",
          [](PageServices& s, QWidget* sourceArea) -> TabPage* {

@@ -4,6 +4,7 @@
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
 #include "generators/Assistants.h"
+#include "generators/Captions.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
@@ -163,12 +164,12 @@ void TablesPage::createButtons(QVBoxLayout& column) {
         void (TablesPage::*handler)();
     };
     static constexpr Piece kOpen[] = {
-        {"Button14", "Tabelle erstellen", &TablesPage::Button14Click},
+        {"Button14", Captions::kCreateTable, &TablesPage::Button14Click},
         {"Button15", "Reihe öffnen", &TablesPage::Button15Click},
         {"Button16", "Zelle öffnen", &TablesPage::Button16Click},
     };
     static constexpr Piece kClose[] = {
-        {"Button19", "Tabelle beenden", &TablesPage::Button19Click},
+        {"Button19", Captions::kEndTable, &TablesPage::Button19Click},
         {"Button18", "Reihe schließen", &TablesPage::Button18Click},
         {"Button17", "Zelle schließen", &TablesPage::Button17Click},
     };

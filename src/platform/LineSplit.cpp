@@ -37,3 +37,15 @@ QStringList SplitAppendedText(QStringView text) {
         lines.append(QString());
     return lines;
 }
+
+QStringList SplitDocumentText(QStringView rawText) {
+    QStringList lines;
+    if (rawText.isEmpty())
+        return lines;
+    lines.reserve(rawText.count(QChar(QChar::ParagraphSeparator)) + 1);
+    for (QStringView line : rawText.tokenize(QChar(QChar::ParagraphSeparator)))
+        lines.append(line.toString());
+    if (lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}

@@ -12,3 +12,8 @@ QStringList SplitFileLines(QStringView text);
 // a line, so a text that ends with a break gives a trailing empty line and an empty text
 // gives one empty line.
 QStringList SplitAppendedText(QStringView text);
+
+// Splits the raw text of a text document (QTextDocument::toRawText(): its blocks apart by
+// U+2029, every other character as typed) into its lines as a text file has them: a text
+// that ends with a line break has no empty line after it.
+QStringList SplitDocumentText(QStringView rawText);

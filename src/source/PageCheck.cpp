@@ -1,7 +1,9 @@
 #include "source/PageCheck.h"
 
+#include "generators/Captions.h"
 #include "source/CssColours.h"
 #include "source/HtmlTokenizer.h"
+#include "source/ProgramTags.h"
 
 #include <QUrl>
 
@@ -43,15 +45,22 @@ enum class Sentence {
     ExampleAddress,
     DuplicateCharset,
     Misnested,
+    ListNotBegun,
+    TableNotBegun,
+    FormNotBegun,
+    TableNotEnded,
+    FormNotEnded,
 };
 
 struct SentenceText {
     Sentence sentence;
     Finding::Kind kind;
     const char* text;
+    // The tab page whose button mends what it says.
+    const char* page = nullptr;
 };
 
-constexpr std::array<SentenceText, 27> kSentences{{
+constexpr std::array<SentenceText, 32> kSentences{{
     {Sentence::MissingEnd, Finding::Kind::Fehler,
      "%1 (<%2>) aus Zeile %3 wird nicht geschlossen: Es fehlt </%2>."},
     {Sentence::ClosesNothing, Finding::Kind::Fehler,
@@ -114,13 +123,34 @@ constexpr std::array<SentenceText, 27> kSentences{{
     {Sentence::EmptyPage, Finding::Kind::Hinweis, "Die Seite ist noch leer."},
     {Sentence::ExampleAddress, Finding::Kind::Hinweis,
      "Das Formular wird an eine Beispieladresse geschickt und kommt nirgends an. Tragen Sie im "
-     "Fenster „Formulare“ unter „Adresse des Formular-Dienstes:“ die Adresse eines "
-     "Formular-Dienstes ein, den Ihr Webhoster anbietet."},
+     "Fenster „%1“ unter „%2“ die Adresse eines Formular-Dienstes ein, den Ihr Webhoster "
+     "anbietet.",
+     Captions::kFormsPage},
     {Sentence::DuplicateCharset, Finding::Kind::Hinweis,
      "Der Zeichensatz der Seite steht schon in Zeile %1: Löschen Sie eine der beiden Angaben."},
     {Sentence::Misnested, Finding::Kind::Hinweis,
      "</%1> kommt, bevor <%2> aus Zeile %3 geschlossen ist: Browser ordnen das selbst, aber "
      "nicht immer wie gemeint. Schließen Sie zuerst, was zuletzt geöffnet wurde."},
+    {Sentence::ListNotBegun, Finding::Kind::Fehler,
+     "Die Liste ist nicht begonnen: Löschen Sie Zeile %1 oder nehmen Sie den Eintrag mit "
+     "„Rückgängig“ zurück; drücken Sie dann auf der Seite „%2“ zuerst „%3“ oder „%4“.",
+     Captions::kListsPage},
+    {Sentence::TableNotBegun, Finding::Kind::Fehler,
+     "Die Tabelle ist nicht begonnen: Löschen Sie Zeile %1 oder nehmen Sie sie mit "
+     "„Rückgängig“ zurück; drücken Sie dann auf der Seite „%2“ zuerst „%3“.",
+     Captions::kTablesPage},
+    {Sentence::FormNotBegun, Finding::Kind::Fehler,
+     "Das Formular ist nicht begonnen: Löschen Sie Zeile %1 oder nehmen Sie die Frage mit "
+     "„Rückgängig“ zurück; drücken Sie dann im Fenster „%2“ zuerst „%3“. Es öffnet sich auf "
+     "der Seite „%4“ mit „%5“.",
+     Captions::kFormsPage},
+    {Sentence::TableNotEnded, Finding::Kind::Fehler,
+     "Die Tabelle aus Zeile %1 ist nicht beendet: Drücken Sie auf der Seite „%2“ „%3“.",
+     Captions::kTablesPage},
+    {Sentence::FormNotEnded, Finding::Kind::Fehler,
+     "Das Formular aus Zeile %1 ist nicht beendet: Drücken Sie im Fenster „%2“ „%3“. Es öffnet "
+     "sich auf der Seite „%4“ mit „%5“.",
+     Captions::kFormsPage},
 }};
 
 constexpr bool inSentenceOrder() {
@@ -163,6 +193,8 @@ enum class Tag {
     Sub,
     Img,
     Meta,
+    P,
+    Block, // the other elements whose start closes an open paragraph
     HeadEntry,
 };
 constexpr size_t kTagCount = static_cast<size_t>(Tag::HeadEntry) + 1;
@@ -190,8 +222,9 @@ struct Element {
     bool formatting = false;
 };
 
-// Indexed by Tag. Paragraphs are not followed: their end tag is optional, a block start
-// closes an open one and a stray "</p>" is ignored, so none of them is ever a finding.
+// Indexed by Tag. A paragraph is never a finding on its own: its end tag is optional, a
+// block start closes an open one and a stray "</p>" is ignored. It is followed only for the
+// text formatting misnested with it.
 constexpr std::array<Element, kTagCount> kElements{{
     {"", "", Tracking::None, false, Context::Anywhere},
     {"html", "Die Seite", Tracking::None, false, Context::Anywhere},
@@ -223,6 +256,8 @@ constexpr std::array<Element, kTagCount> kElements{{
     {"sub", "Die Tiefstellung", Tracking::Loose, true, Context::Anywhere, true},
     {"img", "", Tracking::None, false, Context::Anywhere},
     {"meta", "", Tracking::None, false, Context::Anywhere},
+    {"p", "", Tracking::None, false, Context::Anywhere},
+    {"", "", Tracking::None, false, Context::Anywhere},
     // script, style, title, link, base
     {"", "", Tracking::None, false, Context::Anywhere},
 }};
@@ -244,6 +279,13 @@ Tag tagNamed(QStringView name) {
         }
         // What a frameset page shows browsers without frames belongs to the frameset.
         map.emplace("noframes", Tag::Frame);
+        for (const char* block :
+             {"address", "article", "aside",   "blockquote", "dd",         "details", "dialog",
+              "dir",     "dl",      "dt",      "fieldset",   "figcaption", "figure",  "footer",
+              "h1",      "h2",      "h3",      "h4",         "h5",         "h6",      "header",
+              "hgroup",  "hr",      "listing", "main",       "menu",       "nav",     "pre",
+              "section", "summary", "xmp",     "plaintext"})
+            map.emplace(block, Tag::Block);
         // They belong in the head and show nothing.
         for (const char* head : {"script", "style", "title", "link", "base"})
             map.emplace(head, Tag::HeadEntry);
@@ -309,6 +351,23 @@ bool looksLikeAttribute(QStringView text) {
     return i < text.size() && (text[i] == u'"' || text[i] == u'\'');
 }
 
+// Whether a button writes start tags of this kind, each opening its line.
+bool mayBeProgramTag(Tag tag) {
+    switch (tag) {
+    case Tag::Li:
+    case Tag::Table:
+    case Tag::Tr:
+    case Tag::Td:
+    case Tag::Form:
+    case Tag::Input:
+    case Tag::Select:
+    case Tag::Textarea:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // A refresh's delay: a whole number or a decimal number with a point, before the ';'.
 bool isDelay(QStringView delay) {
     const qsizetype point = delay.indexOf(u'.');
@@ -327,6 +386,39 @@ bool isExampleAddress(const QString& address) {
             return true;
     }
     return false;
+}
+
+// Whether an element stays inside an open paragraph; every other start tag, and every other
+// end tag but the paragraph's own, ends it.
+bool staysInParagraph(Tag tag) {
+    switch (tag) {
+    case Tag::Other:
+    case Tag::Input:
+    case Tag::Select:
+    case Tag::Option:
+    case Tag::Textarea:
+    case Tag::Font:
+    case Tag::A:
+    case Tag::B:
+    case Tag::I:
+    case Tag::U:
+    case Tag::S:
+    case Tag::Sup:
+    case Tag::Sub:
+    case Tag::Img:
+    case Tag::Meta:
+    case Tag::HeadEntry:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The line of a text link: the paragraph closes before the anchor it holds.
+bool isTextLinkLine(QStringView line) {
+    line = line.trimmed();
+    return line.startsWith(u"<p style=", Qt::CaseInsensitive) &&
+           line.endsWith(u"</p></a>", Qt::CaseInsensitive);
 }
 
 // The emphasis end tags the text page writes, each on a line of its own in this order after
@@ -416,6 +508,7 @@ private:
         int order; // when it was opened, counted over the whole page
         bool closed = false;
         bool hasEntry = false; // lists: a list entry was opened in it
+        ProgramTag program = ProgramTag::None;
     };
 
     // The tag being read, gathered over the lines it spans.
@@ -433,30 +526,59 @@ private:
         QString action;  // form
         Attribute attribute =
             Attribute::Other; // the latest, whose value may go on past a line's end
+        // Of a tag that opens its line and may be a button's: its signature, then whose it is.
+        QString signature;
+        ProgramTag program = ProgramTag::None;
     };
 
-    void say(int line, Sentence sentence, const QString& a = {}, const QString& b = {},
-             const QString& c = {}) {
+    template <typename... Parts> void say(int line, Sentence sentence, const Parts&... parts) {
         // Decoded once per check: a page full of mistakes says the same sentences often.
         const SentenceText& s = kSentences[static_cast<size_t>(sentence)];
         QString& decoded = m_sentences[static_cast<size_t>(sentence)];
         if (decoded.isNull())
             decoded = QString::fromUtf8(s.text);
         QString text = decoded;
-        if (!a.isNull())
-            text = b.isNull() ? text.arg(a) : c.isNull() ? text.arg(a, b) : text.arg(a, b, c);
-        m_findings.append({line, s.kind, text});
+        if constexpr (sizeof...(parts) > 0)
+            text = text.arg(spoken(parts)...);
+        m_findings.append(
+            {line, s.kind, text, false, s.page ? QString::fromUtf8(s.page) : QString()});
     }
+
+    static QString spoken(const QString& part) { return part; }
+    static QString spoken(const char* caption) { return QString::fromUtf8(caption); }
+    static QString spoken(int number) { return QString::number(number); }
 
     void sayMissingEnd(const Open& open) {
+        if (open.program == ProgramTag::TableStart)
+            return say(open.line, Sentence::TableNotEnded, open.line, Captions::kTablesPage,
+                       Captions::kEndTable);
+        if (open.program == ProgramTag::FormStart)
+            return say(open.line, Sentence::FormNotEnded, open.line, Captions::kFormBuilder,
+                       Captions::kEndForm, Captions::kFormsPage, Captions::kOpenFormBuilder);
         const Element& e = element(open.tag);
-        say(open.line, Sentence::MissingEnd, QString::fromUtf8(e.spoken),
-            QString::fromLatin1(e.name), QString::number(open.line));
+        say(open.line, Sentence::MissingEnd, e.spoken, e.name, open.line);
     }
 
-    void sayClosesNothing(Tag tag) {
-        say(m_line, Sentence::ClosesNothing, QString::fromLatin1(element(tag).name));
+    // An element out of place: where a button wrote it, the button to press first.
+    void sayOutside(const Element& e) {
+        switch (m_tag.program) {
+        case ProgramTag::ListEntry:
+            return say(m_line, Sentence::ListNotBegun, m_line, Captions::kListsPage,
+                       Captions::kBeginSortedList, Captions::kBeginUnsortedList);
+        case ProgramTag::TableRow:
+        case ProgramTag::TableCell:
+            return say(m_line, Sentence::TableNotBegun, m_line, Captions::kTablesPage,
+                       Captions::kCreateTable);
+        case ProgramTag::FormField:
+            return say(m_line, Sentence::FormNotBegun, m_line, Captions::kFormBuilder,
+                       Captions::kCreateForm, Captions::kFormsPage, Captions::kOpenFormBuilder);
+        default:
+            return say(m_line, Sentence::Outside, e.spoken, e.name,
+                       kContexts[static_cast<size_t>(e.context)]);
+        }
     }
+
+    void sayClosesNothing(Tag tag) { say(m_line, Sentence::ClosesNothing, element(tag).name); }
 
     QStringView part(HtmlTokenizer::Extent extent) const {
         return QStringView(m_text).sliced(extent.start, extent.length);
@@ -498,6 +620,8 @@ private:
             m_tag.rawText = !m_tag.end && startsRawText(name);
             if (m_tag.end && (token.unfinished || !attrs.empty() || token.selfClosing))
                 m_tag.endName = name.toString().toLower();
+            if (!m_tag.end && mayBeProgramTag(m_tag.tag) && isBlank(m_text.left(token.start)))
+                ProgramTags::append(m_tag.signature, name);
         }
         if (m_tag.end) {
             m_tag.moreAfterEndName = m_tag.moreAfterEndName || !attrs.empty() || token.selfClosing;
@@ -507,6 +631,8 @@ private:
         }
         if (token.unfinished)
             return;
+        if (!m_tag.signature.isEmpty())
+            m_tag.program = ProgramTags::tagOf(m_tag.signature);
         m_tagEnd = token.start + token.length;
         const int line = m_line;
         m_line = m_tag.line;
@@ -515,8 +641,11 @@ private:
     }
 
     void readAttribute(const HtmlTokenizer::Attribute& attribute) {
-        if (attribute.name.present())
+        if (attribute.name.present()) {
             m_tag.attribute = attributeNamed(part(attribute.name));
+            if (!m_tag.signature.isEmpty())
+                ProgramTags::append(m_tag.signature, part(attribute.name));
+        }
         if (m_tag.attribute == Attribute::Other)
             return;
         const QString value = attribute.value.present()
@@ -561,7 +690,7 @@ private:
             return;
         const char* english = CssColours::englishFor(value);
         if (*english)
-            say(m_line, Sentence::GermanColour, value.toString(), QString::fromLatin1(english));
+            say(m_line, Sentence::GermanColour, value.toString(), english);
         else
             say(m_line, Sentence::UnknownColour, value.toString());
     }
@@ -627,7 +756,7 @@ private:
         else if (m_tag.tag == Tag::Meta)
             checkMeta();
         else if (m_tag.tag == Tag::Form && isExampleAddress(m_tag.action))
-            say(m_line, Sentence::ExampleAddress);
+            say(m_line, Sentence::ExampleAddress, Captions::kFormBuilder, Captions::kFormService);
         if (m_tag.rawText) {
             m_inRawText = true;
             m_rawTag = m_tag.tag;
@@ -638,7 +767,7 @@ private:
     void checkMeta() {
         if (m_tag.charset) {
             if (m_charsetLine >= 0)
-                say(m_line, Sentence::DuplicateCharset, QString::number(m_charsetLine));
+                say(m_line, Sentence::DuplicateCharset, m_charsetLine);
             else
                 m_charsetLine = m_line;
         }
@@ -725,10 +854,13 @@ private:
             break;
         }
         noteContent();
+        if (tag == Tag::P)
+            m_paragraph = {Tag::P, m_line, m_order++};
+        else if (!staysInParagraph(tag))
+            m_paragraph.closed = true;
         const Element& e = element(tag);
         if (!inContext(e.context)) {
-            say(m_line, Sentence::Outside, QString::fromUtf8(e.spoken), QString::fromLatin1(e.name),
-                QString::fromUtf8(kContexts[static_cast<size_t>(e.context)]));
+            sayOutside(e);
         } else if (tag == Tag::Tr) {
             popTo(top(Tag::Table) + 1);
         } else if (tag == Tag::Td || tag == Tag::Th) {
@@ -744,10 +876,10 @@ private:
         } else if (tag == Tag::Ul || tag == Tag::Ol) {
             const Open* list = innermostList();
             if (list && !list->hasEntry)
-                say(m_line, Sentence::ListWithoutEntry, QString::fromLatin1(e.name));
+                say(m_line, Sentence::ListWithoutEntry, e.name);
         } else if (tag == Tag::Form && !m_looseAt[size_t(Tag::Form)].empty()) {
             say(m_line, Sentence::FormInForm,
-                QString::number(m_loose[size_t(m_looseAt[size_t(Tag::Form)].back())].line));
+                m_loose[size_t(m_looseAt[size_t(Tag::Form)].back())].line);
         }
         // Rows and cells outside a table are dropped; a list outside a form still holds its
         // options.
@@ -787,6 +919,10 @@ private:
             break;
         }
         noteContent();
+        if (tag == Tag::P)
+            return closeParagraph();
+        if (!staysInParagraph(tag))
+            m_paragraph.closed = true;
         const Element& e = element(tag);
         // Rows, cells and entries out of place were found at their start tag.
         if ((e.context == Context::Table || e.context == Context::List) && !inContext(e.context))
@@ -810,19 +946,32 @@ private:
         }
     }
 
-    // Whether text formatting, or with blocksToo a block, opened inside the element an end
-    // tag closes is still open: browsers repair that, not always as meant.
+    // Whether text formatting, or with blocksToo a block or a paragraph, opened inside the
+    // element an end tag closes is still open: browsers repair that, not always as meant.
     void checkNesting(const Open& closed, bool blocksToo) {
         const Open* inner = latestFormatting();
-        if (blocksToo && !m_stack.empty() && (!inner || m_stack.back().order > inner->order))
-            inner = &m_stack.back();
+        if (blocksToo) {
+            for (const Open* block : {m_stack.empty() ? nullptr : &m_stack.back(),
+                                      m_paragraph.closed ? nullptr : &m_paragraph}) {
+                if (block && (!inner || block->order > inner->order))
+                    inner = block;
+            }
+        }
         if (inner && inner->order > closed.order)
             sayMisnested(closed, *inner);
     }
 
+    void closeParagraph() {
+        if (m_paragraph.closed)
+            return;
+        if (!isTextLinkLine(m_text))
+            checkNesting(m_paragraph, false);
+        m_paragraph.closed = true;
+    }
+
     void sayMisnested(const Open& closed, const Open& inner) {
-        say(m_line, Sentence::Misnested, QString::fromLatin1(element(closed.tag).name),
-            QString::fromLatin1(element(inner.tag).name), QString::number(inner.line));
+        say(m_line, Sentence::Misnested, element(closed.tag).name, element(inner.tag).name,
+            inner.line);
     }
 
     // An end tag inside a table closes only what was opened inside it.
@@ -841,7 +990,7 @@ private:
 
     void push(Tag tag) {
         m_stackAt[static_cast<size_t>(tag)].push_back(int(m_stack.size()));
-        m_stack.push_back({tag, m_line, m_order++});
+        m_stack.push_back({tag, m_line, m_order++, false, false, m_tag.program});
     }
 
     // Closes the element at `at` by its end tag, and what was opened inside it.
@@ -865,7 +1014,7 @@ private:
     void openLoose(Tag tag) {
         const int at = int(m_loose.size());
         m_looseAt[static_cast<size_t>(tag)].push_back(at);
-        m_loose.push_back({tag, m_line, m_order++});
+        m_loose.push_back({tag, m_line, m_order++, false, false, m_tag.program});
         if (element(tag).formatting)
             m_formatting.push_back(at);
         else if (tag == Tag::Ul || tag == Tag::Ol)
@@ -941,6 +1090,7 @@ private:
     std::array<std::vector<int>, kTagCount> m_looseAt;
     std::vector<int> m_formatting; // the text formatting in m_loose, in the order opened
     std::vector<int> m_lists;      // the lists in m_loose
+    Open m_paragraph{Tag::P, 0, 0, true};
 };
 
 } // namespace

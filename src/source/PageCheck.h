@@ -13,6 +13,8 @@ struct Finding {
     QString text;
     // The hint that the page shows nothing yet: a summary says so instead of "in order".
     bool emptyPage = false;
+    // The caption of the tab page whose button mends it; empty when no button does.
+    QString page;
 
     bool operator==(const Finding&) const = default;
 };
@@ -27,5 +29,6 @@ struct CheckOptions {
 };
 
 // Reads the page the way browsers recover HTML 4 and returns what breaks it or deserves a
-// look, ordered by line. Takes time linear in the length of the page.
+// look, ordered by line. Where a finding is about a tag as an add button writes it, its
+// sentence names the button that mends it. Takes time linear in the length of the page.
 QList<Finding> CheckPage(const QStringList& lines, const CheckOptions& options);

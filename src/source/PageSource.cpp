@@ -34,18 +34,7 @@ private:
 PageSource::PageSource(QObject* parent) : QObject(parent), m_document(new QTextDocument(this)) {}
 
 QStringList PageSource::lines() const {
-    QStringList result;
-    const QTextDocument& document = *m_document;
-    const QTextBlock end = lastLineBlock(document);
-    if (!end.isValid())
-        return result;
-    result.reserve(end.blockNumber() + 1);
-    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next()) {
-        result.append(block.text());
-        if (block == end)
-            break;
-    }
-    return result;
+    return SplitDocumentText(m_document->toRawText());
 }
 
 int PageSource::lineCount() const {

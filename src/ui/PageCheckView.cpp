@@ -1,6 +1,6 @@
 #include "ui/PageCheckView.h"
 
-#include "source/PageSource.h"
+#include "platform/LineSplit.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Place.h"
 
@@ -12,6 +12,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace {
 
@@ -21,6 +22,12 @@ constexpr int kDelayMs = 300;
 constexpr qsizetype kMostShown = 1000;
 // Enough rows to see a few findings without taking the page source's room.
 constexpr int kListRows = 6;
+// Larger texts are checked on a worker thread, so that the window goes on while a page of
+// megabytes is read; smaller ones at once.
+constexpr qsizetype kLargestCheckedAtOnce = 64 * 1024;
+// What a row leads to: a finding's line, or the caption of a tab page.
+constexpr int kLineRole = Qt::UserRole;
+constexpr int kPageRole = Qt::UserRole + 1;
 
 QString countOf(qsizetype count, const char* one, const char* many) {
     const QString number = count > kMostShown ? QLocale(QLocale::German).toString(kMostShown) + u'+'
@@ -33,18 +40,6 @@ QString moreRow(qsizetype more) {
     return QStringLiteral("… und %1 %2")
         .arg(QLocale(QLocale::German).toString(more),
              more == 1 ? QStringLiteral("weiterer") : QStringLiteral("weitere"));
-}
-
-// The lines of a document as a text file has them: a text ending with a line break has no
-// empty line after it.
-QStringList linesOf(const QTextDocument& document) {
-    QStringList lines;
-    lines.reserve(document.blockCount());
-    for (QTextBlock block = document.firstBlock(); block.isValid(); block = block.next())
-        lines.append(block.text());
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
-    return lines;
 }
 
 } // namespace
@@ -92,15 +87,36 @@ PageCheckView::PageCheckView(QPlainTextEdit& field, std::function<CheckOptions()
     connect(&m_delay, &QTimer::timeout, this, &PageCheckView::checkNow);
     connect(m_field.document(), &QTextDocument::contentsChanged, &m_delay,
             qOverload<>(&QTimer::start));
-    connect(m_list, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem* item) { goToLine(item->data(Qt::UserRole).toInt()); });
+    connect(m_list, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        const QString page = item->data(kPageRole).toString();
+        if (page.isEmpty())
+            goToLine(item->data(kLineRole).toInt());
+        else
+            emit pageRequested(page);
+    });
     connect(m_status, &ClickableLabel::clicked, this, &PageCheckView::listRequested);
+    connect(&m_worker, &QFutureWatcher<QList<Finding>>::finished, this, [this] {
+        if (m_worker.future().isValid() && !m_worker.isCanceled())
+            show(m_worker.result());
+    });
     checkNow();
 }
 
 void PageCheckView::checkNow() {
     m_delay.stop();
-    show(CheckPage(linesOf(*m_field.document()), m_options()));
+    // A check still running reads an older text: its findings are not shown.
+    m_worker.setFuture(QFuture<QList<Finding>>());
+    QString text = m_field.document()->toRawText();
+    CheckOptions options = m_options();
+    if (text.size() <= kLargestCheckedAtOnce) {
+        show(CheckPage(SplitDocumentText(text), options));
+        return;
+    }
+    m_worker.setFuture(QtConcurrent::run(
+        [](const QString& raw, const CheckOptions& assumed) {
+            return CheckPage(SplitDocumentText(raw), assumed);
+        },
+        std::move(text), std::move(options)));
 }
 
 CheckOptions PageCheckView::optionsFor(const QString& pageFile, bool assumeClosingTail) {
@@ -126,13 +142,23 @@ void PageCheckView::show(QList<Finding> findings) {
                                                                    : QStringLiteral("Hinweis");
         auto* item = new QListWidgetItem(
             QStringLiteral("Zeile %1 – %2: %3").arg(finding.line).arg(kind, finding.text));
-        item->setData(Qt::UserRole, finding.line);
+        item->setData(kLineRole, finding.line);
         m_list->addItem(item);
+        if (m_offersPages && !finding.page.isEmpty())
+            m_list->addItem(pageRow(finding.page));
     }
     if (m_findings.size() > shown)
         m_list->addItem(moreRow(m_findings.size() - shown));
     m_list->setUpdatesEnabled(true);
     m_list->setVisible(!m_findings.isEmpty());
+}
+
+QListWidgetItem* PageCheckView::pageRow(const QString& page) const {
+    auto* item = new QListWidgetItem(QStringLiteral("Zur Seite „%1“").arg(page));
+    item->setData(kPageRole, page);
+    item->setForeground(m_list->palette().brush(QPalette::Link));
+    item->setToolTip(QStringLiteral("Doppelklick oder Eingabetaste: zur Seite „%1“").arg(page));
+    return item;
 }
 
 void PageCheckView::goToLine(int line) {
