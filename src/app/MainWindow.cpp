@@ -117,7 +117,7 @@ void MainWindow::createPageView() {
     connect(view, &PageViewDock::linkClicked, this, [&context](const QString& target) {
         context.notices.PostStatusMessage(QStringLiteral("Link: ") + target);
     });
-    menuBar()->findChild<QMenu*>(QStringLiteral("Extra1"))->addAction(view->toggle());
+    m_commands.menu(MainWindowCommand::Extra1)->addAction(view->toggle());
     // Shown at start where the screen leaves it room beside the window.
     constexpr int kViewWidth = 400;
     const QScreen* shownOn = screen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "generators/TabPage.h"
+#include "ui/CommandTable.h"
 
 #include <QMainWindow>
 
@@ -26,6 +27,33 @@ class WelcomePanel;
 
 // "Quillmark", the main window: menus, picture toolbar, the nine tab pages with the page
 // source on "Quelltext", the welcome panel and the status bar.
+// The main window's menus and menu items, by their object names.
+enum class MainWindowCommand {
+    Datei1,
+    Neu,
+    ffnen1,
+    Speichern1,
+    Speichern,
+    Vorschau,
+    Drucken1,
+    Beenden1,
+    Bearbeiten1,
+    Ausschneiden1,
+    Kopieren1,
+    infgen1,
+    Lschen1,
+    AllesMarkieren1,
+    Extra1,
+    Frameseiteerstellen1,
+    Seitenachbearbeiten1,
+    Seiteprfen1,
+    Hilfe1,
+    QuillmarkHIlfe1,
+    HtmlHilfe1,
+    berQuillmark1,
+    Count
+};
+
 class MainWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MainWindow)
@@ -100,7 +128,7 @@ private:
     QList<TabPage*> m_pages;
     WelcomePanel* m_panel8 = nullptr;
     // The menu bar's commands, shared with the toolbar pictures.
-    QList<QAction*> m_actions;
+    CommandTable::Commands<MainWindowCommand> m_commands;
     bool m_programSwitch = false;
     bool m_closingConfirmed = false;
 };

@@ -14,47 +14,49 @@
 
 void MainWindow::createMenus() {
     using namespace CommandTable;
+    using Command = MainWindowCommand;
     FileCommands* files = m_fileCommands;
     auto edit = [this](EditCommands::Operation operation) {
         EditCommands::applyToCurrent(operation, *m_fields);
     };
     QList<MenuRow> rows = {
-        menu("Datei1", QStringLiteral("&Datei")),
-        item("Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
+        menu(Command::Datei1, "Datei1", QStringLiteral("&Datei")),
+        item(Command::Neu, "Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
              [files] { files->NeuClick(); }),
-        item("ffnen1", QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, nullptr,
+        item(Command::ffnen1, "ffnen1", QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, nullptr,
              [files] { files->ffnen1Click(); }),
-        item("Speichern1", QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S, "menu_save.png",
-             [files] { files->Speichern1Click(); }),
-        item("Speichern", QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::ALT | Qt::Key_S,
-             nullptr, [files] { files->SpeichernClick(); }),
-        item("Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
+        item(Command::Speichern1, "Speichern1", QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S,
+             "menu_save.png", [files] { files->Speichern1Click(); }),
+        item(Command::Speichern, "Speichern", QStringLiteral("Speichern &unter..."),
+             Qt::CTRL | Qt::ALT | Qt::Key_S, nullptr, [files] { files->SpeichernClick(); }),
+        item(Command::Vorschau, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
              [files] { files->VorschauClick(); }),
-        item("Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P, "menu_print.png",
-             [files] { files->Drucken1Click(); }),
+        item(Command::Drucken1, "Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P,
+             "menu_print.png", [files] { files->Drucken1Click(); }),
         separator(),
-        item("Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
+        item(Command::Beenden1, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
              [files] { files->Beenden1Click(); }),
-        menu("Bearbeiten1", QStringLiteral("&Bearbeiten")),
+        menu(Command::Bearbeiten1, "Bearbeiten1", QStringLiteral("&Bearbeiten")),
     };
-    rows += EditCommands::menuRows(
-        {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, edit);
+    rows += EditCommands::menuRows<Command>(edit);
     rows += {
-        menu("Extra1", QStringLiteral("E&xtra")),
-        item("Frameseiteerstellen1", QStringLiteral("&Frameseite erstellen"), {}, nullptr,
+        menu(Command::Extra1, "Extra1", QStringLiteral("E&xtra")),
+        item(Command::Frameseiteerstellen1, "Frameseiteerstellen1",
+             QStringLiteral("&Frameseite erstellen"), {}, nullptr,
              [this] { Frameseiteerstellen1Click(); }),
-        item("Seitenachbearbeiten1", QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
+        item(Command::Seitenachbearbeiten1, "Seitenachbearbeiten1",
+             QStringLiteral("&Seite nachbearbeiten"), {}, nullptr,
              [this] { Seitenachbearbeiten1Click(); }),
-        item("Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7, nullptr,
-             [this] { Seiteprfen1Click(); }),
+        item(Command::Seiteprfen1, "Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7,
+             nullptr, [this] { Seiteprfen1Click(); }),
     };
-    rows += helpMenu([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
-                     [this] { berQuillmark1Click(); });
+    rows += helpMenu<Command>([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
+                              [this] { berQuillmark1Click(); });
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    m_actions = buildMenuBar(*menuBar(), rows);
+    m_commands = build<Command>(*menuBar(), rows);
 
     // "Vorschau" waits for the first save; its toolbar picture follows the action.
-    QAction* vorschau = actionNamed(m_actions, "Vorschau");
+    QAction* vorschau = m_commands[Command::Vorschau];
     vorschau->setEnabled(m_context.state.previewEnabled());
     connect(&m_context.state, &PageState::previewEnabledChanged, vorschau, &QAction::setEnabled);
 
@@ -70,24 +72,25 @@ void MainWindow::createMenus() {
 
 void MainWindow::createToolbar(QWidget& strip) {
     using namespace CommandTable;
+    using Command = MainWindowCommand;
     // The toolbar's New empties fewer fields than the menu's, so it is a command of its own.
     auto* toolbarNew = new QAction(this);
     connect(toolbarNew, &QAction::triggered, m_fileCommands, &FileCommands::Image6Click);
     const ToolbarRow rows[] = {
         picture("Image6", "Image16", "tb_new", QStringLiteral("Neue Seite"), toolbarNew),
         picture("Image7", "Image17", "tb_save", QStringLiteral("Seite speichern"),
-                actionNamed(m_actions, "Speichern1")),
+                m_commands[Command::Speichern1]),
         picture("Image8", "Image18", "tb_print", QStringLiteral("Quelltext drucken"),
-                actionNamed(m_actions, "Drucken1")),
+                m_commands[Command::Drucken1]),
         picture("Image9", "Image19", "tb_preview", QStringLiteral("Vorschau im Browser"),
-                actionNamed(m_actions, "Vorschau")),
+                m_commands[Command::Vorschau]),
         gap(),
         picture("Image10", "Image20", "tb_cut", QStringLiteral("Ausschneiden"),
-                actionNamed(m_actions, "Ausschneiden1")),
+                m_commands[Command::Ausschneiden1]),
         picture("Image11", "Image21", "tb_copy", QStringLiteral("Kopieren"),
-                actionNamed(m_actions, "Kopieren1")),
+                m_commands[Command::Kopieren1]),
         picture("Image12", "Image22", "tb_paste", QStringLiteral("Einfügen"),
-                actionNamed(m_actions, "infgen1")),
+                m_commands[Command::infgen1]),
         gap(),
         banner("Image13", "banner1.jpg"),
         banner("Image14", "banner2.jpg"),

@@ -105,14 +105,17 @@ const char* nameOf(const ActionNames& names, Operation operation) {
 
 } // namespace
 
-QList<CommandTable::MenuRow> menuRows(const ActionNames& names,
-                                      const std::function<void(Operation)>& run) {
+QList<CommandTable::MenuRow> menuRowsWithIds(const ItemIds& ids,
+                                             const std::function<void(Operation)>& run) {
+    static constexpr ActionNames kMenuItems{"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1",
+                                            "AllesMarkieren1"};
     QList<CommandTable::MenuRow> rows;
     for (const OperationInfo& info : kOperations) {
         const Operation operation = info.operation;
-        rows.append(CommandTable::item(nameOf(names, operation), QString::fromUtf8(info.caption),
-                                       QKeySequence(info.key), info.artwork,
-                                       [run, operation] { run(operation); }));
+        rows.append(CommandTable::itemRow(ids[static_cast<std::size_t>(operation)],
+                                          nameOf(kMenuItems, operation),
+                                          QString::fromUtf8(info.caption), QKeySequence(info.key),
+                                          info.artwork, [run, operation] { run(operation); }));
     }
     return rows;
 }

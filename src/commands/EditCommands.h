@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QList>
 
+#include <array>
 #include <functional>
 
 class CurrentFieldTracker;
@@ -37,10 +38,20 @@ struct ActionNames {
     const char* selectAll;
 };
 
-// The five commands as rows of a menu bar, with their German captions, shortcuts and
-// pictures; each runs `run` with its operation.
-QList<CommandTable::MenuRow> menuRows(const ActionNames& names,
-                                      const std::function<void(Operation)>& run);
+// The ids of a window's five edit items, in the operations' order.
+using ItemIds = std::array<int, 5>;
+
+// The five commands as rows of a menu bar, "Ausschneiden1", "Kopieren1", "infgen1",
+// "Lschen1" and "AllesMarkieren1", with their German captions, shortcuts and pictures; each
+// runs `run` with its operation.
+QList<CommandTable::MenuRow> menuRowsWithIds(const ItemIds& ids,
+                                             const std::function<void(Operation)>& run);
+template <typename Id>
+QList<CommandTable::MenuRow> menuRows(const std::function<void(Operation)>& run) {
+    return menuRowsWithIds({int(Id::Ausschneiden1), int(Id::Kopieren1), int(Id::infgen1),
+                            int(Id::Lschen1), int(Id::AllesMarkieren1)},
+                           run);
+}
 
 // How a window's edit pop-up menu is made.
 struct PopupMenu {

@@ -86,8 +86,8 @@ void PostEditorWindow::createPageView() {
         statusBar()->showMessage(QStringLiteral("Link: ") + target);
     });
     // In "Datei" after "Seite prüfen", before the separator above "Beenden".
-    QAction* beenden = CommandTable::actionNamed(m_actions, "Beenden1");
-    QMenu* file = menuBar()->findChild<QMenu*>(QStringLiteral("Prost1"));
+    QAction* beenden = m_commands[PostEditorCommand::Beenden1];
+    QMenu* file = m_commands.menu(PostEditorCommand::Prost1);
     const QList<QAction*> items = file->actions();
     file->insertAction(items.at(items.indexOf(beenden) - 1), view->toggle());
 }
@@ -105,36 +105,37 @@ QSize PostEditorWindow::sizeHint() const {
 
 void PostEditorWindow::createMenus() {
     using namespace CommandTable;
+    using Command = PostEditorCommand;
     // Every edit command acts on Memo1, the one editing field.
     auto edit = [this](EditCommands::Operation operation) {
         EditCommands::apply(operation, m_memo1);
     };
     QList<MenuRow> rows = {
-        menu("Prost1", QStringLiteral("&Datei")),
-        item("Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
+        menu(Command::Prost1, "Prost1", QStringLiteral("&Datei")),
+        item(Command::Neu, "Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
              [this] { NeuClick(); }),
-        item("ffnen1", QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_O, nullptr,
+        item(Command::ffnen1, "ffnen1", QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_O, nullptr,
              [this] { ffnen1Click(); }),
-        item("Speichern", QStringLiteral("Speichern &unter..."), Qt::CTRL | Qt::Key_S,
-             "menu_save.png", [this] { SpeichernClick(); }),
-        item("Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
+        item(Command::Speichern, "Speichern", QStringLiteral("Speichern &unter..."),
+             Qt::CTRL | Qt::Key_S, "menu_save.png", [this] { SpeichernClick(); }),
+        item(Command::Vorschau, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
              [this] { VorschauClick(); }),
-        item("Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P, "menu_print.png",
-             [this] { Drucken1Click(); }),
-        item("Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7, nullptr,
-             [this] { Seiteprfen1Click(); }),
+        item(Command::Drucken1, "Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P,
+             "menu_print.png", [this] { Drucken1Click(); }),
+        item(Command::Seiteprfen1, "Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7,
+             nullptr, [this] { Seiteprfen1Click(); }),
         separator(),
-        item("Beenden1", QStringLiteral("&Beenden"), {}, nullptr, [this] { Beenden1Click(); }),
-        menu("Bearbeiten1", QStringLiteral("&Bearbeiten")),
+        item(Command::Beenden1, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
+             [this] { Beenden1Click(); }),
+        menu(Command::Bearbeiten1, "Bearbeiten1", QStringLiteral("&Bearbeiten")),
     };
-    rows += EditCommands::menuRows(
-        {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"}, edit);
-    rows += helpMenu([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
-                     [this] { berQuillmark1Click(); });
+    rows += EditCommands::menuRows<Command>(edit);
+    rows += helpMenu<Command>([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
+                              [this] { berQuillmark1Click(); });
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
-    m_actions = buildMenuBar(*menuBar(), rows);
+    m_commands = build<Command>(*menuBar(), rows);
     // "Vorschau" waits for the first save here.
-    actionNamed(m_actions, "Vorschau")->setEnabled(false);
+    m_commands[Command::Vorschau]->setEnabled(false);
 
     EditCommands::installPopupMenu(
         *this,
@@ -166,25 +167,26 @@ void PostEditorWindow::createToolbar(QWidget& central, QGridLayout& layout) {
     strip->raise();
 
     using namespace CommandTable;
+    using Command = PostEditorCommand;
     const ToolbarRow rows[] = {
         picture("Image6", "Image1", "tb_new", QStringLiteral("Neue Seite"),
-                actionNamed(m_actions, "Neu")),
+                m_commands[Command::Neu]),
         picture("Image2", "Image3", "tb_open", QStringLiteral("Seite öffnen"),
-                actionNamed(m_actions, "ffnen1")),
+                m_commands[Command::ffnen1]),
         picture("Image7", "Image4", "tb_save", QStringLiteral("Seite speichern unter"),
-                actionNamed(m_actions, "Speichern")),
+                m_commands[Command::Speichern]),
         picture("Image8", "Image5", "tb_print", QStringLiteral("Quelltext drucken"),
-                actionNamed(m_actions, "Drucken1")),
+                m_commands[Command::Drucken1]),
         gap(),
         picture("Image9", "Image16", "tb_preview", QStringLiteral("Vorschau im Browser"),
-                actionNamed(m_actions, "Vorschau")),
+                m_commands[Command::Vorschau]),
         gap(),
         picture("Image10", "Image17", "tb_cut", QStringLiteral("Ausschneiden"),
-                actionNamed(m_actions, "Ausschneiden1")),
+                m_commands[Command::Ausschneiden1]),
         picture("Image11", "Image18", "tb_copy", QStringLiteral("Kopieren"),
-                actionNamed(m_actions, "Kopieren1")),
+                m_commands[Command::Kopieren1]),
         picture("Image12", "Image19", "tb_paste", QStringLiteral("Einfügen"),
-                actionNamed(m_actions, "infgen1")),
+                m_commands[Command::infgen1]),
     };
     buildToolbar(*strip, rows);
 }
@@ -251,7 +253,7 @@ void PostEditorWindow::SpeichernClick() {
     if (!m_text->save(path))
         return;
     showEncoding();
-    CommandTable::actionNamed(m_actions, "Vorschau")->setEnabled(true);
+    m_commands[PostEditorCommand::Vorschau]->setEnabled(true);
     m_file = path;
     m_memo1->document()->setModified(false);
     showCaption();
@@ -279,7 +281,7 @@ bool PostEditorWindow::mayDiscard() {
 }
 
 void PostEditorWindow::VorschauClick() {
-    if (!CommandTable::actionNamed(m_actions, "Vorschau")->isEnabled())
+    if (!m_commands[PostEditorCommand::Vorschau]->isEnabled())
         return;
     // The file saved here last.
     if (!m_context.opener.open(m_file))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/DialogObjects.h"
+#include "ui/CommandTable.h"
 
 #include <QMainWindow>
 
@@ -20,6 +21,29 @@ class PageContext;
 // "HTML-Quelltext nachbearbeiten": edits an existing page file as plain text. It opens and
 // prints through the main window's dialogs and saves through a save dialog of its own, which
 // proposes the file it works on.
+// The post-editor's menus and menu items, by their object names.
+enum class PostEditorCommand {
+    Prost1,
+    Neu,
+    ffnen1,
+    Speichern,
+    Vorschau,
+    Drucken1,
+    Seiteprfen1,
+    Beenden1,
+    Bearbeiten1,
+    Ausschneiden1,
+    Kopieren1,
+    infgen1,
+    Lschen1,
+    AllesMarkieren1,
+    Hilfe1,
+    QuillmarkHIlfe1,
+    HtmlHilfe1,
+    berQuillmark1,
+    Count
+};
+
 class PostEditorWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostEditorWindow)
@@ -63,7 +87,7 @@ private:
     QPlainTextEdit* m_memo1 = nullptr;
     std::unique_ptr<EditorText> m_text;
     // The menu bar's commands, shared with the toolbar pictures.
-    QList<QAction*> m_actions;
+    CommandTable::Commands<PostEditorCommand> m_commands;
     QLabel* m_encodingPanel = nullptr;
     PageCheckView* m_check = nullptr;
     // The file last opened or saved here; the save dialog proposes it.

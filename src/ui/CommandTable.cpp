@@ -10,6 +10,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+
 using namespace Controls;
 
 namespace CommandTable {
@@ -22,40 +24,49 @@ constexpr int kGapWidth = 12;
 
 } // namespace
 
-MenuRow menu(const char* name, const QString& caption) {
-    return {MenuRow::Kind::Menu, name, caption, {}, nullptr, {}};
+MenuRow menuRow(int id, const char* name, const QString& caption) {
+    return {MenuRow::Kind::Menu, id, name, caption, {}, nullptr, {}};
 }
 
-MenuRow item(const char* name, const QString& caption, const QKeySequence& shortcut,
-             const char* artwork, std::function<void()> run) {
-    return {MenuRow::Kind::Item, name, caption, shortcut, artwork, std::move(run)};
+MenuRow itemRow(int id, const char* name, const QString& caption, const QKeySequence& shortcut,
+                const char* artwork, std::function<void()> run) {
+    return {MenuRow::Kind::Item, id, name, caption, shortcut, artwork, std::move(run)};
 }
 
 MenuRow separator() {
-    return {MenuRow::Kind::Separator, nullptr, {}, {}, nullptr, {}};
+    return {MenuRow::Kind::Separator, -1, nullptr, {}, {}, nullptr, {}};
 }
 
-QList<MenuRow> helpMenu(std::function<void()> programHelp, std::function<void()> htmlHelp,
-                        std::function<void()> about) {
+QList<MenuRow> helpMenuRows(const HelpIds& ids, std::function<void()> programHelp,
+                            std::function<void()> htmlHelp, std::function<void()> about) {
     return {
-        menu("Hilfe1", QStringLiteral("&Hilfe")),
-        item("QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), Qt::Key_F1, "menu_help.png",
-             std::move(programHelp)),
-        item("HtmlHilfe1", QStringLiteral("&Html Hilfe"), Qt::Key_F2, "menu_htmlhelp.png",
-             std::move(htmlHelp)),
+        menuRow(ids.menu, "Hilfe1", QStringLiteral("&Hilfe")),
+        itemRow(ids.programHelp, "QuillmarkHIlfe1", QStringLiteral("&Quillmark Hilfe"), Qt::Key_F1,
+                "menu_help.png", std::move(programHelp)),
+        itemRow(ids.htmlHelp, "HtmlHilfe1", QStringLiteral("&Html Hilfe"), Qt::Key_F2,
+                "menu_htmlhelp.png", std::move(htmlHelp)),
         separator(),
-        item("berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr, std::move(about)),
+        itemRow(ids.about, "berQuillmark1", QStringLiteral("Ü&ber Quillmark"), {}, nullptr,
+                std::move(about)),
     };
 }
 
-QList<QAction*> buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows) {
-    QList<QAction*> actions;
+Built buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows, int idCount) {
+    Built built{std::vector<QMenu*>(std::size_t(idCount)),
+                std::vector<QAction*>(std::size_t(idCount))};
+    std::vector<bool> taken(static_cast<std::size_t>(idCount));
     QMenu* current = nullptr;
     for (const MenuRow& row : rows) {
+        if (row.kind != MenuRow::Kind::Separator) {
+            if (row.id < 0 || row.id >= idCount || taken[std::size_t(row.id)])
+                qFatal("The command table gives %s an id it may not have", row.name);
+            taken[std::size_t(row.id)] = true;
+        }
         switch (row.kind) {
         case MenuRow::Kind::Menu:
             current = bar.addMenu(row.caption);
             current->setObjectName(QString::fromLatin1(row.name));
+            built.menus[std::size_t(row.id)] = current;
             break;
         case MenuRow::Kind::Separator:
             current->addSeparator();
@@ -64,12 +75,15 @@ QList<QAction*> buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows) {
             QAction* action = menuItem(current, row.name, row.caption, row.shortcut, row.artwork);
             if (row.run)
                 QObject::connect(action, &QAction::triggered, action, row.run);
-            actions.append(action);
+            built.actions[std::size_t(row.id)] = action;
             break;
         }
         }
     }
-    return actions;
+    const auto missing = std::find(taken.begin(), taken.end(), false);
+    if (missing != taken.end())
+        qFatal("The command table has no row for id %d", int(missing - taken.begin()));
+    return built;
 }
 
 ToolbarRow picture(const char* name, const char* pressedName, const char* artwork,
@@ -113,14 +127,6 @@ void buildToolbar(QWidget& strip, std::span<const ToolbarRow> rows) {
         }
     }
     line->addStretch(1);
-}
-
-QAction* actionNamed(const QList<QAction*>& actions, const char* name) {
-    for (QAction* action : actions) {
-        if (action->objectName() == QLatin1String(name))
-            return action;
-    }
-    return nullptr;
 }
 
 } // namespace CommandTable
