@@ -28,10 +28,10 @@ QStringList elements() {
     format.fontName = QStringLiteral("Arial");
     format.fontSize = QStringLiteral("12");
     format.fontColor = QStringLiteral("Black");
-    format.position = Position::Center;
+    format.placement.position = Position::Center;
     format.emphasis.bold = true;
     format.emphasis.italic = true;
-    format.breaksAfter = 1;
+    format.placement.breaksAfter = 1;
     QStringList lines = TextFormatHtml::textBlock(
         format, TextFormatHtml::styledParagraphLine(format, QStringLiteral("Ein Absatz Text")));
     lines << LinksHtml::textLink(format, {{}, QStringLiteral("seite2.html"), {}},

@@ -169,9 +169,9 @@ void TestHtml::textFormat_data() {
 
     TextFormat placed = arial();
     placed.emphasis.bold = true;
-    placed.position = Position::Center;
-    placed.breaksBefore = 2;
-    placed.breaksAfter = 1;
+    placed.placement.position = Position::Center;
+    placed.placement.breaksBefore = 2;
+    placed.placement.breaksAfter = 1;
     QTest::newRow("centred, breaks outside the block")
         << TextFormatHtml::textBlock(placed, QStringLiteral("X")) << lines(R"(<br>
 <br>
@@ -198,9 +198,9 @@ void TestHtml::elements_data() {
     image.tag.sized = true;
     image.tag.width = QStringLiteral("320");
     image.tag.height = QString();
-    image.position = Position::Right;
-    image.breaksBefore = 1;
-    image.breaksAfter = 2;
+    image.placement.position = Position::Right;
+    image.placement.breaksBefore = 1;
+    image.placement.breaksAfter = 2;
     QTest::newRow("picture sized, right, breaks") << ImagesHtml::imageBlock(image) << lines(R"(<br>
 <div align="right">
 <img src="strand bild.jpg" alt="Strand & &quot;Meer&quot;" width="320" height="">
@@ -219,14 +219,16 @@ void TestHtml::elements_data() {
 </div>
 <br>)");
 
-    const TableSettings table{
-        QStringLiteral("1"),   QStringLiteral("Navy"), QStringLiteral("#C0DCC0"),
-        QStringLiteral("80%"), Position::Left,         1};
+    const TableSettings table{QStringLiteral("1"),
+                              QStringLiteral("Navy"),
+                              QStringLiteral("#C0DCC0"),
+                              QStringLiteral("80%"),
+                              {Position::Left, 1, 0}};
     const CellSettings cell{QStringLiteral("Yellow"), QStringLiteral("0"), QString()};
     QTest::newRow("table with one cell")
         << TablesHtml::tableStart(table) + TablesHtml::rowOpen() + TablesHtml::cellOpen(cell) +
                TablesHtml::cellClose() + TablesHtml::rowClose() +
-               TablesHtml::tableEnd(Position::Left, 2)
+               TablesHtml::tableEnd({Position::Left, 0, 2})
         << lines(R"(<br>
 <div align="left">
 <table  border="1" bordercolor="Navy" bgcolor="#C0DCC0" width="80%">
@@ -251,8 +253,8 @@ void TestHtml::links_data() {
                R"(<p style="font-family:Arial; font-size:12pt; color:Black"><a href="www.example.org/?a=1&b=2" target="Fenster">Zur Seite</p></a>)");
     const LinkAddress same{QString(), QStringLiteral("#oben"), LinksHtml::samePageTarget()};
     format.emphasis.italic = true;
-    format.position = Position::Right;
-    format.breaksAfter = 1;
+    format.placement.position = Position::Right;
+    format.placement.breaksAfter = 1;
     QTest::newRow("text, same page, formatted")
         << LinksHtml::textLink(format, same, QStringLiteral("nach oben"))
         << lines(R"(<div align="right">
@@ -274,8 +276,8 @@ void TestHtml::links_data() {
     image.sized = true;
     image.width = QStringLiteral("40");
     image.height = QStringLiteral("30");
-    image.position = Position::Center;
-    image.breaksBefore = 1;
+    image.placement.position = Position::Center;
+    image.placement.breaksBefore = 1;
     QTest::newRow("picture sized: two blanks before the border")
         << LinksHtml::imageLink(web, image) << lines(R"(<br>
 <div align="center">
@@ -318,9 +320,9 @@ void TestHtml::lists_data() {
     ListBlock nested;
     nested.body = lines("<ol type=\"1\">\n<li>a</li>\n<ul type=\"disc\">\n<li>b</li>");
     nested.openLists = lines("</ol>\n</ul>");
-    nested.position = Position::Center;
-    nested.breaksBefore = 1;
-    nested.breaksAfter = 1;
+    nested.placement.position = Position::Center;
+    nested.placement.breaksBefore = 1;
+    nested.placement.breaksAfter = 1;
     QTest::newRow("nested lists closed, first-begun first")
         << ListsHtml::listBlock(nested) << lines(R"(<br>
 <div align="center">
@@ -371,11 +373,11 @@ void TestHtml::form_data() {
 
     // The formatted question: breaks around the question, the field inside the position.
     FormHtml::Question placed = plain;
-    placed.format.position = Position::Left;
+    placed.format.placement.position = Position::Left;
     placed.format.emphasis.bold = true;
     placed.format.emphasis.subscript = true;
-    placed.format.breaksBefore = 1;
-    placed.format.breaksAfter = 2;
+    placed.format.placement.breaksBefore = 1;
+    placed.format.placement.breaksAfter = 2;
     QTest::newRow("text area, formatted, preset on two lines")
         << FormHtml::textAreaQuestion(
                placed, {QStringLiteral("40"), QStringLiteral("5"), QStringLiteral("Erste\nZweite")})

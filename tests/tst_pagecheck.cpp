@@ -50,10 +50,10 @@ TextFormat textFormat(Position position, const Emphasis& emphasis = {}) {
     f.fontName = QStringLiteral("Arial");
     f.fontSize = QStringLiteral("12");
     f.fontColor = QStringLiteral("Black");
-    f.position = position;
+    f.placement.position = position;
     f.emphasis = emphasis;
-    f.breaksBefore = 1;
-    f.breaksAfter = 1;
+    f.placement.breaksBefore = 1;
+    f.placement.breaksAfter = 1;
     return f;
 }
 
@@ -63,9 +63,11 @@ Emphasis emphasisOf(int mask) {
 }
 
 QStringList table(Position position) {
-    QStringList result =
-        TablesHtml::tableStart({QStringLiteral("1"), QStringLiteral("Black"),
-                                QStringLiteral("White"), QStringLiteral("100%"), position, 1});
+    QStringList result = TablesHtml::tableStart({QStringLiteral("1"),
+                                                 QStringLiteral("Black"),
+                                                 QStringLiteral("White"),
+                                                 QStringLiteral("100%"),
+                                                 {position, 1, 0}});
     for (int row = 0; row < 2; ++row) {
         result << TablesHtml::rowOpen();
         for (int cell = 0; cell < 2; ++cell)
@@ -73,7 +75,7 @@ QStringList table(Position position) {
                    << TablesHtml::cellClose();
         result << TablesHtml::rowClose();
     }
-    return result + TablesHtml::tableEnd(position, 1);
+    return result + TablesHtml::tableEnd({position, 0, 1});
 }
 
 // Lists nested as the list page collects them, closed first-begun first.
@@ -87,7 +89,7 @@ QStringList nestedLists(Position position) {
               << ListsHtml::entryLine(QStringLiteral("drei")) << QStringLiteral("</UL>");
     list.openLists << ListsHtml::closingTag(ListKind::Sorted)
                    << ListsHtml::closingTag(ListKind::Unsorted);
-    list.position = position;
+    list.placement.position = position;
     return ListsHtml::listBlock(list);
 }
 
@@ -131,7 +133,7 @@ QStringList elements(Position position, const Emphasis& emphasis,
     picture.file = QStringLiteral("bild.jpg");
     picture.text = QStringLiteral("Ein Bild");
     picture.border = QStringLiteral("0");
-    picture.position = position;
+    picture.placement.position = position;
     QStringList result = TextFormatHtml::textBlock(
         textFormat(position, emphasis),
         TextFormatHtml::styledParagraphLine(textFormat(position), QStringLiteral("Hallo")));

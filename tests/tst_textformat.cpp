@@ -179,9 +179,9 @@ void TestTextFormat::formatBoxOfEveryPage() {
                            format->fontSize,
                            format->fontColor,
                            flags,
-                           QString::number(int(format->position)),
-                           QString::number(format->breaksBefore),
-                           QString::number(format->breaksAfter)}
+                           QString::number(int(format->placement.position)),
+                           QString::number(format->placement.breaksBefore),
+                           QString::number(format->placement.breaksAfter)}
             .join(u'|');
     };
     const QString font = hasFont ? QStringLiteral("Arial|14|Red|") : QStringLiteral("|||");

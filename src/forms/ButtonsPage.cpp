@@ -64,14 +64,13 @@ ButtonsPage::ButtonsPage(PageContext& context)
 ButtonsPage::~ButtonsPage() = default;
 
 void ButtonsPage::Button12Click() {
-    const std::optional<TextFormat> placement = m_ui->placement->format(ask());
-    if (!placement)
+    const std::optional<TextFormat> format = m_ui->placement->format(ask());
+    if (!format)
         return;
     const FormHtml::ButtonKind kind = m_ui->RadioButton18->isChecked()
                                           ? FormHtml::ButtonKind::Submit
                                           : FormHtml::ButtonKind::Reset;
-    if (write(FormHtml::button({kind, m_ui->Edit37->text(), placement->position,
-                                placement->breaksBefore, placement->breaksAfter}),
+    if (write(FormHtml::button({kind, m_ui->Edit37->text(), format->placement}),
               QStringLiteral("Button")))
         m_ui->Edit37->clear();
 }

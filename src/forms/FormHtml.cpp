@@ -15,16 +15,13 @@ enum class Opening { ClosingTag, OpeningTag };
 QStringList questionBlock(Opening opening, const Question& question,
                           const QStringList& fieldTexts) {
     const TextFormat& format = question.format;
-    QStringList lines;
-    lines.append(opening == Opening::ClosingTag ? QStringLiteral("</p>") : QStringLiteral("<p>"));
-    SourceHtml::AppendBreaks(lines, format.breaksBefore);
-    TextFormatHtml::appendPositionOpen(lines, format.position);
-    TextFormatHtml::appendEmphasisOpen(lines, format.emphasis);
-    lines.append(TextFormatHtml::paragraphStyleOpen(format) + question.text);
-    TextFormatHtml::appendEmphasisClose(lines, format.emphasis);
-    SourceHtml::AppendBreaks(lines, format.breaksAfter);
-    lines.append(fieldTexts);
-    TextFormatHtml::appendPositionClose(lines, format.position);
+    QStringList text;
+    TextFormatHtml::appendEmphasisOpen(text, format.emphasis);
+    text.append(TextFormatHtml::paragraphStyleOpen(format) + question.text);
+    TextFormatHtml::appendEmphasisClose(text, format.emphasis);
+    QStringList lines{opening == Opening::ClosingTag ? QStringLiteral("</p>")
+                                                     : QStringLiteral("<p>")};
+    lines += TextFormatHtml::placedWithBreaksInside(format.placement, text, fieldTexts);
     lines.append(QStringLiteral("</p>"));
     return lines;
 }
@@ -109,14 +106,10 @@ QStringList selectionListQuestion(const Question& question, const SelectionList&
 QStringList button(const FormButton& formButton) {
     const QString type =
         formButton.kind == ButtonKind::Submit ? QStringLiteral("submit") : QStringLiteral("reset");
-    QStringList lines;
-    SourceHtml::AppendBreaks(lines, formButton.breaksBefore);
-    TextFormatHtml::appendPositionOpen(lines, formButton.position);
-    lines.append(QStringLiteral("<input type=\"") + type + QStringLiteral("\" value=\"") +
-                 attributeValue(formButton.caption) + QStringLiteral("\">"));
-    SourceHtml::AppendBreaks(lines, formButton.breaksAfter);
-    TextFormatHtml::appendPositionClose(lines, formButton.position);
-    return lines;
+    return TextFormatHtml::placedWithBreaksInside(
+        formButton.placement,
+        {QStringLiteral("<input type=\"") + type + QStringLiteral("\" value=\"") +
+         attributeValue(formButton.caption) + QStringLiteral("\">")});
 }
 
 } // namespace FormHtml

@@ -55,9 +55,7 @@ enum class ButtonKind { Submit, Reset };
 struct FormButton {
     ButtonKind kind = ButtonKind::Submit;
     QString caption;
-    Position position = Position::None;
-    int breaksBefore = 0;
-    int breaksAfter = 0;
+    Placement placement{};
 };
 
 // The question blocks: the paragraph with the formatted question, the breaks after it

@@ -16,13 +16,7 @@ QString imageLine(const ImageTag& tag) {
 }
 
 QStringList imageBlock(const ImageElement& element) {
-    QStringList lines;
-    SourceHtml::AppendBreaks(lines, element.breaksBefore);
-    TextFormatHtml::appendPositionOpen(lines, element.position);
-    lines.append(imageLine(element.tag));
-    TextFormatHtml::appendPositionClose(lines, element.position);
-    SourceHtml::AppendBreaks(lines, element.breaksAfter);
-    return lines;
+    return TextFormatHtml::placed(element.placement, {imageLine(element.tag)});
 }
 
 } // namespace ImagesHtml

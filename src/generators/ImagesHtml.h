@@ -14,13 +14,10 @@ struct ImageTag {
     QString height;
 };
 
-// A picture placed on the page: its tag, the alignment block around it and the blank lines
-// before and after.
+// A picture placed on the page.
 struct ImageElement {
     ImageTag tag;
-    Position position = Position::None;
-    int breaksBefore = 0;
-    int breaksAfter = 0;
+    Placement placement{};
 };
 
 namespace ImagesHtml {
@@ -28,7 +25,7 @@ namespace ImagesHtml {
 // "<img src=\"F\" alt=\"T\">", or with the size "... width=\"W\" height=\"H\">".
 QString imageLine(const ImageTag& tag);
 
-// Breaks before, position opened, the picture line, position closed, breaks after.
+// The picture line, placed.
 QStringList imageBlock(const ImageElement& element);
 
 } // namespace ImagesHtml

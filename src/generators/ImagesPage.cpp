@@ -122,9 +122,7 @@ void ImagesPage::Button5Click() {
     ImageElement element;
     element.tag = {m_ui->Edit6->text(), m_ui->Edit16->text(), m_ui->CheckBox11->isChecked(),
                    m_ui->Edit9->text(), m_ui->Edit7->text()};
-    element.position = m_ui->picker->position();
-    element.breaksBefore = spacing->first;
-    element.breaksAfter = spacing->second;
+    element.placement = {m_ui->picker->position(), spacing->first, spacing->second};
     if (!m_services.context.document.commit(ImagesHtml::imageBlock(element)))
         return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Bild"));

@@ -5,20 +5,17 @@
 #include <QString>
 #include <QStringList>
 
-// A horizontal rule: colour, thickness and width as typed, its position and the blank lines
-// around it.
+// A horizontal rule: colour, thickness and width as typed, and its placement.
 struct Rule {
     QString color;
     QString size;
     QString width;
-    Position position = Position::None;
-    int breaksBefore = 0;
-    int breaksAfter = 0;
+    Placement placement{};
 };
 
 namespace LinesHtml {
 
-// The rule tag inside its position block, with the breaks before and after.
+// The rule tag, placed.
 QStringList ruleBlock(const Rule& rule);
 
 } // namespace LinesHtml

@@ -128,9 +128,7 @@ void LinesPage::Button13Click() {
     rule.color = ui.Edit5->text();
     rule.size = ui.ComboBox16->currentText();
     rule.width = ui.ComboBox15->currentText();
-    rule.position = ui.picker->position();
-    rule.breaksBefore = spacing->first;
-    rule.breaksAfter = spacing->second;
+    rule.placement = {ui.picker->position(), spacing->first, spacing->second};
     if (!m_services.context.document.commit(LinesHtml::ruleBlock(rule)))
         return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Linie"));

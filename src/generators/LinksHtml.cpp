@@ -52,13 +52,8 @@ QStringList textLink(const TextFormat& format, const LinkAddress& link, const QS
 }
 
 QStringList imageLink(const LinkAddress& link, const ImageLink& image) {
-    QStringList lines;
-    SourceHtml::AppendBreaks(lines, image.breaksBefore);
-    TextFormatHtml::appendPositionOpen(lines, image.position);
-    lines.append(anchorOpen(link) + imageTag(image) + QStringLiteral("</a>"));
-    TextFormatHtml::appendPositionClose(lines, image.position);
-    SourceHtml::AppendBreaks(lines, image.breaksAfter);
-    return lines;
+    return TextFormatHtml::placed(image.placement,
+                                  {anchorOpen(link) + imageTag(image) + QStringLiteral("</a>")});
 }
 
 } // namespace LinksHtml

@@ -21,9 +21,7 @@ struct ImageLink {
     QString width;
     QString height;
     QString border;
-    Position position = Position::None;
-    int breaksBefore = 0;
-    int breaksAfter = 0;
+    Placement placement{};
 };
 
 namespace LinksHtml {

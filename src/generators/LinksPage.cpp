@@ -133,7 +133,7 @@ struct LinksPage::Ui {
     }
     QList<QWidget*> sizeFields() const { return {Label40, Label41, Edit23, Edit24}; }
 
-    ImageLink imageLink(const TextFormat& placement) const {
+    ImageLink imageLink(const Placement& placement) const {
         ImageLink image;
         image.file = Edit22->text();
         image.text = Edit21->text();
@@ -141,9 +141,7 @@ struct LinksPage::Ui {
         image.width = Edit24->text();
         image.height = Edit23->text();
         image.border = ComboBox11->currentText();
-        image.position = placement.position;
-        image.breaksBefore = placement.breaksBefore;
-        image.breaksAfter = placement.breaksAfter;
+        image.placement = placement;
         return image;
     }
 };
@@ -336,8 +334,9 @@ void LinksPage::Button1Click() {
     const LinkAddress link{m_linkPrefix, ui.Edit19->text(), m_linkTarget};
     // Without a chosen mode the link is written as text, with the hidden defaults.
     if (!m_services.context.document.commit(
-            ui.RadioButton16->isChecked() ? LinksHtml::imageLink(link, ui.imageLink(*format))
-                                          : LinksHtml::textLink(*format, link, ui.Edit20->text())))
+            ui.RadioButton16->isChecked()
+                ? LinksHtml::imageLink(link, ui.imageLink(format->placement))
+                : LinksHtml::textLink(*format, link, ui.Edit20->text())))
         return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Link"));
 }

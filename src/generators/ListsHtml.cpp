@@ -49,16 +49,11 @@ QString previewLine(ListKind kind, int sortedCount, const QString& entry) {
 }
 
 QStringList listBlock(const ListBlock& list) {
-    QStringList lines;
-    SourceHtml::AppendBreaks(lines, list.breaksBefore);
-    TextFormatHtml::appendPositionOpen(lines, list.position);
-    lines += list.body;
-    lines.append(QString());
-    lines += list.openLists;
-    lines.append(QString());
-    TextFormatHtml::appendPositionClose(lines, list.position);
-    SourceHtml::AppendBreaks(lines, list.breaksAfter);
-    return lines;
+    QStringList element = list.body;
+    element.append(QString());
+    element += list.openLists;
+    element.append(QString());
+    return TextFormatHtml::placed(list.placement, element);
 }
 
 } // namespace ListsHtml

@@ -24,13 +24,11 @@ enum class ListStyle {
 };
 
 // A finished list as it goes into the page: the collected lines, the lists still open
-// (the first-begun first), the position and the blank lines around it.
+// (the first-begun first) and its placement.
 struct ListBlock {
     QStringList body;
     QStringList openLists;
-    Position position = Position::None;
-    int breaksBefore = 0;
-    int breaksAfter = 0;
+    Placement placement{};
 };
 
 namespace ListsHtml {
@@ -45,8 +43,8 @@ QString entryLine(const QString& entry);
 // How an entry shows in the preview: "3) entry" for the third sorted entry, "- entry" for
 // an unsorted one.
 QString previewLine(ListKind kind, int sortedCount, const QString& entry);
-// Breaks, position, the body and an empty line, the open lists' closing tags from the
-// first-begun and an empty line, the position closed, breaks.
+// Placed: the body and an empty line, the open lists' closing tags from the first-begun and
+// an empty line.
 QStringList listBlock(const ListBlock& list);
 
 } // namespace ListsHtml

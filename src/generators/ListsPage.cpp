@@ -297,8 +297,9 @@ void ListsPage::Button27Click() {
         SpacingBox::readBoth(*m_ui->ComboBox17, *m_ui->ComboBox18, m_services.context.dialogs.ask);
     if (!spacing)
         return;
-    const ListBlock list{memoLines(*m_ui->Memo5), memoLines(*m_ui->Memo7), m_ui->picker->position(),
-                         spacing->first, spacing->second};
+    const ListBlock list{memoLines(*m_ui->Memo5),
+                         memoLines(*m_ui->Memo7),
+                         {m_ui->picker->position(), spacing->first, spacing->second}};
     if (!m_services.context.document.commit(ListsHtml::listBlock(list)))
         return;
     m_services.context.notices.PostStatusNotice(QStringLiteral("Liste"));

@@ -8,8 +8,7 @@ using SourceHtml::attributeValue;
 
 QStringList tableStart(const TableSettings& table) {
     QStringList lines;
-    SourceHtml::AppendBreaks(lines, table.breaksBefore);
-    TextFormatHtml::appendPositionOpen(lines, table.position);
+    TextFormatHtml::appendPlacementOpen(lines, table.placement);
     lines.append(QStringLiteral("<table  border=\"") + attributeValue(table.border) +
                  QStringLiteral("\" bordercolor=\"") + attributeValue(table.borderColor) +
                  QStringLiteral("\" bgcolor=\"") + attributeValue(table.bgColor) +
@@ -37,10 +36,9 @@ QStringList rowClose() {
     return {QStringLiteral("</tr>")};
 }
 
-QStringList tableEnd(Position position, int breaksAfter) {
+QStringList tableEnd(const Placement& placement) {
     QStringList lines{QStringLiteral("</table>")};
-    TextFormatHtml::appendPositionClose(lines, position);
-    SourceHtml::AppendBreaks(lines, breaksAfter);
+    TextFormatHtml::appendPlacementClose(lines, placement);
     return lines;
 }
 

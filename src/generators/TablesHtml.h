@@ -11,8 +11,8 @@ struct TableSettings {
     QString borderColor;
     QString bgColor;
     QString width;
-    Position position = Position::None;
-    int breaksBefore = 0;
+    // Read when the table is begun: its breaks after are those of the table's end.
+    Placement placement{};
 };
 
 // The settings of the cell being opened, as typed.
@@ -31,7 +31,7 @@ QStringList rowOpen();
 QStringList cellOpen(const CellSettings& cell);
 QStringList cellClose();
 QStringList rowClose();
-// "</table>", the position's closing line and the breaks after.
-QStringList tableEnd(Position position, int breaksAfter);
+// "</table>", the position's closing line and the breaks after, as placed when it ends.
+QStringList tableEnd(const Placement& placement);
 
 } // namespace TablesHtml

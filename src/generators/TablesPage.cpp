@@ -208,8 +208,11 @@ void TablesPage::Button14Click() {
         SpacingBox::read(*m_ui->ComboBox12, m_services.context.dialogs.ask);
     if (!breaksBefore)
         return;
-    const TableSettings table{m_ui->Edit29->text(), m_ui->Edit30->text(),     m_ui->Edit28->text(),
-                              m_ui->Edit31->text(), m_ui->picker->position(), *breaksBefore};
+    const TableSettings table{m_ui->Edit29->text(),
+                              m_ui->Edit30->text(),
+                              m_ui->Edit28->text(),
+                              m_ui->Edit31->text(),
+                              {m_ui->picker->position(), *breaksBefore, 0}};
     write(TablesHtml::tableStart(table), QStringLiteral("Tabelle wurde erstellt"));
 }
 
@@ -235,7 +238,7 @@ void TablesPage::Button19Click() {
         SpacingBox::read(*m_ui->ComboBox13, m_services.context.dialogs.ask);
     if (!breaksAfter)
         return;
-    write(TablesHtml::tableEnd(m_ui->picker->position(), *breaksAfter),
+    write(TablesHtml::tableEnd({m_ui->picker->position(), 0, *breaksAfter}),
           QStringLiteral("Tabelle wurde beendet"));
 }
 

@@ -232,9 +232,7 @@ std::optional<TextFormat> TextFormatBox::format(Dialogs& dialogs) const {
         const auto on = [&p](int box) { return p.emphasis[box]->isChecked(); };
         format.emphasis = {on(0), on(1), on(2), on(3), on(4), on(5)};
     }
-    format.position = p.position->position();
-    format.breaksBefore = breaks->first;
-    format.breaksAfter = breaks->second;
+    format.placement = {p.position->position(), breaks->first, breaks->second};
     return format;
 }
 

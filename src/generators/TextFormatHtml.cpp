@@ -22,6 +22,8 @@ std::array<std::pair<bool, Tags>, 6> emphasisTags(const Emphasis& e) {
 
 } // namespace
 
+namespace {
+
 void appendPositionOpen(QStringList& lines, Position position) {
     switch (position) {
     case Position::None:
@@ -41,6 +43,37 @@ void appendPositionOpen(QStringList& lines, Position position) {
 void appendPositionClose(QStringList& lines, Position position) {
     if (position != Position::None)
         lines.append(QStringLiteral("</div>"));
+}
+
+} // namespace
+
+void appendPlacementOpen(QStringList& lines, const Placement& placement) {
+    SourceHtml::AppendBreaks(lines, placement.breaksBefore);
+    appendPositionOpen(lines, placement.position);
+}
+
+void appendPlacementClose(QStringList& lines, const Placement& placement) {
+    appendPositionClose(lines, placement.position);
+    SourceHtml::AppendBreaks(lines, placement.breaksAfter);
+}
+
+QStringList placed(const Placement& placement, const QStringList& element) {
+    QStringList lines;
+    appendPlacementOpen(lines, placement);
+    lines += element;
+    appendPlacementClose(lines, placement);
+    return lines;
+}
+
+QStringList placedWithBreaksInside(const Placement& placement, const QStringList& element,
+                                   const QStringList& following) {
+    QStringList lines;
+    appendPlacementOpen(lines, placement);
+    lines += element;
+    SourceHtml::AppendBreaks(lines, placement.breaksAfter);
+    lines += following;
+    appendPositionClose(lines, placement.position);
+    return lines;
 }
 
 void appendEmphasisOpen(QStringList& lines, const Emphasis& emphasis) {
@@ -70,15 +103,11 @@ QString styledParagraphLine(const TextFormat& format, const QString& body) {
 }
 
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine) {
-    QStringList lines;
-    SourceHtml::AppendBreaks(lines, format.breaksBefore);
-    appendPositionOpen(lines, format.position);
-    appendEmphasisOpen(lines, format.emphasis);
-    lines.append(paragraphLine);
-    appendEmphasisClose(lines, format.emphasis);
-    appendPositionClose(lines, format.position);
-    SourceHtml::AppendBreaks(lines, format.breaksAfter);
-    return lines;
+    QStringList element;
+    appendEmphasisOpen(element, format.emphasis);
+    element.append(paragraphLine);
+    appendEmphasisClose(element, format.emphasis);
+    return placed(format.placement, element);
 }
 
 } // namespace TextFormatHtml

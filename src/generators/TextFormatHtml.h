@@ -16,24 +16,37 @@ struct Emphasis {
     bool subscript = false;
 };
 
-// How a text is formatted: font, size and colour as typed, position, emphasis and the
-// blank lines before and after.
-struct TextFormat {
-    QString fontName;
-    QString fontSize;
-    QString fontColor;
+// Where an element stands on the page: its alignment block and the blank lines ("<br>")
+// before and after it.
+struct Placement {
     Position position = Position::None;
-    Emphasis emphasis;
     int breaksBefore = 0;
     int breaksAfter = 0;
 };
 
+// How a text is formatted: font, size and colour as typed, emphasis and placement.
+struct TextFormat {
+    QString fontName;
+    QString fontSize;
+    QString fontColor;
+    Emphasis emphasis;
+    Placement placement{};
+};
+
 namespace TextFormatHtml {
 
-// "<div align=\"left\">" and so on; nothing for no position.
-void appendPositionOpen(QStringList& lines, Position position);
-// "</div>" when a position is set.
-void appendPositionClose(QStringList& lines, Position position);
+// The breaks before and the alignment's opening line ("<div align=\"left\">" and so on;
+// none for no position).
+void appendPlacementOpen(QStringList& lines, const Placement& placement);
+// The alignment's closing line ("</div>" when a position is set) and the breaks after.
+void appendPlacementClose(QStringList& lines, const Placement& placement);
+// Breaks before, opening line, the element, "</div>", breaks after: text, pictures, links,
+// rules and lists.
+QStringList placed(const Placement& placement, const QStringList& element);
+// Breaks before, opening line, the element, breaks after, then what follows inside the
+// alignment block, "</div>": form buttons and questions, whose breaks after stand inside it.
+QStringList placedWithBreaksInside(const Placement& placement, const QStringList& element,
+                                   const QStringList& following = {});
 
 void appendEmphasisOpen(QStringList& lines, const Emphasis& emphasis);
 // The closing tags in the same order as the opening ones ("</b>" before "</u>").
@@ -45,8 +58,7 @@ QString paragraphStyleOpen(const TextFormat& format);
 // The styled paragraph line with its body and "</p>".
 QString styledParagraphLine(const TextFormat& format, const QString& body);
 
-// A formatted block: breaks before, position, emphasis, the given paragraph line, emphasis
-// closed, position closed, breaks after.
+// A formatted block: placed, the emphasis opened, the given paragraph line, emphasis closed.
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine);
 
 } // namespace TextFormatHtml
