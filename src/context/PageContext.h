@@ -23,4 +23,17 @@ public:
     StatusNotices notices;
     PageState state;
     PagePictures pictures;
+
+    // The one way a button puts its lines into the page: they are appended (and the page's
+    // readers told), then the status bar shows the message. False when the page takes nothing.
+    bool add(const QStringList& lines, const QString& message) {
+        if (!document.commit(lines))
+            return false;
+        notices.PostStatusMessage(message);
+        return true;
+    }
+    // The same with the notice "<name> wurde hinzugefügt".
+    bool addElement(const QStringList& lines, const QString& name) {
+        return add(lines, StatusNotices::added(name));
+    }
 };

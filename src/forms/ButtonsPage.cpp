@@ -70,7 +70,7 @@ void ButtonsPage::Button12Click() {
     const FormHtml::ButtonKind kind = m_ui->RadioButton18->isChecked()
                                           ? FormHtml::ButtonKind::Submit
                                           : FormHtml::ButtonKind::Reset;
-    if (write(FormHtml::button({kind, m_ui->Edit37->text(), format->placement}),
-              QStringLiteral("Button")))
+    if (context().addElement(FormHtml::button({kind, m_ui->Edit37->text(), format->placement}),
+                             QStringLiteral("Button")))
         m_ui->Edit37->clear();
 }

@@ -10,10 +10,3 @@ FormPage::FormPage(PageContext& context, const char* objectName, const QString& 
 Dialogs& FormPage::ask() const {
     return m_context.ask;
 }
-
-bool FormPage::write(const QStringList& lines, const QString& noticeName) const {
-    if (!m_context.document.commit(lines))
-        return false;
-    m_context.notices.PostStatusNotice(noticeName);
-    return true;
-}

@@ -18,8 +18,6 @@ protected:
     PageContext& context() const { return m_context; }
     // Where the conversion message of a bad blank-line count is shown.
     Dialogs& ask() const;
-    // Writes the lines as one edit of the page source and posts the name as added.
-    [[nodiscard]] bool write(const QStringList& lines, const QString& noticeName) const;
 
 private:
     PageContext& m_context;

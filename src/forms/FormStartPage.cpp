@@ -52,12 +52,10 @@ FormStartPage::FormStartPage(PageContext& context)
 FormStartPage::~FormStartPage() = default;
 
 void FormStartPage::Button1Click() {
-    if (context().document.commit(
-            {FormHtml::formStartLine(m_ui->Edit51->text(), m_ui->Edit1->text())}))
-        context().notices.PostStatusMessage(QStringLiteral("Formular wurde erstellt"));
+    context().add({FormHtml::formStartLine(m_ui->Edit51->text(), m_ui->Edit1->text())},
+                  QStringLiteral("Formular wurde erstellt"));
 }
 
 void FormStartPage::Button13Click() {
-    if (context().document.commit({FormHtml::formEndLine()}))
-        context().notices.PostStatusMessage(QStringLiteral("Formular wurde beendet"));
+    context().add({FormHtml::formEndLine()}, QStringLiteral("Formular wurde beendet"));
 }

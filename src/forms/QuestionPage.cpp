@@ -47,6 +47,6 @@ void QuestionPage::addQuestion() {
     const std::optional<TextFormat> format = m_format->format(ask());
     if (!format)
         return;
-    if (write(m_answers->questionLines({*format, m_question->text()}), m_noticeName))
+    if (context().addElement(m_answers->questionLines({*format, m_question->text()}), m_noticeName))
         m_answers->emptyAfterAdd(*m_question);
 }

@@ -266,10 +266,9 @@ void GeneralSettingsPage::Button2Click() {
         m_services.navigation.showMessage(Message::Error409);
         return;
     }
-    if (!m_services.context.document.commit(
-            GeneralSettingsHtml::documentStart(readDocumentStart())))
+    if (!m_services.context.addElement(GeneralSettingsHtml::documentStart(readDocumentStart()),
+                                       QStringLiteral("Allgemeine Einstellung")))
         return;
-    m_services.context.notices.PostStatusNotice(QStringLiteral("Allgemeine Einstellung"));
     m_services.context.state.setGeneralSettingsDone(true);
 }
 

@@ -123,9 +123,7 @@ void ImagesPage::Button5Click() {
     element.tag = {m_ui->Edit6->text(), m_ui->Edit16->text(), m_ui->CheckBox11->isChecked(),
                    m_ui->Edit9->text(), m_ui->Edit7->text()};
     element.placement = {m_ui->picker->position(), spacing->first, spacing->second};
-    if (!m_services.context.document.commit(ImagesHtml::imageBlock(element)))
-        return;
-    m_services.context.notices.PostStatusNotice(QStringLiteral("Bild"));
+    m_services.context.addElement(ImagesHtml::imageBlock(element), QStringLiteral("Bild"));
 }
 
 void ImagesPage::Image1Click() {

@@ -129,9 +129,7 @@ void LinesPage::Button13Click() {
     rule.size = ui.ComboBox16->currentText();
     rule.width = ui.ComboBox15->currentText();
     rule.placement = {ui.picker->position(), spacing->first, spacing->second};
-    if (!m_services.context.document.commit(LinesHtml::ruleBlock(rule)))
-        return;
-    m_services.context.notices.PostStatusNotice(QStringLiteral("Linie"));
+    m_services.context.addElement(LinesHtml::ruleBlock(rule), QStringLiteral("Linie"));
 }
 
 void LinesPage::Button3Click() {

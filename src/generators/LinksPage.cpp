@@ -333,12 +333,10 @@ void LinksPage::Button1Click() {
         m_linkTarget = LinksHtml::frameTarget(ui.Edit3->text());
     const LinkAddress link{m_linkPrefix, ui.Edit19->text(), m_linkTarget};
     // Without a chosen mode the link is written as text, with the hidden defaults.
-    if (!m_services.context.document.commit(
-            ui.RadioButton16->isChecked()
-                ? LinksHtml::imageLink(link, ui.imageLink(format->placement))
-                : LinksHtml::textLink(*format, link, ui.Edit20->text())))
-        return;
-    m_services.context.notices.PostStatusNotice(QStringLiteral("Link"));
+    m_services.context.addElement(ui.RadioButton16->isChecked()
+                                      ? LinksHtml::imageLink(link, ui.imageLink(format->placement))
+                                      : LinksHtml::textLink(*format, link, ui.Edit20->text()),
+                                  QStringLiteral("Link"));
 }
 
 void LinksPage::RadioButton17Click() {

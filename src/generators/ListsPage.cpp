@@ -300,9 +300,8 @@ void ListsPage::Button27Click() {
     const ListBlock list{memoLines(*m_ui->Memo5),
                          memoLines(*m_ui->Memo7),
                          {m_ui->picker->position(), spacing->first, spacing->second}};
-    if (!m_services.context.document.commit(ListsHtml::listBlock(list)))
+    if (!m_services.context.addElement(ListsHtml::listBlock(list), QStringLiteral("Liste")))
         return;
-    m_services.context.notices.PostStatusNotice(QStringLiteral("Liste"));
     for (QPlainTextEdit* memo : {m_ui->Memo4, m_ui->Memo5, m_ui->Memo7})
         memo->clear();
     m_ui->Edit36->clear();

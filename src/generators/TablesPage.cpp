@@ -198,11 +198,6 @@ void TablesPage::emptyForNew(NewVariant variant) {
         field->clear();
 }
 
-void TablesPage::write(const QStringList& lines, const QString& message) {
-    if (m_services.context.document.commit(lines))
-        m_services.context.notices.PostStatusMessage(message);
-}
-
 void TablesPage::Button14Click() {
     const std::optional<int> breaksBefore =
         SpacingBox::read(*m_ui->ComboBox12, m_services.context.dialogs.ask);
@@ -213,24 +208,24 @@ void TablesPage::Button14Click() {
                               m_ui->Edit28->text(),
                               m_ui->Edit31->text(),
                               {m_ui->picker->position(), *breaksBefore, 0}};
-    write(TablesHtml::tableStart(table), QStringLiteral("Tabelle wurde erstellt"));
+    m_services.context.add(TablesHtml::tableStart(table), QStringLiteral("Tabelle wurde erstellt"));
 }
 
 void TablesPage::Button15Click() {
-    write(TablesHtml::rowOpen(), QStringLiteral("Reihe wurde geöffnet"));
+    m_services.context.add(TablesHtml::rowOpen(), QStringLiteral("Reihe wurde geöffnet"));
 }
 
 void TablesPage::Button16Click() {
     const CellSettings cell{m_ui->Edit27->text(), m_ui->Edit26->text(), m_ui->Edit25->text()};
-    write(TablesHtml::cellOpen(cell), QStringLiteral("Zelle wurde geöffnet"));
+    m_services.context.add(TablesHtml::cellOpen(cell), QStringLiteral("Zelle wurde geöffnet"));
 }
 
 void TablesPage::Button17Click() {
-    write(TablesHtml::cellClose(), QStringLiteral("Zelle wurde geschlossen"));
+    m_services.context.add(TablesHtml::cellClose(), QStringLiteral("Zelle wurde geschlossen"));
 }
 
 void TablesPage::Button18Click() {
-    write(TablesHtml::rowClose(), QStringLiteral("Reihe wurde geschlossen"));
+    m_services.context.add(TablesHtml::rowClose(), QStringLiteral("Reihe wurde geschlossen"));
 }
 
 void TablesPage::Button19Click() {
@@ -238,8 +233,8 @@ void TablesPage::Button19Click() {
         SpacingBox::read(*m_ui->ComboBox13, m_services.context.dialogs.ask);
     if (!breaksAfter)
         return;
-    write(TablesHtml::tableEnd({m_ui->picker->position(), 0, *breaksAfter}),
-          QStringLiteral("Tabelle wurde beendet"));
+    m_services.context.add(TablesHtml::tableEnd({m_ui->picker->position(), 0, *breaksAfter}),
+                           QStringLiteral("Tabelle wurde beendet"));
 }
 
 void TablesPage::Button20Click() {

@@ -32,8 +32,6 @@ private:
     void createGeneralSettings(QHBoxLayout& sides);
     void createCellSettings(QHBoxLayout& sides);
     void createButtons(QVBoxLayout& column);
-    // Appends one piece of the table and posts its message.
-    void write(const QStringList& lines, const QString& message);
 
     std::unique_ptr<Ui> m_ui;
 };

@@ -119,10 +119,10 @@ void TextPage::Button4Click() {
     if (!format)
         return;
     const QString body = FieldText(*m_ui->Memo1);
-    if (!m_services.context.document.commit(
-            TextFormatHtml::textBlock(*format, TextFormatHtml::styledParagraphLine(*format, body))))
+    if (!m_services.context.addElement(
+            TextFormatHtml::textBlock(*format, TextFormatHtml::styledParagraphLine(*format, body)),
+            QStringLiteral("Text")))
         return;
-    m_services.context.notices.PostStatusNotice(QStringLiteral("Text"));
     m_ui->Memo1->clear();
 }
 

@@ -14,7 +14,11 @@ void StatusNotices::PostStatusMessage(const QString& message) {
 }
 
 void StatusNotices::PostStatusNotice(const QString& name) {
-    PostStatusMessage(name + QStringLiteral(" wurde hinzugefügt"));
+    PostStatusMessage(added(name));
+}
+
+QString StatusNotices::added(const QString& name) {
+    return name + QStringLiteral(" wurde hinzugefügt");
 }
 
 void StatusNotices::Timer1Timer() {

@@ -15,6 +15,7 @@ public:
     void PostStatusMessage(const QString& message);
     // The name followed by " wurde hinzugefügt".
     void PostStatusNotice(const QString& name);
+    static QString added(const QString& name);
 
     void Timer1Timer();
     const QTimer& timer() const { return *m_timer; }
