@@ -43,11 +43,6 @@ void uncheckAll(std::initializer_list<QRadioButton*> buttons) {
     }
 }
 
-void setShown(std::initializer_list<QWidget*> widgets, bool visible) {
-    for (QWidget* widget : widgets)
-        widget->setVisible(visible);
-}
-
 } // namespace
 
 struct GeneralSettingsPage::Ui {
@@ -126,7 +121,7 @@ void GeneralSettingsPage::createBackgroundGroup(QBoxLayout& column) {
     addRow(*grid, 1, m_ui->RadioButton2, {m_ui->Edit4, m_ui->Image5})->addStretch(1);
     PageParts::keepRoomWhenHidden(
         {m_ui->Edit2, m_ui->Image33, m_ui->Button10, m_ui->Edit4, m_ui->Image5});
-    setShown({m_ui->Edit4, m_ui->Image5}, false);
+    setAllVisible({m_ui->Edit4, m_ui->Image5}, false);
 }
 
 void GeneralSettingsPage::createRedirectGroup(QBoxLayout& column) {
@@ -173,9 +168,9 @@ void GeneralSettingsPage::createRedirectGroup(QBoxLayout& column) {
     PageParts::keepRoomWhenHidden({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1,
                                    m_ui->RadioButton25, m_ui->RadioButton26, m_ui->Label62,
                                    m_ui->Label64, m_ui->Edit33, m_ui->Image68});
-    setShown({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->RadioButton25,
-              m_ui->RadioButton26, m_ui->Label62, m_ui->Label64, m_ui->Edit33, m_ui->Image68},
-             false);
+    setAllVisible({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->RadioButton25,
+                   m_ui->RadioButton26, m_ui->Label62, m_ui->Label64, m_ui->Edit33, m_ui->Image68},
+                  false);
 }
 
 void GeneralSettingsPage::createHeadGroup(QBoxLayout& column) {
@@ -204,7 +199,7 @@ void GeneralSettingsPage::createHeadGroup(QBoxLayout& column) {
     addRow(*grid, 2, m_ui->CheckBox18, {m_ui->Edit35, m_ui->Image67});
     grid->setColumnStretch(1, 1);
     PageParts::keepRoomWhenHidden({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67});
-    setShown({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67}, false);
+    setAllVisible({m_ui->Memo3, m_ui->Edit10, m_ui->Edit35, m_ui->Image67}, false);
 }
 
 void GeneralSettingsPage::connectCommands() {
@@ -276,8 +271,8 @@ void GeneralSettingsPage::RadioButton1Click() {
     if (!m_ui->RadioButton1->isChecked())
         return;
     m_ui->Edit4->clear();
-    setShown({m_ui->Button10, m_ui->Edit2, m_ui->Image33}, true);
-    setShown({m_ui->Image5, m_ui->Edit4}, false);
+    setAllVisible({m_ui->Button10, m_ui->Edit2, m_ui->Image33}, true);
+    setAllVisible({m_ui->Image5, m_ui->Edit4}, false);
     // From now on the picture name comes from the chooser only.
     m_ui->Edit4->setEnabled(false);
 }
@@ -286,8 +281,8 @@ void GeneralSettingsPage::RadioButton2Click() {
     if (!m_ui->RadioButton2->isChecked())
         return;
     m_ui->Edit2->clear();
-    setShown({m_ui->Button10, m_ui->Edit2, m_ui->Image33}, false);
-    setShown({m_ui->Image5, m_ui->Edit4}, true);
+    setAllVisible({m_ui->Button10, m_ui->Edit2, m_ui->Image33}, false);
+    setAllVisible({m_ui->Image5, m_ui->Edit4}, true);
 }
 
 void GeneralSettingsPage::Image5Click() {
@@ -309,24 +304,24 @@ void GeneralSettingsPage::CheckBox15Click() {
     if (checked)
         uncheckAll({m_ui->RadioButton25, m_ui->RadioButton26});
     else
-        setShown({m_ui->Edit33, m_ui->Label64, m_ui->Image68}, false);
+        setAllVisible({m_ui->Edit33, m_ui->Label64, m_ui->Image68}, false);
     // The target field and its helpers appear once a kind of target is chosen.
-    setShown({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->Label62, m_ui->RadioButton25,
-              m_ui->RadioButton26},
-             checked);
+    setAllVisible({m_ui->Label63, m_ui->ComboBox14, m_ui->Label1, m_ui->Label62,
+                   m_ui->RadioButton25, m_ui->RadioButton26},
+                  checked);
 }
 
 void GeneralSettingsPage::RadioButton25Click() {
     if (!m_ui->RadioButton25->isChecked())
         return;
-    setShown({m_ui->Edit33, m_ui->Image68}, true);
+    setAllVisible({m_ui->Edit33, m_ui->Image68}, true);
     m_ui->Label64->hide();
 }
 
 void GeneralSettingsPage::RadioButton26Click() {
     if (!m_ui->RadioButton26->isChecked())
         return;
-    setShown({m_ui->Edit33, m_ui->Label64}, true);
+    setAllVisible({m_ui->Edit33, m_ui->Label64}, true);
     m_ui->Image68->hide();
 }
 
@@ -339,7 +334,7 @@ void GeneralSettingsPage::CheckBox17Click() {
 }
 
 void GeneralSettingsPage::CheckBox18Click() {
-    setShown({m_ui->Edit35, m_ui->Image67}, m_ui->CheckBox18->isChecked());
+    setAllVisible({m_ui->Edit35, m_ui->Image67}, m_ui->CheckBox18->isChecked());
 }
 
 void GeneralSettingsPage::Button10Click() {

@@ -139,8 +139,7 @@ void ImagesPage::setSizeFieldsVisible(bool visible) {
     // Hidden sizes keep their texts for the next time they are shown.
     const std::array<QWidget*, 4> sizeFields{m_ui->Label35, m_ui->Edit9, m_ui->Label36,
                                              m_ui->Edit7};
-    for (QWidget* field : sizeFields)
-        field->setVisible(visible);
+    setAllVisible(sizeFields, visible);
 }
 
 void ImagesPage::emptyForNew(NewVariant /*variant*/) {

@@ -5,6 +5,7 @@
 #include "context/PageContext.h"
 #include "generators/FileChooser.h"
 #include "generators/LinksHtml.h"
+#include "generators/PageParts.h"
 #include "generators/TextFormatBox.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Layout.h"
@@ -71,11 +72,6 @@ QRadioButton* radio(QWidget* panel, const char* name, const QString& text) {
     auto* button = named<QRadioButton>(panel, name, text);
     panel->layout()->addWidget(button);
     return button;
-}
-
-void setAllVisible(const QList<QWidget*>& widgets, bool visible) {
-    for (QWidget* widget : widgets)
-        widget->setVisible(visible);
 }
 
 } // namespace
@@ -203,10 +199,7 @@ void LinksPage::createAddressControls(QGridLayout& grid) {
     target->addStretch(1);
     grid.addLayout(target, 0, RightColumn, 3, 1);
 
-    auto* rule = named<QFrame>(page, "ModeSeparator");
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-    grid.addWidget(rule, 3, CaptionColumn, 1, ColumnCount);
+    grid.addWidget(PageParts::rule(page, "ModeSeparator"), 3, CaptionColumn, 1, ColumnCount);
 
     ui.Button1 = named<QPushButton>(page, "Button1", QStringLiteral("Zum Quelltext hinzufügen"));
     grid.addLayout(Layout::buttonRow(ui.Button1), kButtonRow, CaptionColumn, 1, ColumnCount);

@@ -30,14 +30,6 @@ namespace {
 // The columns of the two settings grids.
 enum Column { CaptionColumn, FieldColumn, PictureColumn, ButtonColumn };
 
-QLabel* heading(QWidget* page, const char* name, const QString& text) {
-    QLabel* label = caption(page, name, text);
-    QFont font = label->font();
-    font.setBold(true);
-    label->setFont(font);
-    return label;
-}
-
 // A caption and its text field on one row of a grid.
 QLineEdit* fieldRow(QGridLayout& grid, int row, const char* labelName, const QString& text,
                     const char* fieldName) {

@@ -37,14 +37,6 @@ QLabel* namedCaption(QWidget* parent, const NamedCaption& text) {
 
 } // namespace
 
-QLabel* Controls::heading(QWidget* parent, const char* name, const QString& text) {
-    QLabel* label = caption(parent, name, text);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    return label;
-}
-
 // Puts the box's parts one below the other. A framed part gets a group box with a grid of
 // its own; unframed parts that follow each other share one grid, so that their captions,
 // fields and pictures line up in columns.

@@ -35,11 +35,6 @@ struct TextFormatNames {
     const char* breaksAfter = nullptr;
 };
 
-namespace Controls {
-// A caption in bold that heads a group of controls.
-QLabel* heading(QWidget* parent, const char* name, const QString& text);
-} // namespace Controls
-
 // A caption's object name and text.
 struct NamedCaption {
     const char* name = nullptr;

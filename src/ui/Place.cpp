@@ -22,6 +22,14 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text) {
     return named<QLabel>(parent, name, text);
 }
 
+QLabel* heading(QWidget* parent, const char* name, const QString& text) {
+    QLabel* label = caption(parent, name, text);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 QComboBox* editableCombo(QWidget* parent, const char* name, const QStringList& items,
                          const QString& text, int maxLength) {
     auto* combo = named<QComboBox>(parent, name);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <initializer_list>
 #include <type_traits>
 
 class ClickableLabel;
@@ -38,6 +39,17 @@ template <typename W> W* named(QWidget* parent, const char* name, const QString&
 
 // A caption for a layout to place.
 QLabel* caption(QWidget* parent, const char* name, const QString& text);
+// A caption in bold that heads a group of controls.
+QLabel* heading(QWidget* parent, const char* name, const QString& text);
+
+// Shows or hides each of the controls.
+template <typename Range> void setAllVisible(const Range& controls, bool visible) {
+    for (QWidget* control : controls)
+        control->setVisible(visible);
+}
+inline void setAllVisible(std::initializer_list<QWidget*> controls, bool visible) {
+    setAllVisible<std::initializer_list<QWidget*>>(controls, visible);
+}
 
 // An editable combo box with items and an initial text, limited to maxLength typed
 // characters when maxLength > 0.
