@@ -10,11 +10,11 @@
 #include "platform/StandIns.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
 #include "ui/PanelStatusBar.h"
-#include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #include "app/SplashWindow.h"
 
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QGuiApplication>
 #include <QScreen>

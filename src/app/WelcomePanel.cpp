@@ -1,7 +1,7 @@
 #include "app/WelcomePanel.h"
 
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>

@@ -1,9 +1,9 @@
 #include "forms/AnswerCollection.h"
 
 #include "forms/FormHtml.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>

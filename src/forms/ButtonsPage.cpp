@@ -3,7 +3,7 @@
 #include "context/PageContext.h"
 #include "forms/FormHtml.h"
 #include "generators/TextFormatBox.h"
-#include "ui/Place.h"
+#include "ui/Controls.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -5,7 +5,7 @@
 #include "generators/Captions.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
-#include "ui/Place.h"
+#include "ui/Controls.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "forms/InputFieldQuestion.h"
 
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "forms/QuestionPage.h"
 
 #include "context/PageContext.h"
-#include "ui/Place.h"
+#include "ui/Controls.h"
 
 #include <QLineEdit>
 #include <QPushButton>

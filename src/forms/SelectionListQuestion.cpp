@@ -1,8 +1,8 @@
 #include "forms/SelectionListQuestion.h"
 
 #include "forms/AnswerCollection.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,8 +1,8 @@
 #include "forms/TextAreaQuestion.h"
 
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QGridLayout>
 #include <QLineEdit>

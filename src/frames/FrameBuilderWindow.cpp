@@ -10,9 +10,9 @@
 #include "platform/PageFile.h"
 #include "ui/BringToFront.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/EscapeKey.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QAction>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #include "generators/FontSizeBox.h"
 
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QComboBox>
 

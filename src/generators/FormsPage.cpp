@@ -2,8 +2,8 @@
 
 #include "context/Navigation.h"
 #include "generators/Captions.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QPushButton>
 #include <QVBoxLayout>

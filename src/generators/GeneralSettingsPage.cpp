@@ -13,9 +13,9 @@
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -8,8 +8,8 @@
 #include "generators/PageParts.h"
 #include "generators/TextFormatBox.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -10,9 +10,9 @@
 #include "platform/DialogObjects.h"
 #include "source/PageSource.h"
 #include "source/StatusNotices.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QComboBox>
 #include <QGridLayout>

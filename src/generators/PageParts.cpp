@@ -1,8 +1,8 @@
 #include "generators/PageParts.h"
 
 #include "generators/SpacingBox.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "generators/SpacingBox.h"
 
 #include "platform/Dialogs.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QComboBox>
 

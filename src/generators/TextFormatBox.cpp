@@ -4,8 +4,8 @@
 #include "generators/FontSizeBox.h"
 #include "generators/SpacingBox.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -7,9 +7,9 @@
 #include "generators/TextFormatHtml.h"
 #include "source/SourceHtml.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "help/AboutWindow.h"
 
+#include "ui/Controls.h"
 #include "ui/EscapeKey.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QBoxLayout>
 #include <QPlainTextEdit>

@@ -1,7 +1,7 @@
 #include "help/HelpBook.h"
 
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QFile>
 #include <QPlainTextEdit>

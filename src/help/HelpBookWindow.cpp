@@ -1,9 +1,9 @@
 #include "help/HelpBookWindow.h"
 
 #include "ui/BringToFront.h"
+#include "ui/Controls.h"
 #include "ui/EscapeKey.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QLabel>
 #include <QPushButton>

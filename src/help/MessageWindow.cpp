@@ -2,9 +2,9 @@
 
 #include "context/Navigation.h"
 #include "ui/BringToFront.h"
+#include "ui/Controls.h"
 #include "ui/EscapeKey.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

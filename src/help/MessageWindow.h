@@ -1,6 +1,6 @@
 #pragma once
 
-#include "help/Message.h"
+#include "context/Message.h"
 
 #include <QWidget>
 

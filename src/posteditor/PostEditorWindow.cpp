@@ -12,10 +12,10 @@
 #include "ui/BringToFront.h"
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
-#include "ui/Place.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>

@@ -2,8 +2,8 @@
 
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
+#include "ui/Controls.h"
 #include "ui/Layout.h"
-#include "ui/Place.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -2,7 +2,7 @@
 
 #include "platform/LineSplit.h"
 #include "ui/ClickableLabel.h"
-#include "ui/Place.h"
+#include "ui/Controls.h"
 
 #include <QDir>
 #include <QFileInfo>

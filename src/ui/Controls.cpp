@@ -1,4 +1,4 @@
-#include "ui/Place.h"
+#include "ui/Controls.h"
 
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
