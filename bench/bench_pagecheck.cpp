@@ -2,15 +2,15 @@
 // emits: it must stay under 100 ms at 100,000 lines and grow linearly with the page. And a
 // megabyte of each input that once froze a reader: the check must stay under 200 ms, and the
 // findings list under the page source under 50 ms of the window's time once typing paused.
-#include "forms/FormHtml.h"
-#include "generators/GeneralSettingsHtml.h"
-#include "generators/ImagesHtml.h"
-#include "generators/LinksHtml.h"
-#include "generators/ListsHtml.h"
-#include "generators/TablesHtml.h"
-#include "generators/TextFormatHtml.h"
-#include "source/PageCheck.h"
-#include "source/SourceHtml.h"
+#include "core/forms/FormHtml.h"
+#include "core/generators/GeneralSettingsHtml.h"
+#include "core/generators/ImagesHtml.h"
+#include "core/generators/LinksHtml.h"
+#include "core/generators/ListsHtml.h"
+#include "core/generators/TablesHtml.h"
+#include "core/generators/TextFormatHtml.h"
+#include "core/source/PageCheck.h"
+#include "core/source/SourceHtml.h"
 #include "ui/PageCheckView.h"
 
 #include <QApplication>

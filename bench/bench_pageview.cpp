@@ -5,7 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/WindowSet.h"
 #include "context/PageContext.h"
-#include "source/PageSource.h"
+#include "core/source/PageSource.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
@@ -164,11 +164,12 @@ BENCHMARK(BM_AddToShown)
 int main(int argc, char** argv) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
-    pane.reset(PageViewLoader::create(nullptr));
-    if (!pane) {
-        std::fprintf(stderr, "no page view: %s\n", qPrintable(PageViewLoader::failure()));
+    const Expected<PageViewPane*> created = PageViewLoader::create(nullptr);
+    if (!created.ok()) {
+        std::fprintf(stderr, "no page view: %s\n", qPrintable(created.error));
         return 1;
     }
+    pane.reset(created.value);
     pane->resize(800, 600);
     pane->show();
     // The engine's start is not part of a page's time.

@@ -1,5 +1,5 @@
 // Saving a page of 100,000 lines against writing the same bytes with a plain QFile.
-#include "platform/PageFile.h"
+#include "core/platform/PageFile.h"
 
 #include <QCoreApplication>
 #include <QFile>

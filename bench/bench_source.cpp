@@ -2,7 +2,7 @@
 // lines of page source: the cost must not grow with the page. The page is measured shown in a
 // source view, as the user has it, in the coloured source view with line numbers that Memo2 is,
 // and alone, as the document model costs by itself.
-#include "source/PageSource.h"
+#include "core/source/PageSource.h"
 #include "ui/HtmlHighlighter.h"
 #include "ui/SourceEdit.h"
 

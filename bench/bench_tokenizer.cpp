@@ -1,7 +1,7 @@
 // The HTML tokenizer on a page of about 20 MB, read whole and line by line as the colouring
 // reads it: it must read at least 50 million characters a second. Then about 1 MB of each kind
 // of pathological input, each of which must stay far under 200 ms.
-#include "source/HtmlTokenizer.h"
+#include "core/source/HtmlTokenizer.h"
 
 #include <QList>
 

@@ -1,5 +1,5 @@
+#include "core/platform/JpegDecoder.h"
 #include "ui/Artwork.h"
-#include "ui/JpegDecoder.h"
 
 #include <QApplication>
 #include <QBuffer>

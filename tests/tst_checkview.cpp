@@ -31,11 +31,9 @@ private slots:
     void largePagesAreCheckedBeside();
 
 private:
-    static QString status(Fixture& f, const char* window) {
-        return f.get<ClickableLabel>(window, "CheckStatus").text();
-    }
-    static QListWidget& list(Fixture& f, const char* window) {
-        return f.get<QListWidget>(window, "FindingsList");
+    static QString status(const Fixture& f, const char* window) {
+        FIND_OR(label, ClickableLabel, f, window, "CheckStatus", QString());
+        return label->text();
     }
 };
 
@@ -82,15 +80,14 @@ void TestCheckView::findingAppearsAndGoesAsTheUserEdits() {
     // An add is checked at once.
     f.windows().context().document.commit({QStringLiteral("<table>")});
     QCOMPARE(status(f, "TForm2"), QStringLiteral("1 Fehler"));
-    QCOMPARE(list(f, "TForm2").count(), 1);
-    QVERIFY(list(f, "TForm2")
-                .item(0)
-                ->text()
-                .startsWith(QStringLiteral("Zeile %1 – Fehler: ").arg(page.size() + 1)));
+    FIND(findings, QListWidget, f, "TForm2", "FindingsList");
+    QCOMPARE(findings->count(), 1);
+    QVERIFY(findings->item(0)->text().startsWith(
+        QStringLiteral("Zeile %1 – Fehler: ").arg(page.size() + 1)));
     // Typing is checked once the user stops.
     f.setSourceLines(page + QStringList{"<table>", "</table>"});
     QTRY_COMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
-    QVERIFY(list(f, "TForm2").isHidden());
+    QVERIFY(findings->isHidden());
 }
 
 void TestCheckView::enterGoesToTheLine() {
@@ -98,11 +95,11 @@ void TestCheckView::enterGoesToTheLine() {
     f.startPage();
     f.windows().context().document.commit({QStringLiteral("<p>eins</p>"), QStringLiteral("<b>")});
     typeInto(f.control("TForm2", "Edit1"), QString());
-    QListWidget& findings = list(f, "TForm2");
-    findings.setCurrentRow(0);
-    QTest::keyClick(&findings, Qt::Key_Return);
-    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
-    QCOMPARE(memo.textCursor().blockNumber() + 1, f.sourceLines().size());
+    FIND(findings, QListWidget, f, "TForm2", "FindingsList");
+    findings->setCurrentRow(0);
+    QTest::keyClick(findings, Qt::Key_Return);
+    FIND(memo, QPlainTextEdit, f, "TForm2", "Memo2");
+    QCOMPARE(memo->textCursor().blockNumber() + 1, f.sourceLines().size());
     QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), QStringLiteral("Memo2"));
 }
 
@@ -123,7 +120,8 @@ void TestCheckView::postEditorHasItsOwnList() {
     typeInto(f.control("TForm7", "Memo1"), QStringLiteral("<b>fett\n"));
     f.trigger("TForm7", "Seiteprfen1");
     QCOMPARE(status(f, "TForm7"), QStringLiteral("1 Fehler"));
-    QCOMPARE(list(f, "TForm7").count(), 1);
+    FIND(findings, QListWidget, f, "TForm7", "FindingsList");
+    QCOMPARE(findings->count(), 1);
     // The main window's check is its own.
     QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite leer"));
 }
@@ -133,18 +131,19 @@ void TestCheckView::pageRowGoesToTheMendingPage() {
     // An entry added before a list was begun; no general settings yet.
     f.setSourceLines({QStringLiteral("<li>eins</li>")});
     f.trigger("TForm2", "Seiteprfen1");
-    QListWidget& findings = list(f, "TForm2");
-    QCOMPARE(findings.count(), 2);
-    QCOMPARE(findings.item(1)->text(), QStringLiteral("Zur Seite „Listen“"));
-    findings.setCurrentRow(1);
-    QTest::keyClick(&findings, Qt::Key_Return);
+    FIND(findings, QListWidget, f, "TForm2", "FindingsList");
+    QCOMPARE(findings->count(), 2);
+    QCOMPARE(findings->item(1)->text(), QStringLiteral("Zur Seite „Listen“"));
+    findings->setCurrentRow(1);
+    QTest::keyClick(findings, Qt::Key_Return);
     const QTabWidget& tabs = f.windows().mainWindow().pageControl();
     QCOMPARE(tabs.tabText(tabs.currentIndex()), QStringLiteral("Listen"));
     QVERIFY(!f.window("TForm11")->isVisible());
     // The post-editor has no pages to go to.
     typeInto(f.control("TForm7", "Memo1"), QStringLiteral("<li>eins</li>\n"));
     f.trigger("TForm7", "Seiteprfen1");
-    QCOMPARE(list(f, "TForm7").count(), 1);
+    FIND(postEditorFindings, QListWidget, f, "TForm7", "FindingsList");
+    QCOMPARE(postEditorFindings->count(), 1);
 }
 
 void TestCheckView::aPageOfEveryElementIsInOrder() {
@@ -168,9 +167,10 @@ void TestCheckView::aPageOfEveryElementIsInOrder() {
           "formular.cgi|Edit1=umfrage@example.org|Button1|Edit14=Farbe|Edit2=Rot|Button16|Button2|"
           "Edit18=Hobbys|Edit22=Lesen|Button4|Button5|Button8|Button3|Edit41=Polen|"
           "Button15|Button14|Button12|Button13");
+    FIND(findings, QListWidget, f, "TForm2", "FindingsList");
     QStringList found;
-    for (int i = 0; i < list(f, "TForm2").count(); ++i)
-        found.append(list(f, "TForm2").item(i)->text());
+    for (int i = 0; i < findings->count(); ++i)
+        found.append(findings->item(i)->text());
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n') + u'\n' + f.sourceLines().join(u'\n')));
     QCOMPARE(status(f, "TForm2"), QStringLiteral("Seite in Ordnung"));
     QVERIFY2(f.sourceLines().size() > 40, qPrintable(f.sourceLines().join(u'\n')));
@@ -179,13 +179,13 @@ void TestCheckView::aPageOfEveryElementIsInOrder() {
 void TestCheckView::statusStaysAcrossStatusMessages() {
     Fixture f;
     f.startPage();
-    const QWidget& checkStatus = f.get(QStringLiteral("TForm2"), QStringLiteral("CheckStatus"));
-    QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+    FIND(checkStatus, QWidget, f, "TForm2", "CheckStatus");
+    QVERIFY(checkStatus->isVisibleTo(f.window("TForm2")));
     // The notice of the add shows and runs its time; the check's result stays.
     f.windows().context().notices.Timer1Timer();
-    QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+    QVERIFY(checkStatus->isVisibleTo(f.window("TForm2")));
     f.windows().context().notices.PostStatusMessage(QStringLiteral("etwas"));
-    QVERIFY(checkStatus.isVisibleTo(f.window("TForm2")));
+    QVERIFY(checkStatus->isVisibleTo(f.window("TForm2")));
 }
 
 void TestCheckView::openedPageIsCheckedWithItsFolder() {
@@ -219,10 +219,10 @@ void TestCheckView::longListsAreCut() {
     Fixture f;
     f.setSourceLines(QStringList(unclosed, QStringLiteral("<table>")));
     f.trigger("TForm2", "Seiteprfen1");
-    QListWidget& findings = list(f, "TForm2");
-    QCOMPARE(findings.count(), rows);
+    FIND(findings, QListWidget, f, "TForm2", "FindingsList");
+    QCOMPARE(findings->count(), rows);
     if (!last.isEmpty())
-        QCOMPARE(findings.item(rows - 1)->text(), last);
+        QCOMPARE(findings->item(rows - 1)->text(), last);
 }
 
 void TestCheckView::largePagesAreCheckedBeside() {

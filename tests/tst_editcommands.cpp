@@ -2,7 +2,7 @@
 // with Tab, from the menu, the pop-up menu, the toolbar and the keyboard.
 #include "app/MainWindow.h"
 #include "commands/CurrentFieldTracker.h"
-#include "source/PageSource.h"
+#include "core/source/PageSource.h"
 #include "support/Fixture.h"
 
 #include <QAction>
@@ -36,13 +36,13 @@ void TestEditCommands::nothingHappensBeforeAFieldIsCurrent() {
     Fixture f;
     f.windows().showAtStart();
     QApplication::clipboard()->setText(QStringLiteral("Zwischenablage"));
-    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
-    memo.setFocus();
+    FIND(memo, QPlainTextEdit, f, "TForm2", "Memo2");
+    memo->setFocus();
     QCOMPARE(tracker(f).CurrentFieldName(), QString());
     for (const char* action :
          {"Ausschneiden1", "Kopieren1", "infgen1", "Lschen1", "AllesMarkieren1"})
         f.trigger("TForm2", action);
-    QVERIFY(memo.toPlainText().isEmpty());
+    QVERIFY(memo->toPlainText().isEmpty());
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("Zwischenablage"));
 }
 
@@ -92,19 +92,19 @@ void TestEditCommands::commands() {
     QFETCH(QString, clipboard);
     Fixture f;
     f.windows().showAtStart();
-    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
-    memo.setPlainText(QStringLiteral("Hallo Welt"));
-    QTextCursor cursor = memo.textCursor();
+    FIND(memo, QPlainTextEdit, f, "TForm2", "Memo2");
+    memo->setPlainText(QStringLiteral("Hallo Welt"));
+    QTextCursor cursor = memo->textCursor();
     cursor.setPosition(6);
     cursor.setPosition(10, QTextCursor::KeepAnchor);
-    memo.setTextCursor(cursor);
+    memo->setTextCursor(cursor);
     QApplication::clipboard()->setText(QStringLiteral("neu"));
     QCOMPARE(tracker(f).CurrentFieldName(), QStringLiteral("Memo2"));
     if (action.startsWith(QLatin1String("Image")))
         click(f.control("TForm2", action));
     else
         f.trigger("TForm2", action);
-    QCOMPARE(memo.toPlainText(), after);
+    QCOMPARE(memo->toPlainText(), after);
     QCOMPARE(QApplication::clipboard()->text(), clipboard);
 }
 
@@ -112,16 +112,16 @@ void TestEditCommands::deleteEmptiesFieldOnHiddenPage() {
     Fixture f;
     f.windows().showAtStart();
     f.windows().context().state.setGeneralSettingsDone(true);
-    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
-    memo.setPlainText(QStringLiteral("<p>zwanzig Zeichen</p>"));
-    QTest::mouseClick(memo.viewport(), Qt::LeftButton);
+    FIND(memo, QPlainTextEdit, f, "TForm2", "Memo2");
+    memo->setPlainText(QStringLiteral("<p>zwanzig Zeichen</p>"));
+    QTest::mouseClick(memo->viewport(), Qt::LeftButton);
     f.windows().mainWindow().pageControl().setCurrentIndex(2);
-    QVERIFY(!memo.isVisible());
+    QVERIFY(!memo->isVisible());
     // "Alles markieren" and "Löschen" reach the field on the page that is not shown.
     f.trigger("TForm2", "Lschen2");
-    QCOMPARE(memo.textCursor().selectedText(), QStringLiteral("<p>zwanzig Zeichen</p>"));
+    QCOMPARE(memo->textCursor().selectedText(), QStringLiteral("<p>zwanzig Zeichen</p>"));
     f.trigger("TForm2", "Lschen1");
-    QVERIFY(memo.toPlainText().isEmpty());
+    QVERIFY(memo->toPlainText().isEmpty());
 }
 
 void TestEditCommands::deleteCanBeUndone_data() {
@@ -150,15 +150,15 @@ void TestEditCommands::deleteCanBeUndone() {
     QFETCH(QString, field);
     QFETCH(QString, command);
     Fixture f;
-    QWidget& target = f.get(window, field);
+    FIND(target, QWidget, f, window, field);
     const QString text = QStringLiteral("<p>Grüße\naus Köln</p>\n");
-    typeInto(&target, target.inherits("QLineEdit") ? QStringLiteral("Titel") : text);
-    click(target.inherits("QPlainTextEdit") ? static_cast<QPlainTextEdit&>(target).viewport()
-                                            : &target);
+    typeInto(target, target->inherits("QLineEdit") ? QStringLiteral("Titel") : text);
+    auto* memo = qobject_cast<QPlainTextEdit*>(target);
+    click(memo ? memo->viewport() : target);
     f.trigger(window, command);
-    QCOMPARE(textOf(&target), QString());
-    QTest::keyClick(&target, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(textOf(&target), target.inherits("QLineEdit") ? QStringLiteral("Titel") : text);
+    QCOMPARE(textOf(target), QString());
+    QTest::keyClick(target, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(textOf(target), target->inherits("QLineEdit") ? QStringLiteral("Titel") : text);
 }
 
 void TestEditCommands::tabMakesTheFieldWithTheCaretCurrent() {
@@ -167,20 +167,20 @@ void TestEditCommands::tabMakesTheFieldWithTheCaretCurrent() {
     f.startPage();
     QApplication::setActiveWindow(f.window("TForm2"));
     f.windows().mainWindow().pageControl().setCurrentIndex(2);
-    auto& name = f.get<QLineEdit>("TForm2", "Edit6");
-    auto& next = f.get<QLineEdit>("TForm2", "Edit16");
-    typeInto(&name, QStringLiteral("Foto"));
-    QTest::mouseClick(&name, Qt::LeftButton);
-    QTest::keyClick(&name, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(&name, Qt::Key_C, Qt::ControlModifier);
+    FIND(name, QLineEdit, f, "TForm2", "Edit6");
+    FIND(next, QLineEdit, f, "TForm2", "Edit16");
+    typeInto(name, QStringLiteral("Foto"));
+    QTest::mouseClick(name, Qt::LeftButton);
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
     // Tab moves the caret on, and the paste lands where the caret is.
-    QTest::keyClick(&name, Qt::Key_Tab);
-    QVERIFY(next.hasFocus());
+    QTest::keyClick(name, Qt::Key_Tab);
+    QVERIFY(next->hasFocus());
     QCOMPARE(tracker(f).CurrentFieldName(), QStringLiteral("Edit16"));
-    QTest::keyClick(&next, Qt::Key_V, Qt::ControlModifier);
-    QCOMPARE(next.text(), QStringLiteral("Foto"));
-    QCOMPARE(name.text(), QStringLiteral("Foto"));
-    QTest::keyClick(&next, Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(next, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(next->text(), QStringLiteral("Foto"));
+    QCOMPARE(name->text(), QStringLiteral("Foto"));
+    QTest::keyClick(next, Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(tracker(f).CurrentFieldName(), QStringLiteral("Edit6"));
 }
 
@@ -188,15 +188,16 @@ void TestEditCommands::focusMovedByQtChangesNothing() {
     Fixture f;
     f.windows().showAtStart();
     QApplication::setActiveWindow(f.window("TForm2"));
-    auto& title = f.get<QLineEdit>("TForm2", "Edit1");
-    typeInto(&f.get("TForm2", "Memo2"), QStringLiteral("<p>"));
+    FIND(title, QLineEdit, f, "TForm2", "Edit1");
+    FIND(memo, QWidget, f, "TForm2", "Memo2");
+    typeInto(memo, QStringLiteral("<p>"));
     // "Weiter" hides the welcome panel it sits on, and the general settings' add locks the
     // page it sits on: Qt moves the focus on by itself both times.
     for (const char* button : {"Button9", "Button2"}) {
-        auto& pressed = f.get<QPushButton>("TForm2", button);
-        pressed.setFocus();
-        QTest::keyClick(&pressed, Qt::Key_Space);
-        QVERIFY(!pressed.hasFocus());
+        FIND(pressed, QPushButton, f, "TForm2", button);
+        pressed->setFocus();
+        QTest::keyClick(pressed, Qt::Key_Space);
+        QVERIFY(!pressed->hasFocus());
         QVERIFY2(tracker(f).CurrentFieldName() != QStringLiteral("Edit1"), button);
     }
     Q_UNUSED(title);

@@ -1,8 +1,8 @@
 // New, save, save as, preview, print and the windows the menus open.
 #include "app/MainWindow.h"
 #include "commands/FileCommands.h"
+#include "core/source/PageSource.h"
 #include "platform/DialogObjects.h"
-#include "source/PageSource.h"
 #include "support/Fixture.h"
 
 #include <QDir>
@@ -85,7 +85,8 @@ void TestFileCommands::saveAsClosesAndWritesThePage() {
     QCOMPARE(f.windows().context().state.SavedFileName(), QStringLiteral("index.html"));
     QCOMPARE(f.statusNotice(), QStringLiteral("index.html wurde gespeichert"));
     QVERIFY(f.window("TForm2")->findChild<QAction*>("Vorschau")->isEnabled());
-    QVERIFY(f.get("TForm2", "Image9").isEnabled());
+    FIND(preview, QWidget, f, "TForm2", "Image9");
+    QVERIFY(preview->isEnabled());
 }
 
 void TestFileCommands::saveTwiceAddsOneTail() {
@@ -171,7 +172,8 @@ void TestFileCommands::failedSaveKeepsEverything() {
         QStringLiteral("Datei \"%1\" kann nicht erstellt werden. ").arg(blocked)));
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark*"));
     QCOMPARE(f.windows().context().state.SavedFileName(), QString());
-    QVERIFY(!f.get("TForm2", "Image9").isEnabled());
+    FIND(preview, QWidget, f, "TForm2", "Image9");
+    QVERIFY(!preview->isEnabled());
     QCOMPARE(f.statusNotice(), QString());
 }
 
@@ -237,14 +239,16 @@ void TestFileCommands::newEmptiesThePageAndUnlocks() {
     f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
     f.trigger("TForm2", "Speichern");
     f.windows().context().state.setGeneralSettingsDone(true);
-    f.get("TForm2", "TabSheet1").setEnabled(false);
+    FIND(settingsPage, QWidget, f, "TForm2", "TabSheet1");
+    settingsPage->setEnabled(false);
     f.trigger("TForm2", "Neu");
     QVERIFY(f.sourceLines().isEmpty());
-    QVERIFY(f.get("TForm2", "TabSheet1").isEnabled());
+    QVERIFY(settingsPage->isEnabled());
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
     QCOMPARE(main.windowTitle(), QStringLiteral("Quillmark"));
     // The preview stays enabled and the saved name is kept.
-    QVERIFY(f.get("TForm2", "Image9").isEnabled());
+    FIND(preview, QWidget, f, "TForm2", "Image9");
+    QVERIFY(preview->isEnabled());
     QCOMPARE(f.windows().context().state.SavedFileName(), QStringLiteral("a.html"));
     // The toolbar's New empties the page source too.
     f.setSourceLines({"<p>"});
@@ -319,12 +323,12 @@ void TestFileCommands::unsavedFollowsUndo() {
     MainWindow& main = f.windows().mainWindow();
     bool closed = false;
     connect(&main, &MainWindow::closed, this, [&closed] { closed = true; });
-    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
+    FIND(memo, QPlainTextEdit, f, "TForm2", "Memo2");
     f.setSourceLines({"<p>"});
     f.dialogs.answerFile(dir.filePath(QStringLiteral("a.html")));
     f.trigger("TForm2", "Speichern");
     QVERIFY(!f.windows().context().document.hasUnsavedChanges());
-    click(memo.viewport());
+    click(memo->viewport());
     f.trigger("TForm2", "Lschen1");
     // An emptied page that held saved work is unsaved: closing asks.
     QVERIFY(f.sourceLines().isEmpty());
@@ -332,7 +336,7 @@ void TestFileCommands::unsavedFollowsUndo() {
     QVERIFY(!closed);
     QVERIFY(f.window("TForm10")->isVisible());
     click(f.control("TForm10", "Button2"));
-    QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(f.sourceLines(), (QStringList{"<p>", "</body>", "</html>"}));
     QVERIFY(!f.windows().context().document.hasUnsavedChanges());
     main.close();

@@ -24,14 +24,12 @@ const QStringList kSavedPage = {QStringLiteral("<h1>Umfrage</h1>"), QStringLiter
 void act(Fixture& f, const QStringList& steps) {
     for (const QString& step : steps) {
         if (step.startsWith(QStringLiteral("tab:"))) {
-            f.get<QTabWidget>(kWindow, QStringLiteral("Form5"))
-                .setCurrentIndex(step.mid(4).toInt());
+            FIND(pages, QTabWidget, f, kWindow, QStringLiteral("Form5"));
+            pages->setCurrentIndex(step.mid(4).toInt());
         } else if (step.startsWith(QStringLiteral("MenuItem"))) {
             f.trigger(kWindow, step);
-        } else if (const qsizetype equals = step.indexOf(u'='); equals > 0) {
-            typeInto(&f.get(kWindow, step.left(equals)), step.mid(equals + 1));
         } else {
-            click(&f.get(kWindow, step));
+            f.act(kWindow, QStringList{step});
         }
     }
 }
@@ -40,7 +38,8 @@ void act(Fixture& f, const QStringList& steps) {
 void expectStates(Fixture& f, const QStringList& states) {
     for (const QString& state : states) {
         const qsizetype equals = state.indexOf(u'=');
-        QCOMPARE(state.left(equals) + u'=' + textOf(&f.get(kWindow, state.left(equals))), state);
+        FIND(field, QWidget, f, kWindow, state.left(equals));
+        QCOMPARE(state.left(equals) + u'=' + textOf(field), state);
     }
 }
 
@@ -378,7 +377,7 @@ void TestForms::answerNumbersContinueAcrossQuestions() {
     act(f, {addQuestion, answer + "=Nord", newAnswer});
     expectStates(f, {preview + "=4) Nord"});
 
-    click(&f.get("TForm2", "Button8"));
+    f.act("TForm2", "Button8");
     expectStates(f, {preview + u'=' + previewAfterReopening});
     act(f, {answer + "=Süd", newAnswer});
     const QString numbered = previewAfterReopening.isEmpty()
@@ -406,11 +405,14 @@ void TestForms::openingEmptiesFieldsAndKeepsChoices() {
     act(f, {"Edit14=Farbe", "Edit2=Rot", "Button16", "Edit18=Hobbys", "Edit22=Lesen", "Button4",
             "Edit41=Polen", "Button15"});
     for (const QString& name : emptied) {
-        if (textOf(&f.get(kWindow, name)).isEmpty())
-            typeInto(&f.get(kWindow, name), QStringLiteral("etwas"));
+        FIND(field, QWidget, f, kWindow, name);
+        if (textOf(field).isEmpty())
+            typeInto(field, QStringLiteral("etwas"));
     }
-    for (const QString& state : startedAnew)
-        typeInto(&f.get(kWindow, state.section(u'=', 0, 0)), QString());
+    for (const QString& state : startedAnew) {
+        FIND(field, QWidget, f, kWindow, state.section(u'=', 0, 0));
+        typeInto(field, QString());
+    }
     const QStringList kept = {
         "ComboBox1=14",          "ComboBox7=2",           "ComboBox18=3",
         "ComboBox6=5",           "CheckBox5=checked",     "CheckBox30=checked",
@@ -421,15 +423,17 @@ void TestForms::openingEmptiesFieldsAndKeepsChoices() {
     f.setSourceLines({"<p>Seite</p>"});
     f.window(kWindow)->hide();
 
-    click(&f.get("TForm2", "Button8"));
+    f.act("TForm2", "Button8");
 
     QVERIFY(f.window(kWindow)->isVisible());
-    QCOMPARE(f.get<QTabWidget>(kWindow, "Form5").currentIndex(), 0);
+    FIND(pages, QTabWidget, f, kWindow, "Form5");
+    QCOMPARE(pages->currentIndex(), 0);
     for (const QString& name : emptied)
         expectStates(f, {name + u'='});
     expectStates(f, startedAnew);
     expectStates(f, kept);
-    QVERIFY(!f.get(kWindow, "Image38").isHidden());
+    FIND(pressedMiddle, QWidget, f, kWindow, "Image38");
+    QVERIFY(!pressedMiddle->isHidden());
     QCOMPARE(f.sourceLines(), QStringList{"<p>Seite</p>"});
 }
 
@@ -467,11 +471,13 @@ void TestForms::positionPickers() {
     Fixture f;
     opened(f);
     // What shows pressed and which radio button is checked, e.g. "-x-".
-    auto look = [&] {
+    auto look = [&]() -> QString {
         QString shown, checked;
         for (int i = 0; i < 3; ++i) {
-            shown += f.get(kWindow, pressed[i]).isHidden() ? u'-' : u'x';
-            checked += textOf(&f.get(kWindow, radios[i])) == "checked" ? u'x' : u'-';
+            FIND_OR(picture, QWidget, f, kWindow, pressed[i], QString());
+            FIND_OR(radio, QWidget, f, kWindow, radios[i], QString());
+            shown += picture->isHidden() ? u'-' : u'x';
+            checked += textOf(radio) == "checked" ? u'x' : u'-';
         }
         return shown + u'|' + checked;
     };
@@ -551,10 +557,12 @@ void TestForms::fontAssistants() {
     f.dialogs.answerFont({"Verdana", 14, styles.contains(u'b'), styles.contains(u'i'),
                           styles.contains(u'u'), styles.contains(u's'), QColor(255, 0, 0)});
 
-    if (starter.startsWith("dbl:"))
-        QTest::mouseDClick(f.get<QComboBox>(kWindow, starter.mid(4)).lineEdit(), Qt::LeftButton);
-    else
+    if (starter.startsWith("dbl:")) {
+        FIND(box, QComboBox, f, kWindow, starter.mid(4));
+        QTest::mouseDClick(box->lineEdit(), Qt::LeftButton);
+    } else {
         act(f, {starter});
+    }
 
     QCOMPARE(f.dialogs.asked, QStringList{"font"});
     expectStates(f, {fields[0] + "=Verdana", fields[1] + "=14", fields[2] + "=Red"});
@@ -618,9 +626,9 @@ void TestForms::deleteShortcutActsOnCurrentField() {
     QVERIFY(QTest::qWaitForWindowActive(f.window(kWindow)));
     act(f, {"tab:1", "Edit2=Rot", "Edit14=Farbe"});
     // The focus moves on as with the Tab key, which leaves the current field as it is.
-    QLineEdit& focused = f.get<QLineEdit>(kWindow, "Edit2");
-    focused.setFocus();
-    QTest::keyClick(&focused, Qt::Key_Delete, Qt::ControlModifier);
+    FIND(focused, QLineEdit, f, kWindow, "Edit2");
+    focused->setFocus();
+    QTest::keyClick(focused, Qt::Key_Delete, Qt::ControlModifier);
     expectStates(f, {"Edit14=", "Edit2=Rot"});
 }
 

@@ -31,17 +31,19 @@ QStringList page(const QString& title, const char* body) {
 // Opens the builder from the main window's menu "Extra" and clicks a layout picture.
 void openPanel(Fixture& f, const QString& chooserPicture) {
     f.trigger("TForm2", "Frameseiteerstellen1");
-    click(&f.get(kFrames, chooserPicture));
+    FIND(picture, QWidget, f, kFrames, chooserPicture);
+    click(picture);
 }
 
 void save(Fixture& f, const QString& button, const QString& path) {
     f.dialogs.answerFile(path);
-    click(&f.get<QPushButton>(kFrames, button));
+    FIND(pressed, QPushButton, f, kFrames, button);
+    click(pressed);
 }
 
 bool previewEnabled(Fixture& f) {
-    return f.window("TForm2")->findChild<QAction*>("Vorschau")->isEnabled() &&
-           f.get("TForm2", "Image9").isEnabled();
+    FIND_OR(preview, QWidget, f, "TForm2", "Image9", false);
+    return f.window("TForm2")->findChild<QAction*>("Vorschau")->isEnabled() && preview->isEnabled();
 }
 
 void addPage(const char* row, const char* chooser, const char* button, const char* workList,
@@ -172,14 +174,16 @@ void TestFrames::savesTheLayoutsPage() {
     openPanel(f, chooser);
     for (const QString& entry : typed) {
         const qsizetype at = entry.indexOf(u'=');
-        typeInto(&f.get<QLineEdit>(kFrames, entry.left(at)), entry.mid(at + 1));
+        FIND(field, QLineEdit, f, kFrames, entry.left(at));
+        typeInto(field, entry.mid(at + 1));
     }
     save(f, button, path);
 
     QCOMPARE(f.dialogs.asked, QStringList{"save:Frameseite.html"});
     QCOMPARE(QString::fromUtf8(fileBytes(path)).split(QStringLiteral("\r\n")),
              expected + QStringList{""});
-    QCOMPARE(f.get<QPlainTextEdit>(kFrames, workList).toPlainText().split(u'\n'), expected);
+    FIND(built, QPlainTextEdit, f, kFrames, workList);
+    QCOMPARE(built->toPlainText().split(u'\n'), expected);
     // The frameset page is a file of its own: the page source, the caption, the main
     // window's proposal and its preview stay.
     QCOMPARE(f.sourceLines(), QStringList{});
@@ -221,11 +225,12 @@ void TestFrames::pickerPutsTheBareName() {
 
     Fixture f;
     openPanel(f, chooser);
-    auto& field = f.get<QLineEdit>(kFrames, pageField);
-    typeInto(&field, QStringLiteral("alt.html"));
+    FIND(field, QLineEdit, f, kFrames, pageField);
+    FIND(pickerPicture, QWidget, f, kFrames, picker);
+    typeInto(field, QStringLiteral("alt.html"));
     f.dialogs.answerFile(chosen);
-    click(&f.get(kFrames, picker));
-    QCOMPARE(field.text(), QStringLiteral("menue.html"));
+    click(pickerPicture);
+    QCOMPARE(field->text(), QStringLiteral("menue.html"));
     QCOMPARE(f.dialogs.asked, QStringList{"open:Unbenannt.html"});
 
     // The main window's open dialog remembers the whole path: the post-editor proposes it.
@@ -236,10 +241,11 @@ void TestFrames::pickerPutsTheBareName() {
 void TestFrames::cancelledPickerKeepsTheField() {
     Fixture f;
     openPanel(f, "Image2");
-    auto& field = f.get<QLineEdit>(kFrames, "Edit49");
-    typeInto(&field, QStringLiteral("alt.html"));
-    click(&f.get(kFrames, "Image22"));
-    QCOMPARE(field.text(), QStringLiteral("alt.html"));
+    FIND(field, QLineEdit, f, kFrames, "Edit49");
+    FIND(picker, QWidget, f, kFrames, "Image22");
+    typeInto(field, QStringLiteral("alt.html"));
+    click(picker);
+    QCOMPARE(field->text(), QStringLiteral("alt.html"));
     QCOMPARE(f.dialogs.asked, QStringList{"open:Unbenannt.html"});
 }
 
@@ -252,30 +258,38 @@ void TestFrames::chooserPictureShowsItsPanel() {
     for (qsizetype i = 0; i < pictures.size(); ++i) {
         openPanel(f, pictures[i]);
         QVERIFY(window->isVisible());
-        for (const QString& panel : panels)
-            QCOMPARE(f.get(kFrames, panel).isVisible(), panel == panels[i]);
+        for (const QString& panel : panels) {
+            FIND(shown, QWidget, f, kFrames, panel);
+            QCOMPARE(shown->isVisible(), panel == panels[i]);
+        }
         // The panel covers the whole window, the chooser included.
-        QCOMPARE(f.get(kFrames, panels[i]).geometry(), window->rect());
+        FIND(chosen, QWidget, f, kFrames, panels[i]);
+        QCOMPARE(chosen->geometry(), window->rect());
     }
 }
 
 void TestFrames::reopeningShowsTheChooserAndKeepsTheFields() {
     Fixture f;
     openPanel(f, "Image5");
-    typeInto(&f.get<QLineEdit>(kFrames, "Edit1"), QStringLiteral("navi"));
-    click(&f.get<QPushButton>(kFrames, "Button1")); // save cancelled: the work list stays built
-    QCOMPARE(f.get<QPlainTextEdit>(kFrames, "Memo1").document()->blockCount(), 11);
+    FIND(edit1, QLineEdit, f, kFrames, "Edit1");
+    FIND(saveButton, QPushButton, f, kFrames, "Button1");
+    typeInto(edit1, QStringLiteral("navi"));
+    click(saveButton); // save cancelled: the work list stays built
+    FIND(workList, QPlainTextEdit, f, kFrames, "Memo1");
+    QCOMPARE(workList->document()->blockCount(), 11);
     f.window(kFrames)->close();
     QVERIFY(!f.window(kFrames)->isVisible());
 
     openPanel(f, "Image1");
-    QVERIFY(!f.get(kFrames, "Panel1").isVisible());
-    QCOMPARE(f.get<QPlainTextEdit>(kFrames, "Memo1").toPlainText(), QString());
-    typeInto(&f.get<QLineEdit>(kFrames, "Edit9"), QStringLiteral("links"));
+    FIND(panel1, QWidget, f, kFrames, "Panel1");
+    QVERIFY(!panel1->isVisible());
+    QCOMPARE(workList->toPlainText(), QString());
+    FIND(edit9, QLineEdit, f, kFrames, "Edit9");
+    typeInto(edit9, QStringLiteral("links"));
 
     openPanel(f, "Image5");
-    QCOMPARE(f.get<QLineEdit>(kFrames, "Edit1").text(), QStringLiteral("navi"));
-    QCOMPARE(f.get<QLineEdit>(kFrames, "Edit9").text(), QStringLiteral("links"));
+    QCOMPARE(edit1->text(), QStringLiteral("navi"));
+    QCOMPARE(edit9->text(), QStringLiteral("links"));
 }
 
 void TestFrames::savingAgainReplacesThePage() {
@@ -283,18 +297,20 @@ void TestFrames::savingAgainReplacesThePage() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("frames.html"));
     openPanel(f, "Image2");
-    auto& title = f.get<QLineEdit>(kFrames, "Edit40");
-    typeInto(&title, QStringLiteral("Erste Fassung"));
+    FIND(title, QLineEdit, f, kFrames, "Edit40");
+    typeInto(title, QStringLiteral("Erste Fassung"));
     save(f, "Button4", path);
-    typeInto(&title, QStringLiteral("Zweite Fassung"));
+    typeInto(title, QStringLiteral("Zweite Fassung"));
     f.dialogs.answerFile(path);
     f.dialogs.answerYes();
-    click(&f.get<QPushButton>(kFrames, "Button4"));
+    FIND(saveButton, QPushButton, f, kFrames, "Button4");
+    click(saveButton);
 
     const QStringList lines = QString::fromUtf8(fileBytes(path)).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 17);
     QCOMPARE(lines[4], QStringLiteral("<title>Zweite Fassung</title>"));
-    QCOMPARE(f.get<QPlainTextEdit>(kFrames, "Memo4").document()->blockCount(), 16);
+    FIND(workList, QPlainTextEdit, f, kFrames, "Memo4");
+    QCOMPARE(workList->document()->blockCount(), 16);
     QCOMPARE(f.dialogs.asked, (QStringList{"save:Frameseite.html", "save:" + path,
                                            "question:Die Datei frames.html existiert bereits.\n"
                                            "Soll sie überschrieben werden?"}));
@@ -304,7 +320,8 @@ void TestFrames::cancelledSaveWritesNothing() {
     Fixture f;
     QTemporaryDir dir;
     openPanel(f, "Image4");
-    click(&f.get<QPushButton>(kFrames, "Button3"));
+    FIND(saveButton, QPushButton, f, kFrames, "Button3");
+    click(saveButton);
     QCOMPARE(f.dialogs.asked, QStringList{"save:Frameseite.html"});
     QVERIFY(!previewEnabled(f));
     QVERIFY(QDir(dir.path()).isEmpty());
@@ -324,20 +341,20 @@ void TestFrames::failedWriteLeavesThePreviewDisabled() {
 void TestFrames::popupCommandsActOnTheCurrentField() {
     Fixture f;
     openPanel(f, "Image1");
-    auto& edit10 = f.get<QLineEdit>(kFrames, "Edit10");
-    auto& edit17 = f.get<QLineEdit>(kFrames, "Edit17");
+    FIND(edit10, QLineEdit, f, kFrames, "Edit10");
+    FIND(edit17, QLineEdit, f, kFrames, "Edit17");
     QClipboard* clipboard = QGuiApplication::clipboard();
 
-    typeInto(&edit17, QStringLiteral("oben"));
+    typeInto(edit17, QStringLiteral("oben"));
     f.trigger(kFrames, "Lschen2"); // "Alles markieren"
-    QCOMPARE(edit17.selectedText(), QStringLiteral("oben"));
+    QCOMPARE(edit17->selectedText(), QStringLiteral("oben"));
     f.trigger(kFrames, "Ausschneiden2");
-    QCOMPARE(edit17.text(), QString());
+    QCOMPARE(edit17->text(), QString());
     QCOMPARE(clipboard->text(), QStringLiteral("oben"));
 
-    click(&edit10);
+    click(edit10);
     f.trigger(kFrames, "Einfgen1");
-    QCOMPARE(edit10.text(), QStringLiteral("oben"));
+    QCOMPARE(edit10->text(), QStringLiteral("oben"));
     clipboard->clear();
     f.trigger(kFrames, "Lschen2");
     f.trigger(kFrames, "Kopieren2");
@@ -345,39 +362,39 @@ void TestFrames::popupCommandsActOnTheCurrentField() {
 
     // A field on a panel that is no longer shown is acted on all the same.
     openPanel(f, "Image4");
-    auto& edit30 = f.get<QLineEdit>(kFrames, "Edit30");
-    typeInto(&edit30, QStringLiteral("80"));
-    typeInto(&edit10, QStringLiteral("rechts"));
-    edit10.setSelection(0, 2);
+    FIND(edit30, QLineEdit, f, kFrames, "Edit30");
+    typeInto(edit30, QStringLiteral("80"));
+    typeInto(edit10, QStringLiteral("rechts"));
+    edit10->setSelection(0, 2);
     f.trigger(kFrames, "Lschen3"); // "Löschen": the whole text, whatever is selected
-    QCOMPARE(edit10.text(), QString());
-    QCOMPARE(edit30.text(), QStringLiteral("80"));
+    QCOMPARE(edit10->text(), QString());
+    QCOMPARE(edit30->text(), QStringLiteral("80"));
 
     // A right click into a field makes it current and opens the window's pop-up menu.
     QVERIFY(QTest::qWaitForWindowExposed(f.window(kFrames)));
-    QTest::mouseClick(&edit30, Qt::RightButton);
-    QContextMenuEvent request(QContextMenuEvent::Mouse, edit30.rect().center(),
-                              edit30.mapToGlobal(edit30.rect().center()));
-    QApplication::sendEvent(&edit30, &request);
-    auto& menu = f.get<QMenu>(kFrames, "PopupMenu2");
-    QVERIFY(menu.isVisible());
-    menu.hide();
+    QTest::mouseClick(edit30, Qt::RightButton);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, edit30->rect().center(),
+                              edit30->mapToGlobal(edit30->rect().center()));
+    QApplication::sendEvent(edit30, &request);
+    FIND(menu, QMenu, f, kFrames, "PopupMenu2");
+    QVERIFY(menu->isVisible());
+    menu->hide();
     f.trigger(kFrames, "Lschen3");
-    QCOMPARE(edit30.text(), QString());
+    QCOMPARE(edit30->text(), QString());
 }
 
 void TestFrames::deleteShortcutEmptiesTheCurrentFieldNotTheFocusedOne() {
     Fixture f;
     openPanel(f, "Image5");
     QVERIFY(QTest::qWaitForWindowActive(f.window(kFrames)));
-    auto& edit1 = f.get<QLineEdit>(kFrames, "Edit1");
-    auto& edit2 = f.get<QLineEdit>(kFrames, "Edit2");
-    typeInto(&edit2, QStringLiteral("inhalt"));
-    typeInto(&edit1, QStringLiteral("navi"));
-    edit2.setFocus(); // as with the Tab key: the focus moves, the current field stays
-    QTest::keyClick(&edit2, Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(edit1.text(), QString());
-    QCOMPARE(edit2.text(), QStringLiteral("inhalt"));
+    FIND(edit1, QLineEdit, f, kFrames, "Edit1");
+    FIND(edit2, QLineEdit, f, kFrames, "Edit2");
+    typeInto(edit2, QStringLiteral("inhalt"));
+    typeInto(edit1, QStringLiteral("navi"));
+    edit2->setFocus(); // as with the Tab key: the focus moves, the current field stays
+    QTest::keyClick(edit2, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(edit1->text(), QString());
+    QCOMPARE(edit2->text(), QStringLiteral("inhalt"));
 }
 
 QTEST_MAIN(TestFrames)

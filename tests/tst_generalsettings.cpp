@@ -20,18 +20,17 @@ const QString kHead =
                    "<meta name=\"Generator\" content=\"Fernbrook Quillmark\">\n");
 const QString kPlainEnd = QStringLiteral("<title></title>\n</head>\n<body>");
 
-QWidget& on(Fixture& f, const QString& name) {
-    return f.get<QWidget>(kMain, name);
-}
-
-QString text(Fixture& f, const QString& name) {
+QString text(const Fixture& f, const QString& name) {
     if (auto* memo = f.control<QPlainTextEdit>(kMain, name))
         return memo->toPlainText();
-    return f.get<QLineEdit>(kMain, name).text();
+    FIND_OR(line, QLineEdit, f, kMain, name, QString());
+    return line->text();
 }
 
-bool shown(Fixture& f, const QString& name) {
-    return on(f, name).isVisibleTo(&on(f, QStringLiteral("TabSheet1")));
+bool shown(const Fixture& f, const QString& name) {
+    FIND_OR(widget, QWidget, f, kMain, name, false);
+    FIND_OR(page, QWidget, f, kMain, QStringLiteral("TabSheet1"), false);
+    return widget->isVisibleTo(page);
 }
 
 } // namespace
@@ -99,7 +98,8 @@ void TestGeneralSettings::documentStart() {
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Allgemeine Einstellung wurde hinzugefügt"));
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("true"));
-    QVERIFY(!on(f, "TabSheet1").isEnabled());
+    FIND(settingsPage, QWidget, f, kMain, "TabSheet1");
+    QVERIFY(!settingsPage->isEnabled());
 }
 
 void TestGeneralSettings::redirectWithoutTargetShowsError409() {
@@ -111,13 +111,15 @@ void TestGeneralSettings::redirectWithoutTargetShowsError409() {
     QCOMPARE(f.sourceLines(), QStringList{"x"});
     QCOMPARE(f.statusNotice(), QString());
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
-    QVERIFY(on(f, "TabSheet1").isEnabled());
+    FIND(settingsPage, QWidget, f, kMain, "TabSheet1");
+    QVERIFY(settingsPage->isEnabled());
 }
 
 void TestGeneralSettings::lockedPageShowsError305OnPress() {
     Fixture f;
     MessageWindow& error305 = f.windows().message(Message::Error305);
-    QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
+    FIND(title, QWidget, f, kMain, "Edit1");
+    QTest::mouseClick(title, Qt::LeftButton);
     QVERIFY(!error305.isVisible());
 
     f.startPage();
@@ -125,7 +127,8 @@ void TestGeneralSettings::lockedPageShowsError305OnPress() {
     const QString current = f.windows().mainWindow().fields().CurrentFieldName();
     for (const char* name : {"Edit1", "Button2", "CheckBox15", "BackgroundGroup", "TabSheet1"}) {
         error305.hide();
-        QTest::mouseClick(&on(f, name), Qt::LeftButton);
+        FIND(locked, QWidget, f, kMain, name);
+        QTest::mouseClick(locked, Qt::LeftButton);
         QVERIFY2(error305.isVisible(), name);
     }
     // The locked controls take no part: nothing written, no field made current.
@@ -135,7 +138,7 @@ void TestGeneralSettings::lockedPageShowsError305OnPress() {
     error305.hide();
     f.trigger(kMain, QStringLiteral("Neu"));
     f.confirmDiscard();
-    QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
+    QTest::mouseClick(title, Qt::LeftButton);
     QVERIFY(!error305.isVisible());
 }
 
@@ -177,13 +180,14 @@ void TestGeneralSettings::choosers() {
 void TestGeneralSettings::titleProposesSaveName() {
     Fixture f;
     SaveFileDialog& save = f.windows().context().dialogs.SaveDialog1;
+    FIND(title, QWidget, f, kMain, "Edit1");
     f.act(kMain, "Edit1=Meine Seite");
     f.trigger(kMain, QStringLiteral("Speichern"));
     QCOMPARE(f.dialogs.asked, QStringList{"save:Meine Seite.html"});
 
     // A click into the title proposes it again after another name was chosen.
     save.setFileName(QStringLiteral("/tmp/anders.html"));
-    QTest::mouseClick(&on(f, "Edit1"), Qt::LeftButton);
+    QTest::mouseClick(title, Qt::LeftButton);
     QCOMPARE(save.fileName(), QStringLiteral("Meine Seite.html"));
 
     // New empties the title, also one that was empty already.
@@ -193,18 +197,18 @@ void TestGeneralSettings::titleProposesSaveName() {
         QCOMPARE(save.fileName(), QStringLiteral("Unbenannt.html"));
     }
 
-    QTest::mouseDClick(&on(f, "Edit1"), Qt::LeftButton);
-    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
-             QStringLiteral("Hier den Titel der Seite eingeben."));
+    QTest::mouseDClick(title, Qt::LeftButton);
+    FIND(explanation, QLabel, f, "Explanation", "ExplanationText");
+    QCOMPARE(explanation->text(), QStringLiteral("Hier den Titel der Seite eingeben."));
 }
 
 void TestGeneralSettings::backgroundModes() {
     Fixture f;
-    QWidget& edit4 = on(f, "Edit4");
+    FIND(edit4, QWidget, f, kMain, "Edit4");
     // Before colour mode was clicked, the picture name can be typed.
     f.act(kMain, "Edit2=Red|RadioButton2");
     QCOMPARE(text(f, "Edit2"), QString());
-    QVERIFY(shown(f, "Edit4") && shown(f, "Image5") && edit4.isEnabled());
+    QVERIFY(shown(f, "Edit4") && shown(f, "Image5") && edit4->isEnabled());
     QVERIFY(!shown(f, "Edit2") && !shown(f, "Image33") && !shown(f, "Button10"));
 
     f.act(kMain, "Edit4=bg.jpg|RadioButton1");
@@ -220,7 +224,7 @@ void TestGeneralSettings::backgroundModes() {
 
     // From now on only the chooser fills the picture name.
     f.act(kMain, "RadioButton2");
-    QVERIFY(shown(f, "Edit4") && !edit4.isEnabled());
+    QVERIFY(shown(f, "Edit4") && !edit4->isEnabled());
     f.dialogs.answerFile(QStringLiteral("C:\\Bilder\\himmel.png"));
     f.act(kMain, "Image5");
     QCOMPARE(text(f, "Edit4"), QStringLiteral("himmel.png"));
@@ -262,8 +266,10 @@ void TestGeneralSettings::redirectVisibility() {
     for (const QString& name : hidden.split(u'|', Qt::SkipEmptyParts))
         QVERIFY2(!shown(f, name), qPrintable(name));
     if (noTargetKind) {
-        QVERIFY(!f.get<QRadioButton>(kMain, QStringLiteral("RadioButton25")).isChecked());
-        QVERIFY(!f.get<QRadioButton>(kMain, QStringLiteral("RadioButton26")).isChecked());
+        FIND(local, QRadioButton, f, kMain, "RadioButton25");
+        FIND(external, QRadioButton, f, kMain, "RadioButton26");
+        QVERIFY(!local->isChecked());
+        QVERIFY(!external->isChecked());
     }
 }
 

@@ -1,7 +1,7 @@
 #include "support/Fixture.h"
 
 #include "app/MainWindow.h"
-#include "forms/FormHtml.h"
+#include "core/forms/FormHtml.h"
 #include "help/HelpWindow.h"
 #include "help/HtmlHelpWindow.h"
 #include "help/MessageWindow.h"
@@ -22,24 +22,27 @@ const QString kHelp = QStringLiteral("TForm3");
 const QString kTutorial = QStringLiteral("TForm4");
 
 QString currentPage(const Fixture& f, const QString& window, const QString& control) {
-    const QWidget* page = f.get<QTabWidget>(window, control).currentWidget();
+    FIND_OR(tabs, QTabWidget, f, window, control, QString());
+    const QWidget* page = tabs->currentWidget();
     return page ? page->objectName() : QString();
 }
 
 // Clicks the tab of a page as the user would.
 void clickTab(const Fixture& f, const QString& window, const QString& control,
               const QString& page) {
-    auto& tabs = f.get<QTabWidget>(window, control);
-    const int index = tabs.indexOf(&f.get<QWidget>(window, page));
+    FIND(tabs, QTabWidget, f, window, control);
+    FIND(tabPage, QWidget, f, window, page);
+    const int index = tabs->indexOf(tabPage);
     QVERIFY(index >= 0);
-    QTest::mouseClick(tabs.tabBar(), Qt::LeftButton, {}, tabs.tabBar()->tabRect(index).center());
+    QTest::mouseClick(tabs->tabBar(), Qt::LeftButton, {}, tabs->tabBar()->tabRect(index).center());
 }
 
 // Makes a tab page of the main window the active one, the general settings written.
 void chooseMainTab(Fixture& f, const QString& tab) {
     MainWindow& main = f.windows().mainWindow();
+    FIND(page, QWidget, f, "TForm2", tab);
     f.windows().context().state.setGeneralSettingsDone(true);
-    main.pageControl().setCurrentWidget(&f.get<QWidget>("TForm2", tab));
+    main.pageControl().setCurrentWidget(page);
 }
 
 // Shows the window at the page it showed last, through the command that asks for that.
@@ -229,8 +232,9 @@ void TestHelp::closingHidesAndKeepsThePage() {
     if (button.isEmpty()) {
         QVERIFY(f.window(window)->close());
     } else {
-        QCOMPARE(f.get<QPushButton>(window, button).text(), QStringLiteral("Hilfe beenden"));
-        click(&f.get<QPushButton>(window, button));
+        FIND(closing, QPushButton, f, window, button);
+        QCOMPARE(closing->text(), QStringLiteral("Hilfe beenden"));
+        click(closing);
     }
     QVERIFY(!f.window(window)->isVisible());
 
@@ -301,21 +305,23 @@ void TestHelp::everyTabCaptionIsShownWhole() {
         f.windows().help().showPage(page);
     else
         f.windows().htmlHelp().showFirstPage();
-    const auto& tabs = f.get<QTabWidget>(window, control);
-    const QTabBar* bar = tabs.tabBar();
-    QVERIFY(tabs.rect().contains(bar->geometry()));
-    for (int i = 0; i < tabs.count(); ++i) {
+    FIND(tabs, QTabWidget, f, window, control);
+    const QTabBar* bar = tabs->tabBar();
+    QVERIFY(tabs->rect().contains(bar->geometry()));
+    for (int i = 0; i < tabs->count(); ++i) {
         const QRect rect = bar->tabRect(i);
-        QVERIFY2(bar->rect().contains(rect), qPrintable(tabs.tabText(i)));
-        QVERIFY2(rect.width() > bar->fontMetrics().horizontalAdvance(tabs.tabText(i)),
-                 qPrintable(tabs.tabText(i)));
+        QVERIFY2(bar->rect().contains(rect), qPrintable(tabs->tabText(i)));
+        QVERIFY2(rect.width() > bar->fontMetrics().horizontalAdvance(tabs->tabText(i)),
+                 qPrintable(tabs->tabText(i)));
     }
 }
 
 void TestHelp::tutorialShowsTheFormStartAsTheFormBuilderWritesIt() {
     Fixture f;
-    const QString text =
-        f.get<QWidget>(kTutorial, "TabSheet12").findChild<QPlainTextEdit*>()->toPlainText();
+    FIND(page, QWidget, f, kTutorial, "TabSheet12");
+    const auto* memo = page->findChild<QPlainTextEdit*>();
+    QVERIFY(memo);
+    const QString text = memo->toPlainText();
     const QString line =
         FormHtml::formStartLine(FormHtml::formServiceAddress(), QStringLiteral("ihre@adresse.de"));
     QVERIFY2(text.contains(QStringLiteral("\n   ") + line + u'\n'), qPrintable(line));
@@ -344,9 +350,10 @@ void TestHelp::headingsAreBold() {
     QFETCH(QString, line);
     QFETCH(bool, bold);
     Fixture f;
-    const QTextDocument* text =
-        f.get<QWidget>(window, page).findChild<QPlainTextEdit*>()->document();
-    QTextBlock block = text->firstBlock();
+    FIND(tabPage, QWidget, f, window, page);
+    const auto* memo = tabPage->findChild<QPlainTextEdit*>();
+    QVERIFY(memo);
+    QTextBlock block = memo->document()->firstBlock();
     while (block.isValid() && block.text() != line)
         block = block.next();
     QVERIFY2(block.isValid(), qPrintable(line));
@@ -375,12 +382,14 @@ void TestHelp::textGrowsWithTheWindow() {
     else
         f.windows().htmlHelp().showFirstPage();
     QWidget* help = f.window(window);
-    const auto* text = f.get<QWidget>(window, page).findChild<QPlainTextEdit*>();
+    FIND(tabPage, QWidget, f, window, page);
+    FIND(closing, QPushButton, f, window, button);
+    const auto* text = tabPage->findChild<QPlainTextEdit*>();
+    QVERIFY(text);
     help->resize(help->minimumSize());
     QCOMPARE(help->size(), help->minimumSizeHint());
-    const auto& closing = f.get<QPushButton>(window, button);
-    QVERIFY(help->rect().contains(QRect(closing.mapTo(help, QPoint()), closing.size())));
-    QVERIFY(closing.size().expandedTo(closing.sizeHint()) == closing.size());
+    QVERIFY(help->rect().contains(QRect(closing->mapTo(help, QPoint()), closing->size())));
+    QVERIFY(closing->size().expandedTo(closing->sizeHint()) == closing->size());
     QVERIFY(text->viewport()->height() > 0);
 
     const QSize smallest = text->size();

@@ -9,10 +9,6 @@ namespace {
 
 const QString kMain = QStringLiteral("TForm2");
 
-QWidget& on(Fixture& f, const QString& name) {
-    return f.get<QWidget>(kMain, name);
-}
-
 } // namespace
 
 class TestImages : public QObject {
@@ -99,22 +95,26 @@ void TestImages::chooser() {
         f.dialogs.answerFile(answer);
     f.act(kMain, "Edit6=alt.jpg|Image1");
     QCOMPARE(f.dialogs.asked, QStringList{"picture:"});
-    QCOMPARE(f.get<QLineEdit>(kMain, "Edit6").text(), expected);
+    FIND(name, QLineEdit, f, kMain, "Edit6");
+    QCOMPARE(name->text(), expected);
 }
 
 void TestImages::sizeFields() {
     Fixture f;
     const auto shown = [&f] {
         int count = 0;
-        for (const char* name : {"Label35", "Edit9", "Label36", "Edit7"})
-            count += on(f, QString::fromLatin1(name)).isHidden() ? 0 : 1;
+        for (const char* name : {"Label35", "Edit9", "Label36", "Edit7"}) {
+            FIND_OR(field, QWidget, f, kMain, name, -1);
+            count += field->isHidden() ? 0 : 1;
+        }
         return count;
     };
     QCOMPARE(shown(), 0);
     f.act(kMain, "CheckBox11");
     QCOMPARE(shown(), 4);
-    QCOMPARE(f.get<QLabel>(kMain, "Label35").text() + f.get<QLabel>(kMain, "Label36").text(),
-             QStringLiteral("Breite:Höhe:"));
+    FIND(width, QLabel, f, kMain, "Label35");
+    FIND(height, QLabel, f, kMain, "Label36");
+    QCOMPARE(width->text() + height->text(), QStringLiteral("Breite:Höhe:"));
     f.act(kMain, "CheckBox11");
     QCOMPARE(shown(), 0);
 }

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabBar>
@@ -72,6 +73,7 @@ public:
         for (QWidget* widget : top->findChildren<QWidget*>()) {
             if (!widget->isVisible() || widget->window() != top)
                 continue;
+            seen.insert(widget);
             placedByLayout(widget);
             captionFits(widget);
             textShownWhole(widget);
@@ -81,6 +83,8 @@ public:
     }
 
     QStringList problems;
+    // Every widget looked at.
+    QSet<const QWidget*> seen;
 
 private:
     void problem(const QWidget* widget, const QString& what) {
@@ -161,6 +165,27 @@ private:
     }
 };
 
+void addFontSizes() {
+    QTest::addColumn<int>("pointSize");
+    QTest::newRow("default font") << 0;
+    QTest::newRow("11 pt") << 11;
+    QTest::newRow("13 pt") << 13;
+}
+
+// The application font at the size, or as it is for 0.
+void useFontSize(int pointSize) {
+    if (pointSize > 0) {
+        QFont font = QApplication::font();
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+    }
+}
+
+void report(const LayoutCheck& check) {
+    for (const QString& problem : std::as_const(check.problems))
+        qWarning().noquote() << problem;
+}
+
 } // namespace
 
 class TestLayout : public QObject {
@@ -171,6 +196,8 @@ private slots:
     void cleanup();
     void everyWindowFits_data();
     void everyWindowFits();
+    void everyLinkModeFits_data();
+    void everyLinkModeFits();
 
 private:
     QFont m_font;
@@ -185,19 +212,12 @@ void TestLayout::cleanup() {
 }
 
 void TestLayout::everyWindowFits_data() {
-    QTest::addColumn<int>("pointSize");
-    QTest::newRow("default font") << 0;
-    QTest::newRow("11 pt") << 11;
-    QTest::newRow("13 pt") << 13;
+    addFontSizes();
 }
 
 void TestLayout::everyWindowFits() {
     QFETCH(int, pointSize);
-    if (pointSize > 0) {
-        QFont font = QApplication::font();
-        font.setPointSize(pointSize);
-        QApplication::setFont(font);
-    }
+    useFontSize(pointSize);
     Fixture f;
     LayoutCheck check;
     const auto look = [&check](QWidget* window) {
@@ -225,7 +245,7 @@ void TestLayout::everyWindowFits() {
     frames->show();
     look(frames);
     for (const char* chooser : {"Image5", "Image1", "Image4", "Image2"}) {
-        click(&f.get(QStringLiteral("TForm6"), QString::fromLatin1(chooser)));
+        click(f.find(QStringLiteral("TForm6"), QString::fromLatin1(chooser)));
         look(frames);
     }
 
@@ -236,9 +256,54 @@ void TestLayout::everyWindowFits() {
         lookAtEveryPage(window);
         window->hide();
     }
-    for (const QString& problem : std::as_const(check.problems))
-        qWarning().noquote() << problem;
+    report(check);
     QVERIFY2(check.problems.isEmpty(), "the layout problems listed above");
+}
+
+void TestLayout::everyLinkModeFits_data() {
+    addFontSizes();
+}
+
+// The page "Links" shows most of its controls only for a choice: each choice in turn, made
+// with its control as the user makes it, and the page looked at after it.
+void TestLayout::everyLinkModeFits() {
+    QFETCH(int, pointSize);
+    useFontSize(pointSize);
+    Fixture f;
+    const QString main = QStringLiteral("TForm2");
+    QWidget* window = f.window(main);
+    auto* tabs = f.control<QTabWidget>(main, QStringLiteral("PageControl1"));
+    auto* page = f.control(main, QStringLiteral("TabSheet3"));
+    QVERIFY(window && tabs && page);
+    window->show();
+    f.startPage();
+    tabs->setCurrentWidget(page);
+
+    LayoutCheck check;
+    // The frame's name, the picture with its size, the e-mail address, the text again.
+    for (const char* choice :
+         {"RadioButton5", "RadioButton16", "CheckBox4", "RadioButton18", "RadioButton15"}) {
+        QWidget* control = f.control(main, QString::fromLatin1(choice));
+        QVERIFY2(control && control->isVisible(), choice);
+        click(control);
+        QCoreApplication::processEvents();
+        check.window(window);
+    }
+    report(check);
+    QVERIFY2(check.problems.isEmpty(), "the layout problems listed above");
+
+    // Every control of the page has been looked at, but for those of the position picker
+    // that stay hidden until a position is chosen or for good (and Qt's own parts).
+    QStringList unseen;
+    for (const QWidget* control : page->findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) &&
+            !check.seen.contains(control))
+            unseen.append(name);
+    }
+    unseen.sort();
+    QCOMPARE(unseen, QStringList({"Image52", "Image53", "Image54", "Panel7", "RadioButton12",
+                                  "RadioButton13", "RadioButton14"}));
 }
 
 QTEST_MAIN(TestLayout)

@@ -7,14 +7,12 @@
 
 namespace {
 
-template <typename T = QWidget> T& on(const Fixture& f, const QString& name) {
-    return f.get<T>(QStringLiteral("TForm2"), name);
-}
+const QString kMain = QStringLiteral("TForm2");
 
 // Sets a box's text as typed; an empty text leaves the box as it is.
 void typeIfGiven(const Fixture& f, const char* name, const QString& text) {
     if (!text.isEmpty())
-        typeInto(&on(f, name), text);
+        f.act(kMain, QStringList{QLatin1String(name) + u'=' + text});
 }
 
 } // namespace
@@ -93,19 +91,20 @@ void TestLines::rule() {
     QFETCH(QString, after);
     QFETCH(QString, block);
     Fixture f;
-    if (widthItem >= 0)
-        on<QComboBox>(f, "ComboBox15").setCurrentIndex(widthItem);
+    if (widthItem >= 0) {
+        FIND(widthBox, QComboBox, f, kMain, "ComboBox15");
+        widthBox->setCurrentIndex(widthItem);
+    }
     typeIfGiven(f, "ComboBox15", width);
     typeIfGiven(f, "ComboBox16", thickness);
     if (color.isValid()) {
         f.dialogs.answerColor(color);
-        click(&on(f, "Button3"));
+        f.act(kMain, "Button3");
     }
-    for (const QString& name : positionClicks.split(u' ', Qt::SkipEmptyParts))
-        click(&on(f, name));
+    f.act(kMain, positionClicks.split(u' ', Qt::SkipEmptyParts));
     typeIfGiven(f, "ComboBox9", before);
     typeIfGiven(f, "ComboBox10", after);
-    click(&on(f, "Button13"));
+    f.act(kMain, "Button13");
     QCOMPARE(f.sourceLines(), block.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Linie wurde hinzugefügt"));
 }
@@ -124,14 +123,15 @@ void TestLines::colorAssistant() {
     QFETCH(QColor, color);
     QFETCH(QString, result);
     Fixture f;
-    typeInto(&on(f, "Edit5"), QStringLiteral("Silver"));
+    FIND(colour, QLineEdit, f, kMain, "Edit5");
+    typeInto(colour, QStringLiteral("Silver"));
     if (color.isValid())
         f.dialogs.answerColor(color);
     else
         f.dialogs.answerCancel();
-    click(&on(f, starter));
+    f.act(kMain, QStringList{starter});
     QCOMPARE(f.dialogs.asked, QStringList{"color"});
-    QCOMPARE(on<QLineEdit>(f, "Edit5").text(), result);
+    QCOMPARE(colour->text(), result);
 }
 
 void TestLines::badSpacingChangesNothing_data() {
@@ -151,9 +151,9 @@ void TestLines::badSpacingChangesNothing() {
     Fixture f;
     const QStringList saved = {"<html>", "<body>", "</body>", "</html>"};
     f.setSourceLines(saved);
-    click(&on(f, "Image47"));
-    typeInto(&on(f, box), text);
-    click(&on(f, "Button13"));
+    f.act(kMain, "Image47");
+    f.act(kMain, QStringList{box + u'=' + text});
+    f.act(kMain, "Button13");
     QCOMPARE(f.sourceLines(), saved);
     QCOMPARE(f.statusNotice(), QString());
     QCOMPARE(f.dialogs.asked,

@@ -1,16 +1,24 @@
 #include "generators/LinksPage.h"
 #include "support/Fixture.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
+#include <QTabWidget>
 #include <QTest>
 
 namespace {
 
-template <typename T = QWidget> T& on(const Fixture& f, const QString& name) {
-    return f.get<T>(QStringLiteral("TForm2"), name);
+const QString kMain = QStringLiteral("TForm2");
+
+// A control of the main window; a missing one is recorded as the test's failure.
+template <typename T = QWidget>
+T* on(const Fixture& f, const QString& name,
+      std::source_location where = std::source_location::current()) {
+    return f.find<T>(kMain, name, where);
 }
 
 // Names or lines written one after another: names split at blanks, lines at line breaks.
@@ -21,19 +29,34 @@ QStringList lines(const QString& text) {
     return text.split(u'\n');
 }
 
-void clickAll(const Fixture& f, const QString& controls) {
-    for (const QString& name : names(controls))
-        click(&on(f, name));
+// Clicks the controls, or triggers the menu items, one after another; false, after a warning,
+// at a name that is neither.
+[[nodiscard]] bool clickAll(const Fixture& f, const QString& controls) {
+    for (const QString& name : names(controls)) {
+        if (auto* control = f.control(kMain, name)) {
+            click(control);
+        } else if (auto* item = f.window(kMain)->findChild<QAction*>(name)) {
+            item->trigger();
+        } else {
+            qWarning().noquote() << "no control or menu item" << name;
+            return false;
+        }
+    }
+    return true;
 }
 
 void typeAll(const Fixture& f, const QList<std::pair<const char*, QString>>& texts) {
     for (const auto& [name, text] : texts)
-        typeInto(&on(f, name), text);
+        typeInto(on(f, name), text);
 }
 
-const QString kAlways = "Panel3 RadioButton17 RadioButton18 Edit19 Label28 Image3 Label8 Panel1 "
-                        "RadioButton3 RadioButton4 RadioButton5 RadioButton15 RadioButton16 "
-                        "Button1 ";
+// The address kind, the address, the link mode and the add button show whatever the kind;
+// a web address adds its caption, its chooser and its target, an e-mail address its caption.
+const QString kEitherKind = "Panel3 RadioButton17 RadioButton18 Edit19 RadioButton15 "
+                            "RadioButton16 Button1 ";
+const QString kWebKind = "Label28 Image3 Label8 Panel1 RadioButton3 RadioButton4 RadioButton5 ";
+const QString kMailKind = kEitherKind + "Label9 ";
+const QString kAlways = kEitherKind + kWebKind;
 const QString kTextMode = "Label23 Label24 Label25 Label27 Label29 Label34 Label37 Panel6 "
                           "CheckBox8 CheckBox9 CheckBox10 CheckBox12 CheckBox13 CheckBox14 "
                           "Edit15 Edit17 Edit20 ComboBox2 Button7 Image31 Image32 ";
@@ -44,6 +67,26 @@ const QString kShared = "Label4 Label33 ComboBox7 ComboBox8 Image49 Image50 Imag
 const QString kFrameName = "Edit3 Label22 ";
 const QString kWebOnly = "Label28 Image3 Panel1 Label8 ";
 const QString kNewEmpties = "Edit3 Edit19 Edit20 Edit21 Edit22 Edit23 Edit24";
+const QString kText = kTextMode + kShared;
+const QString kPicture = kImageMode + kShared;
+
+// The controls of the page, by their own names, that the user sees: sorted, without the
+// containers that only lay them out.
+QStringList controlsShownOn(const QWidget& page) {
+    static const QRegularExpression kControlName(QStringLiteral("^[A-Z][A-Za-z]*\\d+$"));
+    QStringList shown;
+    for (const QWidget* control : page.findChildren<QWidget*>(kControlName)) {
+        if (control->isVisibleTo(&page))
+            shown.append(control->objectName());
+    }
+    shown.sort();
+    return shown;
+}
+
+QStringList sorted(QStringList list) {
+    list.sort();
+    return list;
+}
 
 FontChoice font(const char* family, int points, QColor color, bool bold, bool underline,
                 bool italic, bool strikeOut) {
@@ -70,6 +113,10 @@ private slots:
     void linkBlock();
     void visibility_data();
     void visibility();
+    void shownControls_data();
+    void shownControls();
+    void tabOrder_data();
+    void tabOrder();
     void frameNameIsReadAtEachAdd();
     void badSpacingChangesNothing_data();
     void badSpacingChangesNothing();
@@ -137,8 +184,8 @@ void TestLinks::linkLine() {
                 {"Edit24", "80"},
                 {"ComboBox11", "2"},
                 {"Edit3", "inhalt"}});
-    clickAll(f, clicks);
-    click(&on(f, "Button1"));
+    QVERIFY(clickAll(f, clicks));
+    click(on(f, "Button1"));
     QCOMPARE(f.sourceLines(), QStringList{line});
     QCOMPARE(f.statusNotice(), QStringLiteral("Link wurde hinzugefügt"));
 }
@@ -203,8 +250,8 @@ void TestLinks::linkBlock() {
                 {"ComboBox2", "14"},
                 {"ComboBox7", before},
                 {"ComboBox8", after}});
-    clickAll(f, clicks);
-    click(&on(f, "Button1"));
+    QVERIFY(clickAll(f, clicks));
+    click(on(f, "Button1"));
     QCOMPARE(f.sourceLines(), lines(block));
 }
 
@@ -247,25 +294,121 @@ void TestLinks::visibility() {
     QFETCH(QString, visible);
     QFETCH(QString, hidden);
     Fixture f;
-    auto& page = on(f, "TabSheet3");
-    clickAll(f, clicks);
-    for (const QString& name : names(visible))
-        QVERIFY2(on(f, name).isVisibleTo(&page), qPrintable(name + " is hidden"));
-    for (const QString& name : names(hidden + " Panel7 RadioButton12 RadioButton13 RadioButton14"))
-        QVERIFY2(!on(f, name).isVisibleTo(&page), qPrintable(name + " is shown"));
+    FIND(page, QWidget, f, kMain, "TabSheet3");
+    QVERIFY(clickAll(f, clicks));
+    for (const QString& name : names(visible)) {
+        FIND(control, QWidget, f, kMain, name);
+        QVERIFY2(control->isVisibleTo(page), qPrintable(name + " is hidden"));
+    }
+    for (const QString& name :
+         names(hidden + " Panel7 RadioButton12 RadioButton13 RadioButton14")) {
+        FIND(control, QWidget, f, kMain, name);
+        QVERIFY2(!control->isVisibleTo(page), qPrintable(name + " is shown"));
+    }
+}
+
+void TestLinks::shownControls_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("shown"); // exactly these
+    QTest::newRow("start: a text link") << "" << kAlways + kText;
+    QTest::newRow("text") << "RadioButton15" << kAlways + kText;
+    QTest::newRow("picture") << "RadioButton16" << kAlways + kPicture;
+    QTest::newRow("picture, size") << "RadioButton16 CheckBox4" << kAlways + kPicture + kSizeFields;
+    QTest::newRow("picture, size, no size")
+        << "RadioButton16 CheckBox4 CheckBox4" << kAlways + kPicture;
+    QTest::newRow("picture, size, text")
+        << "RadioButton16 CheckBox4 RadioButton15" << kAlways + kText;
+    // The box stays ticked, but its fields wait for its next click, which unticks it.
+    QTest::newRow("picture, size, text, picture")
+        << "RadioButton16 CheckBox4 RadioButton15 RadioButton16" << kAlways + kPicture;
+    QTest::newRow("picture, size, text, picture, size")
+        << "RadioButton16 CheckBox4 RadioButton15 RadioButton16 CheckBox4" << kAlways + kPicture;
+    QTest::newRow("text, picture, text")
+        << "RadioButton15 RadioButton16 RadioButton15" << kAlways + kText;
+    QTest::newRow("text, added") << "Button1" << kAlways + kText;
+    QTest::newRow("picture, size, added")
+        << "RadioButton16 CheckBox4 Button1" << kAlways + kPicture + kSizeFields;
+    QTest::newRow("text, New") << "Neu" << kAlways + kText;
+    QTest::newRow("picture, size, New")
+        << "RadioButton16 CheckBox4 Neu" << kAlways + kPicture + kSizeFields;
+    QTest::newRow("e-mail") << "RadioButton18" << kMailKind + kText;
+    QTest::newRow("e-mail, picture") << "RadioButton18 RadioButton16" << kMailKind + kPicture;
+    QTest::newRow("e-mail, web") << "RadioButton18 RadioButton17" << kAlways + kText;
+    QTest::newRow("frame") << "RadioButton5" << kAlways + kText + kFrameName;
+    QTest::newRow("frame, picture")
+        << "RadioButton5 RadioButton16" << kAlways + kPicture + kFrameName;
+    QTest::newRow("frame, new window") << "RadioButton5 RadioButton3" << kAlways + kText;
+    // The frame stays chosen, but its name waits for the next click on it.
+    QTest::newRow("frame, e-mail, web")
+        << "RadioButton5 RadioButton18 RadioButton17" << kAlways + kText;
+    QTest::newRow("centred text, picture")
+        << "RadioButton15 Image50 RadioButton16" << kAlways + kPicture + "Image53";
+}
+
+void TestLinks::shownControls() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, shown);
+    Fixture f;
+    auto* page = f.control(kMain, "TabSheet3");
+    QVERIFY(page);
+    QVERIFY(clickAll(f, clicks));
+    QCOMPARE(controlsShownOn(*page), sorted(names(shown)));
+}
+
+void TestLinks::tabOrder_data() {
+    QTest::addColumn<QString>("clicks");
+    QTest::addColumn<QString>("order"); // from "Link zu Webseite" on
+    // The add button comes before the fields of the mode.
+    const QString top = "RadioButton17 Edit19 RadioButton15 RadioButton3 Button1 ";
+    const QString spacing = "ComboBox7 ComboBox8";
+    QTest::newRow("text") << ""
+                          << top +
+                                 "Edit20 Edit15 ComboBox2 Edit17 Button7 CheckBox8 CheckBox9 "
+                                 "CheckBox10 CheckBox12 CheckBox13 CheckBox14 " +
+                                 spacing;
+    QTest::newRow("picture") << "RadioButton16"
+                             << top + "Edit22 Edit21 ComboBox11 CheckBox4 " + spacing;
+    QTest::newRow("picture, size")
+        << "RadioButton16 CheckBox4"
+        << top + "Edit22 Edit21 ComboBox11 CheckBox4 Edit23 Edit24 " + spacing;
+}
+
+void TestLinks::tabOrder() {
+    QFETCH(QString, clicks);
+    QFETCH(QString, order);
+    Fixture f;
+    QWidget* main = f.window(kMain);
+    auto* tabs = f.control<QTabWidget>(kMain, "PageControl1");
+    auto* page = f.control(kMain, "TabSheet3");
+    auto* first = f.control(kMain, "RadioButton17");
+    QVERIFY(main && tabs && page && first);
+    main->show();
+    f.startPage();
+    tabs->setCurrentWidget(page);
+    QApplication::setActiveWindow(main);
+    QVERIFY(clickAll(f, clicks));
+    first->setFocus(Qt::TabFocusReason);
+    const QStringList expected = names(order);
+    QStringList visited;
+    for (QWidget* focused = first; focused && visited.size() < expected.size();
+         focused = QApplication::focusWidget()) {
+        visited.append(focused->objectName());
+        QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(visited, expected);
 }
 
 void TestLinks::frameNameIsReadAtEachAdd() {
     Fixture f;
     f.setSourceLines({"<html>", "<body>", "</body>", "</html>"});
-    typeInto(&on(f, "Edit19"), QStringLiteral("seite.html"));
-    clickAll(f, "RadioButton16 RadioButton5");
-    typeInto(&on(f, "Edit3"), QStringLiteral("links"));
-    click(&on(f, "Button1"));
-    typeInto(&on(f, "Edit3"), QStringLiteral("rechts"));
-    click(&on(f, "Button1"));
+    typeInto(on(f, "Edit19"), QStringLiteral("seite.html"));
+    QVERIFY(clickAll(f, "RadioButton16 RadioButton5"));
+    typeInto(on(f, "Edit3"), QStringLiteral("links"));
+    click(on(f, "Button1"));
+    typeInto(on(f, "Edit3"), QStringLiteral("rechts"));
+    click(on(f, "Button1"));
     // The target built at the last add stays after leaving the frame choice for e-mail.
-    clickAll(f, "RadioButton18 Button1");
+    QVERIFY(clickAll(f, "RadioButton18 Button1"));
     QCOMPARE(f.sourceLines(), lines(R"(<html>
 <body>
 <a href="seite.html" target="links"><img src="" alt="" border="0"></a>
@@ -298,15 +441,16 @@ void TestLinks::badSpacingChangesNothing() {
     Fixture f;
     const QStringList saved = {"<html>", "<body>", "</body>", "</html>"};
     f.setSourceLines(saved);
-    clickAll(f, mode + " RadioButton3 RadioButton5");
+    QVERIFY(clickAll(f, mode + " RadioButton3 RadioButton5"));
     typeAll(f, {{"Edit3", "inhalt"}, {qPrintable(box), text}});
-    click(&on(f, "Button1"));
+    click(on(f, "Button1"));
     QCOMPARE(f.sourceLines(), saved);
     QCOMPARE(f.statusNotice(), QString());
     QCOMPARE(f.dialogs.asked,
              QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
     // The frame target is not built either: the one of "Neues Fenster" is still in place.
-    QCOMPARE(on<LinksPage>(f, "TabSheet3").LinkTarget(), QStringLiteral(R"( target="Fenster")"));
+    FIND(page, LinksPage, f, kMain, "TabSheet3");
+    QCOMPARE(page->LinkTarget(), QStringLiteral(R"( target="Fenster")"));
 }
 
 void TestLinks::choosers_data() {
@@ -349,15 +493,16 @@ void TestLinks::choosers() {
     QFETCH(QString, question);
     QFETCH(QString, result);
     Fixture f;
-    click(&on(f, "RadioButton16"));
-    typeInto(&on(f, field), QStringLiteral("alt.html"));
+    click(on(f, "RadioButton16"));
+    typeInto(on(f, field), QStringLiteral("alt.html"));
     if (answer.isEmpty())
         f.dialogs.answerCancel();
     else
         f.dialogs.answerFile(answer);
-    click(&on(f, chooser));
+    click(on(f, chooser));
     QCOMPARE(f.dialogs.asked, QStringList{question});
-    QCOMPARE(on<QLineEdit>(f, field).text(), result);
+    FIND(chosenField, QLineEdit, f, kMain, field);
+    QCOMPARE(chosenField->text(), result);
 }
 
 void TestLinks::fontAssistant_data() {
@@ -386,20 +531,26 @@ void TestLinks::fontAssistant() {
     QFETCH(QString, color);
     QFETCH(QString, checked);
     Fixture f;
-    clickAll(f, "RadioButton15 CheckBox8 CheckBox9 CheckBox10 CheckBox12 CheckBox13");
+    QVERIFY(clickAll(f, "RadioButton15 CheckBox8 CheckBox9 CheckBox10 CheckBox12 CheckBox13"));
     f.dialogs.answerFont(chosen);
+    FIND(family, QLineEdit, f, kMain, "Edit15");
+    FIND(size, QComboBox, f, kMain, "ComboBox2");
+    FIND(fontColor, QLineEdit, f, kMain, "Edit17");
+    FIND(superscript, QCheckBox, f, kMain, "CheckBox13");
     if (starter == QLatin1String("ComboBox2"))
-        QTest::mouseDClick(on<QComboBox>(f, starter).lineEdit(), Qt::LeftButton);
+        QTest::mouseDClick(size->lineEdit(), Qt::LeftButton);
     else
-        click(&on(f, starter));
+        click(on(f, starter));
     QCOMPARE(f.dialogs.asked, QStringList{"font"});
-    QCOMPARE(on<QLineEdit>(f, "Edit15").text(), chosen.family);
-    QCOMPARE(on<QComboBox>(f, "ComboBox2").currentText(), QString::number(chosen.points));
-    QCOMPARE(on<QLineEdit>(f, "Edit17").text(), color);
-    for (const QString& box : names("CheckBox8 CheckBox9 CheckBox10 CheckBox12"))
-        QCOMPARE(on<QCheckBox>(f, box).isChecked(), names(checked).contains(box));
+    QCOMPARE(family->text(), chosen.family);
+    QCOMPARE(size->currentText(), QString::number(chosen.points));
+    QCOMPARE(fontColor->text(), color);
+    for (const QString& name : names("CheckBox8 CheckBox9 CheckBox10 CheckBox12")) {
+        FIND(box, QCheckBox, f, kMain, name);
+        QCOMPARE(box->isChecked(), names(checked).contains(name));
+    }
     // "Hochgestellt" is not the assistant's.
-    QVERIFY(on<QCheckBox>(f, "CheckBox13").isChecked());
+    QVERIFY(superscript->isChecked());
 }
 
 void TestLinks::newEmptiesFieldsButKeepsKindAndTarget_data() {
@@ -411,21 +562,23 @@ void TestLinks::newEmptiesFieldsButKeepsKindAndTarget_data() {
 void TestLinks::newEmptiesFieldsButKeepsKindAndTarget() {
     QFETCH(bool, toolbar);
     Fixture f;
-    clickAll(f, "RadioButton18 RadioButton4 RadioButton15 CheckBox8");
-    typeInto(&on(f, "ComboBox2"), QStringLiteral("20"));
+    QVERIFY(clickAll(f, "RadioButton18 RadioButton4 RadioButton15 CheckBox8"));
+    typeInto(on(f, "ComboBox2"), QStringLiteral("20"));
     for (const QString& name : names(kNewEmpties))
-        typeInto(&on(f, name), QStringLiteral("x"));
+        typeInto(on(f, name), QStringLiteral("x"));
     if (toolbar)
-        click(&on(f, "Image6"));
+        click(on(f, "Image6"));
     else
         f.trigger(QStringLiteral("TForm2"), QStringLiteral("Neu"));
-    for (const QString& name : names(kNewEmpties))
-        QVERIFY2(on<QLineEdit>(f, name).text().isEmpty(), qPrintable(name));
+    for (const QString& name : names(kNewEmpties)) {
+        FIND(field, QLineEdit, f, kMain, name);
+        QVERIFY2(field->text().isEmpty(), qPrintable(name));
+    }
 
     // The next link carries the kind and target from before New, with the font and colour
     // a page starts with.
-    typeInto(&on(f, "Edit19"), QStringLiteral("info@example.de"));
-    click(&on(f, "Button1"));
+    typeInto(on(f, "Edit19"), QStringLiteral("info@example.de"));
+    click(on(f, "Button1"));
     QCOMPARE(f.sourceLines(), lines(R"(<b>
 <p style="font-family:Times New Roman; font-size:20pt; color:Black"><a href="mailto:info@example.de" ></p></a>
 </b>)"));

@@ -18,7 +18,8 @@ const QString kMain = QStringLiteral("TForm2");
 const QStringList kSavedPage = {"<html>", "<body>", "</body>", "</html>"};
 
 QStringList memoLines(const Fixture& f, const QString& name) {
-    const QString text = f.get<QPlainTextEdit>(kMain, name).toPlainText();
+    FIND_OR(memo, QPlainTextEdit, f, kMain, name, QStringList());
+    const QString text = memo->toPlainText();
     return text.isEmpty() ? QStringList() : text.split(u'\n');
 }
 
@@ -125,7 +126,8 @@ void TestLists::writtenList() {
     QCOMPARE(f.statusNotice(), QStringLiteral("Liste wurde hinzugefügt"));
     for (const QString& memo : QStringList{"Memo4", "Memo5", "Memo7"})
         QCOMPARE(memoLines(f, memo), QStringList());
-    QCOMPARE(f.get<QLineEdit>(kMain, "Edit36").text(), QString());
+    FIND(entry, QLineEdit, f, kMain, "Edit36");
+    QCOMPARE(entry->text(), QString());
     QCOMPARE(f.dialogs.asked, QStringList());
 }
 
@@ -173,12 +175,18 @@ void TestLists::kindAndButtons() {
 
     f.act(kMain, steps);
 
-    QCOMPARE(f.get<QRadioButton>(kMain, "RadioButton27").isChecked(), sorted);
-    QCOMPARE(f.get<QRadioButton>(kMain, "RadioButton28").isChecked(), !sorted);
-    QCOMPARE(f.get<QPushButton>(kMain, "Button25").text(), beginCaption);
-    QCOMPARE(f.get<QWidget>(kMain, "Panel12").isHidden(), !sorted);
-    QCOMPARE(f.get<QWidget>(kMain, "Panel13").isHidden(), sorted);
-    QCOMPARE(f.get<QPushButton>(kMain, "Button26").isEnabled(), stepBackEnabled);
+    FIND(sortedKind, QRadioButton, f, kMain, "RadioButton27");
+    FIND(unsortedKind, QRadioButton, f, kMain, "RadioButton28");
+    FIND(begin, QPushButton, f, kMain, "Button25");
+    FIND(sortedPanel, QWidget, f, kMain, "Panel12");
+    FIND(unsortedPanel, QWidget, f, kMain, "Panel13");
+    FIND(stepBack, QPushButton, f, kMain, "Button26");
+    QCOMPARE(sortedKind->isChecked(), sorted);
+    QCOMPARE(unsortedKind->isChecked(), !sorted);
+    QCOMPARE(begin->text(), beginCaption);
+    QCOMPARE(sortedPanel->isHidden(), !sorted);
+    QCOMPARE(unsortedPanel->isHidden(), sorted);
+    QCOMPARE(stepBack->isEnabled(), stepBackEnabled);
 }
 
 void TestLists::badSpacingKeepsTheList_data() {
@@ -205,7 +213,8 @@ void TestLists::badSpacingKeepsTheList() {
     QCOMPARE(f.sourceLines(), kSavedPage);
     QCOMPARE(f.statusNotice(), QString());
     QCOMPARE(memoLines(f, "Memo4"), QStringList({"1) a"}));
-    QCOMPARE(f.get<QLineEdit>(kMain, "Edit36").text(), QStringLiteral("b"));
+    FIND(entry, QLineEdit, f, kMain, "Edit36");
+    QCOMPARE(entry->text(), QStringLiteral("b"));
 
     f.act(kMain, {box + QStringLiteral("=0"), "Button27"});
     QCOMPARE(f.sourceLines(),
@@ -227,11 +236,13 @@ void TestLists::newEmptiesTheListOnlyFromMenu() {
     if (fromMenu)
         f.trigger(kMain, QStringLiteral("Neu"));
     else
-        click(&f.get<QWidget>(kMain, "Image6"));
+        f.act(kMain, "Image6");
 
-    QCOMPARE(f.get<QLineEdit>(kMain, "Edit36").text(), fromMenu ? QString() : QStringLiteral("b"));
+    FIND(entry, QLineEdit, f, kMain, "Edit36");
+    FIND(stepBack, QPushButton, f, kMain, "Button26");
+    QCOMPARE(entry->text(), fromMenu ? QString() : QStringLiteral("b"));
     QCOMPARE(memoLines(f, "Memo4"), fromMenu ? QStringList() : QStringList({"1) a"}));
-    QVERIFY(f.get<QPushButton>(kMain, "Button26").isEnabled());
+    QVERIFY(stepBack->isEnabled());
     f.act(kMain, "Button27");
     QCOMPARE(f.sourceLines(),
              fromMenu ? QStringList({"", ""})
@@ -248,12 +259,10 @@ void TestLists::entryAndPreviewBecomeCurrent_data() {
 void TestLists::entryAndPreviewBecomeCurrent() {
     QFETCH(QString, field);
     Fixture f;
-    QWidget* target = &f.get<QWidget>(kMain, field);
+    FIND(target, QWidget, f, kMain, field);
     // A click into a multi-line field lands on its text area.
-    if (auto* memo = qobject_cast<QPlainTextEdit*>(target))
-        target = memo->viewport();
-
-    click(target);
+    auto* memo = qobject_cast<QPlainTextEdit*>(target);
+    click(memo ? memo->viewport() : target);
 
     QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), field);
 }

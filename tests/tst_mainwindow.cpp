@@ -2,10 +2,11 @@
 // message windows and closing the program.
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "core/source/PageSource.h"
 #include "help/MessageWindow.h"
-#include "source/PageSource.h"
 #include "support/Fixture.h"
 #include "ui/ClickableLabel.h"
+#include "ui/PageViewPane.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QAction>
@@ -15,6 +16,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+
 #include <QSet>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -27,6 +30,7 @@ class TestMainWindow : public QObject {
 private slots:
     void windowsInOrderWithCaptions();
     void startState();
+    void startShownAsTheProgramStarts();
     void splashGoesOnTickOrClick();
     void menuItems_data();
     void menuItems();
@@ -90,10 +94,52 @@ void TestMainWindow::startState() {
         QVERIFY2(!f.window(hidden)->isVisible(), hidden);
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
     QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
-    auto& bar = f.get<PanelStatusBar>("TForm2", "StatusBar2");
-    QCOMPARE(bar.panelCount(), 1);
-    QCOMPARE(bar.panelText(0), QStringLiteral("Quillmark"));
+    FIND(bar, PanelStatusBar, f, "TForm2", "StatusBar2");
+    QCOMPARE(bar->panelCount(), 1);
+    QCOMPARE(bar->panelText(0), QStringLiteral("Quillmark"));
     QVERIFY(f.sourceLines().isEmpty());
+}
+
+void TestMainWindow::startShownAsTheProgramStarts() {
+    // As main.cpp makes the window set: the main window and the splash show while the other
+    // windows and the pages are still being made.
+    Fixture f(WindowSet::Start::Shown);
+    QWidget* main = f.window("TForm2");
+    QWidget* splash = f.window("TForm1");
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QVERIFY(QTest::qWaitForWindowExposed(splash));
+    for (const char* hidden : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm7", "TForm8", "TForm9",
+                               "TForm10", "TForm11", "TForm12"})
+        QVERIFY2(!f.window(hidden)->isVisible(), hidden);
+    // The splash stands in the middle of the screen, in front, and its time runs.
+    QVERIFY(f.windows().splash().timer().isActive());
+    const QPoint offCentre =
+        splash->frameGeometry().center() - splash->screen()->availableGeometry().center();
+    QVERIFY2(offCentre.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1, %2").arg(offCentre.x()).arg(offCentre.y())));
+    QVERIFY(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+
+    // Behind it the real pages, made after the window showed, lie under the welcome panel.
+    QCOMPARE(main->windowTitle(), QStringLiteral("Quillmark"));
+    QCOMPARE(tabs(f).count(), 9);
+    QCOMPARE(tabs(f).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
+    FIND(panel, QWidget, f, "TForm2", "Panel8");
+    FIND(weiter, QPushButton, f, "TForm2", "Button9");
+    QVERIFY(panel->isVisible());
+    const QWidget& pageArea = *tabs(f).currentWidget()->parentWidget();
+    QTRY_COMPARE(panel->geometry(), pageArea.geometry());
+    QWidget* inFront = main->childAt(pageArea.mapTo(main, pageArea.rect().center()));
+    QVERIFY(inFront == panel || panel->isAncestorOf(inFront));
+    QVERIFY(weiter->isVisible());
+    // The keyboard is on the tabs, first in the window's focus order, once the window is active.
+    QCOMPARE(main->focusWidget(), tabs(f).tabBar());
+
+    // The window has grown to its pages as one made hidden and shown afterwards.
+    Fixture later;
+    later.windows().showAtStart();
+    QTRY_COMPARE(main->size(), later.window("TForm2")->size());
+    // The page view's engine is not loaded at start.
+    QVERIFY(!main->findChild<PageViewPane*>());
 }
 
 void TestMainWindow::splashGoesOnTickOrClick() {
@@ -228,38 +274,41 @@ void TestMainWindow::tabPagesInOrder() {
         QCOMPARE(tabs(f).widget(i)->objectName(), names[i]);
         QCOMPARE(tabs(f).tabText(i), captions[i]);
     }
-    QCOMPARE(f.get<QPushButton>("TForm2", "Button8").text(),
-             QStringLiteral("Neues Formular erstellen"));
-    QCOMPARE(f.get<QPlainTextEdit>("TForm2", "Memo2").isReadOnly(), false);
+    FIND(newForm, QPushButton, f, "TForm2", "Button8");
+    FIND(source, QPlainTextEdit, f, "TForm2", "Memo2");
+    QCOMPARE(newForm->text(), QStringLiteral("Neues Formular erstellen"));
+    QCOMPARE(source->isReadOnly(), false);
 }
 
 void TestMainWindow::welcomePanelCoversPagesUntilWeiter() {
     Fixture f;
     f.windows().showAtStart();
-    QWidget& panel = f.get("TForm2", "Panel8");
-    QVERIFY(panel.isVisible());
-    QCOMPARE(f.get<QLabel>("TForm2", "Label11").text(), QStringLiteral("Willkommen bei Quillmark"));
-    QVERIFY(f.get<QPlainTextEdit>("TForm2", "Memo6").isReadOnly());
+    FIND(panel, QWidget, f, "TForm2", "Panel8");
+    FIND(heading, QLabel, f, "TForm2", "Label11");
+    FIND(welcome, QPlainTextEdit, f, "TForm2", "Memo6");
+    QVERIFY(panel->isVisible());
+    QCOMPARE(heading->text(), QStringLiteral("Willkommen bei Quillmark"));
+    QVERIFY(welcome->isReadOnly());
     // The menus work while it shows.
     f.trigger("TForm2", "HtmlHilfe1");
     QVERIFY(f.window("TForm4")->isVisible());
     click(f.control("TForm2", "Button9"));
-    QVERIFY(!panel.isVisible());
+    QVERIFY(!panel->isVisible());
     f.trigger("TForm2", "Neu");
-    QVERIFY(!panel.isVisible());
+    QVERIFY(!panel->isVisible());
 }
 
 void TestMainWindow::welcomePanelFollowsThePageArea() {
     Fixture f;
     f.windows().showAtStart();
     QWidget& window = *f.window("TForm2");
-    QWidget& panel = f.get("TForm2", "Panel8");
+    FIND(panel, QWidget, f, "TForm2", "Panel8");
     const QWidget& pageArea = *tabs(f).currentWidget()->parentWidget();
-    QTRY_COMPARE(panel.geometry(), pageArea.geometry());
+    QTRY_COMPARE(panel->geometry(), pageArea.geometry());
     const QSize before = pageArea.size();
     window.resize(window.size() + QSize(120, 90));
     QTRY_COMPARE(pageArea.size(), before + QSize(120, 90));
-    QCOMPARE(panel.geometry(), pageArea.geometry());
+    QCOMPARE(panel->geometry(), pageArea.geometry());
 }
 
 void TestMainWindow::windowResizesAndSourceGrows() {
@@ -269,11 +318,11 @@ void TestMainWindow::windowResizesAndSourceGrows() {
     QWidget& window = *f.window("TForm2");
     QVERIFY(window.minimumSize() != window.maximumSize());
     tabs(f).setCurrentIndex(tabs(f).count() - 1);
-    auto& memo = f.get<QPlainTextEdit>("TForm2", "Memo2");
-    QTRY_VERIFY(memo.isVisible());
-    const QSize before = memo.size();
+    FIND(memo, QPlainTextEdit, f, "TForm2", "Memo2");
+    QTRY_VERIFY(memo->isVisible());
+    const QSize before = memo->size();
     window.resize(window.size() + QSize(120, 90));
-    QTRY_COMPARE(memo.size(), before + QSize(120, 90));
+    QTRY_COMPARE(memo->size(), before + QSize(120, 90));
 
     // At its smallest the window still shows every tab caption whole, "Quelltext" included.
     window.resize(window.minimumSize());
@@ -290,38 +339,39 @@ void TestMainWindow::toolbarPressedLook() {
     Fixture f;
     f.windows().showAtStart();
     f.dialogs.answerCancel();
-    QWidget& save = f.get("TForm2", "Image7");
-    QWidget& pressed = f.get("TForm2", "Image17");
-    QCOMPARE(save.size(), QSize(25, 25));
-    QVERIFY(!pressed.isVisible());
-    QTest::mousePress(&save, Qt::LeftButton, {}, QPoint(12, 12));
-    QVERIFY(!save.isVisible());
-    QVERIFY(pressed.isVisible());
+    FIND(save, QWidget, f, "TForm2", "Image7");
+    FIND(pressed, QWidget, f, "TForm2", "Image17");
+    QCOMPARE(save->size(), QSize(25, 25));
+    QVERIFY(!pressed->isVisible());
+    QTest::mousePress(save, Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(!save->isVisible());
+    QVERIFY(pressed->isVisible());
     QVERIFY(f.dialogs.asked.isEmpty());
-    QTest::mouseRelease(&pressed, Qt::LeftButton, {}, QPoint(12, 12));
-    QVERIFY(save.isVisible());
-    QVERIFY(!pressed.isVisible());
+    QTest::mouseRelease(pressed, Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(save->isVisible());
+    QVERIFY(!pressed->isVisible());
     // Releasing runs Save, which asks for a file name first.
     QCOMPARE(f.dialogs.asked, QStringList{"save:Unbenannt.html"});
 
     // Leaving the picture with the button held restores it; the release then runs nothing.
-    QTest::mousePress(&save, Qt::LeftButton, {}, QPoint(12, 12));
-    QMouseEvent leave(QEvent::MouseMove, QPointF(60, 60), save.mapToGlobal(QPointF(60, 60)),
+    QTest::mousePress(save, Qt::LeftButton, {}, QPoint(12, 12));
+    QMouseEvent leave(QEvent::MouseMove, QPointF(60, 60), save->mapToGlobal(QPointF(60, 60)),
                       Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&save, &leave);
-    QVERIFY(save.isVisible());
-    QTest::mouseRelease(&save, Qt::LeftButton, {}, QPoint(60, 60));
+    QApplication::sendEvent(save, &leave);
+    QVERIFY(save->isVisible());
+    QTest::mouseRelease(save, Qt::LeftButton, {}, QPoint(60, 60));
     QCOMPARE(f.dialogs.asked.size(), 1);
 }
 
 void TestMainWindow::disabledPreviewPictureDoesNothing() {
     Fixture f;
     f.windows().showAtStart();
-    QWidget& preview = f.get("TForm2", "Image9");
-    QVERIFY(!preview.isEnabled());
-    QTest::mouseClick(&preview, Qt::LeftButton, {}, QPoint(12, 12));
-    QVERIFY(preview.isVisible());
-    QVERIFY(!f.get("TForm2", "Image19").isVisible());
+    FIND(preview, QWidget, f, "TForm2", "Image9");
+    FIND(pressedPreview, QWidget, f, "TForm2", "Image19");
+    QVERIFY(!preview->isEnabled());
+    QTest::mouseClick(preview, Qt::LeftButton, {}, QPoint(12, 12));
+    QVERIFY(preview->isVisible());
+    QVERIFY(!pressedPreview->isVisible());
     QVERIFY(f.opener.opened.isEmpty());
 }
 
@@ -367,9 +417,9 @@ void TestMainWindow::pictureTips() {
     QFETCH(QString, name);
     QFETCH(QString, tip);
     Fixture f;
-    const QWidget& picture = f.get(window, name);
-    QCOMPARE(picture.toolTip(), tip);
-    QCOMPARE(picture.accessibleName(), tip);
+    FIND(picture, QWidget, f, window, name);
+    QCOMPARE(picture->toolTip(), tip);
+    QCOMPARE(picture->accessibleName(), tip);
 }
 
 void TestMainWindow::tabWarningWhileSettingsUndone() {
@@ -432,13 +482,17 @@ void TestMainWindow::messageWindows() {
     QFETCH(QStringList, buttons);
     Fixture f;
     QWidget* message = f.window(window);
-    for (int i = 0; i < texts.size(); ++i)
-        QCOMPARE(f.get<QLabel>(window, QStringLiteral("Label%1").arg(i + 1)).text(), texts[i]);
+    for (int i = 0; i < texts.size(); ++i) {
+        FIND(label, QLabel, f, window, QStringLiteral("Label%1").arg(i + 1));
+        QCOMPARE(label->text(), texts[i]);
+    }
     QVERIFY(!f.control(window, QStringLiteral("Label%1").arg(texts.size() + 1)));
-    for (int i = 0; i < buttons.size(); ++i)
-        QCOMPARE(f.get<QPushButton>(window, QStringLiteral("Button%1").arg(i + 1)).text(),
-                 buttons[i]);
-    QVERIFY(f.control<QLabel>(window, "Image1")->pixmap().width() > 0);
+    for (int i = 0; i < buttons.size(); ++i) {
+        FIND(button, QPushButton, f, window, QStringLiteral("Button%1").arg(i + 1));
+        QCOMPARE(button->text(), buttons[i]);
+    }
+    FIND(picture, QLabel, f, window, "Image1");
+    QVERIFY(picture->pixmap().width() > 0);
     static_cast<MessageWindow*>(message)->showMessage();
     QVERIFY(message->isVisible());
     message->close();
@@ -450,7 +504,8 @@ void TestMainWindow::error305ClosesOnFreeAreaOnly() {
     Fixture f;
     auto* message = static_cast<MessageWindow*>(f.window("TForm12"));
     message->showMessage();
-    QTest::mouseClick(f.control("TForm12", "Label1"), Qt::LeftButton);
+    FIND(text, QWidget, f, "TForm12", "Label1");
+    QTest::mouseClick(text, Qt::LeftButton);
     QVERIFY(message->isVisible());
     QTest::mouseClick(message, Qt::LeftButton, {}, QPoint(message->width() - 5, 5));
     QVERIFY(!message->isVisible());
@@ -460,11 +515,12 @@ void TestMainWindow::error305ClosesOnFreeAreaOnly() {
     g.windows().showAtStart();
     g.windows().context().state.setGeneralSettingsDone(true);
     tabs(g).setCurrentIndex(5);
-    g.get("TForm2", "TabSheet1").setEnabled(false);
+    FIND(settingsPage, QWidget, g, "TForm2", "TabSheet1");
+    settingsPage->setEnabled(false);
     static_cast<MessageWindow*>(g.window("TForm9"))->showMessage();
     click(g.control("TForm9", "Button1"));
     QCOMPARE(tabs(g).currentWidget()->objectName(), QStringLiteral("TabSheet1"));
-    QVERIFY(g.get("TForm2", "TabSheet1").isEnabled());
+    QVERIFY(settingsPage->isEnabled());
 }
 
 void TestMainWindow::escapeDismissesWindow_data() {

@@ -1,9 +1,9 @@
 // "Öffnen...": a saved page is taken up again in the main window to go on building it.
+#include "core/platform/LineSplit.h"
+#include "core/platform/PageFile.h"
+#include "core/source/PageSource.h"
+#include "core/source/SourceHtml.h"
 #include "platform/DialogObjects.h"
-#include "platform/LineSplit.h"
-#include "platform/PageFile.h"
-#include "source/PageSource.h"
-#include "source/SourceHtml.h"
 #include "support/Fixture.h"
 
 #include <QAction>
@@ -73,7 +73,8 @@ void TestOpenPage::savedPageGoesOnWhereItStopped() {
     QCOMPARE(context.dialogs.SaveDialog1.fileName(), path);
     QVERIFY(f.window(kMain)->findChild<QAction*>("Vorschau")->isEnabled());
     QCOMPARE(context.state.GeneralSettingsDone(), QStringLiteral("true"));
-    QVERIFY(!f.get(kMain, "TabSheet1").isEnabled());
+    FIND(settingsPage, QWidget, f, kMain, "TabSheet1");
+    QVERIFY(!settingsPage->isEnabled());
 
     // One more element, saved to the page's own file: the same bytes as a page built in one go.
     f.act(kMain, QStringLiteral("Memo1=Welt|Button4"));
@@ -127,7 +128,8 @@ void TestOpenPage::textWithoutDocumentStartIsANewPage() {
     open(f, path);
     QCOMPARE(f.sourceLines(), QStringList{QString::fromUtf8(text)});
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
-    QVERIFY(f.get(kMain, "TabSheet1").isEnabled());
+    FIND(settingsPage, QWidget, f, kMain, "TabSheet1");
+    QVERIFY(settingsPage->isEnabled());
     QVERIFY(!f.windows().context().document.hasUnsavedChanges());
 }
 
@@ -200,12 +202,14 @@ void TestOpenPage::fileWithoutFreeStandInIsOnlyShown() {
                                           "Lesen geöffnet.");
     QCOMPARE(f.dialogs.asked.last(), notice);
     const char* field = window == kMain ? "Memo2" : "Memo1";
-    QVERIFY(f.get<QPlainTextEdit>(window, field).isReadOnly());
+    FIND(source, QPlainTextEdit, f, window, field);
+    QVERIFY(source->isReadOnly());
     // Nothing is added, and a save writes nothing but says why.
     if (window == kMain) {
         f.act(kMain, QStringLiteral("Memo1=Hallo|Button4"));
         QCOMPARE(f.dialogs.asked.last(), notice);
-        QCOMPARE(f.get<QPlainTextEdit>(kMain, "Memo1").toPlainText(), QStringLiteral("Hallo"));
+        FIND(text, QPlainTextEdit, f, kMain, "Memo1");
+        QCOMPARE(text->toPlainText(), QStringLiteral("Hallo"));
     }
     f.dialogs.answerFile(path);
     f.trigger(window, window == kMain ? "Speichern1" : "Speichern");
@@ -214,7 +218,7 @@ void TestOpenPage::fileWithoutFreeStandInIsOnlyShown() {
     // "Neu" begins a text that may be changed again.
     f.trigger(window, QStringLiteral("Neu"));
     f.confirmDiscard();
-    QVERIFY(!f.get<QPlainTextEdit>(window, field).isReadOnly());
+    QVERIFY(!source->isReadOnly());
 }
 
 QTEST_MAIN(TestOpenPage)

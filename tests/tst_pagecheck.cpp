@@ -1,16 +1,16 @@
 // The page check on its own: each kind of finding with its line and sentence, and every
 // emitter's output read back without a finding.
-#include "forms/FormHtml.h"
-#include "frames/FramesetHtml.h"
-#include "generators/GeneralSettingsHtml.h"
-#include "generators/ImagesHtml.h"
-#include "generators/LinesHtml.h"
-#include "generators/LinksHtml.h"
-#include "generators/ListsHtml.h"
-#include "generators/TablesHtml.h"
-#include "generators/TextFormatHtml.h"
-#include "source/PageCheck.h"
-#include "source/SourceHtml.h"
+#include "core/forms/FormHtml.h"
+#include "core/frames/FramesetHtml.h"
+#include "core/generators/GeneralSettingsHtml.h"
+#include "core/generators/ImagesHtml.h"
+#include "core/generators/LinesHtml.h"
+#include "core/generators/LinksHtml.h"
+#include "core/generators/ListsHtml.h"
+#include "core/generators/TablesHtml.h"
+#include "core/generators/TextFormatHtml.h"
+#include "core/source/PageCheck.h"
+#include "core/source/SourceHtml.h"
 
 #include "support/PageLines.h"
 

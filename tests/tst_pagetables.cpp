@@ -63,24 +63,35 @@ void TestPageTables::newEmpties() {
     QFETCH(QStringList, emptied);
     QFETCH(QStringList, kept);
     Fixture f;
-    for (const QString& name : emptied + kept)
-        typeInto(&f.get(kMain, name), QStringLiteral("x"));
-    for (const auto& [name, text] : kStartedAnew)
-        typeInto(&f.get(kMain, name), QStringLiteral("x"));
+    for (const QString& name : emptied + kept) {
+        FIND(field, QWidget, f, kMain, name);
+        typeInto(field, QStringLiteral("x"));
+    }
+    for (const auto& [name, text] : kStartedAnew) {
+        FIND(field, QWidget, f, kMain, name);
+        typeInto(field, QStringLiteral("x"));
+    }
     f.startPage();
     if (command == QLatin1String("Image6"))
         click(f.control(kMain, command));
     else
         f.trigger(kMain, command);
     f.confirmDiscard();
-    for (const QString& name : emptied)
-        QVERIFY2(textOf(&f.get(kMain, name)).isEmpty(), qPrintable(name));
-    for (const QString& name : kept)
-        QVERIFY2(textOf(&f.get(kMain, name)) == QLatin1String("x"), qPrintable(name));
-    for (const auto& [name, text] : kStartedAnew)
-        QCOMPARE(f.get<QLineEdit>(kMain, name).text(), QString::fromLatin1(text));
+    for (const QString& name : emptied) {
+        FIND(field, QWidget, f, kMain, name);
+        QVERIFY2(textOf(field).isEmpty(), qPrintable(name));
+    }
+    for (const QString& name : kept) {
+        FIND(field, QWidget, f, kMain, name);
+        QVERIFY2(textOf(field) == QLatin1String("x"), qPrintable(name));
+    }
+    for (const auto& [name, text] : kStartedAnew) {
+        FIND(field, QLineEdit, f, kMain, name);
+        QCOMPARE(field->text(), QString::fromLatin1(text));
+    }
     // The new page begins with its settings, and the switch there shows no warning.
-    QCOMPARE(f.get<QTabWidget>(kMain, "PageControl1").currentIndex(), 0);
+    FIND(pages, QTabWidget, f, kMain, "PageControl1");
+    QCOMPARE(pages->currentIndex(), 0);
     QVERIFY(!f.window("TForm11")->isVisible());
 }
 
@@ -99,17 +110,17 @@ void TestPageTables::trackedFields() {
     QFETCH(QString, field);
     Fixture f;
     CurrentFieldTracker& tracker = f.windows().mainWindow().fields();
-    QWidget& widget = f.get(kMain, field);
-    typeInto(&widget, QStringLiteral("zwanzig Zeichen Text"));
+    FIND(widget, QWidget, f, kMain, field);
+    FIND(other, QWidget, f, kMain, field == QLatin1String("Edit1") ? "Edit2" : "Edit1");
+    typeInto(widget, QStringLiteral("zwanzig Zeichen Text"));
     QCOMPARE(tracker.CurrentFieldName(), field);
     // Another field becomes current; a click makes this one current again.
-    typeInto(&f.get(kMain, field == QLatin1String("Edit1") ? "Edit2" : "Edit1"),
-             QStringLiteral("y"));
-    QTest::mouseClick(clickTarget(&widget), Qt::LeftButton);
+    typeInto(other, QStringLiteral("y"));
+    QTest::mouseClick(clickTarget(widget), Qt::LeftButton);
     QCOMPARE(tracker.CurrentFieldName(), field);
     // "Löschen" empties the whole field, shown or not.
     f.trigger(kMain, "Lschen1");
-    QVERIFY(textOf(&widget).isEmpty());
+    QVERIFY(textOf(widget).isEmpty());
 }
 
 void TestPageTables::explanations_data() {
@@ -153,13 +164,15 @@ void TestPageTables::explanations() {
     QFETCH(QString, text);
     Fixture f;
     // A first explanation, then this one: the one window shows the new text in front.
-    QTest::mouseDClick(&f.get(kMain, "Edit1"), Qt::LeftButton);
-    QTest::mouseDClick(clickTarget(&f.get(kMain, item)), Qt::LeftButton);
+    FIND(title, QWidget, f, kMain, "Edit1");
+    FIND(explained, QWidget, f, kMain, item);
+    QTest::mouseDClick(title, Qt::LeftButton);
+    QTest::mouseDClick(clickTarget(explained), Qt::LeftButton);
     QWidget* window = f.window(QStringLiteral("Explanation"));
     QVERIFY(window);
     QCOMPARE(window->windowTitle(), QStringLiteral("Erklärung"));
-    QCOMPARE(f.get<QLabel>(QStringLiteral("Explanation"), QStringLiteral("ExplanationText")).text(),
-             text);
+    FIND(explanation, QLabel, f, "Explanation", "ExplanationText");
+    QCOMPARE(explanation->text(), text);
     QVERIFY(!window->isModal());
 }
 

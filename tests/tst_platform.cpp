@@ -1,11 +1,12 @@
 // Files, names, colours and printing: the layer between the program and the system.
-#include "platform/BareFileName.h"
-#include "platform/ColorFieldText.h"
-#include "platform/LineSplit.h"
-#include "platform/PageFile.h"
+#include "core/platform/BareFileName.h"
+#include "core/platform/ColorFieldText.h"
+#include "core/platform/LineSplit.h"
+#include "core/platform/PageFile.h"
 #include "platform/TextPrinter.h"
 #include "support/FileSizeLimit.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QPrinter>
@@ -34,6 +35,7 @@ private slots:
     void writeCutShortKeepsOldFile_data();
     void writeCutShortKeepsOldFile();
     void lockedFolderWritesFileInPlace();
+    void inPlaceWriteKeepsOldBytesForTheSuperuserToo();
     void savingThroughLinkWritesItsTarget_data();
     void savingThroughLinkWritesItsTarget();
     void roundTripKeepsBytes_data();
@@ -189,6 +191,38 @@ void TestPlatform::lockedFolderWritesFileInPlace() {
     QCOMPARE(PageFile::writeLines(path, {QStringLiteral("x")}).error,
              "Datei \"" + path + "\" kann nicht erstellt werden. Zugriff verweigert.");
     QVERIFY(::chmod(QFile::encodeName(dir.path()).constData(), 0755) == 0);
+}
+
+void TestPlatform::inPlaceWriteKeepsOldBytesForTheSuperuserToo() {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("alt")}).ok());
+    const auto inode = [&path] {
+        struct stat status {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+    };
+    const auto before = inode();
+    // The folder takes no temporary file through the write seam, which binds the superuser
+    // too: the save goes to the in-place write.
+    PageFile::setFolderTakesTemporaryFiles(
+        [&dir](const QString& folder) { return QDir(folder) != QDir(dir.path()); });
+    const auto unlock = qScopeGuard([] { PageFile::setFolderTakesTemporaryFiles({}); });
+
+    QVERIFY(PageFile::writeLines(path, {QStringLiteral("neu")}).ok());
+    QCOMPARE(readAll(path), QByteArray("neu\r\n"));
+    QCOMPARE(inode(), before);
+    // A write cut short puts the old bytes back and says why.
+    Outcome written;
+    {
+        const FileSizeLimit nearlyFull(8);
+        written = PageFile::writeLines(path, {QStringLiteral("viel zu lang")});
+    }
+    QCOMPARE(written.error,
+             "Datei \"" + path + "\" kann nicht erstellt werden. Die Datei ist zu groß.");
+    QCOMPARE(readAll(path), QByteArray("neu\r\n"));
+    QCOMPARE(inode(), before);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             QStringList{"seite.html"});
 }
 
 void TestPlatform::savingThroughLinkWritesItsTarget_data() {

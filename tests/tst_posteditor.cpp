@@ -38,20 +38,17 @@ void run(Fixture& f, const QString& command) {
     if (f.window(kEditor)->findChild<QAction*>(command))
         f.trigger(kEditor, command);
     else
-        click(&f.get(kEditor, command));
+        f.act(kEditor, QStringList{command});
 }
 
 bool previewEnabled(Fixture& f) {
-    return f.window(kEditor)->findChild<QAction*>("Vorschau")->isEnabled() &&
-           f.get(kEditor, "Image9").isEnabled();
+    FIND_OR(preview, QWidget, f, kEditor, "Image9", false);
+    return f.window(kEditor)->findChild<QAction*>("Vorschau")->isEnabled() && preview->isEnabled();
 }
 
-QPlainTextEdit& memo1(Fixture& f) {
-    return f.get<QPlainTextEdit>(kEditor, "Memo1");
-}
-
-QString encodingPanel(Fixture& f) {
-    return f.get<QLabel>(kEditor, "EncodingPanel").text();
+QString encodingPanel(const Fixture& f) {
+    FIND_OR(panel, QLabel, f, kEditor, "EncodingPanel", QString());
+    return panel->text();
 }
 
 } // namespace
@@ -124,13 +121,14 @@ void TestPostEditor::savedUnchangedKeepsTheBytes() {
     QFETCH(QString, encoding);
 
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("alt.html"));
     const QString out = dir.filePath(QStringLiteral("neu.html"));
     writeBytes(in, file);
     f.dialogs.answerFile(in);
     f.trigger(kEditor, "ffnen1");
-    QCOMPARE(heldLines(memo1(f)), shown);
+    QCOMPARE(heldLines(*memo), shown);
     QCOMPARE(encodingPanel(f), encoding);
     f.dialogs.answerFile(out);
     f.trigger(kEditor, "Speichern");
@@ -154,11 +152,12 @@ void TestPostEditor::captionNamesTheFile_data() {
 void TestPostEditor::captionNamesTheFile() {
     QFETCH(QString, command);
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("index.html"));
     writeBytes(path, "<html>\r\n");
     f.windows().showPostEditor();
-    typeInto(&memo1(f), QStringLiteral("<html>\n"));
+    typeInto(memo, QStringLiteral("<html>\n"));
     QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
     // Opening asks first whether the unsaved text may go; saving whether the file may be
     // replaced.
@@ -172,23 +171,24 @@ void TestPostEditor::captionNamesTheFile() {
     const QString named = QStringLiteral("index.html  -  HTML-Quelltext nachbearbeiten");
     QCOMPARE(f.window(kEditor)->windowTitle(), named);
     QVERIFY(!f.window(kEditor)->isWindowModified());
-    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("<html>\n"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("<html>\n"));
     QCOMPARE(fileBytes(path), QByteArray("<html>\r\n"));
     QCOMPARE(f.window("TForm2")->windowTitle(), QStringLiteral("Quillmark"));
-    typeInto(&memo1(f), QStringLiteral("<p>"));
+    typeInto(memo, QStringLiteral("<p>"));
     QCOMPARE(f.window(kEditor)->windowTitle(),
              QStringLiteral("index.html*  -  HTML-Quelltext nachbearbeiten"));
     QVERIFY(f.window(kEditor)->isWindowModified());
 
     // New empties the text only: the file stays.
-    click(&f.get(kEditor, "Image6"));
-    QCOMPARE(memo1(f).toPlainText(), QString());
+    f.act(kEditor, "Image6");
+    QCOMPARE(memo->toPlainText(), QString());
     QCOMPARE(f.window(kEditor)->windowTitle(), named);
 }
 
 void TestPostEditor::cancelledDialogsChangeNothing() {
     Fixture f;
-    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
+    typeInto(memo, QStringLiteral("bleibt"));
     for (const QString command : {"Image2", "Image7", "ffnen1", "Speichern", "Drucken1"})
         run(f, command);
     // Opening over the unsaved text asks first; "Nein" keeps it without an open dialog.
@@ -196,7 +196,7 @@ void TestPostEditor::cancelledDialogsChangeNothing() {
         QStringLiteral("question:Wollen Sie den Text von „Unbenannt“ verwerfen?");
     QCOMPARE(f.dialogs.asked, (QStringList{discard, "save:Unbenannt.html", discard,
                                            "save:Unbenannt.html", "print"}));
-    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("bleibt"));
     QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
     QVERIFY(!previewEnabled(f));
 }
@@ -206,22 +206,22 @@ void TestPostEditor::previewWaitsForTheFirstSave() {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("neu.html"));
     f.windows().showPostEditor();
-    auto& image9 = f.get(kEditor, "Image9");
-    auto& pressed = f.get(kEditor, "Image16");
+    FIND(image9, QWidget, f, kEditor, "Image9");
+    FIND(pressed, QWidget, f, kEditor, "Image16");
     QVERIFY(!previewEnabled(f));
-    QTest::mousePress(&image9, Qt::LeftButton);
-    QVERIFY(image9.isVisible() && !pressed.isVisible());
-    QTest::mouseRelease(&image9, Qt::LeftButton);
+    QTest::mousePress(image9, Qt::LeftButton);
+    QVERIFY(image9->isVisible() && !pressed->isVisible());
+    QTest::mouseRelease(image9, Qt::LeftButton);
     f.trigger(kEditor, "Vorschau");
     QCOMPARE(f.opener.opened, QStringList{});
 
     f.dialogs.answerFile(path);
     f.trigger(kEditor, "Speichern");
     QVERIFY(previewEnabled(f));
-    QTest::mousePress(&image9, Qt::LeftButton);
-    QVERIFY(!image9.isVisible() && pressed.isVisible());
-    QTest::mouseRelease(&pressed, Qt::LeftButton);
-    QVERIFY(image9.isVisible() && !pressed.isVisible());
+    QTest::mousePress(image9, Qt::LeftButton);
+    QVERIFY(!image9->isVisible() && pressed->isVisible());
+    QTest::mouseRelease(pressed, Qt::LeftButton);
+    QVERIFY(image9->isVisible() && !pressed->isVisible());
     f.trigger(kEditor, "Neu");
     QVERIFY(previewEnabled(f));
     f.trigger(kEditor, "Vorschau");
@@ -262,6 +262,7 @@ void TestPostEditor::previewOpensItsOwnFile() {
 
 void TestPostEditor::printsTheLinesAsShown() {
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("druck.pdf"));
     f.windows().showPostEditor();
@@ -272,7 +273,7 @@ void TestPostEditor::printsTheLinesAsShown() {
     QStringList words;
     for (int i = 1; i <= 60; ++i)
         words << QStringLiteral("wort%1").arg(i, 2, 10, QLatin1Char('0'));
-    typeInto(&memo1(f), shortLines.join(u'\n') + u'\n' + words.join(u' ') + "\n<p>Ende</p>");
+    typeInto(memo, shortLines.join(u'\n') + u'\n' + words.join(u' ') + "\n<p>Ende</p>");
     f.dialogs.answerPrintTo(pdf);
     f.trigger(kEditor, "Drucken1");
     QVERIFY(QFileInfo(pdf).size() > 0);
@@ -298,17 +299,18 @@ void TestPostEditor::printsTheLinesAsShown() {
 
 void TestPostEditor::refusesTooLargeFile() {
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("riesig.html"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(qint64(64) * 1024 * 1024 + 1));
     file.close();
-    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    typeInto(memo, QStringLiteral("bleibt"));
     f.dialogs.answerYes();
     f.dialogs.answerFile(path);
-    click(&f.get(kEditor, "Image2"));
+    f.act(kEditor, "Image2");
     QCOMPARE(f.dialogs.asked.last(), QStringLiteral("error:Text überschreitet Memo-Kapazität"));
-    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("bleibt"));
     QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
 }
 
@@ -327,18 +329,19 @@ void TestPostEditor::unreadableFileLeavesTextAndCaption() {
     QFETCH(QString, path);
     QFETCH(QString, reason);
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ordner")));
     QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("x.html")).constData(), 0600) == 0);
     if (!path.startsWith(u'/'))
         path = dir.filePath(path);
-    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    typeInto(memo, QStringLiteral("bleibt"));
     f.dialogs.answerYes();
     f.dialogs.answerFile(path);
-    click(&f.get(kEditor, "Image2"));
+    f.act(kEditor, "Image2");
     QCOMPARE(f.dialogs.asked.last(),
              "error:Datei " + path + " kann nicht geöffnet werden. " + reason);
-    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("bleibt"));
     QCOMPARE(f.window(kEditor)->windowTitle(), kCaption + "*");
 }
 
@@ -355,13 +358,14 @@ void TestPostEditor::separatorsSurviveUnchanged_data() {
 void TestPostEditor::separatorsSurviveUnchanged() {
     QFETCH(QString, text);
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("seite.html"));
     const QByteArray bytes = (text + QStringLiteral("\r\n</html>\r\n")).toUtf8();
     writeBytes(path, bytes);
     f.dialogs.answerFile(path);
     f.trigger(kEditor, "ffnen1");
-    QCOMPARE(memo1(f).document()->blockCount(), 3);
+    QCOMPARE(memo->document()->blockCount(), 3);
     f.dialogs.answerFile(path);
     f.trigger(kEditor, "Speichern");
     QCOMPARE(fileBytes(path), bytes);
@@ -385,13 +389,14 @@ void TestPostEditor::windows1252AsksBeforeUtf8() {
     QFETCH(QByteArray, written);
     QFETCH(QString, encoding);
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString path = dir.filePath(name);
     writeBytes(path, "\xE4");
     f.dialogs.answerFile(path);
     f.trigger(kEditor, "ffnen1");
-    memo1(f).moveCursor(QTextCursor::End);
-    memo1(f).insertPlainText(QStringLiteral(" 漢"));
+    memo->moveCursor(QTextCursor::End);
+    memo->insertPlainText(QStringLiteral(" 漢"));
     f.dialogs.answerFile(path);
     f.dialogs.answerYes(); // the file is replaced
     if (yes)
@@ -409,11 +414,12 @@ void TestPostEditor::windows1252AsksBeforeUtf8() {
 
 void TestPostEditor::failedWriteChangesNothing() {
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fehlt/neu.html"));
-    typeInto(&memo1(f), QStringLiteral("Text"));
+    typeInto(memo, QStringLiteral("Text"));
     f.dialogs.answerFile(path);
-    click(&f.get(kEditor, "Image7"));
+    f.act(kEditor, "Image7");
     QVERIFY(f.dialogs.asked.last().startsWith("error:Datei \"" + path +
                                               "\" kann nicht erstellt werden. "));
     QVERIFY(!previewEnabled(f));
@@ -423,11 +429,12 @@ void TestPostEditor::failedWriteChangesNothing() {
 
 void TestPostEditor::unsavedChangesAreTracked() {
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("neu.html"));
     PostEditorWindow& editor = f.windows().postEditor();
     QVERIFY(!editor.hasUnsavedChanges());
-    typeInto(&memo1(f), QStringLiteral("Text"));
+    typeInto(memo, QStringLiteral("Text"));
     QVERIFY(editor.hasUnsavedChanges());
     f.dialogs.answerFile(path);
     f.trigger(kEditor, "Speichern");
@@ -438,12 +445,12 @@ void TestPostEditor::unsavedChangesAreTracked() {
     f.dialogs.answerFile(path);
     f.trigger(kEditor, "ffnen1");
     QVERIFY(!editor.hasUnsavedChanges());
-    typeInto(&memo1(f), QStringLiteral("Neuer Text"));
+    typeInto(memo, QStringLiteral("Neuer Text"));
     f.trigger(kEditor, "Neu");
     QVERIFY(!editor.hasUnsavedChanges());
 
     // Unsaved text keeps the program from ending without a question of the post-editor's.
-    typeInto(&memo1(f), QStringLiteral("Text"));
+    typeInto(memo, QStringLiteral("Text"));
     QSignalSpy ended(&f.windows().mainWindow(), &MainWindow::closed);
     f.window("TForm2")->close();
     QCOMPARE(f.dialogs.asked.last(),
@@ -481,16 +488,16 @@ void TestPostEditor::editCommandsActOnMemo1() {
 
     Fixture f;
     f.windows().showPostEditor();
-    QPlainTextEdit& memo = memo1(f);
-    typeInto(&memo, QStringLiteral("Hallo Welt"));
-    QTextCursor cursor = memo.textCursor();
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
+    typeInto(memo, QStringLiteral("Hallo Welt"));
+    QTextCursor cursor = memo->textCursor();
     cursor.setPosition(6);
     cursor.setPosition(10, QTextCursor::KeepAnchor);
-    memo.setTextCursor(cursor);
+    memo->setTextCursor(cursor);
     QGuiApplication::clipboard()->setText(QStringLiteral("Erde"));
     run(f, command);
-    QCOMPARE(memo.toPlainText(), text);
-    QCOMPARE(memo.textCursor().selectedText(), selected);
+    QCOMPARE(memo->toPlainText(), text);
+    QCOMPARE(memo->textCursor().selectedText(), selected);
     QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
 }
 
@@ -498,33 +505,34 @@ void TestPostEditor::deleteShortcutAndPopupMenu() {
     Fixture f;
     f.windows().showPostEditor();
     QVERIFY(QTest::qWaitForWindowActive(f.window(kEditor)));
-    QPlainTextEdit& memo = memo1(f);
-    typeInto(&memo, QStringLiteral("erste Zeile\nzweite Zeile"));
-    memo.moveCursor(QTextCursor::Start);
-    memo.setFocus();
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
+    typeInto(memo, QStringLiteral("erste Zeile\nzweite Zeile"));
+    memo->moveCursor(QTextCursor::Start);
+    memo->setFocus();
     // Ctrl+Entf is "Löschen": the whole text, not the next word.
-    QTest::keyClick(&memo, Qt::Key_Delete, Qt::ControlModifier);
-    QCOMPARE(memo.toPlainText(), QString());
+    QTest::keyClick(memo, Qt::Key_Delete, Qt::ControlModifier);
+    QCOMPARE(memo->toPlainText(), QString());
 
-    QWidget* viewport = memo.viewport();
+    QWidget* viewport = memo->viewport();
     QContextMenuEvent request(QContextMenuEvent::Mouse, viewport->rect().center(),
                               viewport->mapToGlobal(viewport->rect().center()));
     QApplication::sendEvent(viewport, &request);
-    auto& menu = f.get<QMenu>(kEditor, "PopupMenu1");
-    QVERIFY(menu.isVisible());
-    menu.hide();
+    FIND(menu, QMenu, f, kEditor, "PopupMenu1");
+    QVERIFY(menu->isVisible());
+    menu->hide();
 }
 
 void TestPostEditor::exitHidesAndHelpItemsShowTheirWindows() {
     Fixture f;
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
     f.trigger("TForm2", "Seitenachbearbeiten1");
     QWidget* window = f.window(kEditor);
-    typeInto(&memo1(f), QStringLiteral("bleibt"));
+    typeInto(memo, QStringLiteral("bleibt"));
     f.trigger(kEditor, "Beenden1");
     QVERIFY(!window->isVisible());
     f.trigger("TForm2", "Seitenachbearbeiten1");
     QVERIFY(window->isVisible());
-    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("bleibt"));
+    QCOMPARE(memo->toPlainText(), QStringLiteral("bleibt"));
 
     const QStringList items{"QuillmarkHIlfe1", "HtmlHilfe1", "berQuillmark1"};
     const QStringList windows{"TForm3", "TForm4", "TForm8"};

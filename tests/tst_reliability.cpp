@@ -3,10 +3,10 @@
 // no-break spaces in list entries and form answers reach the page.
 #include "app/MainWindow.h"
 #include "commands/FileCommands.h"
+#include "core/source/PageSource.h"
 #include "forms/FormBuilderWindow.h"
 #include "platform/FileSizeSignal.h"
 #include "posteditor/PostEditorWindow.h"
-#include "source/PageSource.h"
 #include "support/FileSizeLimit.h"
 #include "support/Fixture.h"
 
@@ -39,13 +39,17 @@ void saveIn(Fixture& f, const QString& window, int lines) {
         f.trigger(kMain, "Speichern");
     } else if (window == kFrames) {
         f.trigger(kMain, "Frameseiteerstellen1");
-        click(&f.get(kFrames, "Image5"));
-        for (const char* field : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit7"})
-            typeInto(&f.get<QLineEdit>(kFrames, field), line.repeated(lines / 5));
-        click(&f.get<QPushButton>(kFrames, "Button1"));
+        f.act(kFrames, "Image5");
+        for (const char* field : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit7"}) {
+            FIND(frameField, QLineEdit, f, kFrames, field);
+            typeInto(frameField, line.repeated(lines / 5));
+        }
+        FIND(saveButton, QPushButton, f, kFrames, "Button1");
+        click(saveButton);
     } else {
-        typeInto(&f.get<QPlainTextEdit>(kEditor, "Memo1"), QStringList(lines, line).join(u'\n'));
-        click(&f.get(kEditor, "Image7"));
+        FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
+        typeInto(memo, QStringList(lines, line).join(u'\n'));
+        f.act(kEditor, "Image7");
     }
 }
 
@@ -145,7 +149,8 @@ void TestReliability::failedPrintKeepsOldFile() {
     writeBytes(pdf, "alt");
     const QStringList lines(300, QStringLiteral("<p>Eine Zeile der Seite</p>"));
     f.setSourceLines(lines);
-    typeInto(&f.get<QPlainTextEdit>(kEditor, "Memo1"), lines.join(u'\n'));
+    FIND(memo, QPlainTextEdit, f, kEditor, "Memo1");
+    typeInto(memo, lines.join(u'\n'));
     f.dialogs.answerPrintTo(pdf);
     {
         const FileSizeLimit nearlyFull(2000);
@@ -169,12 +174,12 @@ void TestReliability::shiftEnterBreaksTheLine() {
     QFETCH(QString, window);
     QFETCH(QString, field);
     Fixture f;
-    auto& memo = f.get<QPlainTextEdit>(window, field);
-    QTest::keyClicks(&memo, QStringLiteral("<br>"));
-    QTest::keyClick(&memo, Qt::Key_Return, Qt::ShiftModifier);
-    QTest::keyClicks(&memo, QStringLiteral("</html>"));
-    QCOMPARE(memo.document()->blockCount(), 2);
-    QCOMPARE(memo.document()->lastBlock().text(), QStringLiteral("</html>"));
+    FIND(memo, QPlainTextEdit, f, window, field);
+    QTest::keyClicks(memo, QStringLiteral("<br>"));
+    QTest::keyClick(memo, Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(memo, QStringLiteral("</html>"));
+    QCOMPARE(memo->document()->blockCount(), 2);
+    QCOMPARE(memo->document()->lastBlock().text(), QStringLiteral("</html>"));
 }
 
 void TestReliability::fileTextInFixedFont_data() {
@@ -190,10 +195,10 @@ void TestReliability::fileTextInFixedFont() {
     QFETCH(QString, field);
     Fixture f;
     f.window(window)->show();
-    auto& memo = f.get<QPlainTextEdit>(window, field);
-    QCOMPARE(memo.font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
-    typeInto(&memo, QString(2000, u'x') + QStringLiteral(" kurz ") + QString(2000, u'y'));
-    const QTextBlock block = memo.document()->firstBlock();
+    FIND(memo, QPlainTextEdit, f, window, field);
+    QCOMPARE(memo->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    typeInto(memo, QString(2000, u'x') + QStringLiteral(" kurz ") + QString(2000, u'y'));
+    const QTextBlock block = memo->document()->firstBlock();
     QApplication::processEvents();
     for (int i = 0; i < block.layout()->lineCount(); ++i) {
         const QTextLine line = block.layout()->lineAt(i);

@@ -1,7 +1,7 @@
 // The page source's line model, the closing tail, and the status notices.
-#include "source/PageSource.h"
-#include "source/SourceHtml.h"
-#include "source/StatusNotices.h"
+#include "core/source/PageSource.h"
+#include "core/source/SourceHtml.h"
+#include "core/source/StatusNotices.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QPlainTextDocumentLayout>

@@ -1,8 +1,8 @@
 // The source fields' colours, line numbers and current line, and the readers of HTML agreeing
 // with each other.
+#include "core/source/PageCheck.h"
+#include "core/source/PageSource.h"
 #include "pageview/OpenElements.h"
-#include "source/PageCheck.h"
-#include "source/PageSource.h"
 #include "support/Fixture.h"
 #include "ui/HtmlHighlighter.h"
 #include "ui/SourceEdit.h"
@@ -305,9 +305,9 @@ void TestSourceView::windowsShowColoursAndNumbers() {
     QFETCH(QString, window);
     QFETCH(QString, field);
     Fixture f;
-    auto& memo = f.get<SourceEdit>(window, field);
-    QVERIFY(memo.findChild<HtmlHighlighter*>());
-    QVERIFY(memo.findChild<QWidget*>(QStringLiteral("LineNumbers")));
+    FIND(memo, SourceEdit, f, window, field);
+    QVERIFY(memo->findChild<HtmlHighlighter*>());
+    QVERIFY(memo->findChild<QWidget*>(QStringLiteral("LineNumbers")));
 }
 
 QTEST_MAIN(TestSourceView)

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 #include "commands/CurrentFieldTracker.h"
-#include "source/PageSource.h"
+#include "core/source/PageSource.h"
 #include "support/Fixture.h"
 
 #include <QComboBox>
@@ -146,7 +146,8 @@ void TestTables::badSpacingChangesNothing() {
              QStringList{QStringLiteral("error:'%1' ist kein gültiger Integerwert").arg(text)});
     QCOMPARE(f.sourceLines(), kSavedPage);
     QCOMPARE(f.statusNotice(), QString());
-    QCOMPARE(f.get<QLineEdit>(kMain, "Edit29").text(), QStringLiteral("1"));
+    FIND(edit29, QLineEdit, f, kMain, "Edit29");
+    QCOMPARE(edit29->text(), QStringLiteral("1"));
 }
 
 void TestTables::colorAssistants_data() {
@@ -171,14 +172,17 @@ void TestTables::colorAssistants() {
     QFETCH(QString, starter);
     QFETCH(QString, field);
     Fixture f;
-    for (const QString& name : kTableFields)
-        typeInto(&f.get<QLineEdit>(kMain, name), QStringLiteral("vorher"));
+    for (const QString& name : kTableFields) {
+        FIND(tableField, QLineEdit, f, kMain, name);
+        typeInto(tableField, QStringLiteral("vorher"));
+    }
     f.dialogs.answerColor(QColor(255, 128, 0));
 
     f.act(kMain, {starter});
 
     for (const QString& name : kTableFields) {
-        QCOMPARE(f.get<QLineEdit>(kMain, name).text(),
+        FIND(tableField, QLineEdit, f, kMain, name);
+        QCOMPARE(tableField->text(),
                  name == field ? QStringLiteral("#FF8000") : QStringLiteral("vorher"));
     }
     QCOMPARE(f.dialogs.asked, QStringList{QStringLiteral("color")});
@@ -193,7 +197,8 @@ void TestTables::settingsFieldsBecomeCurrent_data() {
 void TestTables::settingsFieldsBecomeCurrent() {
     QFETCH(QString, field);
     Fixture f;
-    click(&f.get<QLineEdit>(kMain, field));
+    FIND(settingsField, QLineEdit, f, kMain, field);
+    click(settingsField);
     QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), field);
 }
 

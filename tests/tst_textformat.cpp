@@ -1,9 +1,9 @@
 // The shared format pieces on their own: colour names, the spacing box's number, every
 // style combination of the font assistant, and the format box of every page.
+#include "core/platform/ColorFieldText.h"
 #include "generators/Assistants.h"
 #include "generators/SpacingBox.h"
 #include "generators/TextFormatBox.h"
-#include "platform/ColorFieldText.h"
 #include "platform/DialogObjects.h"
 #include "support/Fixture.h"
 #include "support/ScriptedDialogs.h"
@@ -63,13 +63,13 @@ void TestTextFormat::spacingBoxNumber_data() {
 void TestTextFormat::spacingBoxNumber() {
     QFETCH(QString, text);
     QFETCH(QString, expected);
-    ScriptedDialogs dialogs;
     QWidget page;
     QComboBox* box = SpacingBox::create(&page, "ComboBox3");
     QCOMPARE(box->currentText(), QStringLiteral("0"));
     box->setEditText(text);
-    const std::optional<int> value = SpacingBox::read(*box, dialogs);
-    QCOMPARE(value ? QString::number(*value) : dialogs.asked.join(u'|'), expected);
+    const Expected<int> value = SpacingBox::read(*box);
+    QCOMPARE(value.ok() ? QString::number(value.value) : QStringLiteral("error:") + value.error,
+             expected);
 }
 
 void TestTextFormat::fontAssistantStyles_data() {
@@ -156,21 +156,18 @@ void TestTextFormat::formatBoxOfEveryPage() {
     QFETCH(QString, page);
     QFETCH(QStringList, controls);
     Fixture f;
-    auto* box = f.get(window, page).findChild<TextFormatBox*>();
+    FIND(tabPage, QWidget, f, window, page);
+    auto* box = tabPage->findChild<TextFormatBox*>();
     QVERIFY(box);
     const bool hasFont = !controls[0].isEmpty();
-    if (hasFont) {
-        typeInto(&f.get(window, controls[0]), QStringLiteral("Arial"));
-        typeInto(&f.get(window, controls[1]), QStringLiteral("14"));
-        typeInto(&f.get(window, controls[2]), QStringLiteral("Red"));
-    }
-    click(&f.get(window, controls[9]));
-    typeInto(&f.get(window, controls[10]), QStringLiteral("1"));
-    typeInto(&f.get(window, controls[11]), QStringLiteral("2"));
+    if (hasFont)
+        f.act(window, {controls[0] + "=Arial", controls[1] + "=14", controls[2] + "=Red"});
+    f.act(window, {controls[9], controls[10] + "=1", controls[11] + "=2"});
     const auto read = [&] {
-        const std::optional<TextFormat> format = box->format(f.dialogs);
-        if (!format)
+        const Expected<TextFormat> read = box->format();
+        if (!read.ok())
             return QStringLiteral("none");
+        const TextFormat* format = &read.value;
         const Emphasis& e = format->emphasis;
         QString flags;
         for (bool on : {e.bold, e.underline, e.italic, e.strikeOut, e.superscript, e.subscript})
@@ -188,12 +185,12 @@ void TestTextFormat::formatBoxOfEveryPage() {
     const QString placement = QStringLiteral("|%1|1|2").arg(int(Position::Center));
     QCOMPARE(read(), font + "------" + placement);
     for (int i = 0; hasFont && i < 6; ++i) {
-        auto& emphasis = f.get<QCheckBox>(window, controls[3 + i]);
-        emphasis.setChecked(true);
+        FIND(emphasis, QCheckBox, f, window, controls[3 + i]);
+        emphasis->setChecked(true);
         QString flags(6, u'-');
         flags[i] = u'x';
         QCOMPARE(read(), font + flags + placement);
-        emphasis.setChecked(false);
+        emphasis->setChecked(false);
     }
     QVERIFY(f.dialogs.asked.isEmpty());
 }

@@ -14,19 +14,12 @@ const QString kMain = QStringLiteral("TForm2");
 const QString kStyle =
     QStringLiteral("<p style=\"font-family:Times New Roman; font-size:12pt; color:Black\">");
 
-QWidget& on(Fixture& f, const QString& name) {
-    return f.get<QWidget>(kMain, name);
-}
-
-QPlainTextEdit& memo1(Fixture& f) {
-    return f.get<QPlainTextEdit>(kMain, QStringLiteral("Memo1"));
-}
-
 // The names among the given check boxes or radio buttons that are checked.
-QString checkedOf(Fixture& f, const QStringList& names) {
+QString checkedOf(const Fixture& f, const QStringList& names) {
     QStringList on;
     for (const QString& name : names) {
-        if (f.get<QAbstractButton>(kMain, name).isChecked())
+        FIND_OR(box, QAbstractButton, f, kMain, name, QString());
+        if (box->isChecked())
             on.append(name);
     }
     return on.join(u'|');
@@ -87,7 +80,8 @@ void TestTextPage::textBlock() {
     f.act(kMain, steps + "|Button4");
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Text wurde hinzugefügt"));
-    QCOMPARE(memo1(f).toPlainText(), QString());
+    FIND(memo, QPlainTextEdit, f, kMain, "Memo1");
+    QCOMPARE(memo->toPlainText(), QString());
 }
 
 void TestTextPage::badSpacingChangesNothing() {
@@ -99,7 +93,8 @@ void TestTextPage::badSpacingChangesNothing() {
                                            "error:'' ist kein gültiger Integerwert"}));
     QCOMPARE(f.sourceLines(), saved);
     QCOMPARE(f.statusNotice(), QString());
-    QCOMPARE(memo1(f).toPlainText(), QStringLiteral("Hallo"));
+    FIND(memo, QPlainTextEdit, f, kMain, "Memo1");
+    QCOMPARE(memo->toPlainText(), QStringLiteral("Hallo"));
 }
 
 void TestTextPage::enterKey_data() {
@@ -131,18 +126,18 @@ void TestTextPage::enterKey() {
     QFETCH(QString, after);
     QFETCH(QString, expected);
     Fixture f;
-    QPlainTextEdit& memo = memo1(f);
-    QTest::keyClicks(&memo, before);
+    FIND(memo, QPlainTextEdit, f, kMain, "Memo1");
+    QTest::keyClicks(memo, before);
     if (caret >= 0) {
-        QTextCursor cursor = memo.textCursor();
+        QTextCursor cursor = memo->textCursor();
         cursor.setPosition(caret);
-        memo.setTextCursor(cursor);
+        memo->setTextCursor(cursor);
     }
     for (int key : keys)
-        QTest::keyClick(&memo, Qt::Key(key & ~Qt::KeyboardModifierMask),
+        QTest::keyClick(memo, Qt::Key(key & ~Qt::KeyboardModifierMask),
                         Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
-    QTest::keyClicks(&memo, after);
-    QCOMPARE(memo.toPlainText(), expected);
+    QTest::keyClicks(memo, after);
+    QCOMPARE(memo->toPlainText(), expected);
 }
 
 void TestTextPage::breakAndSpace_data() {
@@ -160,12 +155,12 @@ void TestTextPage::breakAndSpace() {
     QFETCH(QString, control);
     QFETCH(QString, expected);
     Fixture f;
-    QPlainTextEdit& memo = memo1(f);
-    typeInto(&memo, before);
-    memo.moveCursor(QTextCursor::Start);
+    FIND(memo, QPlainTextEdit, f, kMain, "Memo1");
+    typeInto(memo, before);
+    memo->moveCursor(QTextCursor::Start);
     f.act(kMain, control);
-    QCOMPARE(memo.toPlainText(), expected);
-    QCOMPARE(memo.textCursor().position(), expected.size());
+    QCOMPARE(memo->toPlainText(), expected);
+    QCOMPARE(memo->textCursor().position(), expected.size());
 }
 
 void TestTextPage::positionPicker_data() {
@@ -186,11 +181,14 @@ void TestTextPage::positionPicker() {
     Fixture f;
     f.act(kMain, clicks);
     // The released pictures stay under their pressed twins.
-    for (const char* name : {"Image23", "Image24", "Image25"})
-        QVERIFY(!on(f, QString::fromLatin1(name)).isHidden());
+    for (const char* name : {"Image23", "Image24", "Image25"}) {
+        FIND(released, QWidget, f, kMain, name);
+        QVERIFY(!released->isHidden());
+    }
     QStringList state;
     for (const char* name : {"Image26", "Image27", "Image28"}) {
-        if (!on(f, QString::fromLatin1(name)).isHidden())
+        FIND(pressedTwin, QWidget, f, kMain, name);
+        if (!pressedTwin->isHidden())
             state.append(QString::fromLatin1(name));
     }
     const QString radio = checkedOf(f, {"RadioButton9", "RadioButton10", "RadioButton11"});
@@ -228,9 +226,10 @@ void TestTextPage::fontAssistant() {
         f.dialogs.answerFont(font);
     f.act(kMain, starter);
     QCOMPARE(f.dialogs.asked, QStringList{"font"});
-    QCOMPARE(QStringList({f.get<QLineEdit>(kMain, "Edit13").text(),
-                          f.get<QComboBox>(kMain, "ComboBox1").currentText(),
-                          f.get<QLineEdit>(kMain, "Edit11").text(),
+    FIND(fontName, QLineEdit, f, kMain, "Edit13");
+    FIND(fontSize, QComboBox, f, kMain, "ComboBox1");
+    FIND(fontColor, QLineEdit, f, kMain, "Edit11");
+    QCOMPARE(QStringList({fontName->text(), fontSize->currentText(), fontColor->text(),
                           checkedOf(f, {"CheckBox5", "CheckBox6", "CheckBox7", "CheckBox1",
                                         "CheckBox2", "CheckBox3"})})
                  .join(u'|'),

@@ -1,7 +1,7 @@
 // The HTML tokenizer against the html5lib tokenizer suite (tests/data/html5lib-tokenizer),
 // and the cases the program's own readers rely on: raw text, comment ends, positions, and
 // reading line by line from the state each line starts in.
-#include "source/HtmlTokenizer.h"
+#include "core/source/HtmlTokenizer.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,10 +4,11 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "commands/FileCommands.h"
+#include "commands/PageDocument.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
+#include "core/platform/StandIns.h"
 #include "generators/TabPageTable.h"
-#include "platform/StandIns.h"
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
@@ -40,7 +41,9 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     createStatusBar();
     m_services = std::make_unique<PageServices>(
         PageServices{context, navigation, *m_fields, *m_explanations});
-    m_fileCommands = new FileCommands(context, navigation, this);
+    m_page = new PageDocument(context, navigation, this);
+    m_fileCommands = new FileCommands(context, *m_page, context.dialogs.SaveDialog1,
+                                      FileCommands::Saving::ToOwnFile, this);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -88,7 +91,7 @@ void MainWindow::createPages() {
     int index = 0;
     for (const TabPageEntry& entry : TabPageTable()) {
         TabPage* page = entry.create(*m_services, &m_check->area());
-        connect(m_fileCommands, &FileCommands::pageBegunAnew, page, &TabPage::emptyForNew);
+        connect(m_page, &PageDocument::pageBegunAnew, page, &TabPage::emptyForNew);
         QWidget* placeholder = m_pageControl->widget(index);
         m_pageControl->removeTab(index);
         delete placeholder;
@@ -241,6 +244,10 @@ void MainWindow::Frameseiteerstellen1Click() {
 
 void MainWindow::Seitenachbearbeiten1Click() {
     m_navigation.showPostEditor();
+}
+
+void MainWindow::Beenden1Click() {
+    m_navigation.endProgram();
 }
 
 void MainWindow::QuillmarkHIlfe1Click() {

@@ -12,6 +12,7 @@ class ClickableLabel;
 class CurrentFieldTracker;
 class FieldExplanations;
 class FileCommands;
+class PageDocument;
 class Navigation;
 class PageCheckView;
 class PageContext;
@@ -77,16 +78,27 @@ public:
     // main window is first shown.
     void createPages();
 
+    // The window was built: the general settings are still to be done.
     void FormCreate();
+    // Shift+F1: the help page shown last.
     void FormHelp();
+    // "Frameseite erstellen": opens the frame builder.
     void Frameseiteerstellen1Click();
+    // "Seite nachbearbeiten": opens the post-editor.
     void Seitenachbearbeiten1Click();
+    // "Beenden": ends the program, asking first about unsaved work.
+    void Beenden1Click();
     // "Seite prüfen" (F7): shows "Quelltext" and checks the page at once.
     void Seiteprfen1Click();
+    // "Quillmark Hilfe" (F1): the help page of the tab page in front.
     void QuillmarkHIlfe1Click();
+    // "HTML Hilfe": the tutorial at the page shown last.
     void HtmlHilfe1Click();
+    // "Über Quillmark": the About window.
     void berQuillmark1Click();
+    // "Weiter" on the welcome panel: hides the panel over the pages.
     void Button9Click();
+    // Another tab page came in front: "Error 605" while the general settings are not done.
     void PageControl1Change();
 
 signals:
@@ -124,6 +136,7 @@ private:
     PageCheckView* m_check = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     std::unique_ptr<PageServices> m_services;
+    PageDocument* m_page = nullptr;
     FileCommands* m_fileCommands = nullptr;
     QList<TabPage*> m_pages;
     WelcomePanel* m_panel8 = nullptr;

@@ -35,7 +35,7 @@ void MainWindow::createMenus() {
              "menu_print.png", [files] { files->Drucken1Click(); }),
         separator(),
         item(Command::Beenden1, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
-             [files] { files->Beenden1Click(); }),
+             [this] { Beenden1Click(); }),
         menu(Command::Bearbeiten1, "Bearbeiten1", QStringLiteral("&Bearbeiten")),
     };
     rows += EditCommands::menuRows<Command>(edit);
@@ -76,25 +76,16 @@ void MainWindow::createToolbar(QWidget& strip) {
     // The toolbar's New empties fewer fields than the menu's, so it is a command of its own.
     auto* toolbarNew = new QAction(this);
     connect(toolbarNew, &QAction::triggered, m_fileCommands, &FileCommands::Image6Click);
-    const ToolbarRow rows[] = {
-        picture("Image6", "Image16", "tb_new", QStringLiteral("Neue Seite"), toolbarNew),
+    QList<ToolbarRow> rows = {
+        picture(Look::NewPage, "Image6", "Image16", toolbarNew),
         picture("Image7", "Image17", "tb_save", QStringLiteral("Seite speichern"),
                 m_commands[Command::Speichern1]),
-        picture("Image8", "Image18", "tb_print", QStringLiteral("Quelltext drucken"),
-                m_commands[Command::Drucken1]),
-        picture("Image9", "Image19", "tb_preview", QStringLiteral("Vorschau im Browser"),
-                m_commands[Command::Vorschau]),
+        picture(Look::Print, "Image8", "Image18", m_commands[Command::Drucken1]),
+        picture(Look::Preview, "Image9", "Image19", m_commands[Command::Vorschau]),
         gap(),
-        picture("Image10", "Image20", "tb_cut", QStringLiteral("Ausschneiden"),
-                m_commands[Command::Ausschneiden1]),
-        picture("Image11", "Image21", "tb_copy", QStringLiteral("Kopieren"),
-                m_commands[Command::Kopieren1]),
-        picture("Image12", "Image22", "tb_paste", QStringLiteral("Einfügen"),
-                m_commands[Command::infgen1]),
-        gap(),
-        banner("Image13", "banner1.jpg"),
-        banner("Image14", "banner2.jpg"),
-        banner("Image15", "banner3.jpg"),
     };
+    rows += EditCommands::toolbarRows(m_commands, {"Image20", "Image21", "Image22"});
+    rows += {gap(), banner("Image13", "banner1.jpg"), banner("Image14", "banner2.jpg"),
+             banner("Image15", "banner3.jpg")};
     buildToolbar(strip, rows);
 }

@@ -14,7 +14,9 @@ public:
 
     QTimer& timer() const { return *m_timer; }
 
+    // A click on the picture ends the start picture at once.
     void Image2Click();
+    // The start picture has shown its time: it goes, the main window shows.
     void Timer1Timer();
 
 private:

@@ -47,7 +47,6 @@ public:
     HelpWindow& help() const { return *m_help; }
     HtmlHelpWindow& htmlHelp() const { return *m_htmlHelp; }
     FormBuilderWindow& formBuilder() const { return *m_formBuilder; }
-    FrameBuilderWindow& frameBuilder() const { return *m_frameBuilder; }
     PostEditorWindow& postEditor() const { return *m_postEditor; }
     AboutWindow& about() const { return *m_about; }
     MessageWindow& message(Message which) const;

@@ -86,9 +86,5 @@ bool CurrentFieldTracker::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CurrentFieldTracker::makeCurrent(QWidget* field) {
-    const QString name = field->objectName();
-    if (name == m_current)
-        return;
-    m_current = name;
-    emit currentFieldChanged(name);
+    m_current = field->objectName();
 }

@@ -30,9 +30,6 @@ public:
     // Makes a tracked field the current one, as a click into it does.
     void makeCurrent(QWidget* field);
 
-signals:
-    void currentFieldChanged(const QString& name);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

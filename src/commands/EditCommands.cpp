@@ -146,4 +146,12 @@ QMenu* installPopupMenu(QWidget& window, const PopupMenu& popup,
     return menu;
 }
 
+QList<CommandTable::ToolbarRow> toolbarRowsFor(const std::array<QAction*, 3>& actions,
+                                               const std::array<const char*, 3>& pressedNames) {
+    using CommandTable::Look;
+    return {CommandTable::picture(Look::Cut, "Image10", pressedNames[0], actions[0]),
+            CommandTable::picture(Look::Copy, "Image11", pressedNames[1], actions[1]),
+            CommandTable::picture(Look::Paste, "Image12", pressedNames[2], actions[2])};
+}
+
 } // namespace EditCommands

@@ -53,6 +53,18 @@ QList<CommandTable::MenuRow> menuRows(const std::function<void(Operation)>& run)
                            run);
 }
 
+// The toolbar's cut, copy and paste pictures, "Image10", "Image11" and "Image12", with pressed
+// twins of the given names, on the window's edit items.
+QList<CommandTable::ToolbarRow> toolbarRowsFor(const std::array<QAction*, 3>& actions,
+                                               const std::array<const char*, 3>& pressedNames);
+template <typename Id>
+QList<CommandTable::ToolbarRow> toolbarRows(const CommandTable::Commands<Id>& commands,
+                                            const std::array<const char*, 3>& pressedNames) {
+    return toolbarRowsFor(
+        {commands[Id::Ausschneiden1], commands[Id::Kopieren1], commands[Id::infgen1]},
+        pressedNames);
+}
+
 // How a window's edit pop-up menu is made.
 struct PopupMenu {
     const char* name;       // the menu's object name

@@ -3,45 +3,57 @@
 #include "context/NewVariant.h"
 
 #include <QObject>
-#include <QString>
 
-class Navigation;
+class FileDocument;
 class PageContext;
+class SaveFileDialog;
 
-// The main window's file commands and their toolbar pictures: start anew, open a saved page,
-// save, preview, print and end.
+// "Neu", "Öffnen", "Speichern", "Speichern unter...", "Vorschau" and "Drucken" of a window,
+// on the text that window edits. The dialogs are the program's shared ones, but for the save
+// dialog, which a window may keep for itself. Every failure is shown here.
 class FileCommands final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(FileCommands)
 public:
-    FileCommands(PageContext& context, Navigation& navigation, QObject* parent = nullptr);
+    enum class Saving {
+        // "Speichern" writes the text's own file once it has one.
+        ToOwnFile,
+        // Every save asks for a name, proposing the text's own file.
+        AlwaysAsks,
+    };
 
+    FileCommands(PageContext& context, FileDocument& document, SaveFileDialog& saveDialog,
+                 Saving saving, QObject* parent = nullptr);
+
+    // "Neu" of the menu.
     void NeuClick();
+    // "Öffnen": a file chosen in the open dialog replaces the text.
     void ffnen1Click();
+    // The toolbar's "Neue Seite", which empties fewer fields than the menu's "Neu".
     void Image6Click();
+    // "Speichern unter...": asks for a name, then writes the text.
     void SpeichernClick();
+    // "Speichern": writes the text's own file, asking for a name while it has none.
     void Speichern1Click();
-    // "Speichern": false when the user cancelled the name or the save failed.
+    // "Speichern": false when the user cancelled or the save failed.
     bool save();
+    // "Vorschau": hands the file to the browser.
     void VorschauClick();
+    // "Drucken": prints the text after the print dialog.
     void Drucken1Click();
-    void Beenden1Click();
-
-signals:
-    // "Neu" empties the page: the tab pages empty the fields that this variant empties.
-    void pageBegunAnew(NewVariant variant);
 
 private:
     void startNew(NewVariant variant);
-    void emptyPage(NewVariant variant);
-    void openPage();
+    void openChosen();
     // "Speichern unter...": false when the user cancelled or the save failed.
     bool saveAs();
-    // A page that is only shown is not saved: true, after the notice, for such a page.
+    // A text that is only shown is not saved: true, after the notice, for such a text.
     bool refusedAsOnlyShown();
-    // Closes the page and writes it; false (after the error message) when it failed.
-    bool writePage(const QString& path);
+    // Writes the text; false, after the error message, when that failed.
+    bool writeTo(const QString& path);
 
     PageContext& m_context;
-    Navigation& m_navigation;
+    FileDocument& m_document;
+    SaveFileDialog& m_saveDialog;
+    Saving m_saving;
 };

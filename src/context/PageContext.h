@@ -1,10 +1,12 @@
 #pragma once
 
-#include "context/PagePictures.h"
-#include "context/PageState.h"
+#include "core/context/PagePictures.h"
+#include "core/context/PageState.h"
+#include "core/platform/Outcome.h"
+#include "core/source/PageSource.h"
+#include "core/source/StatusNotices.h"
 #include "platform/DialogObjects.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
+#include "platform/Dialogs.h"
 
 class DocumentOpener;
 
@@ -23,6 +25,15 @@ public:
     StatusNotices notices;
     PageState state;
     PagePictures pictures;
+
+    // The one place a page shows what went wrong: true, after the error message, when the
+    // outcome is a failure, so that the command stops there.
+    bool failed(const Outcome& outcome) {
+        if (outcome.ok())
+            return false;
+        ask.error(outcome.error);
+        return true;
+    }
 
     // The one way a button puts its lines into the page: they are appended (and the page's
     // readers told), then the status bar shows the message. False when the page takes nothing.

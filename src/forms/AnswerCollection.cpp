@@ -1,6 +1,6 @@
 #include "forms/AnswerCollection.h"
 
-#include "forms/FormHtml.h"
+#include "core/forms/FormHtml.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"

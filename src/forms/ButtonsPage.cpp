@@ -1,7 +1,7 @@
 #include "forms/ButtonsPage.h"
 
 #include "context/PageContext.h"
-#include "forms/FormHtml.h"
+#include "core/forms/FormHtml.h"
 #include "generators/TextFormatBox.h"
 #include "ui/Controls.h"
 
@@ -64,13 +64,13 @@ ButtonsPage::ButtonsPage(PageContext& context)
 ButtonsPage::~ButtonsPage() = default;
 
 void ButtonsPage::Button12Click() {
-    const std::optional<TextFormat> format = m_ui->placement->format(ask());
-    if (!format)
+    const Expected<TextFormat> format = m_ui->placement->format();
+    if (context().failed(format))
         return;
     const FormHtml::ButtonKind kind = m_ui->RadioButton18->isChecked()
                                           ? FormHtml::ButtonKind::Submit
                                           : FormHtml::ButtonKind::Reset;
-    if (context().addElement(FormHtml::button({kind, m_ui->Edit37->text(), format->placement}),
+    if (context().addElement(FormHtml::button({kind, m_ui->Edit37->text(), format.value.placement}),
                              QStringLiteral("Button")))
         m_ui->Edit37->clear();
 }

@@ -2,13 +2,13 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
+#include "core/generators/Captions.h"
 #include "forms/ButtonsPage.h"
 #include "forms/ChoiceQuestions.h"
 #include "forms/FormStartPage.h"
 #include "forms/InputFieldQuestion.h"
 #include "forms/SelectionListQuestion.h"
 #include "forms/TextAreaQuestion.h"
-#include "generators/Captions.h"
 #include "generators/TextFormatBox.h"
 #include "ui/BringToFront.h"
 #include "ui/EscapeKey.h"
@@ -85,7 +85,9 @@ void FormBuilderWindow::trackFields() {
 
 QWidget* FormBuilderWindow::control(const char* name) const {
     auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
-    Q_ASSERT(widget);
+    // A name the window does not build stops at the first start.
+    if (!widget)
+        qFatal("the form builder has no control %s", name);
     return widget;
 }
 

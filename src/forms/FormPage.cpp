@@ -6,7 +6,3 @@ FormPage::FormPage(PageContext& context, const char* objectName, const QString& 
     : m_context(context), m_caption(caption) {
     setObjectName(QString::fromLatin1(objectName));
 }
-
-Dialogs& FormPage::ask() const {
-    return m_context.ask;
-}

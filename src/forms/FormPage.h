@@ -2,7 +2,6 @@
 
 #include "ui/Layout.h"
 
-class Dialogs;
 class PageContext;
 
 // One tab page of the form builder. Its commands write into the main window's page source
@@ -16,8 +15,6 @@ public:
 
 protected:
     PageContext& context() const { return m_context; }
-    // Where the conversion message of a bad blank-line count is shown.
-    Dialogs& ask() const;
 
 private:
     PageContext& m_context;

@@ -1,10 +1,10 @@
 #include "forms/FormStartPage.h"
 
 #include "context/PageContext.h"
-#include "forms/FormHtml.h"
-#include "generators/Captions.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
+#include "core/forms/FormHtml.h"
+#include "core/generators/Captions.h"
+#include "core/source/PageSource.h"
+#include "core/source/StatusNotices.h"
 #include "ui/Controls.h"
 
 #include <QHBoxLayout>

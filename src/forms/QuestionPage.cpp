@@ -44,9 +44,10 @@ QuestionPage::QuestionPage(PageContext& context, const QuestionKind& kind)
 }
 
 void QuestionPage::addQuestion() {
-    const std::optional<TextFormat> format = m_format->format(ask());
-    if (!format)
+    const Expected<TextFormat> format = m_format->format();
+    if (context().failed(format))
         return;
-    if (context().addElement(m_answers->questionLines({*format, m_question->text()}), m_noticeName))
+    if (context().addElement(m_answers->questionLines({format.value, m_question->text()}),
+                             m_noticeName))
         m_answers->emptyAfterAdd(*m_question);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/FormHtml.h"
+#include "core/forms/FormHtml.h"
 #include "forms/FormPage.h"
 #include "generators/TextFormatBox.h"
 

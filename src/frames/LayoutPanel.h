@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frames/FramesetHtml.h"
+#include "core/frames/FramesetHtml.h"
 
 #include <QFrame>
 #include <QList>

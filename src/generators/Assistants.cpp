@@ -1,6 +1,6 @@
 #include "generators/Assistants.h"
 
-#include "platform/ColorFieldText.h"
+#include "core/platform/ColorFieldText.h"
 #include "platform/DialogObjects.h"
 
 #include <QCheckBox>

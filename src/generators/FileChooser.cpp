@@ -1,7 +1,7 @@
 #include "generators/FileChooser.h"
 
-#include "context/PagePictures.h"
-#include "platform/BareFileName.h"
+#include "core/context/PagePictures.h"
+#include "core/platform/BareFileName.h"
 #include "platform/DialogObjects.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "generators/FormsPage.h"
 
 #include "context/Navigation.h"
-#include "generators/Captions.h"
+#include "core/generators/Captions.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
 

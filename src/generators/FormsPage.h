@@ -10,5 +10,6 @@ public:
     explicit FormsPage(PageServices& services);
     void emptyForNew(NewVariant) override {}
 
+    // "Formular erstellen": opens the form builder on "Neues Formular erstellen".
     void Button8Click();
 };

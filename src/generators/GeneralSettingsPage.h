@@ -18,19 +18,33 @@ public:
     ~GeneralSettingsPage() override;
     void emptyForNew(NewVariant variant) override;
 
+    // "Zum Quelltext hinzufügen": writes the document start and locks the page.
     void Button2Click();
+    // "Hintergrundfarbe": shows the colour field and its assistant, hides the picture.
     void RadioButton1Click();
+    // "Hintergrundbild": shows the picture field and its folder, hides the colour.
     void RadioButton2Click();
+    // The folder beside the background picture: chooses a picture.
     void Image5Click();
+    // The folder beside the redirect target: chooses a local page.
     void Image68Click();
+    // The folder beside the icon: chooses the icon's picture.
     void Image67Click();
+    // "Weiterleitung einbauen": shows the choice of a local or an external target.
     void CheckBox15Click();
+    // "lokaler Link": the target field with its folder.
     void RadioButton25Click();
+    // "externer Link": the target field with its "http://" label.
     void RadioButton26Click();
+    // The search words: shows or hides their field.
     void CheckBox16Click();
+    // "Autor in Quelltext einbauen": shows or hides the author's field.
     void CheckBox17Click();
+    // "Icon in Adresszeile einbauen": shows or hides the icon's field and folder.
     void CheckBox18Click();
+    // "Farbenassistent": chooses the background colour.
     void Button10Click();
+    // The title changed: the save dialog proposes a file named after it.
     void Edit1Change();
 
 protected:

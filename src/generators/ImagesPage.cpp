@@ -3,14 +3,14 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "core/generators/ImagesHtml.h"
+#include "core/source/PageSource.h"
+#include "core/source/StatusNotices.h"
 #include "generators/FileChooser.h"
-#include "generators/ImagesHtml.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
@@ -115,14 +115,14 @@ void ImagesPage::createPlacementGroup(QBoxLayout& column) {
 }
 
 void ImagesPage::Button5Click() {
-    const std::optional<std::pair<int, int>> spacing =
-        SpacingBox::readBoth(*m_ui->ComboBox6, *m_ui->ComboBox5, m_services.context.dialogs.ask);
-    if (!spacing)
+    const Expected<std::pair<int, int>> spacing =
+        SpacingBox::readBoth(*m_ui->ComboBox6, *m_ui->ComboBox5);
+    if (m_services.context.failed(spacing))
         return;
     ImageElement element;
     element.tag = {m_ui->Edit6->text(), m_ui->Edit16->text(), m_ui->CheckBox11->isChecked(),
                    m_ui->Edit9->text(), m_ui->Edit7->text()};
-    element.placement = {m_ui->picker->position(), spacing->first, spacing->second};
+    element.placement = {m_ui->picker->position(), spacing.value.first, spacing.value.second};
     m_services.context.addElement(ImagesHtml::imageBlock(element), QStringLiteral("Bild"));
 }
 

@@ -13,8 +13,11 @@ public:
     ~ImagesPage() override;
     void emptyForNew(NewVariant variant) override;
 
+    // "Zum Quelltext hinzufügen": appends the picture.
     void Button5Click();
+    // The folder beside the picture: chooses a picture.
     void Image1Click();
+    // "Größe des Bildes in Pixel angeben": shows or hides the size fields.
     void CheckBox11Click();
 
 private:

@@ -3,14 +3,14 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "core/generators/LinesHtml.h"
+#include "core/source/PageSource.h"
+#include "core/source/StatusNotices.h"
 #include "generators/Assistants.h"
-#include "generators/LinesHtml.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
@@ -120,15 +120,15 @@ void LinesPage::emptyForNew(NewVariant variant) {
 
 void LinesPage::Button13Click() {
     const Ui& ui = *m_ui;
-    const std::optional<std::pair<int, int>> spacing =
-        SpacingBox::readBoth(*ui.ComboBox9, *ui.ComboBox10, m_services.context.dialogs.ask);
-    if (!spacing)
+    const Expected<std::pair<int, int>> spacing =
+        SpacingBox::readBoth(*ui.ComboBox9, *ui.ComboBox10);
+    if (m_services.context.failed(spacing))
         return;
     Rule rule;
     rule.color = ui.Edit5->text();
     rule.size = ui.ComboBox16->currentText();
     rule.width = ui.ComboBox15->currentText();
-    rule.placement = {ui.picker->position(), spacing->first, spacing->second};
+    rule.placement = {ui.picker->position(), spacing.value.first, spacing.value.second};
     m_services.context.addElement(LinesHtml::ruleBlock(rule), QStringLiteral("Linie"));
 }
 

@@ -13,7 +13,9 @@ public:
     ~LinesPage() override;
     void emptyForNew(NewVariant variant) override;
 
+    // "Zum Quelltext hinzufügen": appends the rule.
     void Button13Click();
+    // "Farbassistent": chooses the rule's colour.
     void Button3Click();
 
 private:

@@ -3,15 +3,16 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "core/generators/LinksHtml.h"
 #include "generators/FileChooser.h"
-#include "generators/LinksHtml.h"
+#include "generators/LinkModePanels.h"
 #include "generators/PageParts.h"
 #include "generators/TextFormatBox.h"
+#include "ui/AlignedColumns.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -52,14 +53,9 @@ const TextFormatCaptions kFormatCaptions{
     .breaksAfter = {"Label33", "Abstand nach Link"},
     .sizeStartsAssistant = true};
 
-// The columns of the page: the link's captions, fields and pictures on the left, the link's
-// target and look on the right.
-enum Column { CaptionColumn, FieldColumn, PictureColumn, RightColumn, ColumnCount };
-
-// The grid's rows: the address kind, the address, the link mode and a rule; from kModeTop
-// on the rows of the chosen mode; the add button last.
-constexpr int kModeTop = 4;
-constexpr int kButtonRow = 12;
+// Right of the address's and the modes' columns: the link's target and its format.
+constexpr int kRightColumn = LinkColumnCount;
+constexpr int kColumnCount = kRightColumn + 1;
 
 // A panel whose radio buttons are laid out by the given layout.
 QWidget* radioPanel(QWidget* parent, const char* name, QBoxLayout* layout) {
@@ -77,7 +73,7 @@ QRadioButton* radio(QWidget* panel, const char* name, const QString& text) {
 } // namespace
 
 struct LinksPage::Ui {
-    // Address, target and link mode: visible from the start.
+    // The address kind and the address.
     QWidget* Panel3 = nullptr;
     QRadioButton* RadioButton17 = nullptr;
     QRadioButton* RadioButton18 = nullptr;
@@ -85,6 +81,13 @@ struct LinksPage::Ui {
     QLabel* Label9 = nullptr;
     QLineEdit* Edit19 = nullptr;
     ClickableLabel* Image3 = nullptr;
+
+    // The link mode.
+    QWidget* modeChoice = nullptr;
+    QRadioButton* RadioButton15 = nullptr;
+    QRadioButton* RadioButton16 = nullptr;
+
+    // Where a web link opens.
     QLabel* Label8 = nullptr;
     QWidget* Panel1 = nullptr;
     QRadioButton* RadioButton3 = nullptr;
@@ -92,96 +95,63 @@ struct LinksPage::Ui {
     QRadioButton* RadioButton5 = nullptr;
     QLabel* Label22 = nullptr;
     QLineEdit* Edit3 = nullptr;
-    QRadioButton* RadioButton15 = nullptr;
-    QRadioButton* RadioButton16 = nullptr;
+
     QPushButton* Button1 = nullptr;
 
-    // Link as text.
-    QLabel* Label37 = nullptr;
-    QLineEdit* Edit20 = nullptr;
-
-    // Link as picture.
-    QLabel* Label42 = nullptr;
-    QLabel* Label38 = nullptr;
-    QLineEdit* Edit22 = nullptr;
-    ClickableLabel* Image4 = nullptr;
-    QLabel* Label39 = nullptr;
-    QLineEdit* Edit21 = nullptr;
-    QLabel* Label5 = nullptr;
-    QComboBox* ComboBox11 = nullptr;
-    QCheckBox* CheckBox4 = nullptr;
-    QLabel* Label40 = nullptr;
-    QLineEdit* Edit23 = nullptr;
-    QLabel* Label41 = nullptr;
-    QLineEdit* Edit24 = nullptr;
-
-    // The text's format; position and spacing serve both modes.
+    // The chosen mode's panel shows; the text's format serves both, its font and emphasis
+    // the text alone.
+    TextLinkPanel* textMode = nullptr;
+    ImageLinkPanel* imageMode = nullptr;
     TextFormatBox* format = nullptr;
-
-    const TextFormatBox::Parts& formatParts() const { return format->parts(); }
-    QList<QWidget*> textModeControls() const {
-        return QList<QWidget*>{Label37, Edit20, formatParts().positionCaptions[0]} +
-               formatParts().textParts();
-    }
-    QList<QWidget*> imageModeControls() const {
-        return {Label38, Label39, Label42,   Label5,     Image4,
-                Edit21,  Edit22,  CheckBox4, ComboBox11, formatParts().positionCaptions[1]};
-    }
-    QList<QWidget*> sizeFields() const { return {Label40, Label41, Edit23, Edit24}; }
-
-    ImageLink imageLink(const Placement& placement) const {
-        ImageLink image;
-        image.file = Edit22->text();
-        image.text = Edit21->text();
-        image.sized = CheckBox4->isChecked();
-        image.width = Edit24->text();
-        image.height = Edit23->text();
-        image.border = ComboBox11->currentText();
-        image.placement = placement;
-        return image;
-    }
 };
 
 LinksPage::LinksPage(PageServices& services)
     : TabPage("TabSheet3", services), m_ui(std::make_unique<Ui>()) {
-    auto* grid = Layout::grid(content());
-    grid->setColumnStretch(FieldColumn, 1);
-    grid->setColumnStretch(RightColumn, 1);
-    grid->setHorizontalSpacing(Layout::kGroupSpacing);
-    createAddressControls(*grid);
-    createTextModeControls(*grid);
-    createImageModeControls(*grid);
-    createSharedControls(*grid);
+    createAddressControls();
+    createTargetControls();
+    // Made before the modes' fields, so that Tab reaches it before them.
+    m_ui->Button1 =
+        named<QPushButton>(content(), "Button1", QStringLiteral("Zum Quelltext hinzufügen"));
+    createModeControls();
+    QGridLayout* grid = Layout::grid(content());
+    layOut(*grid);
     connectHandlers();
     registerFields();
+
+    // A link starts as a text link; the e-mail caption and the frame's name wait for their
+    // choice.
+    setAllVisible({m_ui->Label9, m_ui->Label22, m_ui->Edit3}, false);
+    m_ui->RadioButton15->setChecked(true);
+    showLinkMode(false);
+    // The modes' captions, fields and pictures line up with the address's.
+    new AlignedColumns({grid, m_ui->textMode->grid(), m_ui->imageMode->grid()},
+                       {CaptionColumn, PictureColumn}, this);
 }
 
 LinksPage::~LinksPage() = default;
 
-void LinksPage::createAddressControls(QGridLayout& grid) {
+void LinksPage::createAddressControls() {
     Ui& ui = *m_ui;
     QWidget* page = content();
     ui.Panel3 = radioPanel(page, "Panel3", Layout::nestedRow());
     ui.RadioButton17 = radio(ui.Panel3, "RadioButton17", QStringLiteral("Link zu Webseite"));
     ui.RadioButton17->setChecked(true);
     ui.RadioButton18 = radio(ui.Panel3, "RadioButton18", QStringLiteral("Link zu E-Mail-Adresse"));
-    grid.addWidget(ui.Panel3, 0, CaptionColumn, 1, RightColumn, Qt::AlignLeft);
 
     ui.Label28 = caption(page, "Label28", QStringLiteral("Linkadresse"));
     ui.Label9 = caption(page, "Label9", QStringLiteral("E-Mail-Adresse"));
     ui.Edit19 = named<QLineEdit>(page, "Edit19");
     ui.Image3 =
         picture(page, "Image3", QStringLiteral("folder.png"), QStringLiteral("Seite auswählen"));
-    grid.addWidget(ui.Label28, 1, CaptionColumn);
-    grid.addWidget(ui.Label9, 1, CaptionColumn);
-    grid.addWidget(ui.Edit19, 1, FieldColumn);
-    grid.addWidget(ui.Image3, 1, PictureColumn);
 
-    QWidget* modePanel = radioPanel(page, "LinkModePanel", Layout::nestedRow());
-    ui.RadioButton15 = radio(modePanel, "RadioButton15", QStringLiteral("Link als Text"));
-    ui.RadioButton16 = radio(modePanel, "RadioButton16", QStringLiteral("Link als Bild"));
-    grid.addWidget(modePanel, 2, CaptionColumn, 1, RightColumn, Qt::AlignLeft);
+    ui.modeChoice = radioPanel(page, "LinkModePanel", Layout::nestedRow());
+    ui.RadioButton15 = radio(ui.modeChoice, "RadioButton15", QStringLiteral("Link als Text"));
+    ui.RadioButton16 = radio(ui.modeChoice, "RadioButton16", QStringLiteral("Link als Bild"));
+}
 
+void LinksPage::createTargetControls() {
+    Ui& ui = *m_ui;
+    QWidget* page = content();
     ui.Label8 = caption(page, "Label8", QStringLiteral("Link öffnen in:"));
     ui.Panel1 = radioPanel(page, "Panel1", Layout::nestedColumn());
     ui.RadioButton3 = radio(ui.Panel1, "RadioButton3", QStringLiteral("Neues Fenster"));
@@ -189,6 +159,31 @@ void LinksPage::createAddressControls(QGridLayout& grid) {
     ui.RadioButton5 = radio(ui.Panel1, "RadioButton5", QStringLiteral("Zielframe"));
     ui.Label22 = caption(page, "Label22", QStringLiteral("Name:"));
     ui.Edit3 = named<QLineEdit>(page, "Edit3");
+}
+
+void LinksPage::createModeControls() {
+    Ui& ui = *m_ui;
+    SharedDialogs& dialogs = m_services.context.dialogs;
+    ui.textMode = new TextLinkPanel(content());
+    ui.imageMode =
+        new ImageLinkPanel(dialogs.OpenPictureDialog1, m_services.context.pictures, content());
+    ui.format = new TextFormatBox(kFormatNames, kFormatCaptions, dialogs.FontDialog1, content());
+}
+
+void LinksPage::layOut(QGridLayout& grid) {
+    const Ui& ui = *m_ui;
+    spaceLinkColumns(grid);
+    grid.setColumnStretch(kRightColumn, 1);
+
+    int row = 0;
+    grid.addWidget(ui.Panel3, row++, CaptionColumn, 1, LinkColumnCount, Qt::AlignLeft);
+    grid.addWidget(ui.Label28, row, CaptionColumn);
+    grid.addWidget(ui.Label9, row, CaptionColumn);
+    grid.addWidget(ui.Edit19, row, FieldColumn);
+    grid.addWidget(ui.Image3, row++, PictureColumn);
+    grid.addWidget(ui.modeChoice, row++, CaptionColumn, 1, LinkColumnCount, Qt::AlignLeft);
+
+    // The target stands beside the rows above.
     QHBoxLayout* frameName = Layout::nestedRow();
     frameName->addWidget(ui.Label22);
     frameName->addWidget(ui.Edit3, 1);
@@ -197,85 +192,21 @@ void LinksPage::createAddressControls(QGridLayout& grid) {
     target->addWidget(ui.Panel1);
     target->addLayout(frameName);
     target->addStretch(1);
-    grid.addLayout(target, 0, RightColumn, 3, 1);
+    grid.addLayout(target, 0, kRightColumn, row, 1);
 
-    grid.addWidget(PageParts::rule(page, "ModeSeparator"), 3, CaptionColumn, 1, ColumnCount);
+    grid.addWidget(PageParts::rule(content(), "ModeSeparator"), row++, CaptionColumn, 1,
+                   kColumnCount);
 
-    ui.Button1 = named<QPushButton>(page, "Button1", QStringLiteral("Zum Quelltext hinzufügen"));
-    grid.addLayout(Layout::buttonRow(ui.Button1), kButtonRow, CaptionColumn, 1, ColumnCount);
-}
+    // The modes' rows stay on top; the room left lies above the button.
+    QVBoxLayout* modes = Layout::nestedColumn();
+    modes->addWidget(ui.textMode);
+    modes->addWidget(ui.imageMode);
+    modes->addStretch(1);
+    grid.addLayout(modes, row, CaptionColumn, 1, LinkColumnCount);
+    grid.addWidget(ui.format, row, kRightColumn, Qt::AlignTop);
+    grid.setRowStretch(row++, 1);
 
-void LinksPage::createTextModeControls(QGridLayout& grid) {
-    Ui& ui = *m_ui;
-    QWidget* page = content();
-    ui.Label37 = caption(page, "Label37", QStringLiteral("Name des Links:"));
-    ui.Edit20 = named<QLineEdit>(page, "Edit20");
-    grid.addWidget(ui.Label37, kModeTop, CaptionColumn);
-    grid.addWidget(ui.Edit20, kModeTop, FieldColumn);
-}
-
-void LinksPage::createImageModeControls(QGridLayout& grid) {
-    Ui& ui = *m_ui;
-    QWidget* page = content();
-    int row = kModeTop + 1;
-    ui.Label42 = heading(page, "Label42", QStringLiteral("Bildformatierung:"));
-    grid.addWidget(ui.Label42, row++, CaptionColumn, 1, RightColumn);
-
-    ui.Label38 = caption(page, "Label38", QStringLiteral("Dateiname des Bildes"));
-    ui.Edit22 = named<QLineEdit>(page, "Edit22");
-    ui.Image4 =
-        picture(page, "Image4", QStringLiteral("folder.png"), QStringLiteral("Bild auswählen"));
-    grid.addWidget(ui.Label38, row, CaptionColumn);
-    grid.addWidget(ui.Edit22, row, FieldColumn);
-    grid.addWidget(ui.Image4, row++, PictureColumn);
-
-    ui.Label39 = caption(page, "Label39", QStringLiteral("Bildtext"));
-    ui.Edit21 = named<QLineEdit>(page, "Edit21");
-    grid.addWidget(ui.Label39, row, CaptionColumn);
-    grid.addWidget(ui.Edit21, row++, FieldColumn);
-
-    ui.Label5 = caption(page, "Label5", QStringLiteral("Rahmendicke um Link:"));
-    ui.ComboBox11 = editableCombo(page, "ComboBox11",
-                                  {QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
-                                   QStringLiteral("3"), QStringLiteral("4")},
-                                  QStringLiteral("0"), 3);
-    Layout::showWhole(ui.ComboBox11, 2);
-    grid.addWidget(ui.Label5, row, CaptionColumn);
-    grid.addWidget(ui.ComboBox11, row++, FieldColumn, Qt::AlignLeft);
-
-    ui.CheckBox4 =
-        named<QCheckBox>(page, "CheckBox4", QStringLiteral("Größe des Bildes in Pixel angeben"));
-    grid.addWidget(ui.CheckBox4, row++, CaptionColumn, 1, RightColumn);
-
-    ui.Label40 = caption(page, "Label40", QStringLiteral("Höhe:"));
-    ui.Edit23 = named<QLineEdit>(page, "Edit23");
-    ui.Label41 = caption(page, "Label41", QStringLiteral("Breite:"));
-    ui.Edit24 = named<QLineEdit>(page, "Edit24");
-    // The size fields stand under their check box, indented like its caption.
-    QHBoxLayout* size = Layout::nestedRow();
-    size->addSpacing(Layout::kGroupSpacing);
-    for (QWidget* widget : {static_cast<QWidget*>(ui.Label40), static_cast<QWidget*>(ui.Edit23),
-                            static_cast<QWidget*>(ui.Label41), static_cast<QWidget*>(ui.Edit24)})
-        size->addWidget(widget);
-    size->addStretch(1);
-    grid.addLayout(size, row, CaptionColumn, 1, RightColumn);
-}
-
-void LinksPage::createSharedControls(QGridLayout& grid) {
-    Ui& ui = *m_ui;
-    ui.format = new TextFormatBox(kFormatNames, kFormatCaptions,
-                                  m_services.context.dialogs.FontDialog1, content());
-    grid.addWidget(ui.format, kModeTop, RightColumn, kButtonRow - kModeTop, 1, Qt::AlignTop);
-    // The rows of the mode part stay on top; the space left lies above the button.
-    grid.setRowStretch(kButtonRow - 1, 1);
-
-    // A link starts as a text link, with the fields the text it shows is typed into; the
-    // frame's name waits for its target choice.
-    setAllVisible(ui.imageModeControls() + ui.sizeFields() +
-                      QList<QWidget*>{ui.Label9, ui.Label22, ui.Edit3},
-                  false);
-    ui.RadioButton15->setChecked(true);
-    showLinkMode(false);
+    grid.addLayout(Layout::buttonRow(ui.Button1), row, CaptionColumn, 1, kColumnCount);
 }
 
 void LinksPage::connectHandlers() {
@@ -289,15 +220,15 @@ void LinksPage::connectHandlers() {
     connect(ui.RadioButton15, &QRadioButton::clicked, this, &LinksPage::RadioButton15Click);
     connect(ui.RadioButton16, &QRadioButton::clicked, this, &LinksPage::RadioButton16Click);
     connect(ui.Image3, &ClickableLabel::clicked, this, &LinksPage::Image3Click);
-    connect(ui.Image4, &ClickableLabel::clicked, this, &LinksPage::Image4Click);
-    connect(ui.CheckBox4, &QCheckBox::clicked, this, &LinksPage::CheckBox4Click);
 }
 
 void LinksPage::registerFields() {
     const Ui& ui = *m_ui;
-    const TextFormatBox::Parts& format = ui.formatParts();
-    m_services.fields.track(ui.Edit19, ui.Edit3, ui.Edit20, format.fontName, format.fontColor,
-                            ui.Edit21, ui.Edit22, ui.Edit23, ui.Edit24);
+    const TextFormatBox::Parts& format = ui.format->parts();
+    CurrentFieldTracker& fields = m_services.fields;
+    fields.track(ui.Edit19, ui.Edit3, format.fontName, format.fontColor);
+    for (QLineEdit* field : ui.textMode->textFields() + ui.imageMode->textFields())
+        fields.track(field);
     using Topic = FieldExplanations::Topic;
     FieldExplanations& explanations = m_services.explanations;
     explanations.attach(Topic::Font, {format.fontNameCaption, format.fontName, format.fontPicture});
@@ -311,25 +242,25 @@ void LinksPage::registerFields() {
 
 void LinksPage::emptyForNew(NewVariant /*variant*/) {
     const Ui& ui = *m_ui;
-    for (QLineEdit* edit :
-         {ui.Edit3, ui.Edit19, ui.Edit20, ui.Edit21, ui.Edit22, ui.Edit23, ui.Edit24})
-        edit->clear();
+    for (QLineEdit* field : QList<QLineEdit*>{ui.Edit3, ui.Edit19} + ui.textMode->textFields() +
+                                ui.imageMode->textFields())
+        field->clear();
     ui.format->startFontAnew();
 }
 
 void LinksPage::Button1Click() {
     const Ui& ui = *m_ui;
-    const std::optional<TextFormat> format = ui.format->format(m_services.context.dialogs.ask);
-    if (!format)
+    const Expected<TextFormat> format = ui.format->format();
+    if (m_services.context.failed(format))
         return;
     if (ui.RadioButton5->isChecked())
         m_linkTarget = LinksHtml::frameTarget(ui.Edit3->text());
     const LinkAddress link{m_linkPrefix, ui.Edit19->text(), m_linkTarget};
-    // Without a chosen mode the link is written as text, with the hidden defaults.
-    m_services.context.addElement(ui.RadioButton16->isChecked()
-                                      ? LinksHtml::imageLink(link, ui.imageLink(format->placement))
-                                      : LinksHtml::textLink(*format, link, ui.Edit20->text()),
-                                  QStringLiteral("Link"));
+    m_services.context.addElement(
+        ui.RadioButton16->isChecked()
+            ? LinksHtml::imageLink(link, ui.imageMode->imageLink(format.value.placement))
+            : LinksHtml::textLink(format.value, link, ui.textMode->linkText()),
+        QStringLiteral("Link"));
 }
 
 void LinksPage::RadioButton17Click() {
@@ -381,24 +312,18 @@ void LinksPage::RadioButton16Click() {
 
 void LinksPage::showLinkMode(bool asImage) {
     const Ui& ui = *m_ui;
-    setAllVisible(ui.formatParts().spacingParts(), true);
-    ui.formatParts().position->setReleasedVisible(true);
-    setAllVisible(ui.textModeControls(), !asImage);
-    setAllVisible(ui.imageModeControls(), asImage);
-    // The size fields wait for the next click of their check box in picture mode.
+    ui.textMode->setVisible(!asImage);
+    ui.imageMode->setVisible(asImage);
     if (!asImage)
-        setAllVisible(ui.sizeFields(), false);
+        ui.imageMode->hideSizeFields();
+    // The format box holds the text's font and emphasis, and a caption for each mode beside
+    // the position they share.
+    const TextFormatBox::Parts& format = ui.format->parts();
+    setAllVisible(format.textParts(), !asImage);
+    format.positionCaptions[0]->setVisible(!asImage);
+    format.positionCaptions[1]->setVisible(asImage);
 }
 
 void LinksPage::Image3Click() {
     chooseBareName(m_services.context.dialogs.OpenDialog1, *m_ui->Edit19);
-}
-
-void LinksPage::Image4Click() {
-    choosePicture(m_services.context.dialogs.OpenPictureDialog1, *m_ui->Edit22,
-                  m_services.context.pictures);
-}
-
-void LinksPage::CheckBox4Click() {
-    setAllVisible(m_ui->sizeFields(), m_ui->CheckBox4->isChecked());
 }

@@ -3,13 +3,13 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
-#include "generators/Captions.h"
+#include "core/generators/Captions.h"
+#include "core/source/PageSource.h"
+#include "core/source/StatusNotices.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
@@ -293,13 +293,13 @@ void ListsPage::Button26Click() {
 }
 
 void ListsPage::Button27Click() {
-    const std::optional<std::pair<int, int>> spacing =
-        SpacingBox::readBoth(*m_ui->ComboBox17, *m_ui->ComboBox18, m_services.context.dialogs.ask);
-    if (!spacing)
+    const Expected<std::pair<int, int>> spacing =
+        SpacingBox::readBoth(*m_ui->ComboBox17, *m_ui->ComboBox18);
+    if (m_services.context.failed(spacing))
         return;
     const ListBlock list{memoLines(*m_ui->Memo5),
                          memoLines(*m_ui->Memo7),
-                         {m_ui->picker->position(), spacing->first, spacing->second}};
+                         {m_ui->picker->position(), spacing.value.first, spacing.value.second}};
     if (!m_services.context.addElement(ListsHtml::listBlock(list), QStringLiteral("Liste")))
         return;
     for (QPlainTextEdit* memo : {m_ui->Memo4, m_ui->Memo5, m_ui->Memo7})

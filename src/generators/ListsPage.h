@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generators/ListsHtml.h"
+#include "core/generators/ListsHtml.h"
 #include "generators/TabPage.h"
 
 #include <memory>
@@ -18,11 +18,17 @@ public:
     ~ListsPage() override;
     void emptyForNew(NewVariant variant) override;
 
+    // "sortiert": the numberings and the sorted list's begin button.
     void RadioButton27Click();
+    // "unsortiert": the bullets and the unsorted list's begin button.
     void RadioButton28Click();
+    // Begins a list of the chosen kind, nested in the one open.
     void Button25Click();
+    // "Eintrag hinzufügen": adds the entry to the list open.
     void Button24Click();
+    // "zurückrücken": closes the innermost list open.
     void Button26Click();
+    // "Liste zum Quelltext hinzufügen": closes every list open and appends them.
     void Button27Click();
 
 private:

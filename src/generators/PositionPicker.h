@@ -1,6 +1,6 @@
 #pragma once
 
-#include "generators/TextFormatHtml.h"
+#include "core/generators/TextFormatHtml.h"
 
 #include <QWidget>
 #include <array>

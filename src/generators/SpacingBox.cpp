@@ -1,6 +1,5 @@
 #include "generators/SpacingBox.h"
 
-#include "platform/Dialogs.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
 
@@ -19,26 +18,23 @@ QComboBox* create(QWidget* parent, const char* name) {
     return box;
 }
 
-std::optional<int> read(const QComboBox& box, Dialogs& dialogs) {
+Expected<int> read(const QComboBox& box) {
     const QString text = box.currentText();
     bool ok = false;
     const int value = text.toInt(&ok, 10);
-    if (!ok || text.trimmed() != text) {
-        dialogs.error(QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text));
-        return std::nullopt;
-    }
-    return value;
+    if (!ok || text.trimmed() != text)
+        return {{QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text)}};
+    return {{}, value};
 }
 
-std::optional<std::pair<int, int>> readBoth(const QComboBox& before, const QComboBox& after,
-                                            Dialogs& dialogs) {
-    const std::optional<int> first = read(before, dialogs);
-    if (!first)
-        return std::nullopt;
-    const std::optional<int> second = read(after, dialogs);
-    if (!second)
-        return std::nullopt;
-    return std::pair{*first, *second};
+Expected<std::pair<int, int>> readBoth(const QComboBox& before, const QComboBox& after) {
+    const Expected<int> first = read(before);
+    if (!first.ok())
+        return {first};
+    const Expected<int> second = read(after);
+    if (!second.ok())
+        return {second};
+    return {{}, {first.value, second.value}};
 }
 
 } // namespace SpacingBox

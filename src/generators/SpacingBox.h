@@ -1,9 +1,9 @@
 #pragma once
 
-#include <optional>
+#include "core/platform/Outcome.h"
+
 #include <utility>
 
-class Dialogs;
 class QComboBox;
 class QWidget;
 
@@ -14,14 +14,13 @@ namespace SpacingBox {
 // Wide enough for its text at any font.
 QComboBox* create(QWidget* parent, const char* name);
 
-// The box's text as a whole number. Anything else shows
-// "'<text>' ist kein gültiger Integerwert" and gives nothing, so that the command can stop
-// before it changes anything.
-std::optional<int> read(const QComboBox& box, Dialogs& dialogs);
+// The box's text as a whole number; anything else is refused with
+// "'<text>' ist kein gültiger Integerwert", so that the command can stop before it changes
+// anything.
+Expected<int> read(const QComboBox& box);
 
-// Both counts of a before/after pair, the one before first; nothing, after the conversion
-// message of the first one that is not a whole number.
-std::optional<std::pair<int, int>> readBoth(const QComboBox& before, const QComboBox& after,
-                                            Dialogs& dialogs);
+// Both counts of a before/after pair, the one before first; the first refusal when one of
+// them is not a whole number.
+Expected<std::pair<int, int>> readBoth(const QComboBox& before, const QComboBox& after);
 
 } // namespace SpacingBox

@@ -1,6 +1,6 @@
 #include "generators/TabPageTable.h"
 
-#include "generators/Captions.h"
+#include "core/generators/Captions.h"
 #include "generators/FormsPage.h"
 #include "generators/GeneralSettingsPage.h"
 #include "generators/ImagesPage.h"
@@ -15,24 +15,35 @@
 
 std::span<const TabPageEntry> TabPageTable() {
     static const std::array<TabPageEntry, 9> kPages{{
-        {"Allgemeine Einstellungen", "TabSheet1",
-         [](PageServices& s, QWidget*) -> TabPage* { return new GeneralSettingsPage(s); }},
-        {"Text", "TabSheet2",
-         [](PageServices& s, QWidget*) -> TabPage* { return new TextPage(s); }},
-        {"Bilder", "TabSheet3",
-         [](PageServices& s, QWidget*) -> TabPage* { return new ImagesPage(s); }},
-        {"Links", "TabSheet4",
-         [](PageServices& s, QWidget*) -> TabPage* { return new LinksPage(s); }},
-        {"Linien", "TabSheet12",
-         [](PageServices& s, QWidget*) -> TabPage* { return new LinesPage(s); }},
-        {Captions::kTablesPage, "TabSheet23",
-         [](PageServices& s, QWidget*) -> TabPage* { return new TablesPage(s); }},
-        {Captions::kListsPage, "TabSheet24",
-         [](PageServices& s, QWidget*) -> TabPage* { return new ListsPage(s); }},
-        {Captions::kFormsPage, "TabSheet13",
-         [](PageServices& s, QWidget*) -> TabPage* { return new FormsPage(s); }},
-        {"Quelltext", "TabSheet5",
-         [](PageServices& s, QWidget* sourceArea) -> TabPage* {
+        {.caption = "Allgemeine Einstellungen",
+         .helpPage = "TabSheet1",
+         .create = [](PageServices& s, QWidget*) -> TabPage* {
+             return new GeneralSettingsPage(s);
+         }},
+        {.caption = "Text",
+         .helpPage = "TabSheet2",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new TextPage(s); }},
+        {.caption = "Bilder",
+         .helpPage = "TabSheet3",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new ImagesPage(s); }},
+        {.caption = "Links",
+         .helpPage = "TabSheet4",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new LinksPage(s); }},
+        {.caption = "Linien",
+         .helpPage = "TabSheet12",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new LinesPage(s); }},
+        {.caption = Captions::kTablesPage,
+         .helpPage = "TabSheet23",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new TablesPage(s); }},
+        {.caption = Captions::kListsPage,
+         .helpPage = "TabSheet24",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new ListsPage(s); }},
+        {.caption = Captions::kFormsPage,
+         .helpPage = "TabSheet13",
+         .create = [](PageServices& s, QWidget*) -> TabPage* { return new FormsPage(s); }},
+        {.caption = "Quelltext",
+         .helpPage = "TabSheet5",
+         .create = [](PageServices& s, QWidget* sourceArea) -> TabPage* {
              return new SourcePage(s, sourceArea);
          }},
     }};

@@ -3,15 +3,15 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "core/generators/Captions.h"
+#include "core/generators/TablesHtml.h"
+#include "core/source/PageSource.h"
+#include "core/source/StatusNotices.h"
 #include "generators/Assistants.h"
-#include "generators/Captions.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
-#include "generators/TablesHtml.h"
 #include "platform/DialogObjects.h"
-#include "source/PageSource.h"
-#include "source/StatusNotices.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/Layout.h"
@@ -191,15 +191,14 @@ void TablesPage::emptyForNew(NewVariant variant) {
 }
 
 void TablesPage::Button14Click() {
-    const std::optional<int> breaksBefore =
-        SpacingBox::read(*m_ui->ComboBox12, m_services.context.dialogs.ask);
-    if (!breaksBefore)
+    const Expected<int> breaksBefore = SpacingBox::read(*m_ui->ComboBox12);
+    if (m_services.context.failed(breaksBefore))
         return;
     const TableSettings table{m_ui->Edit29->text(),
                               m_ui->Edit30->text(),
                               m_ui->Edit28->text(),
                               m_ui->Edit31->text(),
-                              {m_ui->picker->position(), *breaksBefore, 0}};
+                              {m_ui->picker->position(), breaksBefore.value, 0}};
     m_services.context.add(TablesHtml::tableStart(table), QStringLiteral("Tabelle wurde erstellt"));
 }
 
@@ -221,11 +220,10 @@ void TablesPage::Button18Click() {
 }
 
 void TablesPage::Button19Click() {
-    const std::optional<int> breaksAfter =
-        SpacingBox::read(*m_ui->ComboBox13, m_services.context.dialogs.ask);
-    if (!breaksAfter)
+    const Expected<int> breaksAfter = SpacingBox::read(*m_ui->ComboBox13);
+    if (m_services.context.failed(breaksAfter))
         return;
-    m_services.context.add(TablesHtml::tableEnd({m_ui->picker->position(), 0, *breaksAfter}),
+    m_services.context.add(TablesHtml::tableEnd({m_ui->picker->position(), 0, breaksAfter.value}),
                            QStringLiteral("Tabelle wurde beendet"));
 }
 

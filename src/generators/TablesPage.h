@@ -16,15 +16,25 @@ public:
     ~TablesPage() override;
     void emptyForNew(NewVariant variant) override;
 
+    // "Tabelle erstellen": appends the table's opening lines.
     void Button14Click();
+    // "Reihe öffnen".
     void Button15Click();
+    // "Zelle öffnen", with the cell's settings.
     void Button16Click();
+    // "Zelle schließen".
     void Button17Click();
+    // "Reihe schließen".
     void Button18Click();
+    // "Tabelle beenden": appends the table's closing lines.
     void Button19Click();
+    // The colour assistant of the table's border.
     void Button20Click();
+    // The colour assistant of the table's background.
     void Button21Click();
+    // The colour assistant of the cell's border.
     void Button22Click();
+    // The colour assistant of the cell's background.
     void Button23Click();
 
 private:

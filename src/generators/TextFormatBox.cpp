@@ -211,11 +211,11 @@ void TextFormatBox::createSpacingPart(Rows& rows, const TextFormatNames& names,
     rows.add({p.breaksAfterCaption}, p.breaksAfter, nullptr, false);
 }
 
-std::optional<TextFormat> TextFormatBox::format(Dialogs& dialogs) const {
+Expected<TextFormat> TextFormatBox::format() const {
     const Parts& p = m_parts;
-    const auto breaks = SpacingBox::readBoth(*p.breaksBefore, *p.breaksAfter, dialogs);
-    if (!breaks)
-        return std::nullopt;
+    const auto breaks = SpacingBox::readBoth(*p.breaksBefore, *p.breaksAfter);
+    if (!breaks.ok())
+        return {breaks};
     TextFormat format;
     if (p.fontName) {
         format.fontName = p.fontName->text();
@@ -224,8 +224,8 @@ std::optional<TextFormat> TextFormatBox::format(Dialogs& dialogs) const {
         const auto on = [&p](int box) { return p.emphasis[box]->isChecked(); };
         format.emphasis = {on(0), on(1), on(2), on(3), on(4), on(5)};
     }
-    format.placement = {p.position->position(), breaks->first, breaks->second};
-    return format;
+    format.placement = {p.position->position(), breaks.value.first, breaks.value.second};
+    return {{}, format};
 }
 
 void TextFormatBox::runFontAssistant() {

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "core/generators/TextFormatHtml.h"
+#include "core/platform/Outcome.h"
 #include "generators/PositionPicker.h"
-#include "generators/TextFormatHtml.h"
 
 #include <QList>
 #include <QWidget>
@@ -79,8 +80,8 @@ public:
                   FontDialogObject& fontDialog, QWidget* parent);
 
     // The format as the controls set it (without a font part only position and spacing);
-    // nothing, after the conversion message, when a blank-line count is not a whole number.
-    std::optional<TextFormat> format(Dialogs& dialogs) const;
+    // refused when a blank-line count is not a whole number.
+    Expected<TextFormat> format() const;
 
     // Fills the font name, size, colour and the first four emphasis boxes from the font
     // dialog; its button, both pictures and, where set, a double click on the size start it.

@@ -3,9 +3,9 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "core/generators/TextFormatHtml.h"
+#include "core/source/SourceHtml.h"
 #include "generators/TextFormatBox.h"
-#include "generators/TextFormatHtml.h"
-#include "source/SourceHtml.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
@@ -115,12 +115,13 @@ void TextPage::connectCommands() {
 }
 
 void TextPage::Button4Click() {
-    const std::optional<TextFormat> format = m_ui->format->format(m_services.context.dialogs.ask);
-    if (!format)
+    const Expected<TextFormat> format = m_ui->format->format();
+    if (m_services.context.failed(format))
         return;
     const QString body = FieldText(*m_ui->Memo1);
     if (!m_services.context.addElement(
-            TextFormatHtml::textBlock(*format, TextFormatHtml::styledParagraphLine(*format, body)),
+            TextFormatHtml::textBlock(format.value,
+                                      TextFormatHtml::styledParagraphLine(format.value, body)),
             QStringLiteral("Text")))
         return;
     m_ui->Memo1->clear();

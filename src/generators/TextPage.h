@@ -15,11 +15,14 @@ public:
     ~TextPage() override;
     void emptyForNew(NewVariant variant) override;
 
+    // "Zum Quelltext hinzufügen": appends the formatted text.
     void Button4Click();
     // Enter adds a "<br>" line at the end of the text and breaks the line there; true when
     // it took the key.
     bool Memo1KeyDown(int key);
+    // "↵": appends a line break to the page.
     void Image2Click();
+    // "Leerzeichen": appends a no-break space to the page.
     void Label61Click();
 
 protected:

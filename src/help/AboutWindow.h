@@ -8,5 +8,6 @@ class AboutWindow final : public QWidget {
     Q_DISABLE_COPY_MOVE(AboutWindow)
 public:
     AboutWindow();
+    // "OK": closes the window.
     void Button3Click();
 };

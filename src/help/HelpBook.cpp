@@ -115,7 +115,9 @@ HelpBook::HelpBook(QWidget* window, const QString& folder, std::span<const HelpT
         if (topic.parent) {
             placement.parent = QString::fromLatin1(topic.parent);
             placement.control = m_pages.value(placement.parent).subControl;
-            Q_ASSERT(placement.control);
+            // A table naming a parent without sub-pages stops at the first start.
+            if (!placement.control)
+                qFatal("help page %s: %s holds no sub-pages", topic.name, topic.parent);
         }
         placement.page = createPage(topic, folder, textFont, placement);
         placement.control->addTab(placement.page, QString::fromUtf8(topic.caption));

@@ -4,7 +4,11 @@
 
 namespace {
 
-constexpr HelpBookLook kLook = {"TForm3", "Quillmark Hilfe", "program", "Button3", "Hilfe beenden"};
+constexpr HelpBookLook kLook = {.objectName = "TForm3",
+                                .caption = "Quillmark Hilfe",
+                                .folder = "program",
+                                .buttonName = "Button3",
+                                .buttonCaption = "Hilfe beenden"};
 
 constexpr HelpTopic kTopics[] = {
     {"TabSheet1", "Allgemeine Einstellungen"},
@@ -14,14 +18,14 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet12", "Linien"},
     {"TabSheet23", "Tabellen"},
     {"TabSheet24", "Listen"},
-    {"TabSheet13", "Formulare", nullptr, "PageControl2"},
-    {"TabSheet14", "Allgemeine Einstellungen", "TabSheet13"},
-    {"TabSheet15", "Entscheidungsfragen", "TabSheet13"},
-    {"TabSheet16", "Checkbox Fragen", "TabSheet13"},
-    {"TabSheet17", "Formularfeld", "TabSheet13"},
-    {"TabSheet18", "Einzeiliges Formularfeld", "TabSheet13"},
-    {"TabSheet19", "Auswahlliste", "TabSheet13"},
-    {"TabSheet20", "Buttons", "TabSheet13", nullptr, true},
+    {.name = "TabSheet13", .caption = "Formulare", .subControl = "PageControl2"},
+    {.name = "TabSheet14", .caption = "Allgemeine Einstellungen", .parent = "TabSheet13"},
+    {.name = "TabSheet15", .caption = "Entscheidungsfragen", .parent = "TabSheet13"},
+    {.name = "TabSheet16", .caption = "Checkbox Fragen", .parent = "TabSheet13"},
+    {.name = "TabSheet17", .caption = "Formularfeld", .parent = "TabSheet13"},
+    {.name = "TabSheet18", .caption = "Einzeiliges Formularfeld", .parent = "TabSheet13"},
+    {.name = "TabSheet19", .caption = "Auswahlliste", .parent = "TabSheet13"},
+    {.name = "TabSheet20", .caption = "Buttons", .parent = "TabSheet13", .firstShown = true},
     {"TabSheet5", "Quelltext"},
     {"TabSheet6", "Speichern"},
     {"TabSheet8", "Drucken"},
@@ -29,10 +33,13 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet26", "Öffnen"},
     {"TabSheet9", "Vorschau"},
     {"TabSheet10", "Extra", nullptr, "PageControl3", true},
-    {"TabSheet21", "Seite nachbearbeiten", "TabSheet10", nullptr, true},
-    {"TabSheet22", "Frames", "TabSheet10"},
-    {"TabSheet25", "Seite prüfen", "TabSheet10"},
-    {"TabSheet27", "Seitenansicht", "TabSheet10"},
+    {.name = "TabSheet21",
+     .caption = "Seite nachbearbeiten",
+     .parent = "TabSheet10",
+     .firstShown = true},
+    {.name = "TabSheet22", .caption = "Frames", .parent = "TabSheet10"},
+    {.name = "TabSheet25", .caption = "Seite prüfen", .parent = "TabSheet10"},
+    {.name = "TabSheet27", .caption = "Seitenansicht", .parent = "TabSheet10"},
     {"TabSheet11", "Fehlerbehandlung"},
 };
 

@@ -13,5 +13,6 @@ public:
     // "TabSheet17"); a name that names no page leaves the page as it was.
     void showPage(const QString& pageName);
 
+    // "Hilfe beenden": hides the window.
     void Button3Click();
 };

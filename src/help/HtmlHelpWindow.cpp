@@ -5,7 +5,11 @@
 
 namespace {
 
-constexpr HelpBookLook kLook = {"TForm4", "HTML Hilfe", "html", "Button1", "Hilfe beenden"};
+constexpr HelpBookLook kLook = {.objectName = "TForm4",
+                                .caption = "HTML Hilfe",
+                                .folder = "html",
+                                .buttonName = "Button1",
+                                .buttonCaption = "Hilfe beenden"};
 
 constexpr HelpTopic kTopics[] = {
     {"TabSheet1", "Was ist HTML"},
@@ -19,7 +23,7 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet9", "Linien"},
     {"TabSheet10", "Tabellen"},
     {"TabSheet11", "Frames"},
-    {"TabSheet12", "Formulare", nullptr, nullptr, true},
+    {.name = "TabSheet12", .caption = "Formulare", .firstShown = true},
 };
 
 // The tutorial lines up its example HTML and its tables of tags with blanks, so it is set

@@ -12,5 +12,6 @@ public:
     // Shows the window at its first page, "Was ist HTML".
     void showFirstPage();
 
+    // "Hilfe beenden": hides the window.
     void Button1Click();
 };

@@ -22,10 +22,10 @@ struct MessageLayout {
     const char* objectName;
     const char* caption;
     const char* line1;
-    const char* line2; // nullptr: one line
+    const char* line2 = nullptr; // nullptr: one line
     const char* button1;
-    const char* button2; // nullptr: one button
-    const char* button3; // nullptr: no third button
+    const char* button2 = nullptr; // nullptr: one button
+    const char* button3 = nullptr; // nullptr: no third button
     Qt::WindowFlags titleButtons;
 };
 
@@ -35,15 +35,31 @@ constexpr Qt::WindowFlags kMaximize = Qt::WindowMaximizeButtonHint;
 
 const MessageLayout& layoutOf(Message which) {
     static const MessageLayout kMessages[] = {
-        {"TForm9", "Error 409", "Sie haben vergessen eine Zieladresse bei",
-         "der Weiterleitung einzugeben", "OK", nullptr, nullptr, kClose | kMinimize},
-        {"TForm10", "Error 407", "Wollen Sie den Quelltext verwerfen?", nullptr, "Ja", "Nein",
-         "Speichern", kClose},
-        {"TForm11", "Error 605", "Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
-         "Da sonst die Seite nicht fehlerfrei erstellt werden kann", "OK", nullptr, nullptr,
-         kClose},
-        {"TForm12", "Error 305", "Sie können die Allgemeinen Einstellungen",
-         "nicht nachträglich verändern", "OK", nullptr, nullptr, kClose | kMinimize | kMaximize},
+        {.objectName = "TForm9",
+         .caption = "Error 409",
+         .line1 = "Sie haben vergessen eine Zieladresse bei",
+         .line2 = "der Weiterleitung einzugeben",
+         .button1 = "OK",
+         .titleButtons = kClose | kMinimize},
+        {.objectName = "TForm10",
+         .caption = "Error 407",
+         .line1 = "Wollen Sie den Quelltext verwerfen?",
+         .button1 = "Ja",
+         .button2 = "Nein",
+         .button3 = "Speichern",
+         .titleButtons = kClose},
+        {.objectName = "TForm11",
+         .caption = "Error 605",
+         .line1 = "Sie müssen zuerst Allgemeine Einstellungen bearbeiten!",
+         .line2 = "Da sonst die Seite nicht fehlerfrei erstellt werden kann",
+         .button1 = "OK",
+         .titleButtons = kClose},
+        {.objectName = "TForm12",
+         .caption = "Error 305",
+         .line1 = "Sie können die Allgemeinen Einstellungen",
+         .line2 = "nicht nachträglich verändern",
+         .button1 = "OK",
+         .titleButtons = kClose | kMinimize | kMaximize},
     };
     return kMessages[static_cast<int>(which)];
 }

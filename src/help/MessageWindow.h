@@ -25,9 +25,13 @@ public:
     // "Nein" and the close box drop it. A newer request replaces a waiting one.
     void askToDiscard(std::function<void()> proceed);
 
+    // "OK" or "Ja": hides the window and does what the message asked for.
     void Button1Click();
+    // "Nein": drops the command waiting.
     void Button2Click();
+    // "Speichern": saves the page, then runs the command waiting.
     void Button3Click();
+    // F1: the help page of the general settings.
     void FormHelp();
 
 protected:

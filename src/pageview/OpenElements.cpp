@@ -1,6 +1,6 @@
 #include "pageview/OpenElements.h"
 
-#include "source/HtmlTokenizer.h"
+#include "core/source/HtmlTokenizer.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "pageview/ShownCopy.h"
 
-#include "source/HtmlTokenizer.h"
+#include "core/source/HtmlTokenizer.h"
 
 #include <QDir>
 #include <QFile>

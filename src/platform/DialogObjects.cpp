@@ -1,6 +1,6 @@
 #include "platform/DialogObjects.h"
 
-#include "platform/BareFileName.h"
+#include "core/platform/BareFileName.h"
 
 #include <QDir>
 #include <QFileInfo>

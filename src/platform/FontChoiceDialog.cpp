@@ -1,6 +1,6 @@
 #include "platform/FontChoiceDialog.h"
 
-#include "platform/ColorFieldText.h"
+#include "core/platform/ColorFieldText.h"
 
 #include <QCheckBox>
 #include <QComboBox>

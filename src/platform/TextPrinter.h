@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/PageFile.h"
+#include "core/platform/PageFile.h"
 
 #include <QStringList>
 

@@ -1,6 +1,8 @@
 #include "posteditor/EditorText.h"
 
+#include "core/platform/BareFileName.h"
 #include "platform/Dialogs.h"
+#include "platform/TextPrinter.h"
 #include "ui/FieldText.h"
 
 #include <QPlainTextDocumentLayout>
@@ -34,12 +36,30 @@ QString withLineFeeds(QString text) {
 
 } // namespace
 
-bool EditorText::load(const QString& path) {
+EditorText::EditorText(QPlainTextEdit& memo, Dialogs& dialogs) : m_memo(memo), m_dialogs(dialogs) {}
+
+bool EditorText::hasUnsavedChanges() const {
+    return m_memo.document()->isModified();
+}
+
+bool EditorText::mayDiscard() {
+    return !hasUnsavedChanges() ||
+           m_dialogs.yesOrNo(
+               QStringLiteral("Wollen Sie den Text von „%1“ verwerfen?")
+                   .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)),
+               m_memo.window());
+}
+
+void EditorText::whenDiscarded(std::function<void()> go) {
+    // A file taken up replaces the text for good: unsaved text goes only after "Ja".
+    if (mayDiscard())
+        go();
+}
+
+Outcome EditorText::open(const QString& path) {
     PageFile::Decoded read = PageFile::readText(path, PageFile::kPageCapacity);
-    if (!read.ok()) {
-        m_dialogs.error(read.error);
-        return false;
-    }
+    if (!read.ok())
+        return {read.error};
     // The field holds '\n' between lines; the file's own kind of line end is not kept,
     // since a save writes CR LF for every one.
     m_standIns = StandIns::chooseFor(read.text);
@@ -47,30 +67,42 @@ bool EditorText::load(const QString& path) {
     m_encoding = read.encoding;
     // A text that cannot go through the field unchanged is only shown.
     m_memo.setReadOnly(!m_standIns.complete());
-    if (isReadOnly())
-        m_dialogs.message(StandIns::readOnlyNotice());
-    return true;
+    m_file = path;
+    m_memo.document()->setModified(false);
+    emit fileChanged();
+    return {};
 }
 
-bool EditorText::save(const QString& path) {
+std::optional<Outcome> EditorText::write(const QString& path) {
     const QString written = asSaved();
     PageFile::Encoding encoding = m_encoding;
     if (PageFile::needsUtf8(path, written, encoding)) {
         if (!m_dialogs.question(QStringLiteral("Die Datei enthält Zeichen, die Windows-1252 "
                                                "nicht speichern kann. Als UTF-8 speichern?")))
-            return false;
+            return std::nullopt;
         encoding = PageFile::Encoding::Utf8;
     }
     const Outcome outcome = PageFile::writeText(path, written, encoding);
-    if (!outcome.ok()) {
-        m_dialogs.error(outcome.error);
-        return false;
-    }
+    if (!outcome.ok())
+        return outcome;
     m_encoding = encoding;
-    return true;
+    m_file = path;
+    m_savedOnce = true;
+    m_memo.document()->setModified(false);
+    emit saved();
+    emit fileChanged();
+    return outcome;
 }
 
-void EditorText::clear() {
+QString EditorText::previewFile() const {
+    return m_savedOnce ? m_file : QString();
+}
+
+Outcome EditorText::print(QPrinter& printer) {
+    return TextPrinter::print(printer, displayedLines(), m_memo.font());
+}
+
+void EditorText::beginAnew(NewVariant) {
     QTextCursor cursor(m_memo.document());
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
@@ -79,6 +111,8 @@ void EditorText::clear() {
     m_encoding = PageFile::Encoding::Utf8;
     m_standIns = StandIns();
     m_memo.setReadOnly(false);
+    m_memo.document()->setModified(false);
+    emit fileChanged();
 }
 
 bool EditorText::isReadOnly() const {

@@ -1,12 +1,11 @@
 #include "posteditor/PostEditorWindow.h"
 
 #include "commands/EditCommands.h"
+#include "commands/FileCommands.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
-#include "platform/BareFileName.h"
+#include "core/platform/BareFileName.h"
 #include "platform/DialogObjects.h"
-#include "platform/StandIns.h"
-#include "platform/TextPrinter.h"
 #include "posteditor/EditorText.h"
 #include "ui/Artwork.h"
 #include "ui/BringToFront.h"
@@ -26,7 +25,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTextDocument>
 
@@ -49,13 +47,19 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
 
     m_memo1 = SourceEdit::forHtml("Memo1", true);
     m_text = std::make_unique<EditorText>(*m_memo1, m_context.ask);
+    m_files =
+        new FileCommands(context, *m_text, m_saveDialog, FileCommands::Saving::AlwaysAsks, this);
     showCaption();
     connect(m_memo1->document(), &QTextDocument::modificationChanged, this,
             &PostEditorWindow::showCaption);
+    connect(m_text.get(), &EditorText::fileChanged, this, [this] {
+        showEncoding();
+        showCaption();
+    });
 
     // Nothing is assumed of the page; a file's names are looked up in its folder.
     m_check = new PageCheckView(
-        *m_memo1, [this] { return PageCheckView::optionsFor(m_file, false); }, this);
+        *m_memo1, [this] { return PageCheckView::optionsFor(m_text->ownFile(), false); }, this);
     connect(m_check, &PageCheckView::listRequested, this, &PostEditorWindow::Seiteprfen1Click);
     createMenus();
 
@@ -77,10 +81,13 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
 void PostEditorWindow::createPageView() {
     // The text as a save would write it; relative names resolve in the folder of the file
     // last opened or saved here.
-    auto* view = new PageViewDock(
-        *this, "Seitenansicht1",
-        {[this] { return m_text->asSaved(); },
-         [this] { return m_file.isEmpty() ? QString() : QFileInfo(m_file).absolutePath(); }});
+    auto* view = new PageViewDock(*this, "Seitenansicht1",
+                                  {[this] { return m_text->asSaved(); },
+                                   [this] {
+                                       return m_text->hasFile()
+                                                  ? QFileInfo(m_text->ownFile()).absolutePath()
+                                                  : QString();
+                                   }});
     view->follow(*m_memo1->document(), *m_memo1);
     connect(view, &PageViewDock::linkClicked, this, [this](const QString& target) {
         statusBar()->showMessage(QStringLiteral("Link: ") + target);
@@ -107,6 +114,7 @@ void PostEditorWindow::createMenus() {
     using namespace CommandTable;
     using Command = PostEditorCommand;
     // Every edit command acts on Memo1, the one editing field.
+    FileCommands* files = m_files;
     auto edit = [this](EditCommands::Operation operation) {
         EditCommands::apply(operation, m_memo1);
     };
@@ -115,13 +123,13 @@ void PostEditorWindow::createMenus() {
         item(Command::Neu, "Neu", QStringLiteral("&Neu"), Qt::CTRL | Qt::Key_N, "menu_new.png",
              [this] { NeuClick(); }),
         item(Command::ffnen1, "ffnen1", QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_O, nullptr,
-             [this] { ffnen1Click(); }),
+             [files] { files->ffnen1Click(); }),
         item(Command::Speichern, "Speichern", QStringLiteral("Speichern &unter..."),
-             Qt::CTRL | Qt::Key_S, "menu_save.png", [this] { SpeichernClick(); }),
+             Qt::CTRL | Qt::Key_S, "menu_save.png", [files] { files->SpeichernClick(); }),
         item(Command::Vorschau, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
-             [this] { VorschauClick(); }),
+             [files] { files->VorschauClick(); }),
         item(Command::Drucken1, "Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P,
-             "menu_print.png", [this] { Drucken1Click(); }),
+             "menu_print.png", [files] { files->Drucken1Click(); }),
         item(Command::Seiteprfen1, "Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7,
              nullptr, [this] { Seiteprfen1Click(); }),
         separator(),
@@ -136,6 +144,8 @@ void PostEditorWindow::createMenus() {
     m_commands = build<Command>(*menuBar(), rows);
     // "Vorschau" waits for the first save here.
     m_commands[Command::Vorschau]->setEnabled(false);
+    connect(m_text.get(), &EditorText::saved, m_commands[Command::Vorschau],
+            [vorschau = m_commands[Command::Vorschau]] { vorschau->setEnabled(true); });
 
     EditCommands::installPopupMenu(
         *this,
@@ -168,26 +178,18 @@ void PostEditorWindow::createToolbar(QWidget& central, QGridLayout& layout) {
 
     using namespace CommandTable;
     using Command = PostEditorCommand;
-    const ToolbarRow rows[] = {
-        picture("Image6", "Image1", "tb_new", QStringLiteral("Neue Seite"),
-                m_commands[Command::Neu]),
+    QList<ToolbarRow> rows = {
+        picture(Look::NewPage, "Image6", "Image1", m_commands[Command::Neu]),
         picture("Image2", "Image3", "tb_open", QStringLiteral("Seite öffnen"),
                 m_commands[Command::ffnen1]),
         picture("Image7", "Image4", "tb_save", QStringLiteral("Seite speichern unter"),
                 m_commands[Command::Speichern]),
-        picture("Image8", "Image5", "tb_print", QStringLiteral("Quelltext drucken"),
-                m_commands[Command::Drucken1]),
+        picture(Look::Print, "Image8", "Image5", m_commands[Command::Drucken1]),
         gap(),
-        picture("Image9", "Image16", "tb_preview", QStringLiteral("Vorschau im Browser"),
-                m_commands[Command::Vorschau]),
+        picture(Look::Preview, "Image9", "Image16", m_commands[Command::Vorschau]),
         gap(),
-        picture("Image10", "Image17", "tb_cut", QStringLiteral("Ausschneiden"),
-                m_commands[Command::Ausschneiden1]),
-        picture("Image11", "Image18", "tb_copy", QStringLiteral("Kopieren"),
-                m_commands[Command::Kopieren1]),
-        picture("Image12", "Image19", "tb_paste", QStringLiteral("Einfügen"),
-                m_commands[Command::infgen1]),
     };
+    rows += EditCommands::toolbarRows(m_commands, {"Image17", "Image18", "Image19"});
     buildToolbar(*strip, rows);
 }
 
@@ -212,56 +214,18 @@ void PostEditorWindow::showEncoding() {
 }
 
 bool PostEditorWindow::hasUnsavedChanges() const {
-    // Undo back to the text last opened or saved makes it unchanged again.
-    return m_memo1->document()->isModified();
+    return m_text->hasUnsavedChanges();
 }
 
 void PostEditorWindow::NeuClick() {
     // Ctrl+Z brings the text back.
-    m_text->clear();
-    m_memo1->document()->setModified(false);
-    showEncoding();
-}
-
-void PostEditorWindow::ffnen1Click() {
-    // A file taken up replaces the text for good: unsaved text goes only after "Ja".
-    if (!mayDiscard())
-        return;
-    OpenFileDialog& dialog = m_context.dialogs.OpenDialog1;
-    if (!dialog.execute())
-        return;
-    const QString path = dialog.fileName();
-    if (!m_text->load(path))
-        return;
-    showEncoding();
-    m_file = path;
-    m_memo1->document()->setModified(false);
-    showCaption();
-}
-
-void PostEditorWindow::SpeichernClick() {
-    if (m_text->isReadOnly()) {
-        m_context.ask.message(StandIns::readOnlyNotice());
-        return;
-    }
-    // The file opened here last is proposed as well as the one saved here last.
-    if (!m_file.isEmpty())
-        m_saveDialog.setFileName(m_file);
-    if (!m_saveDialog.execute(m_file))
-        return;
-    const QString path = m_saveDialog.fileName();
-    if (!m_text->save(path))
-        return;
-    showEncoding();
-    m_commands[PostEditorCommand::Vorschau]->setEnabled(true);
-    m_file = path;
-    m_memo1->document()->setModified(false);
-    showCaption();
+    m_text->beginAnew(NewVariant::Menu);
 }
 
 void PostEditorWindow::showCaption() {
     const bool unsaved = hasUnsavedChanges();
-    setWindowTitle(WindowCaption(QStringLiteral("HTML-Quelltext nachbearbeiten"), m_file, unsaved));
+    setWindowTitle(
+        WindowCaption(QStringLiteral("HTML-Quelltext nachbearbeiten"), m_text->ownFile(), unsaved));
     setWindowModified(unsaved);
 }
 
@@ -269,32 +233,7 @@ bool PostEditorWindow::mayEnd() {
     if (!hasUnsavedChanges())
         return true;
     bringToFront(*this);
-    return mayDiscard();
-}
-
-bool PostEditorWindow::mayDiscard() {
-    return !hasUnsavedChanges() ||
-           m_context.ask.yesOrNo(
-               QStringLiteral("Wollen Sie den Text von „%1“ verwerfen?")
-                   .arg(m_file.isEmpty() ? QStringLiteral("Unbenannt") : BareFileName(m_file)),
-               this);
-}
-
-void PostEditorWindow::VorschauClick() {
-    if (!m_commands[PostEditorCommand::Vorschau]->isEnabled())
-        return;
-    // The file saved here last.
-    if (!m_context.opener.open(m_file))
-        m_context.ask.message(QStringLiteral("Datei kann leider nicht gestartet werden"));
-}
-
-void PostEditorWindow::Drucken1Click() {
-    const std::unique_ptr<QPrinter> printer = m_context.dialogs.PrintDialog1.execute();
-    if (!printer)
-        return;
-    const Outcome printed = TextPrinter::print(*printer, m_text->displayedLines(), m_memo1->font());
-    if (!printed.ok())
-        m_context.ask.error(printed.error);
+    return m_text->mayDiscard();
 }
 
 void PostEditorWindow::Beenden1Click() {

@@ -9,6 +9,7 @@
 
 class ClickableLabel;
 class EditorText;
+class FileCommands;
 class PageCheckView;
 class QAction;
 class QGridLayout;
@@ -18,9 +19,6 @@ class QPlainTextEdit;
 class Navigation;
 class PageContext;
 
-// "HTML-Quelltext nachbearbeiten": edits an existing page file as plain text. It opens and
-// prints through the main window's dialogs and saves through a save dialog of its own, which
-// proposes the file it works on.
 // The post-editor's menus and menu items, by their object names.
 enum class PostEditorCommand {
     Prost1,
@@ -44,6 +42,9 @@ enum class PostEditorCommand {
     Count
 };
 
+// "HTML-Quelltext nachbearbeiten": edits an existing page file as plain text. It opens and
+// prints through the main window's dialogs and saves through a save dialog of its own, which
+// proposes the file it works on; every save asks for the name.
 class PostEditorWindow final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PostEditorWindow)
@@ -58,16 +59,17 @@ public:
     // When the program ends: true when nothing unsaved is here, or the user lets it go.
     bool mayEnd();
 
+    // "Neu": empties the text as one edit that undo takes back.
     void NeuClick();
-    void ffnen1Click();
-    void SpeichernClick();
-    void VorschauClick();
-    void Drucken1Click();
     // "Seite prüfen" (F7): checks the text at once and shows what the check found.
     void Seiteprfen1Click();
+    // "Beenden": closes the post-editor, asking first about unsaved text.
     void Beenden1Click();
+    // "Quillmark Hilfe": the help page shown last.
     void QuillmarkHIlfe1Click();
+    // "HTML Hilfe": the tutorial at the page shown last.
     void HtmlHilfe1Click();
+    // "Über Quillmark": the About window.
     void berQuillmark1Click();
 
 private:
@@ -79,8 +81,6 @@ private:
     void showEncoding();
     // The file's name and "*" while the text has unsaved work.
     void showCaption();
-    // True when the text holds nothing unsaved or the user lets it go.
-    bool mayDiscard();
 
     PageContext& m_context;
     Navigation& m_navigation;
@@ -90,7 +90,8 @@ private:
     CommandTable::Commands<PostEditorCommand> m_commands;
     QLabel* m_encodingPanel = nullptr;
     PageCheckView* m_check = nullptr;
-    // The file last opened or saved here; the save dialog proposes it.
-    QString m_file;
+    // Its own save dialog, which proposes the file last opened or saved here and never
+    // changes the main window's proposal.
     SaveFileDialog m_saveDialog;
+    FileCommands* m_files = nullptr;
 };

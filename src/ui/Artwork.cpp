@@ -1,6 +1,6 @@
 #include "ui/Artwork.h"
 
-#include "ui/JpegDecoder.h"
+#include "core/platform/JpegDecoder.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -28,12 +28,6 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void ClickableLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        emit doubleClicked();
-    QLabel::mouseDoubleClickEvent(event);
-}
-
 PressedLook::PressedLook(ClickableLabel& button, ClickableLabel& pressedPicture)
     : QObject(&button), m_button(button), m_pressed(pressedPicture) {
     m_pressed.hide();

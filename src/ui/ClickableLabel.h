@@ -15,7 +15,6 @@ signals:
     // The button came up; inside tells whether the pointer was still over the picture.
     void released(bool inside);
     void clicked();
-    void doubleClicked();
     // The pointer left the picture while the button was held.
     void left();
 
@@ -23,7 +22,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     bool m_down = false;

@@ -91,6 +91,25 @@ ToolbarRow picture(const char* name, const char* pressedName, const char* artwor
     return {ToolbarRow::Kind::Picture, name, pressedName, artwork, whatItDoes, action};
 }
 
+ToolbarRow picture(Look look, const char* name, const char* pressedName, QAction* action) {
+    switch (look) {
+    case Look::NewPage:
+        return picture(name, pressedName, "tb_new", QStringLiteral("Neue Seite"), action);
+    case Look::Print:
+        return picture(name, pressedName, "tb_print", QStringLiteral("Quelltext drucken"), action);
+    case Look::Preview:
+        return picture(name, pressedName, "tb_preview", QStringLiteral("Vorschau im Browser"),
+                       action);
+    case Look::Cut:
+        return picture(name, pressedName, "tb_cut", QStringLiteral("Ausschneiden"), action);
+    case Look::Copy:
+        return picture(name, pressedName, "tb_copy", QStringLiteral("Kopieren"), action);
+    case Look::Paste:
+        return picture(name, pressedName, "tb_paste", QStringLiteral("Einfügen"), action);
+    }
+    Q_UNREACHABLE();
+}
+
 ToolbarRow gap() {
     return {ToolbarRow::Kind::Gap, nullptr, nullptr, nullptr, {}, nullptr};
 }

@@ -110,6 +110,9 @@ struct ToolbarRow {
 
 ToolbarRow picture(const char* name, const char* pressedName, const char* artwork,
                    const QString& whatItDoes, QAction* action);
+// The pictures both windows' toolbars show, each with its artwork and tooltip.
+enum class Look { NewPage, Print, Preview, Cut, Copy, Paste };
+ToolbarRow picture(Look look, const char* name, const char* pressedName, QAction* action);
 ToolbarRow gap();
 ToolbarRow banner(const char* name, const char* artwork);
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "source/HtmlTokenizer.h"
+#include "core/source/HtmlTokenizer.h"
 
 #include <QObject>
 #include <QTextCharFormat>

@@ -1,6 +1,6 @@
 #include "ui/PageCheckView.h"
 
-#include "platform/LineSplit.h"
+#include "core/platform/LineSplit.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "source/PageCheck.h"
+#include "core/source/PageCheck.h"
 
 #include <QFutureWatcher>
 #include <QObject>

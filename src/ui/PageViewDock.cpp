@@ -94,17 +94,17 @@ void PageViewDock::makeRoom(QMainWindow& window) {
 void PageViewDock::makePane() {
     if (m_pane || widget())
         return;
-    m_pane = PageViewLoader::create(this);
-    if (!m_pane) {
-        auto* missing = new QLabel(QStringLiteral("Die Seitenansicht ist nicht verfügbar.\n") +
-                                       PageViewLoader::failure(),
-                                   this);
+    const Expected<PageViewPane*> created = PageViewLoader::create(this);
+    if (!created.ok()) {
+        auto* missing = new QLabel(
+            QStringLiteral("Die Seitenansicht ist nicht verfügbar.\n") + created.error, this);
         missing->setObjectName(QStringLiteral("PageViewMissing"));
         missing->setWordWrap(true);
         missing->setAlignment(Qt::AlignCenter);
         setWidget(missing);
         return;
     }
+    m_pane = created.value;
     m_pane->setObjectName(QStringLiteral("PageView"));
     connect(m_pane, &PageViewPane::linkClicked, this, &PageViewDock::linkClicked);
     setWidget(m_pane);

@@ -36,7 +36,6 @@ public:
     // Shows the end of the page at once, where an element was just added.
     void showEnd();
     // The pane once made, else nullptr.
-    PageViewPane* pane() const { return m_pane; }
 
 signals:
     // A link or a form's submit button was clicked in the page; its target.

@@ -58,12 +58,10 @@ const Plugin& plugin() {
 
 } // namespace
 
-PageViewPane* PageViewLoader::create(QWidget* parent) {
-    return plugin().factory ? plugin().factory->create(parent) : nullptr;
-}
-
-QString PageViewLoader::failure() {
-    return plugin().failure;
+Expected<PageViewPane*> PageViewLoader::create(QWidget* parent) {
+    if (!plugin().factory)
+        return {{plugin().failure}};
+    return {{}, plugin().factory->create(parent)};
 }
 
 // The interface's meta-object is compiled here, so that every program that can load the

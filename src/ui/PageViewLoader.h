@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include "core/platform/Outcome.h"
 
 class PageViewPane;
 class QWidget;
@@ -8,9 +8,7 @@ class QWidget;
 // Loads the page view plugin on first use and makes panes from it.
 class PageViewLoader final {
 public:
-    // A new pane, or nullptr when the plugin cannot be loaded (see failure()); the program
-    // goes on without the view then.
-    static PageViewPane* create(QWidget* parent);
-    // Why the plugin could not be loaded, or an empty text.
-    static QString failure();
+    // A new pane, or why the plugin cannot be loaded; the program goes on without the view
+    // then.
+    static Expected<PageViewPane*> create(QWidget* parent);
 };

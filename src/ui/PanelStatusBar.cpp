@@ -1,6 +1,6 @@
 #include "ui/PanelStatusBar.h"
 
-#include "source/StatusNotices.h"
+#include "core/source/StatusNotices.h"
 
 #include <QLabel>
 

@@ -12,19 +12,12 @@
 #include <QStatusBar>
 #include <QTextCursor>
 
-namespace {
-
-// Thrown by failTest after the failure is recorded; the test runner catches it.
-struct TestFailed {};
-
-} // namespace
-
-void failTest(const QString& message) {
-    QTest::qFail(qPrintable(message), __FILE__, __LINE__);
-    throw TestFailed{};
+void recordFailure(const QString& message, std::source_location where) {
+    QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
 }
 
-Fixture::Fixture() : m_windows(std::make_unique<WindowSet>(dialogs, opener)) {}
+Fixture::Fixture(WindowSet::Start start)
+    : m_windows(std::make_unique<WindowSet>(dialogs, opener, start)) {}
 
 Fixture::~Fixture() = default;
 
@@ -41,25 +34,48 @@ QWidget* Fixture::window(const QString& windowName) const {
     return nullptr;
 }
 
-void Fixture::trigger(const QString& windowName, const QString& actionName) const {
-    QWidget* top = window(windowName);
-    auto* action = top ? top->findChild<QAction*>(actionName) : nullptr;
-    if (!action)
-        failTest(QStringLiteral("no action %1 in %2").arg(actionName, windowName));
-    action->trigger();
+void Fixture::reportMissing(const QString& windowName, const QString& name, const char* typeName,
+                            std::source_location where) const {
+    const QWidget* top = window(windowName);
+    if (!top) {
+        recordFailure(QStringLiteral("no window %1 to find %2 in").arg(windowName, name), where);
+        return;
+    }
+    const QObject* other = top->objectName() == name ? top : top->findChild<QObject*>(name);
+    if (other) {
+        recordFailure(QStringLiteral("%1 in %2 is a %3, not a %4")
+                          .arg(name, windowName, QLatin1String(other->metaObject()->className()),
+                               QLatin1String(typeName)),
+                      where);
+        return;
+    }
+    recordFailure(
+        QStringLiteral("no %1 named %2 in %3").arg(QLatin1String(typeName), name, windowName),
+        where);
 }
 
-void Fixture::act(const QString& windowName, const QString& steps) const {
-    act(windowName, steps.split(u'|', Qt::SkipEmptyParts));
+void Fixture::trigger(const QString& windowName, const QString& actionName,
+                      std::source_location where) const {
+    if (QAction* action = find<QAction>(windowName, actionName, where))
+        action->trigger();
 }
 
-void Fixture::act(const QString& windowName, const QStringList& steps) const {
+void Fixture::act(const QString& windowName, const QString& steps,
+                  std::source_location where) const {
+    act(windowName, steps.split(u'|', Qt::SkipEmptyParts), where);
+}
+
+void Fixture::act(const QString& windowName, const QStringList& steps,
+                  std::source_location where) const {
     for (const QString& step : steps) {
         const qsizetype eq = step.indexOf(u'=');
+        QWidget* target = find(windowName, eq < 0 ? step : step.left(eq), where);
+        if (!target)
+            return;
         if (eq < 0)
-            click(&get(windowName, step));
+            click(target, where);
         else
-            typeInto(&get(windowName, step.left(eq)), step.mid(eq + 1));
+            typeInto(target, step.mid(eq + 1), where);
     }
 }
 
@@ -67,30 +83,39 @@ QStringList Fixture::sourceLines() const {
     return m_windows->context().document.lines();
 }
 
-void Fixture::setSourceLines(const QStringList& lines) {
-    typeInto(&*control<QPlainTextEdit>(QStringLiteral("TForm2"), QStringLiteral("Memo2")),
-             lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n');
+void Fixture::setSourceLines(const QStringList& lines, std::source_location where) {
+    if (auto* memo = find<QPlainTextEdit>(QStringLiteral("TForm2"), QStringLiteral("Memo2"), where))
+        typeInto(memo, lines.isEmpty() ? QString() : lines.join(u'\n') + u'\n', where);
 }
 
-void Fixture::startPage() {
-    click(control<QPushButton>(QStringLiteral("TForm2"), QStringLiteral("Button9")));
-    click(control<QPushButton>(QStringLiteral("TForm2"), QStringLiteral("Button2")));
+void Fixture::startPage(std::source_location where) {
+    act(QStringLiteral("TForm2"), QStringList{QStringLiteral("Button9"), QStringLiteral("Button2")},
+        where);
 }
 
-void Fixture::confirmDiscard() const {
-    QWidget* question = window(QStringLiteral("TForm10"));
-    if (question->isVisible())
-        click(control<QPushButton>(QStringLiteral("TForm10"), QStringLiteral("Button1")));
+void Fixture::confirmDiscard(std::source_location where) const {
+    const QWidget* question = window(QStringLiteral("TForm10"));
+    if (!question) {
+        recordFailure(QStringLiteral("no window TForm10 to confirm in"), where);
+        return;
+    }
+    if (!question->isVisible())
+        return;
+    if (auto* yes = find<QPushButton>(QStringLiteral("TForm10"), QStringLiteral("Button1"), where))
+        click(yes, where);
 }
 
-QString Fixture::statusNotice() const {
-    auto* bar = control<PanelStatusBar>(QStringLiteral("TForm2"), QStringLiteral("StatusBar2"));
-    return bar->panelCount() > 1 ? bar->panelText(1) : QString();
+QString Fixture::statusNotice(std::source_location where) const {
+    const auto* bar =
+        find<PanelStatusBar>(QStringLiteral("TForm2"), QStringLiteral("StatusBar2"), where);
+    return bar && bar->panelCount() > 1 ? bar->panelText(1) : QString();
 }
 
-void click(QWidget* widget) {
-    if (!widget)
-        failTest(QStringLiteral("click on a missing control"));
+void click(QWidget* widget, std::source_location where) {
+    if (!widget) {
+        recordFailure(QStringLiteral("click on a missing control"), where);
+        return;
+    }
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         button->click();
         return;
@@ -103,13 +128,13 @@ QByteArray fileBytes(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeBytes(const QString& path, const QByteArray& bytes) {
+void writeBytes(const QString& path, const QByteArray& bytes, std::source_location where) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        failTest(QStringLiteral("cannot write %1").arg(path));
+        recordFailure(QStringLiteral("cannot write %1").arg(path), where);
 }
 
-QString textOf(QWidget* field) {
+QString textOf(QWidget* field, std::source_location where) {
     if (auto* line = qobject_cast<QLineEdit*>(field))
         return line->text();
     if (auto* memo = qobject_cast<QPlainTextEdit*>(field))
@@ -118,10 +143,13 @@ QString textOf(QWidget* field) {
         return combo->currentText();
     if (auto* box = qobject_cast<QAbstractButton*>(field))
         return box->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
-    failTest(QStringLiteral("%1 has no text").arg(field->objectName()));
+    recordFailure(field ? QStringLiteral("%1 has no text").arg(field->objectName())
+                        : QStringLiteral("text of a missing control"),
+                  where);
+    return {};
 }
 
-void typeInto(QWidget* field, const QString& text) {
+void typeInto(QWidget* field, const QString& text, std::source_location where) {
     if (auto* line = qobject_cast<QLineEdit*>(field)) {
         line->setText(text);
     } else if (auto* memo = qobject_cast<QPlainTextEdit*>(field)) {
@@ -134,6 +162,8 @@ void typeInto(QWidget* field, const QString& text) {
     } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
         combo->setEditText(text);
     } else {
-        failTest(QStringLiteral("%1 is not a text field").arg(field->objectName()));
+        recordFailure(field ? QStringLiteral("%1 is not a text field").arg(field->objectName())
+                            : QStringLiteral("typing into a missing control"),
+                      where);
     }
 }

@@ -1,0 +1,37 @@
+#include "core/context/PageState.h"
+
+#include "core/platform/BareFileName.h"
+
+void PageState::setGeneralSettingsDone(bool done) {
+    if (done == m_generalSettingsDone)
+        return;
+    m_generalSettingsDone = done;
+    emit generalSettingsDoneChanged(done);
+}
+
+QString PageState::GeneralSettingsDone() const {
+    return m_generalSettingsDone ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+QString PageState::caption(bool unsaved) const {
+    return WindowCaption(QStringLiteral("Quillmark"), m_hasFile ? m_ownFile : QString(), unsaved);
+}
+
+void PageState::saved(const QString& path) {
+    m_ownFile = path;
+    m_savedFileName = BareFileName(path);
+    m_hasFile = true;
+    emit fileChanged();
+}
+
+void PageState::begunAnew() {
+    m_hasFile = false;
+    emit fileChanged();
+}
+
+void PageState::enablePreview() {
+    if (m_previewEnabled)
+        return;
+    m_previewEnabled = true;
+    emit previewEnabledChanged(true);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "core/generators/TextFormatHtml.h"
+
+#include <QString>
+#include <QStringList>
+
+// One picture tag: the file, its text and, when a size is given, width and height as typed.
+struct ImageTag {
+    QString file;
+    QString text;
+    bool sized = false;
+    QString width;
+    QString height;
+};
+
+// A picture placed on the page.
+struct ImageElement {
+    ImageTag tag;
+    Placement placement{};
+};
+
+namespace ImagesHtml {
+
+// "<img src=\"F\" alt=\"T\">", or with the size "... width=\"W\" height=\"H\">".
+QString imageLine(const ImageTag& tag);
+
+// The picture line, placed.
+QStringList imageBlock(const ImageElement& element);
+
+} // namespace ImagesHtml

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/generators/TextFormatHtml.h"
+
+#include <QString>
+#include <QStringList>
+
+// The settings of a whole table, as typed.
+struct TableSettings {
+    QString border;
+    QString borderColor;
+    QString bgColor;
+    QString width;
+    // Read when the table is begun: its breaks after are those of the table's end.
+    Placement placement{};
+};
+
+// The settings of the cell being opened, as typed.
+struct CellSettings {
+    QString bgColor;
+    QString border;
+    QString borderColor;
+};
+
+// A table is written one tag at a time; each function gives the lines of one piece.
+namespace TablesHtml {
+
+// Breaks before, the position's opening line and the table line.
+QStringList tableStart(const TableSettings& table);
+QStringList rowOpen();
+QStringList cellOpen(const CellSettings& cell);
+QStringList cellClose();
+QStringList rowClose();
+// "</table>", the position's closing line and the breaks after, as placed when it ends.
+QStringList tableEnd(const Placement& placement);
+
+} // namespace TablesHtml

@@ -1,0 +1,113 @@
+#include "core/generators/TextFormatHtml.h"
+
+#include "core/source/SourceHtml.h"
+
+#include <array>
+#include <utility>
+
+namespace TextFormatHtml {
+
+namespace {
+
+using Tags = std::pair<const char*, const char*>;
+
+std::array<std::pair<bool, Tags>, 6> emphasisTags(const Emphasis& e) {
+    return {{{e.bold, {"<b>", "</b>"}},
+             {e.underline, {"<u>", "</u>"}},
+             {e.italic, {"<i>", "</i>"}},
+             {e.strikeOut, {"<s>", "</s>"}},
+             {e.superscript, {"<sup>", "</sup>"}},
+             {e.subscript, {"<sub>", "</sub>"}}}};
+}
+
+} // namespace
+
+namespace {
+
+void appendPositionOpen(QStringList& lines, Position position) {
+    switch (position) {
+    case Position::None:
+        return;
+    case Position::Left:
+        lines.append(QStringLiteral("<div align=\"left\">"));
+        return;
+    case Position::Center:
+        lines.append(QStringLiteral("<div align=\"center\">"));
+        return;
+    case Position::Right:
+        lines.append(QStringLiteral("<div align=\"right\">"));
+        return;
+    }
+}
+
+void appendPositionClose(QStringList& lines, Position position) {
+    if (position != Position::None)
+        lines.append(QStringLiteral("</div>"));
+}
+
+} // namespace
+
+void appendPlacementOpen(QStringList& lines, const Placement& placement) {
+    SourceHtml::AppendBreaks(lines, placement.breaksBefore);
+    appendPositionOpen(lines, placement.position);
+}
+
+void appendPlacementClose(QStringList& lines, const Placement& placement) {
+    appendPositionClose(lines, placement.position);
+    SourceHtml::AppendBreaks(lines, placement.breaksAfter);
+}
+
+QStringList placed(const Placement& placement, const QStringList& element) {
+    QStringList lines;
+    appendPlacementOpen(lines, placement);
+    lines += element;
+    appendPlacementClose(lines, placement);
+    return lines;
+}
+
+QStringList placedWithBreaksInside(const Placement& placement, const QStringList& element,
+                                   const QStringList& following) {
+    QStringList lines;
+    appendPlacementOpen(lines, placement);
+    lines += element;
+    SourceHtml::AppendBreaks(lines, placement.breaksAfter);
+    lines += following;
+    appendPositionClose(lines, placement.position);
+    return lines;
+}
+
+void appendEmphasisOpen(QStringList& lines, const Emphasis& emphasis) {
+    for (const auto& [on, tags] : emphasisTags(emphasis)) {
+        if (on)
+            lines.append(QString::fromLatin1(tags.first));
+    }
+}
+
+void appendEmphasisClose(QStringList& lines, const Emphasis& emphasis) {
+    for (const auto& [on, tags] : emphasisTags(emphasis)) {
+        if (on)
+            lines.append(QString::fromLatin1(tags.second));
+    }
+}
+
+QString paragraphStyleOpen(const TextFormat& format) {
+    return QStringLiteral("<p style=\"") +
+           SourceHtml::attributeValue(QStringLiteral("font-family:") + format.fontName +
+                                      QStringLiteral("; font-size:") + format.fontSize +
+                                      QStringLiteral("pt; color:") + format.fontColor) +
+           QStringLiteral("\">");
+}
+
+QString styledParagraphLine(const TextFormat& format, const QString& body) {
+    return paragraphStyleOpen(format) + body + QStringLiteral("</p>");
+}
+
+QStringList textBlock(const TextFormat& format, const QString& paragraphLine) {
+    QStringList element;
+    appendEmphasisOpen(element, format.emphasis);
+    element.append(paragraphLine);
+    appendEmphasisClose(element, format.emphasis);
+    return placed(format.placement, element);
+}
+
+} // namespace TextFormatHtml
