@@ -181,6 +181,15 @@ X
 </b>
 </div>
 <br>)");
+    for (const auto& [kind, tag] :
+         {std::pair{ParagraphKind::Heading1, "h1"}, std::pair{ParagraphKind::Heading2, "h2"},
+          std::pair{ParagraphKind::Heading3, "h3"}})
+        QTest::addRow("heading %s", tag)
+            << QStringList{TextFormatHtml::styledParagraphLine(arial(), QStringLiteral("Kopf"),
+                                                               kind)}
+            << QStringList{QStringLiteral("<%1 style=\"font-family:Arial; font-size:12pt; "
+                                          "color:Black\">Kopf</%1>")
+                               .arg(QLatin1String(tag))};
     QTest::newRow("empty style fields, body passed through")
         << QStringList{TextFormatHtml::styledParagraphLine({}, QStringLiteral("a < b & \"c\""))}
         << lines(R"(<p style="font-family:; font-size:pt; color:">a < b & "c"</p>)");

@@ -384,7 +384,8 @@ void TestPageCheck::emittedPagesGiveNone_data() {
         const Emphasis emphasis = emphasisOf(mask);
         const TextFormat f = textFormat(Position(mask % 4), emphasis);
         QStringList body = TextFormatHtml::textBlock(
-            f, TextFormatHtml::styledParagraphLine(f, QStringLiteral("Text")));
+            f, TextFormatHtml::styledParagraphLine(f, QStringLiteral("Text"),
+                                                   ParagraphKind(mask / 4 % 4)));
         body << LinksHtml::textLink(f, {{}, QStringLiteral("seite2.html"), {}},
                                     QStringLiteral("weiter"));
         body << FormHtml::formStartLine(ownService(), QStringLiteral("ich@example.de"))

@@ -63,6 +63,8 @@ void TestTextPage::textBlock_data() {
         << "<div align=\"right\">\n" + kStyle + "a</p>\n</div>\n<br>";
     QTest::newRow("lines ending with a break") << QString() << "Memo1=Zeile 1\nZeile 2\n"
         << kStyle + "Zeile 1\nZeile 2\n</p>";
+    QTest::newRow("heading, bold") << QString() << "Memo1=Titel|ParagraphKind=Überschrift 2|CheckBox5"
+        << "<b>\n" + QString(kStyle).replace("<p ", "<h2 ") + "Titel</h2>\n</b>";
     QTest::newRow("no-break space kept") << QString() << QString::fromUtf8("Memo1=10\u00A0km")
         << kStyle + QString::fromUtf8("10\u00A0km</p>");
     QTest::newRow("typed format, after a save") << "<body>\n</body>\n</html>"

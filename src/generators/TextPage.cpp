@@ -11,8 +11,10 @@
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -56,6 +58,8 @@ struct TextPage::Ui {
     QPlainTextEdit* Memo1 = nullptr;
     ClickableLabel* Image2 = nullptr;
     ClickableLabel* Label61 = nullptr;
+    QLabel* Label77 = nullptr;
+    QComboBox* ParagraphKind = nullptr;
     TextFormatBox* format = nullptr;
     QPushButton* Button4 = nullptr;
 };
@@ -101,9 +105,22 @@ QLayout* TextPage::createTextArea() {
     QHBoxLayout* field = Layout::nestedRow();
     field->addWidget(m_ui->Memo1, 1);
     field->addLayout(helpers);
+    // What the text becomes: a paragraph, or a heading of one of three levels.
+    m_ui->Label77 = caption(page, "Label77", QStringLiteral("Absatzart:"));
+    m_ui->ParagraphKind = named<QComboBox>(page, "ParagraphKind");
+    m_ui->ParagraphKind->addItems({QStringLiteral("Absatz"), QStringLiteral("Überschrift 1"),
+                                   QStringLiteral("Überschrift 2"),
+                                   QStringLiteral("Überschrift 3")});
+    m_ui->Label77->setBuddy(m_ui->ParagraphKind);
+    QHBoxLayout* kind = Layout::nestedRow();
+    kind->addWidget(m_ui->Label77);
+    kind->addWidget(m_ui->ParagraphKind);
+    kind->addStretch(1);
+
     QVBoxLayout* column = Layout::nestedColumn();
     column->addWidget(m_ui->Label7);
     column->addLayout(field, 1);
+    column->addLayout(kind);
     return column;
 }
 
@@ -119,9 +136,10 @@ void TextPage::Button4Click() {
     if (m_services.context.failed(format))
         return;
     const QString body = FieldText(*m_ui->Memo1);
+    const auto kind = static_cast<ParagraphKind>(m_ui->ParagraphKind->currentIndex());
     if (!m_services.context.addElement(
-            TextFormatHtml::textBlock(format.value,
-                                      TextFormatHtml::styledParagraphLine(format.value, body)),
+            TextFormatHtml::textBlock(
+                format.value, TextFormatHtml::styledParagraphLine(format.value, body, kind)),
             QStringLiteral("Text")))
         return;
     m_ui->Memo1->clear();
@@ -154,6 +172,7 @@ void TextPage::appendMemoLine(const QString& line) {
 
 void TextPage::emptyForNew(NewVariant /*variant*/) {
     m_ui->Memo1->clear();
+    m_ui->ParagraphKind->setCurrentIndex(0);
     m_ui->format->startFontAnew();
 }
 

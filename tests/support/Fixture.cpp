@@ -159,8 +159,11 @@ void typeInto(QWidget* field, const QString& text, std::source_location where) {
         cursor.select(QTextCursor::Document);
         cursor.insertText(text);
         cursor.endEditBlock();
-    } else if (auto* combo = qobject_cast<QComboBox*>(field)) {
+    } else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->isEditable()) {
         combo->setEditText(text);
+    } else if (combo && combo->findText(text) >= 0) {
+        // A choice box takes only its own items, as a user picks them.
+        combo->setCurrentIndex(combo->findText(text));
     } else {
         recordFailure(field ? QStringLiteral("%1 is not a text field").arg(field->objectName())
                             : QStringLiteral("typing into a missing control"),

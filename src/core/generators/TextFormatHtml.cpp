@@ -45,6 +45,20 @@ void appendPositionClose(QStringList& lines, Position position) {
         lines.append(QStringLiteral("</div>"));
 }
 
+QString tagOf(ParagraphKind kind) {
+    switch (kind) {
+    case ParagraphKind::Paragraph:
+        break;
+    case ParagraphKind::Heading1:
+        return QStringLiteral("h1");
+    case ParagraphKind::Heading2:
+        return QStringLiteral("h2");
+    case ParagraphKind::Heading3:
+        return QStringLiteral("h3");
+    }
+    return QStringLiteral("p");
+}
+
 } // namespace
 
 void appendPlacementOpen(QStringList& lines, const Placement& placement) {
@@ -90,16 +104,16 @@ void appendEmphasisClose(QStringList& lines, const Emphasis& emphasis) {
     }
 }
 
-QString paragraphStyleOpen(const TextFormat& format) {
-    return QStringLiteral("<p style=\"") +
+QString paragraphStyleOpen(const TextFormat& format, ParagraphKind kind) {
+    return u'<' + tagOf(kind) + QStringLiteral(" style=\"") +
            SourceHtml::attributeValue(QStringLiteral("font-family:") + format.fontName +
                                       QStringLiteral("; font-size:") + format.fontSize +
                                       QStringLiteral("pt; color:") + format.fontColor) +
            QStringLiteral("\">");
 }
 
-QString styledParagraphLine(const TextFormat& format, const QString& body) {
-    return paragraphStyleOpen(format) + body + QStringLiteral("</p>");
+QString styledParagraphLine(const TextFormat& format, const QString& body, ParagraphKind kind) {
+    return paragraphStyleOpen(format, kind) + body + QStringLiteral("</") + tagOf(kind) + u'>';
 }
 
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine) {

@@ -24,6 +24,9 @@ struct Placement {
     int breaksAfter = 0;
 };
 
+// What a text block is: a paragraph or a heading of the first three levels.
+enum class ParagraphKind { Paragraph, Heading1, Heading2, Heading3 };
+
 // How a text is formatted: font, size and colour as typed, emphasis and placement.
 struct TextFormat {
     QString fontName;
@@ -52,11 +55,13 @@ void appendEmphasisOpen(QStringList& lines, const Emphasis& emphasis);
 // The closing tags in the same order as the opening ones ("</b>" before "</u>").
 void appendEmphasisClose(QStringList& lines, const Emphasis& emphasis);
 
-// "<p style=\"font-family:F; font-size:Spt; color:C\">": the styled paragraph up to its body.
-QString paragraphStyleOpen(const TextFormat& format);
+// "<p style=\"font-family:F; font-size:Spt; color:C\">": the styled paragraph up to its body;
+// a heading opens "<h1 style=…>" and so on with the same style.
+QString paragraphStyleOpen(const TextFormat& format, ParagraphKind kind = ParagraphKind::Paragraph);
 
-// The styled paragraph line with its body and "</p>".
-QString styledParagraphLine(const TextFormat& format, const QString& body);
+// The styled paragraph or heading line with its body and its end tag ("</p>", "</h1>" …).
+QString styledParagraphLine(const TextFormat& format, const QString& body,
+                            ParagraphKind kind = ParagraphKind::Paragraph);
 
 // A formatted block: placed, the emphasis opened, the given paragraph line, emphasis closed.
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine);
