@@ -69,6 +69,8 @@ private slots:
     void quotesInAttributes() { compareLines(); }
     void namesAndColours_data();
     void namesAndColours() { compareLines(); }
+    void modern_data();
+    void modern() { compareLines(); }
     void utf8Declaration_data();
     void utf8Declaration();
 
@@ -432,6 +434,74 @@ Zweite</textarea>
 <br>
 <br>
 </div>)");
+}
+
+// The modern page kind: HTML5 with CSS, text shown as typed.
+void TestHtml::modern_data() {
+    addLineColumns();
+    DocumentStart start;
+    start.title = QStringLiteral("Äpfel & Birnen");
+    start.backgroundColor = QStringLiteral("LightYellow");
+    QTest::newRow("document start")
+        << GeneralSettingsHtml::modernDocumentStart(start) << lines(R"(<!DOCTYPE html>
+<html lang="de">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta name="generator" content="Fernbrook Quillmark">
+<title>Äpfel &amp; Birnen</title>
+<style>
+img { max-width: 100%; height: auto; }
+.tabelle { overflow-x: auto; }
+table { border-collapse: collapse; }
+</style>
+</head>
+<body style="background-color: LightYellow">)");
+    DocumentStart full;
+    full.pictureMode = true;
+    full.backgroundPicture = QStringLiteral("Sonne's Bild.jpg");
+    full.redirect = RedirectKind::Local;
+    full.redirectSeconds = QStringLiteral("5");
+    full.redirectTarget = QStringLiteral("neu.html");
+    full.withKeywords = true;
+    full.keywords = QStringLiteral("Obst, \"frisch\"");
+    full.withAuthor = true;
+    full.author = QStringLiteral("Ida");
+    full.withIcon = true;
+    full.icon = QStringLiteral("icon.png");
+    QTest::newRow("head entries, empty title, picture")
+        << GeneralSettingsHtml::modernDocumentStart(full).mid(6, 5) +
+               GeneralSettingsHtml::modernDocumentStart(full).mid(16)
+        << lines(R"x(<meta http-equiv="refresh" content="5; url=neu.html">
+<meta name="Keywords" content="Obst, &quot;frisch&quot;">
+<meta name="Author" content="Ida">
+<link rel="shortcut icon" href="icon.png">
+<title>Unbenannt</title>
+</head>
+<body style="background-image: url('Sonne\'s Bild.jpg')">)x");
+
+    TextFormat plain;
+    QTest::newRow("text, no choices, shown as typed")
+        << TextFormatHtml::modernTextBlock(plain, ParagraphKind::Paragraph,
+                                           QStringLiteral("a < b & c > d\n10\u00A0km"))
+        << lines("<p>a &lt; b &amp; c &gt; d<br>\n10&nbsp;km</p>");
+    TextFormat all = arial();
+    all.fontName = QStringLiteral("Times New Roman");
+    all.emphasis = {true, true, true, true, true, true};
+    all.placement = {Position::Center, 2, 1};
+    QTest::newRow("heading, every choice")
+        << TextFormatHtml::modernTextBlock(all, ParagraphKind::Heading2, QStringLiteral("Kopf"))
+        << lines(
+               R"(<h2 style="font-family: 'Times New Roman'; font-size: 12pt; color: Black; )"
+               R"(text-decoration: underline line-through; text-align: center; margin-top: 2.4em; )"
+               R"(margin-bottom: 1.2em"><strong><em><sup><sub>Kopf</sub></sup></em></strong></h2>)");
+    TextFormat odd;
+    odd.fontSize = QStringLiteral("groß");
+    odd.fontName = QStringLiteral("A'b");
+    odd.placement.breaksBefore = -1;
+    QTest::newRow("size not a number, quote in the font name")
+        << TextFormatHtml::modernTextBlock(odd, ParagraphKind::Paragraph, QStringLiteral("x"))
+        << lines(R"(<p style="font-family: 'A\'b'">x</p>)");
 }
 
 void TestHtml::frameset_data() {

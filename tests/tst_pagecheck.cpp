@@ -402,6 +402,13 @@ void TestPageCheck::emittedPagesGiveNone_data() {
         QTest::addRow("every element, tail to come, position %d", int(position))
             << documentStart() + shown(elements(position, bold)) << true;
     }
+    Emphasis all{true, true, true, true, true, true};
+    QTest::newRow("modern page") << GeneralSettingsHtml::modernDocumentStart({}) +
+                                        TextFormatHtml::modernTextBlock(
+                                            textFormat(Position::Center, all),
+                                            ParagraphKind::Heading1, QStringLiteral("a\nb")) +
+                                        SourceHtml::closingTail()
+                                 << false;
     QTest::newRow("elements without a document start")
         << shown(elements(Position::None, {})) << false;
 

@@ -32,4 +32,9 @@ namespace GeneralSettingsHtml {
 // "<html>", the whole head and the opening body tag.
 QStringList documentStart(const DocumentStart& start);
 
+// The same for a modern page: the doctype, the language, the character set and the
+// viewport first, the head entries, the style every modern page needs, and a body that
+// takes its background from its style.
+QStringList modernDocumentStart(const DocumentStart& start);
+
 } // namespace GeneralSettingsHtml

@@ -1,5 +1,6 @@
 #include "core/generators/TextFormatHtml.h"
 
+#include "core/generators/CssStyle.h"
 #include "core/source/SourceHtml.h"
 
 #include <array>
@@ -114,6 +115,37 @@ QString paragraphStyleOpen(const TextFormat& format, ParagraphKind kind) {
 
 QString styledParagraphLine(const TextFormat& format, const QString& body, ParagraphKind kind) {
     return paragraphStyleOpen(format, kind) + body + QStringLiteral("</") + tagOf(kind) + u'>';
+}
+
+QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text) {
+    const Emphasis& e = format.emphasis;
+    QStringList decorations;
+    if (e.underline)
+        decorations.append(QStringLiteral("underline"));
+    if (e.strikeOut)
+        decorations.append(QStringLiteral("line-through"));
+    CssStyle style;
+    style.addFont(format)
+        .add(QStringLiteral("text-decoration"), decorations.join(u' '))
+        .addPlacement(format.placement);
+    const QString tag = tagOf(kind);
+    QString open = u'<' + tag + style.attribute() + u'>';
+    QString close;
+    for (const auto& [on, name] :
+         {std::pair{e.bold, "strong"}, std::pair{e.italic, "em"}, std::pair{e.superscript, "sup"},
+          std::pair{e.subscript, "sub"}}) {
+        if (!on)
+            continue;
+        open += QStringLiteral("<%1>").arg(QLatin1String(name));
+        close.prepend(QStringLiteral("</%1>").arg(QLatin1String(name)));
+    }
+    close += QStringLiteral("</") + tag + u'>';
+    QStringList lines = SourceHtml::escapedText(text).split(u'\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        lines[i] += SourceHtml::kBreak;
+    lines.first().prepend(open);
+    lines.last().append(close);
+    return lines;
 }
 
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine) {

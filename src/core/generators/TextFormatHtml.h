@@ -66,4 +66,10 @@ QString styledParagraphLine(const TextFormat& format, const QString& body,
 // A formatted block: placed, the emphasis opened, the given paragraph line, emphasis closed.
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine);
 
+// The text of a modern page: one paragraph or heading whose style carries the font, the
+// underline and strike-through, the alignment and the space around it, with bold, italic,
+// superscript and subscript nested inside. The text shows as typed; each line but the last
+// ends with "<br>".
+QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text);
+
 } // namespace TextFormatHtml

@@ -9,7 +9,8 @@ QString contentTypeLine() {
 
 QStringList pageStart() {
     return {QStringLiteral("<html>"), QStringLiteral("<head>"), contentTypeLine(),
-            QStringLiteral("<meta name=\"Generator\" content=\"Fernbrook Quillmark\">")};
+            QStringLiteral("<meta name=\"Generator\" content=\"%1\">")
+                .arg(QLatin1String(kGeneratorName))};
 }
 
 QString titleLine(const QString& title) {
@@ -18,6 +19,30 @@ QString titleLine(const QString& title) {
 
 QString attributeValue(QString typed) {
     return typed.replace(u'"', QStringLiteral("&quot;"));
+}
+
+QString escapedText(const QString& typed) {
+    QString text;
+    text.reserve(typed.size());
+    for (const QChar c : typed) {
+        switch (c.unicode()) {
+        case u'&':
+            text += QStringLiteral("&amp;");
+            break;
+        case u'<':
+            text += QStringLiteral("&lt;");
+            break;
+        case u'>':
+            text += QStringLiteral("&gt;");
+            break;
+        case 0x00A0:
+            text += QStringLiteral("&nbsp;");
+            break;
+        default:
+            text += c;
+        }
+    }
+    return text;
 }
 
 void AppendBreaks(QStringList& lines, int count) {

@@ -25,6 +25,13 @@ inline const QString kHeadClose = QStringLiteral("</head>");
 // changes.
 QString attributeValue(QString typed);
 
+// Typed text as a modern page shows it: "&", "<" and ">" as character references, a
+// no-break space as "&nbsp;". Line breaks stay.
+QString escapedText(const QString& typed);
+
+// The name the generator lines give.
+inline constexpr char kGeneratorName[] = "Fernbrook Quillmark";
+
 // Appends count lines "<br>"; a count of 0 or less appends nothing.
 void AppendBreaks(QStringList& lines, int count);
 

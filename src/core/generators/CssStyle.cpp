@@ -1,0 +1,73 @@
+#include "core/generators/CssStyle.h"
+
+#include "core/source/SourceHtml.h"
+
+namespace {
+
+// One blank line of the classic page: the height of a line of text.
+constexpr double kLineHeightEm = 1.2;
+
+QString alignmentOf(Position position) {
+    switch (position) {
+    case Position::None:
+        break;
+    case Position::Left:
+        return QStringLiteral("left");
+    case Position::Center:
+        return QStringLiteral("center");
+    case Position::Right:
+        return QStringLiteral("right");
+    }
+    return {};
+}
+
+} // namespace
+
+CssStyle& CssStyle::add(const QString& property, const QString& value) {
+    if (!value.isEmpty())
+        m_declarations.append(property + QStringLiteral(": ") + value);
+    return *this;
+}
+
+CssStyle& CssStyle::addPlacement(const Placement& placement) {
+    add(QStringLiteral("text-align"), alignmentOf(placement.position));
+    add(QStringLiteral("margin-top"), blankLines(placement.breaksBefore));
+    return add(QStringLiteral("margin-bottom"), blankLines(placement.breaksAfter));
+}
+
+CssStyle& CssStyle::addFont(const TextFormat& format) {
+    add(QStringLiteral("font-family"), fontFamily(format.fontName));
+    add(QStringLiteral("font-size"), fontSize(format.fontSize));
+    return add(QStringLiteral("color"), format.fontColor.trimmed());
+}
+
+QString CssStyle::attribute() const {
+    if (isEmpty())
+        return {};
+    return QStringLiteral(" style=\"") +
+           SourceHtml::attributeValue(m_declarations.join(QStringLiteral("; "))) + u'"';
+}
+
+QString CssStyle::fontFamily(const QString& typed) {
+    const QString name = typed.trimmed();
+    return name.isEmpty() ? QString() : quoted(name);
+}
+
+QString CssStyle::quoted(QString text) {
+    text.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+    return u'\'' + text + u'\'';
+}
+
+QString CssStyle::fontSize(const QString& typed) {
+    bool ok = false;
+    const double points = typed.trimmed().toDouble(&ok);
+    if (!ok || !(points > 0))
+        return {};
+    return QString::number(points) + QStringLiteral("pt");
+}
+
+QString CssStyle::blankLines(int count) {
+    if (count <= 0)
+        return {};
+    return QString::number(count * kLineHeightEm) + QStringLiteral("em");
+}

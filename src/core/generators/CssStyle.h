@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/generators/TextFormatHtml.h"
+
+#include <QString>
+#include <QStringList>
+
+// The declarations of one style attribute of a modern page, in the order they are added. A
+// choice left empty gives no declaration, never an empty one.
+class CssStyle final {
+public:
+    // "property: value"; nothing when the value is empty.
+    CssStyle& add(const QString& property, const QString& value);
+    // text-align for a position, and the space before and after as margins.
+    CssStyle& addPlacement(const Placement& placement);
+    // font-family, font-size and color as typed in a text format's fields.
+    CssStyle& addFont(const TextFormat& format);
+
+    bool isEmpty() const { return m_declarations.isEmpty(); }
+    // " style=\"a: b; c: d\"", or nothing when there is no declaration.
+    QString attribute() const;
+
+    // A text as a CSS string in single quotes.
+    static QString quoted(QString text);
+    // A typed font name as a quoted CSS string; nothing for an empty name.
+    static QString fontFamily(const QString& typed);
+    // A typed size in points ("12pt"); nothing unless it is a positive number.
+    static QString fontSize(const QString& typed);
+    // The height of that many blank lines ("2.4em"); nothing for none.
+    static QString blankLines(int count);
+
+private:
+    QStringList m_declarations;
+};
