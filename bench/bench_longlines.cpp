@@ -8,6 +8,7 @@
 #include "posteditor/PostEditorWindow.h"
 #include "support/ScriptedDialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
@@ -59,7 +60,7 @@ void BM_OpenOneLineFile(benchmark::State& state) {
     Setup& s = *g_setup;
     for (auto _ : state) {
         s.dialogs.answerFile(s.path);
-        s.editor.ffnen1Click();
+        s.editor.findChild<QAction*>(QStringLiteral("ffnen1"))->trigger();
         paint(s.editorText);
         state.PauseTiming();
         if (s.editorText.document()->characterCount() < kFileLine)

@@ -44,7 +44,7 @@ QStringList elements() {
     lines << ImagesHtml::imageBlock(image);
     lines << TablesHtml::tableStart(table) << TablesHtml::rowOpen() << TablesHtml::cellOpen({})
           << QStringLiteral("Zelle") << TablesHtml::cellClose() << TablesHtml::rowClose()
-          << TablesHtml::tableEnd(Position::None, 0);
+          << TablesHtml::tableEnd({});
     lines << ListsHtml::openingLine(ListStyle::Discs) << ListsHtml::entryLine(QStringLiteral("a"))
           << ListsHtml::closingTag(ListKind::Unsorted);
     lines << FormHtml::formStartLine(QStringLiteral("http://www.meinhoster.de/formular.cgi"),
