@@ -71,6 +71,8 @@ private slots:
     void namesAndColours() { compareLines(); }
     void modern_data();
     void modern() { compareLines(); }
+    void modernElements_data();
+    void modernElements() { compareLines(); }
     void utf8Declaration_data();
     void utf8Declaration();
 
@@ -502,6 +504,44 @@ table { border-collapse: collapse; }
     QTest::newRow("size not a number, quote in the font name")
         << TextFormatHtml::modernTextBlock(odd, ParagraphKind::Paragraph, QStringLiteral("x"))
         << lines(R"(<p style="font-family: 'A\'b'">x</p>)");
+}
+
+// Pictures and rules of a modern page: lengths in pixels as attributes or style, positions
+// through the modern placement.
+void TestHtml::modernElements_data() {
+    addLineColumns();
+    ImageElement image;
+    image.tag = {QStringLiteral("bild.jpg"), QStringLiteral("Ein \"Bild\""), false, {}, {}};
+    QTest::newRow("picture, unplaced")
+        << ImagesHtml::modernImageBlock(image)
+        << lines(R"(<img src="bild.jpg" alt="Ein &quot;Bild&quot;">)");
+    image.tag = {QStringLiteral("b.png"), {}, true, QStringLiteral("120"), QStringLiteral("80")};
+    image.placement = {Position::Center, 1, 0};
+    QTest::newRow("picture in pixels, centred")
+        << ImagesHtml::modernImageBlock(image)
+        << lines(
+               R"(<div style="text-align: center; margin-top: 1.2em">
+<img src="b.png" alt="" width="120" height="80">
+</div>)");
+    image.tag = {QStringLiteral("b.png"), {}, true, QStringLiteral("50%"), {}};
+    image.placement = {};
+    QTest::newRow("picture in percent, no height")
+        << ImagesHtml::modernImageBlock(image)
+        << lines(R"(<img src="b.png" alt="" style="width: 50%">)");
+
+    Rule rule;
+    QTest::newRow("rule, no choices")
+        << QStringList{LinesHtml::modernRuleLine(rule)} << lines("<hr>");
+    rule = {
+        QStringLiteral("Navy"), QStringLiteral("4"), QStringLiteral("300"), {Position::Left, 0, 2}};
+    QTest::newRow("rule, every choice, left")
+        << QStringList{LinesHtml::modernRuleLine(rule)}
+        << lines(R"(<hr style="border: none; height: 4px; background-color: Navy; width: 300px; )"
+                 R"(margin-left: 0; margin-bottom: 2.4em">)");
+    rule = {{}, QStringLiteral("dick"), QStringLiteral("80%"), {Position::Right, 0, 0}};
+    QTest::newRow("rule, size not a number, right")
+        << QStringList{LinesHtml::modernRuleLine(rule)}
+        << lines(R"(<hr style="width: 80%; margin-right: 0">)");
 }
 
 void TestHtml::frameset_data() {

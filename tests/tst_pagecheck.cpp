@@ -403,10 +403,16 @@ void TestPageCheck::emittedPagesGiveNone_data() {
             << documentStart() + shown(elements(position, bold)) << true;
     }
     Emphasis all{true, true, true, true, true, true};
+    const ImageElement picture{{QStringLiteral("bild.jpg"), QStringLiteral("Bild"), true,
+                                QStringLiteral("10"), QStringLiteral("5%")},
+                               {Position::Right, 1, 1}};
+    const Rule rule{QStringLiteral("Red"), QStringLiteral("3"), QStringLiteral("50%"), {}};
     QTest::newRow("modern page") << GeneralSettingsHtml::modernDocumentStart({}) +
                                         TextFormatHtml::modernTextBlock(
                                             textFormat(Position::Center, all),
                                             ParagraphKind::Heading1, QStringLiteral("a\nb")) +
+                                        ImagesHtml::modernImageBlock(picture) +
+                                        QStringList{LinesHtml::modernRuleLine(rule)} +
                                         SourceHtml::closingTail()
                                  << false;
     QTest::newRow("elements without a document start")

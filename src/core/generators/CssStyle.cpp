@@ -2,6 +2,8 @@
 
 #include "core/source/SourceHtml.h"
 
+#include <algorithm>
+
 namespace {
 
 // One blank line of the classic page: the height of a line of text.
@@ -31,6 +33,10 @@ CssStyle& CssStyle::add(const QString& property, const QString& value) {
 
 CssStyle& CssStyle::addPlacement(const Placement& placement) {
     add(QStringLiteral("text-align"), alignmentOf(placement.position));
+    return addSpacing(placement);
+}
+
+CssStyle& CssStyle::addSpacing(const Placement& placement) {
     add(QStringLiteral("margin-top"), blankLines(placement.breaksBefore));
     return add(QStringLiteral("margin-bottom"), blankLines(placement.breaksAfter));
 }
@@ -64,6 +70,17 @@ QString CssStyle::fontSize(const QString& typed) {
     if (!ok || !(points > 0))
         return {};
     return QString::number(points) + QStringLiteral("pt");
+}
+
+bool CssStyle::isPixels(const QString& typed) {
+    const QString value = typed.trimmed();
+    return !value.isEmpty() &&
+           std::all_of(value.begin(), value.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+QString CssStyle::length(const QString& typed) {
+    const QString value = typed.trimmed();
+    return isPixels(value) ? value + QStringLiteral("px") : value;
 }
 
 QString CssStyle::blankLines(int count) {

@@ -13,6 +13,8 @@ public:
     CssStyle& add(const QString& property, const QString& value);
     // text-align for a position, and the space before and after as margins.
     CssStyle& addPlacement(const Placement& placement);
+    // The space before and after alone.
+    CssStyle& addSpacing(const Placement& placement);
     // font-family, font-size and color as typed in a text format's fields.
     CssStyle& addFont(const TextFormat& format);
 
@@ -26,6 +28,10 @@ public:
     static QString fontFamily(const QString& typed);
     // A typed size in points ("12pt"); nothing unless it is a positive number.
     static QString fontSize(const QString& typed);
+    // Whether a typed length is digits alone, a number of pixels.
+    static bool isPixels(const QString& typed);
+    // A typed length: digits alone are pixels ("120px"), anything else stays as typed ("50%").
+    static QString length(const QString& typed);
     // The height of that many blank lines ("2.4em"); nothing for none.
     static QString blankLines(int count);
 

@@ -1,6 +1,9 @@
 #include "core/generators/ImagesHtml.h"
 
+#include "core/generators/CssStyle.h"
 #include "core/source/SourceHtml.h"
+
+#include <utility>
 
 namespace ImagesHtml {
 
@@ -17,6 +20,26 @@ QString imageLine(const ImageTag& tag) {
 
 QStringList imageBlock(const ImageElement& element) {
     return TextFormatHtml::placed(element.placement, {imageLine(element.tag)});
+}
+
+QString modernImageLine(const ImageTag& tag) {
+    QString line = QStringLiteral("<img src=\"") + attributeValue(tag.file) +
+                   QStringLiteral("\" alt=\"") + attributeValue(tag.text) + QLatin1Char('"');
+    CssStyle style;
+    if (tag.sized) {
+        for (const auto& [name, typed] : {std::pair{QStringLiteral("width"), tag.width},
+                                          std::pair{QStringLiteral("height"), tag.height}}) {
+            if (CssStyle::isPixels(typed))
+                line += u' ' + name + QStringLiteral("=\"") + typed.trimmed() + u'"';
+            else
+                style.add(name, CssStyle::length(typed));
+        }
+    }
+    return line + style.attribute() + QLatin1Char('>');
+}
+
+QStringList modernImageBlock(const ImageElement& element) {
+    return TextFormatHtml::modernPlaced(element.placement, {modernImageLine(element.tag)});
 }
 
 } // namespace ImagesHtml

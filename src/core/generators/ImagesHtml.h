@@ -28,4 +28,9 @@ QString imageLine(const ImageTag& tag);
 // The picture line, placed.
 QStringList imageBlock(const ImageElement& element);
 
+// The picture of a modern page: width and height as attributes when they are whole pixels,
+// else in its style; placed as modern elements are.
+QString modernImageLine(const ImageTag& tag);
+QStringList modernImageBlock(const ImageElement& element);
+
 } // namespace ImagesHtml

@@ -18,4 +18,9 @@ namespace LinesHtml {
 // The rule tag, placed.
 QStringList ruleBlock(const Rule& rule);
 
+// The rule of a modern page: colour and thickness drawn as a filled bar, the width as a
+// length, a position as margins (a rule is centred unless placed left or right), the space
+// around it as margins.
+QString modernRuleLine(const Rule& rule);
+
 } // namespace LinesHtml

@@ -117,6 +117,15 @@ QString styledParagraphLine(const TextFormat& format, const QString& body, Parag
     return paragraphStyleOpen(format, kind) + body + QStringLiteral("</") + tagOf(kind) + u'>';
 }
 
+QStringList modernPlaced(const Placement& placement, const QStringList& element) {
+    CssStyle style;
+    style.addPlacement(placement);
+    if (style.isEmpty())
+        return element;
+    return QStringList{QStringLiteral("<div") + style.attribute() + u'>'} + element +
+           QStringList{QStringLiteral("</div>")};
+}
+
 QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text) {
     const Emphasis& e = format.emphasis;
     QStringList decorations;

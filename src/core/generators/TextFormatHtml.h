@@ -66,6 +66,10 @@ QString styledParagraphLine(const TextFormat& format, const QString& body,
 // A formatted block: placed, the emphasis opened, the given paragraph line, emphasis closed.
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine);
 
+// An element of a modern page, placed: inside "<div style=\"…\">" with its alignment and the
+// space around it, or alone when it has neither.
+QStringList modernPlaced(const Placement& placement, const QStringList& element);
+
 // The text of a modern page: one paragraph or heading whose style carries the font, the
 // underline and strike-through, the alignment and the space around it, with bold, italic,
 // superscript and subscript nested inside. The text shows as typed; each line but the last
