@@ -73,6 +73,8 @@ private slots:
     void modern() { compareLines(); }
     void modernElements_data();
     void modernElements() { compareLines(); }
+    void modernLinks_data();
+    void modernLinks() { compareLines(); }
     void utf8Declaration_data();
     void utf8Declaration();
 
@@ -542,6 +544,38 @@ void TestHtml::modernElements_data() {
     QTest::newRow("rule, size not a number, right")
         << QStringList{LinesHtml::modernRuleLine(rule)}
         << lines(R"(<hr style="width: 80%; margin-right: 0">)");
+}
+
+// Links of a modern page: closed inside the paragraph, no blank target.
+void TestHtml::modernLinks_data() {
+    addLineColumns();
+    TextFormat bold = arial();
+    bold.emphasis.bold = true;
+    const LinkAddress web{{}, QStringLiteral("seite.html"), LinksHtml::samePageTarget()};
+    QTest::newRow("text link, same window")
+        << LinksHtml::modernTextLink(bold, web, QStringLiteral("Weiter & zurück"))
+        << lines(R"(<p style="font-family: 'Arial'; font-size: 12pt; color: Black"><strong>)"
+                 R"(<a href="seite.html">Weiter &amp; zurück</a></strong></p>)");
+    const LinkAddress mail{LinksHtml::mailPrefix(), QStringLiteral("ich@example.de"),
+                           LinksHtml::newWindowTarget()};
+    QTest::newRow("e-mail, new window")
+        << LinksHtml::modernTextLink({}, mail, QStringLiteral("Post"))
+        << lines(R"(<p><a href="mailto:ich@example.de" target="Fenster">Post</a></p>)");
+    ImageLink picture{QStringLiteral("knopf.png"), QStringLiteral("Knopf"), true,
+                      QStringLiteral("40"),        QStringLiteral("40"),    QStringLiteral("2"),
+                      {Position::Right, 0, 0}};
+    QTest::newRow("picture link with border, right")
+        << LinksHtml::modernImageLink(
+               {{}, QStringLiteral("a.html"), LinksHtml::frameTarget("rechts")}, picture)
+        << lines(R"(<div style="text-align: right">
+<a href="a.html" target="rechts"><img src="knopf.png" alt="Knopf" width="40" height="40" style="border: 2px solid"></a>
+</div>)");
+    picture.border = QStringLiteral("0");
+    picture.sized = false;
+    picture.placement = {};
+    QTest::newRow("picture link, no border")
+        << LinksHtml::modernImageLink(web, picture)
+        << lines(R"(<a href="seite.html"><img src="knopf.png" alt="Knopf"></a>)");
 }
 
 void TestHtml::frameset_data() {

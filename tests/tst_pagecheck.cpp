@@ -407,14 +407,16 @@ void TestPageCheck::emittedPagesGiveNone_data() {
                                 QStringLiteral("10"), QStringLiteral("5%")},
                                {Position::Right, 1, 1}};
     const Rule rule{QStringLiteral("Red"), QStringLiteral("3"), QStringLiteral("50%"), {}};
-    QTest::newRow("modern page") << GeneralSettingsHtml::modernDocumentStart({}) +
-                                        TextFormatHtml::modernTextBlock(
-                                            textFormat(Position::Center, all),
-                                            ParagraphKind::Heading1, QStringLiteral("a\nb")) +
-                                        ImagesHtml::modernImageBlock(picture) +
-                                        QStringList{LinesHtml::modernRuleLine(rule)} +
-                                        SourceHtml::closingTail()
-                                 << false;
+    QTest::newRow("modern page")
+        << GeneralSettingsHtml::modernDocumentStart({}) +
+               TextFormatHtml::modernTextBlock(textFormat(Position::Center, all),
+                                               ParagraphKind::Heading1, QStringLiteral("a\nb")) +
+               ImagesHtml::modernImageBlock(picture) +
+               LinksHtml::modernTextLink(textFormat(Position::Left, all),
+                                         {{}, QStringLiteral("seite2.html"), {}},
+                                         QStringLiteral("weiter")) +
+               QStringList{LinesHtml::modernRuleLine(rule)} + SourceHtml::closingTail()
+        << false;
     QTest::newRow("elements without a document start")
         << shown(elements(Position::None, {})) << false;
 

@@ -22,7 +22,7 @@ QStringList imageBlock(const ImageElement& element) {
     return TextFormatHtml::placed(element.placement, {imageLine(element.tag)});
 }
 
-QString modernImageLine(const ImageTag& tag) {
+QString modernImageLine(const ImageTag& tag, const QString& border) {
     QString line = QStringLiteral("<img src=\"") + attributeValue(tag.file) +
                    QStringLiteral("\" alt=\"") + attributeValue(tag.text) + QLatin1Char('"');
     CssStyle style;
@@ -35,6 +35,8 @@ QString modernImageLine(const ImageTag& tag) {
                 style.add(name, CssStyle::length(typed));
         }
     }
+    if (CssStyle::isPixels(border) && border.trimmed().toInt() > 0)
+        style.add(QStringLiteral("border"), CssStyle::length(border) + QStringLiteral(" solid"));
     return line + style.attribute() + QLatin1Char('>');
 }
 

@@ -30,7 +30,8 @@ QStringList imageBlock(const ImageElement& element);
 
 // The picture of a modern page: width and height as attributes when they are whole pixels,
 // else in its style; placed as modern elements are.
-QString modernImageLine(const ImageTag& tag);
+// A border width in pixels ("2") draws a solid line of that width around it.
+QString modernImageLine(const ImageTag& tag, const QString& border = {});
 QStringList modernImageBlock(const ImageElement& element);
 
 } // namespace ImagesHtml

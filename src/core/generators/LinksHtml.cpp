@@ -1,5 +1,6 @@
 #include "core/generators/LinksHtml.h"
 
+#include "core/generators/ImagesHtml.h"
 #include "core/source/SourceHtml.h"
 
 namespace LinksHtml {
@@ -7,6 +8,8 @@ namespace LinksHtml {
 namespace {
 
 using SourceHtml::attributeValue;
+
+const QString kAnchorClose = QStringLiteral("</a>");
 
 QString anchorOpen(const LinkAddress& link) {
     return QStringLiteral("<a href=\"") + attributeValue(link.prefix + link.address) +
@@ -24,6 +27,13 @@ QString imageTag(const ImageLink& image) {
                QStringLiteral("\" ");
     return tag + QStringLiteral(" border=\"") + attributeValue(image.border) +
            QStringLiteral("\">");
+}
+
+// The anchor of a modern page: a blank target is left out.
+QString modernAnchorOpen(const LinkAddress& link) {
+    const QString target = link.target.trimmed();
+    return QStringLiteral("<a href=\"") + attributeValue(link.prefix + link.address) + u'"' +
+           (target.isEmpty() ? QString() : u' ' + target) + u'>';
 }
 
 } // namespace
@@ -53,7 +63,21 @@ QStringList textLink(const TextFormat& format, const LinkAddress& link, const QS
 
 QStringList imageLink(const LinkAddress& link, const ImageLink& image) {
     return TextFormatHtml::placed(image.placement,
-                                  {anchorOpen(link) + imageTag(image) + QStringLiteral("</a>")});
+                                  {anchorOpen(link) + imageTag(image) + kAnchorClose});
+}
+
+QStringList modernTextLink(const TextFormat& format, const LinkAddress& link,
+                           const QString& linkText) {
+    return TextFormatHtml::modernBlock(
+        format, ParagraphKind::Paragraph,
+        {modernAnchorOpen(link) + SourceHtml::escapedText(linkText) + kAnchorClose});
+}
+
+QStringList modernImageLink(const LinkAddress& link, const ImageLink& image) {
+    const ImageTag tag{image.file, image.text, image.sized, image.width, image.height};
+    return TextFormatHtml::modernPlaced(
+        image.placement,
+        {modernAnchorOpen(link) + ImagesHtml::modernImageLine(tag, image.border) + kAnchorClose});
 }
 
 } // namespace LinksHtml

@@ -41,4 +41,10 @@ QStringList textLink(const TextFormat& format, const LinkAddress& link, const QS
 // The link as a picture, inside its position block with the breaks around it.
 QStringList imageLink(const LinkAddress& link, const ImageLink& image);
 
+// The links of a modern page: the anchor closed inside its paragraph, its text shown as
+// typed, no target where the link opens in its own window, a picture's border in its style.
+QStringList modernTextLink(const TextFormat& format, const LinkAddress& link,
+                           const QString& linkText);
+QStringList modernImageLink(const LinkAddress& link, const ImageLink& image);
+
 } // namespace LinksHtml

@@ -127,6 +127,13 @@ QStringList modernPlaced(const Placement& placement, const QStringList& element)
 }
 
 QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text) {
+    QStringList lines = SourceHtml::escapedText(text).split(u'\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
+        lines[i] += SourceHtml::kBreak;
+    return modernBlock(format, kind, lines);
+}
+
+QStringList modernBlock(const TextFormat& format, ParagraphKind kind, QStringList html) {
     const Emphasis& e = format.emphasis;
     QStringList decorations;
     if (e.underline)
@@ -149,12 +156,9 @@ QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const 
         close.prepend(QStringLiteral("</%1>").arg(QLatin1String(name)));
     }
     close += QStringLiteral("</") + tag + u'>';
-    QStringList lines = SourceHtml::escapedText(text).split(u'\n');
-    for (qsizetype i = 0; i + 1 < lines.size(); ++i)
-        lines[i] += SourceHtml::kBreak;
-    lines.first().prepend(open);
-    lines.last().append(close);
-    return lines;
+    html.first().prepend(open);
+    html.last().append(close);
+    return html;
 }
 
 QStringList textBlock(const TextFormat& format, const QString& paragraphLine) {

@@ -75,5 +75,7 @@ QStringList modernPlaced(const Placement& placement, const QStringList& element)
 // superscript and subscript nested inside. The text shows as typed; each line but the last
 // ends with "<br>".
 QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text);
+// The same block around lines that are HTML already, such as a link.
+QStringList modernBlock(const TextFormat& format, ParagraphKind kind, QStringList html);
 
 } // namespace TextFormatHtml
