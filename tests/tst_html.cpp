@@ -75,6 +75,8 @@ private slots:
     void modernElements() { compareLines(); }
     void modernLinks_data();
     void modernLinks() { compareLines(); }
+    void modernLists_data();
+    void modernLists() { compareLines(); }
     void utf8Declaration_data();
     void utf8Declaration();
 
@@ -576,6 +578,43 @@ void TestHtml::modernLinks_data() {
     QTest::newRow("picture link, no border")
         << LinksHtml::modernImageLink(web, picture)
         << lines(R"(<a href="seite.html"><img src="knopf.png" alt="Knopf"></a>)");
+}
+
+// Lists of a modern page: marks in CSS, a sub-list inside the entry before it.
+void TestHtml::modernLists_data() {
+    addLineColumns();
+    const std::pair<ListStyle, const char*> marks[] = {
+        {ListStyle::Numbers, "ol style=\"list-style-type: decimal\""},
+        {ListStyle::LowerLetters, "ol style=\"list-style-type: lower-alpha\""},
+        {ListStyle::UpperLetters, "ol style=\"list-style-type: upper-alpha\""},
+        {ListStyle::LowerRoman, "ol style=\"list-style-type: lower-roman\""},
+        {ListStyle::UpperRoman, "ol style=\"list-style-type: upper-roman\""},
+        {ListStyle::Circles, "ul style=\"list-style-type: circle\""},
+        {ListStyle::Squares, "ul style=\"list-style-type: square\""},
+        {ListStyle::Discs, "ul style=\"list-style-type: disc\""}};
+    for (const auto& [style, line] : marks)
+        QTest::addRow("opening %s", line) << QStringList{ListsHtml::modernOpeningLine(style)}
+                                          << QStringList{u'<' + QLatin1String(line) + u'>'};
+    ListBlock nested;
+    nested.body = {ListsHtml::modernOpeningLine(ListStyle::Discs),
+                   ListsHtml::modernEntryLine(QStringLiteral("Obst & Gemüse")),
+                   ListsHtml::modernOpeningLine(ListStyle::Numbers),
+                   ListsHtml::modernEntryLine(QStringLiteral("<Äpfel>"))};
+    nested.openLists = {ListsHtml::closingTag(ListKind::Sorted),
+                        ListsHtml::closingTag(ListKind::Unsorted)};
+    nested.placement = {Position::Left, 0, 1};
+    QTest::newRow("nested, placed") << ListsHtml::modernListBlock(nested)
+                                    << lines(
+                                           R"(<div style="text-align: left; margin-bottom: 1.2em">
+<ul style="list-style-type: disc">
+<li>Obst &amp; Gemüse
+<ol style="list-style-type: decimal">
+<li>&lt;Äpfel&gt;
+
+</ol>
+</ul>
+
+</div>)");
 }
 
 void TestHtml::frameset_data() {

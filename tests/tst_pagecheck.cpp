@@ -412,6 +412,13 @@ void TestPageCheck::emittedPagesGiveNone_data() {
                TextFormatHtml::modernTextBlock(textFormat(Position::Center, all),
                                                ParagraphKind::Heading1, QStringLiteral("a\nb")) +
                ImagesHtml::modernImageBlock(picture) +
+               ListsHtml::modernListBlock({{ListsHtml::modernOpeningLine(ListStyle::Squares),
+                                            ListsHtml::modernEntryLine(QStringLiteral("a")),
+                                            ListsHtml::modernOpeningLine(ListStyle::UpperRoman),
+                                            ListsHtml::modernEntryLine(QStringLiteral("b"))},
+                                           {ListsHtml::closingTag(ListKind::Sorted),
+                                            ListsHtml::closingTag(ListKind::Unsorted)},
+                                           {}}) +
                LinksHtml::modernTextLink(textFormat(Position::Left, all),
                                          {{}, QStringLiteral("seite2.html"), {}},
                                          QStringLiteral("weiter")) +

@@ -1,8 +1,15 @@
 #include "core/generators/ListsHtml.h"
 
+#include "core/generators/CssStyle.h"
 #include "core/source/SourceHtml.h"
 
 namespace ListsHtml {
+
+namespace {
+
+const QString kEntryOpen = QStringLiteral("<li>");
+
+} // namespace
 
 QString openingLine(ListStyle style) {
     switch (style) {
@@ -39,7 +46,7 @@ std::optional<ListKind> kindOfClosingTag(const QString& tag) {
 }
 
 QString entryLine(const QString& entry) {
-    return QStringLiteral("<li>") + entry + QStringLiteral("</li>");
+    return kEntryOpen + entry + QStringLiteral("</li>");
 }
 
 QString previewLine(ListKind kind, int sortedCount, const QString& entry) {
@@ -48,12 +55,57 @@ QString previewLine(ListKind kind, int sortedCount, const QString& entry) {
     return QStringLiteral("- ") + entry;
 }
 
-QStringList listBlock(const ListBlock& list) {
+namespace {
+
+// The body and an empty line, the open lists' closing tags and an empty line.
+QStringList listLines(const ListBlock& list) {
     QStringList element = list.body;
     element.append(QString());
     element += list.openLists;
     element.append(QString());
-    return TextFormatHtml::placed(list.placement, element);
+    return element;
+}
+
+QString markOf(ListStyle style) {
+    switch (style) {
+    case ListStyle::Numbers:
+        break;
+    case ListStyle::LowerLetters:
+        return QStringLiteral("lower-alpha");
+    case ListStyle::UpperLetters:
+        return QStringLiteral("upper-alpha");
+    case ListStyle::LowerRoman:
+        return QStringLiteral("lower-roman");
+    case ListStyle::UpperRoman:
+        return QStringLiteral("upper-roman");
+    case ListStyle::Circles:
+        return QStringLiteral("circle");
+    case ListStyle::Squares:
+        return QStringLiteral("square");
+    case ListStyle::Discs:
+        return QStringLiteral("disc");
+    }
+    return QStringLiteral("decimal");
+}
+
+} // namespace
+
+QStringList listBlock(const ListBlock& list) {
+    return TextFormatHtml::placed(list.placement, listLines(list));
+}
+
+QString modernOpeningLine(ListStyle style) {
+    const bool sorted = style <= ListStyle::UpperRoman;
+    return (sorted ? QStringLiteral("<ol") : QStringLiteral("<ul")) +
+           CssStyle().add(QStringLiteral("list-style-type"), markOf(style)).attribute() + u'>';
+}
+
+QString modernEntryLine(const QString& entry) {
+    return kEntryOpen + SourceHtml::escapedText(entry);
+}
+
+QStringList modernListBlock(const ListBlock& list) {
+    return TextFormatHtml::modernPlaced(list.placement, listLines(list));
 }
 
 } // namespace ListsHtml

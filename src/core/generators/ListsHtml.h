@@ -47,4 +47,10 @@ QString previewLine(ListKind kind, int sortedCount, const QString& entry);
 // an empty line.
 QStringList listBlock(const ListBlock& list);
 
+// The lists of a modern page: the marks as a list-style-type, entries shown as typed and left
+// open, so that a list begun after an entry stands inside it; placed as modern elements are.
+QString modernOpeningLine(ListStyle style);
+QString modernEntryLine(const QString& entry);
+QStringList modernListBlock(const ListBlock& list);
+
 } // namespace ListsHtml
