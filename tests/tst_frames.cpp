@@ -262,9 +262,12 @@ void TestFrames::chooserPictureShowsItsPanel() {
             FIND(shown, QWidget, f, kFrames, panel);
             QCOMPARE(shown->isVisible(), panel == panels[i]);
         }
-        // The panel covers the whole window, the chooser included.
+        // The panel covers the whole window below the page kind, the chooser included.
         FIND(chosen, QWidget, f, kFrames, panels[i]);
-        QCOMPARE(chosen->geometry(), window->rect());
+        FIND(kind, QWidget, f, kFrames, "FramePageKind");
+        QVERIFY(chosen->geometry().top() > kind->geometry().bottom());
+        QCOMPARE(chosen->geometry().bottomRight(), window->rect().bottomRight());
+        QCOMPARE(chosen->width(), window->width());
     }
 }
 

@@ -2,10 +2,12 @@
 // the choosers, the save proposal, the background modes and what New empties.
 #include "app/MainWindow.h"
 #include "commands/CurrentFieldTracker.h"
+#include "core/context/PageKindSetting.h"
 #include "help/MessageWindow.h"
 #include "platform/DialogObjects.h"
 #include "support/Fixture.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,6 +20,7 @@ const QString kHead =
     QStringLiteral("<html>\n<head>\n"
                    "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">\n"
                    "<meta name=\"Generator\" content=\"Fernbrook Quillmark\">\n");
+const QString kModern = QStringLiteral("Modern (HTML5, auch für Handys)");
 const QString kPlainEnd = QStringLiteral("<title></title>\n</head>\n<body>");
 
 QString text(const Fixture& f, const QString& name) {
@@ -51,6 +54,8 @@ private slots:
     void redirectVisibility();
     void newEmpties_data();
     void newEmpties();
+    void pageKindChosenLockedAndRemembered();
+    void modernRefreshDelayMustBeANumber();
 };
 
 void TestGeneralSettings::documentStart_data() {
@@ -303,6 +308,43 @@ void TestGeneralSettings::newEmpties() {
         QVERIFY2(text(f, name).isEmpty(), qPrintable(name));
     for (const QString& name : kept)
         QCOMPARE(text(f, name), QStringLiteral("text"));
+}
+
+void TestGeneralSettings::pageKindChosenLockedAndRemembered() {
+    Fixture f;
+    FIND(kind, QComboBox, f, kMain, "PageKind");
+    FIND(note, QWidget, f, kMain, "ModernTextNote");
+    QCOMPARE(kind->currentText(), QStringLiteral("Klassisch (HTML 4)"));
+    QVERIFY(note->isHidden());
+    f.act(kMain, "PageKind=" + kModern + "|Edit1=T|Button2");
+    QCOMPARE(f.sourceLines().mid(0, 2), (QStringList{"<!DOCTYPE html>", "<html lang=\"de\">"}));
+    QVERIFY(!kind->isEnabled());
+    QVERIFY(!note->isHidden());
+
+    // A page opened shows its own kind; the next new page is again the kind picked last,
+    // also in the next run.
+    f.setSourceLines({"<html>", "<body>"});
+    f.windows().context().state.setKind(PageKind::Classic);
+    QCOMPARE(kind->currentText(), QStringLiteral("Klassisch (HTML 4)"));
+    f.trigger(kMain, QStringLiteral("Neu"));
+    f.confirmDiscard();
+    QVERIFY(kind->isEnabled());
+    QCOMPARE(kind->currentText(), kModern);
+    QCOMPARE(PageContext(f.dialogs, f.opener).state.kind(), PageKind::Modern);
+}
+
+void TestGeneralSettings::modernRefreshDelayMustBeANumber() {
+    Fixture f;
+    f.act(kMain, "PageKind=" + kModern +
+                     "|CheckBox15|RadioButton25|Edit33=b.html|ComboBox14=bald|Button2");
+    QCOMPARE(f.sourceLines(), QStringList());
+    QCOMPARE(f.statusNotice(),
+             QStringLiteral(
+                 "Die Wartezeit muss eine ganze Zahl von Sekunden sein (zum Beispiel 4 oder 0)."));
+    QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("false"));
+    // A fraction of a second is no delay a modern page may name.
+    f.act(kMain, "ComboBox14=0.5|Button2|ComboBox14= 0 |Button2");
+    QVERIFY(f.sourceLines().contains("<meta http-equiv=\"refresh\" content=\"0; url=b.html\">"));
 }
 
 QTEST_MAIN(TestGeneralSettings)

@@ -258,7 +258,7 @@ void TestHelp::everyPageShowsItsText_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("texts");
     QTest::newRow("Quillmark Hilfe") << kHelp << 25;
-    QTest::newRow("HTML Hilfe") << kTutorial << 12;
+    QTest::newRow("HTML Hilfe") << kTutorial << 13;
 }
 
 // Each topic page holds one read-only text, loaded from the help texts, whose heading

@@ -18,6 +18,8 @@
 
 #include <QTest>
 
+#include <tuple>
+
 namespace {
 
 void addLineColumns() {
@@ -77,6 +79,12 @@ private slots:
     void modernLinks() { compareLines(); }
     void modernLists_data();
     void modernLists() { compareLines(); }
+    void modernTables_data();
+    void modernTables() { compareLines(); }
+    void modernForms_data();
+    void modernForms() { compareLines(); }
+    void modernFrames_data();
+    void modernFrames() { compareLines(); }
     void utf8Declaration_data();
     void utf8Declaration();
 
@@ -481,7 +489,7 @@ table { border-collapse: collapse; }
         << lines(R"x(<meta http-equiv="refresh" content="5; url=neu.html">
 <meta name="Keywords" content="Obst, &quot;frisch&quot;">
 <meta name="Author" content="Ida">
-<link rel="shortcut icon" href="icon.png">
+<link rel="icon" href="icon.png">
 <title>Unbenannt</title>
 </head>
 <body style="background-image: url('Sonne\'s Bild.jpg')">)x");
@@ -615,6 +623,227 @@ void TestHtml::modernLists_data() {
 </ul>
 
 </div>)");
+}
+
+// Tables of a modern page: a scrolling wrapper, everything else in styles.
+void TestHtml::modernTables_data() {
+    addLineColumns();
+    QTest::newRow("no choices") << TablesHtml::modernTableStart({}) + TablesHtml::rowOpen() +
+                                       TablesHtml::modernCellOpen({}) + TablesHtml::cellClose() +
+                                       TablesHtml::rowClose() + TablesHtml::modernTableEnd({})
+                                << lines(R"(<div class="tabelle">
+<table>
+<tr>
+<td>
+</td>
+</tr>
+</table>
+</div>)");
+    const TableSettings table{QStringLiteral("2"),
+                              QStringLiteral("Navy"),
+                              QStringLiteral("#C0DCC0"),
+                              QStringLiteral("80%"),
+                              {Position::Center, 1, 0}};
+    const CellSettings cell{QStringLiteral("Yellow"), QStringLiteral("1"), QStringLiteral("Red")};
+    QTest::newRow("every choice, centred, space around")
+        << TablesHtml::modernTableStart(table) + TablesHtml::modernCellOpen(cell) +
+               TablesHtml::modernTableEnd({Position::Center, 0, 2})
+        << lines(R"(<div class="tabelle" style="margin-top: 1.2em">
+<table style="border: 2px solid Navy; background-color: #C0DCC0; width: 80%; margin-left: auto; margin-right: auto">
+<td style="background-color: Yellow; border: 1px solid Red">
+</table>
+</div>
+<div style="height: 2.4em"></div>)");
+    // A border of 0 is none; a colour without a border and a border not in pixels draw none.
+    QStringList edges;
+    for (const auto& [border, width, position] :
+         {std::tuple{"0", "300", Position::Left}, std::tuple{"dick", "", Position::Right}})
+        edges << TablesHtml::modernTableStart({QString::fromLatin1(border),
+                                               QStringLiteral("Navy"),
+                                               {},
+                                               QString::fromLatin1(width),
+                                               {position, 0, 0}})
+                     .constLast();
+    edges << TablesHtml::modernCellOpen({{}, QStringLiteral("0"), QStringLiteral("Teal")})
+          << TablesHtml::modernCellOpen({{}, QStringLiteral("1px"), QStringLiteral("Teal")});
+    QTest::newRow("borders, pixel width, left and right")
+        << edges << lines(R"(<table style="border: none; width: 300px; margin-right: auto">
+<table style="margin-left: auto">
+<td style="border: none">
+<td>)");
+}
+
+// Forms of a modern page: fieldsets with a legend, labelled fields, no empty attributes.
+void TestHtml::modernForms_data() {
+    addLineColumns();
+    const QString question = QStringLiteral("Ihr \"Name\"");
+    const QString answer = QStringLiteral("\"gut\" & <b>");
+    QTest::newRow("start lines, answers and options shown as typed")
+        << QStringList{FormHtml::modernFormStartLine(FormHtml::formServiceAddress(),
+                                                     QStringLiteral("ihre@adresse.de")),
+                       FormHtml::modernFormStartLine(QStringLiteral(" "), {}),
+                       FormHtml::modernRadioAnswerLine(question, answer),
+                       FormHtml::modernCheckBoxAnswerLine({}, QStringLiteral("ja")),
+                       FormHtml::modernOptionLine(answer)}
+        << lines(
+               R"(<form action="http://formmail.example.net/Formular-Chef/Formular-Chef.cgi" method="post"><input type="hidden" name="empfaenger" value="ihre@adresse.de">
+<form method="post"><input type="hidden" name="empfaenger" value="">
+<label><input type="radio" name="Ihr &quot;Name&quot;" value="&quot;gut&quot; &amp; &lt;b&gt;"> "gut" &amp; &lt;b&gt;</label><br>
+<label><input type="checkbox" value="ja"> ja</label><br>
+<option>"gut" &amp; &lt;b&gt;</option>)");
+
+    const FormHtml::Question plain{{}, QStringLiteral("Wie & wo?")};
+    QTest::newRow("choice question")
+        << FormHtml::modernChoiceQuestion(
+               plain, {FormHtml::modernRadioAnswerLine(plain.text, QStringLiteral("hier"))})
+        << lines(R"(<fieldset>
+<legend>Wie &amp; wo?</legend>
+<label><input type="radio" name="Wie &amp; wo?" value="hier"> hier</label><br>
+</fieldset>)");
+    QTest::newRow("empty question: no legend, no name")
+        << FormHtml::modernChoiceQuestion({}, {}) +
+               FormHtml::modernInputFieldQuestion({}, {}).mid(1, 1)
+        << lines("<fieldset>\n</fieldset>\n<label><input type=\"text\"></label>");
+
+    FormHtml::Question formatted{arial(), QStringLiteral("Name")};
+    formatted.format.emphasis.bold = true;
+    formatted.format.emphasis.underline = true;
+    formatted.format.emphasis.subscript = true;
+    formatted.format.placement = {Position::Left, 1, 2};
+    QTest::newRow("text area, formatted question, preset on two lines")
+        << FormHtml::modernTextAreaQuestion(formatted, {QStringLiteral("40"), QStringLiteral("5"),
+                                                        QStringLiteral("Erste <Zeile>\nZweite")})
+        << lines(R"(<fieldset style="text-align: left; margin-top: 1.2em; margin-bottom: 2.4em">
+<legend style="font-family: 'Arial'; font-size: 12pt; color: Black; text-decoration: underline"><strong><sub>Name</sub></strong></legend>
+<label><textarea name="Name" cols="40" rows="5">Erste &lt;Zeile&gt;
+Zweite</textarea></label>
+</fieldset>)");
+
+    // Numbers are written only where HTML takes them: sizes above 0, a maximum length from 0.
+    const FormHtml::Question name{{}, QStringLiteral("Name")};
+    QTest::newRow("fields with and without valid numbers")
+        << FormHtml::modernInputFieldQuestion(name,
+                                              {QStringLiteral(" 007 "), QStringLiteral("0"), false})
+                   .mid(2, 1) +
+               FormHtml::modernInputFieldQuestion(name,
+                                                  {QStringLiteral("0"), QStringLiteral("-1"), true})
+                   .mid(2, 1) +
+               FormHtml::modernTextAreaQuestion(
+                   name, {QStringLiteral("breit"), QStringLiteral("2.5"), {}})
+                   .mid(2, 1) +
+               FormHtml::modernSelectionListQuestion(name, {QStringLiteral("+3"), {}}).mid(2)
+        << lines(R"(<label><input type="text" name="Name" size="7" maxlength="0"></label>
+<label><input type="password" name="Name"></label>
+<label><textarea name="Name"></textarea></label>
+<label><select name="Name">
+</select></label>
+</fieldset>)");
+    QTest::newRow("selection list")
+        << FormHtml::modernSelectionListQuestion(
+               name, {QStringLiteral("3"), {FormHtml::modernOptionLine(QStringLiteral("rot"))}})
+               .mid(2, 3)
+        << lines(R"(<label><select name="Name" size="3">
+<option>rot</option>
+</select></label>)");
+
+    QTest::newRow("buttons: caption shown as typed, none typed, placed")
+        << FormHtml::modernButton({.caption = QStringLiteral("Senden & \"los\"")}) +
+               FormHtml::modernButton(
+                   {FormHtml::ButtonKind::Reset, QStringLiteral(" "), {Position::Center, 1, 0}})
+        << lines(R"(<button type="submit">Senden &amp; "los"</button>
+<div style="text-align: center; margin-top: 1.2em">
+<button type="reset">Zurücksetzen</button>
+</div>)");
+}
+
+// The frame page of a modern page: named iframes laid out by a grid that fills the window.
+void TestHtml::modernFrames_data() {
+    addLineColumns();
+    FramesetValues values;
+    values.title = QStringLiteral("Rahmen & Co");
+    values.border = QStringLiteral("1");
+    const char* const sizes[] = {"150", "*", "20%", "2*", ""};
+    const char* const letters = "ABCDE";
+    for (int i = 0; i < 5; ++i) {
+        const QChar letter = QLatin1Char(letters[i]);
+        values.frames[i] = {QStringLiteral("name") + letter, letter + QStringLiteral(".html"),
+                            QString::fromLatin1(sizes[i])};
+    }
+    QTest::newRow("two columns, whole page")
+        << FramesetHtml::modernPage(FrameLayout::TwoColumns, values) << lines(R"(<!DOCTYPE html>
+<html lang="de">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<meta name="generator" content="Fernbrook Quillmark">
+<title>Rahmen &amp; Co</title>
+<style>
+img { max-width: 100%; height: auto; }
+.tabelle { overflow-x: auto; }
+table { border-collapse: collapse; }
+html, body { height: 100%; margin: 0; }
+body { display: grid; grid-template-rows: 1fr; grid-template-columns: 150px 1fr; }
+iframe { width: 100%; height: 100%; box-sizing: border-box; border: 1px solid; }
+</style>
+</head>
+<body>
+<iframe src="A.html" name="nameA"></iframe>
+<iframe src="B.html" name="nameB"></iframe>
+</body>
+</html>)");
+    QTest::newRow("top, two columns")
+        << FramesetHtml::modernPage(FrameLayout::TopTwoColumns, values).mid(12)
+        << lines(
+               R"(body { display: grid; grid-template-rows: 20% 1fr; grid-template-columns: 150px 1fr; }
+iframe { width: 100%; height: 100%; box-sizing: border-box; border: 1px solid; }
+.quer { grid-column: 1 / -1; }
+</style>
+</head>
+<body>
+<iframe src="C.html" name="nameC" class="quer"></iframe>
+<iframe src="A.html" name="nameA"></iframe>
+<iframe src="B.html" name="nameB"></iframe>
+</body>
+</html>)");
+    QTest::newRow("top, two columns, bottom")
+        << FramesetHtml::modernPage(FrameLayout::TopTwoColumnsBottom, values).mid(12, 1) +
+               FramesetHtml::modernPage(FrameLayout::TopTwoColumnsBottom, values).mid(18)
+        << lines(
+               R"(body { display: grid; grid-template-rows: 20% 1fr 2fr; grid-template-columns: 150px 1fr; }
+<iframe src="C.html" name="nameC" class="quer"></iframe>
+<iframe src="A.html" name="nameA"></iframe>
+<iframe src="B.html" name="nameB"></iframe>
+<iframe src="D.html" name="nameD" class="quer"></iframe>
+</body>
+</html>)");
+    values.border = QStringLiteral("0");
+    QTest::newRow("top, three columns, bottom, no border")
+        << FramesetHtml::modernPage(FrameLayout::TopThreeColumnsBottom, values).mid(12, 2) +
+               FramesetHtml::modernPage(FrameLayout::TopThreeColumnsBottom, values).mid(18)
+        << lines(
+               R"(body { display: grid; grid-template-rows: 20% 1fr 2fr; grid-template-columns: 150px 1fr 1fr; }
+iframe { width: 100%; height: 100%; box-sizing: border-box; border: none; }
+<iframe src="C.html" name="nameC" class="quer"></iframe>
+<iframe src="A.html" name="nameA"></iframe>
+<iframe src="B.html" name="nameB"></iframe>
+<iframe src="E.html" name="nameE"></iframe>
+<iframe src="D.html" name="nameD" class="quer"></iframe>
+</body>
+</html>)");
+
+    // Sizes a grid cannot take as typed, an unreadable border, a frame without page or name.
+    FramesetValues odd;
+    odd.border = QStringLiteral("dünn");
+    odd.frame(Frame::A).size = QStringLiteral("12.5%");
+    odd.frame(Frame::B).size = QStringLiteral("3px");
+    QTest::newRow("odd sizes, border and frame")
+        << FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(6, 1) +
+               FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(12, 2) +
+               FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(17, 1)
+        << lines(R"(<title>Unbenannt</title>
+body { display: grid; grid-template-rows: 1fr; grid-template-columns: 12.5% 1fr; }
+iframe { width: 100%; height: 100%; box-sizing: border-box; }
+<iframe></iframe>)");
 }
 
 void TestHtml::frameset_data() {

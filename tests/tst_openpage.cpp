@@ -51,6 +51,8 @@ private slots:
     void separatorsSurviveOpenAndSave();
     void fileWithoutFreeStandInIsOnlyShown_data();
     void fileWithoutFreeStandInIsOnlyShown();
+    void appendedLinesFollowTheOpenedKind_data();
+    void appendedLinesFollowTheOpenedKind();
 };
 
 void TestOpenPage::savedPageGoesOnWhereItStopped() {
@@ -219,6 +221,49 @@ void TestOpenPage::fileWithoutFreeStandInIsOnlyShown() {
     f.trigger(window, QStringLiteral("Neu"));
     f.confirmDiscard();
     QVERIFY(!source->isReadOnly());
+}
+
+// What a page was written as decides what is added to it, whatever the kind picked last.
+void TestOpenPage::appendedLinesFollowTheOpenedKind_data() {
+    QTest::addColumn<QString>("picked");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("added");
+    const QString modern = QStringLiteral("Modern (HTML5, auch für Handys)");
+    const QString classic = QStringLiteral("Klassisch (HTML 4)");
+    const QString modernText = QStringLiteral("<p style=\"font-family: 'Times New Roman'; "
+                                              "font-size: 12pt; color: Black\">a &lt; b</p>");
+    QTest::newRow("modern page") << classic
+                                 << QByteArray("\xEF\xBB\xBF<!-- x -->\n<!doctype HTML>\n<html>\n"
+                                               "<body>\n</body>\n</html>\n")
+                                 << modern << modernText;
+    QTest::newRow("classic page") << modern << pageBytes(QStringLiteral("<p>x</p>")) << classic
+                                  << QStringLiteral("<p style=\"font-family:Times New Roman; "
+                                                    "font-size:12pt; color:Black\">a < b</p>");
+    QTest::newRow("old doctype") << modern
+                                 << QByteArray(
+                                        "<!DOCTYPE html PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n"
+                                        "<html><body>\n</body></html>\n")
+                                 << classic << QString();
+}
+
+void TestOpenPage::appendedLinesFollowTheOpenedKind() {
+    QFETCH(QString, picked);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, kind);
+    QFETCH(QString, added);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    writeBytes(path, bytes);
+    Fixture f;
+    f.act(kMain, "PageKind=" + picked);
+    open(f, path);
+    FIND(kindBox, QWidget, f, kMain, "PageKind");
+    QCOMPARE(textOf(kindBox), kind);
+    if (added.isEmpty())
+        return;
+    f.act(kMain, QStringLiteral("Memo1=a < b|Button4"));
+    QCOMPARE(f.sourceLines().last(), added);
 }
 
 QTEST_MAIN(TestOpenPage)

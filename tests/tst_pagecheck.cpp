@@ -10,6 +10,7 @@
 #include "core/generators/TablesHtml.h"
 #include "core/generators/TextFormatHtml.h"
 #include "core/source/PageCheck.h"
+#include "core/source/PageKindOf.h"
 #include "core/source/SourceHtml.h"
 
 #include "support/PageLines.h"
@@ -160,6 +161,8 @@ private slots:
     void findings();
     void emittedPagesGiveNone_data();
     void emittedPagesGiveNone();
+    void pageKind_data();
+    void pageKind();
 };
 
 void TestPageCheck::findings_data() {
@@ -364,6 +367,58 @@ void TestPageCheck::findings_data() {
     row("the preset form service",
         page(elements(Position::Center, emphasisOf(1), FormHtml::formServiceAddress())),
         {QStringLiteral("75 Hinweis: ") + exampleAddress});
+    // Presentational markup typed by hand: a modern page hints at the CSS that replaces it,
+    // where it is outdated; a classic page takes it as it is.
+    const QStringList outdated = lines(
+        "<p ALIGN=\"center\">a</p><h1 align=right>b</h1>\n<FONT face=Arial>c</font>\n"
+        "<center>d</center><u>e</u><s>f</s>\n"
+        "<table bgcolor=\"yellow\" border=\"1\" width=\"50%\" cellpadding=2><tr "
+        "valign=top><td background=\"a.jpg\" height=9>g</td></tr></table>\n"
+        "<img src=\"a.jpg\" alt=\"A\" width=\"20\" height=\"10\" align=left>\n"
+        "<iframe src=\"b.html\" width=300 height=200></iframe><span border=1 width=2>h</span>\n"
+        "<ul type=square><li>i</li></ul><ol type=a><li>j</li></ol>\n"
+        "<hr size=2 noshade width=50%><big>k</big><strike>l</strike><tt>m</tt>");
+    const QStringList modernStart = GeneralSettingsHtml::modernDocumentStart({});
+    const auto at = [&](int line, const char* hint) {
+        return QStringLiteral("%1 Hinweis: ").arg(modernStart.size() + line) +
+               QString::fromUtf8(hint);
+    };
+    row("outdated markup in a modern page", modernStart + outdated + SourceHtml::closingTail(),
+        {at(1, "Das Attribut align ist veraltet. Verwenden Sie stattdessen CSS: text-align."),
+         at(1, "Das Attribut align ist veraltet. Verwenden Sie stattdessen CSS: text-align."),
+         at(2, "Das Element <font> ist veraltet. Verwenden Sie stattdessen CSS: font-family, "
+               "font-size und color."),
+         at(3, "Das Element <center> ist veraltet. Verwenden Sie stattdessen CSS: text-align."),
+         at(4, "Das Attribut bgcolor ist veraltet. Verwenden Sie stattdessen CSS: "
+               "background-color."),
+         at(4, "Das Attribut border ist veraltet. Verwenden Sie stattdessen CSS: border."),
+         at(4, "Das Attribut width ist veraltet. Verwenden Sie stattdessen CSS: width."),
+         at(4, "Das Attribut cellpadding ist veraltet. Verwenden Sie stattdessen CSS: padding."),
+         at(4, "Das Attribut valign ist veraltet. Verwenden Sie stattdessen CSS: "
+               "vertical-align."),
+         at(4, "Das Attribut background ist veraltet. Verwenden Sie stattdessen CSS: "
+               "background-image."),
+         at(4, "Das Attribut height ist veraltet. Verwenden Sie stattdessen CSS: height."),
+         at(5, "Das Attribut align ist veraltet. Verwenden Sie stattdessen CSS: float oder "
+               "vertical-align."),
+         at(7, "Das Attribut type ist veraltet. Verwenden Sie stattdessen CSS: list-style-type."),
+         at(8, "Das Attribut size ist veraltet. Verwenden Sie stattdessen CSS: height."),
+         at(8, "Das Attribut noshade ist veraltet. Verwenden Sie stattdessen CSS: border und "
+               "background-color."),
+         at(8, "Das Attribut width ist veraltet. Verwenden Sie stattdessen CSS: width."),
+         at(8, "Das Element <big> ist veraltet. Verwenden Sie stattdessen CSS: font-size."),
+         at(8, "Das Element <strike> ist veraltet. Verwenden Sie stattdessen CSS: "
+               "text-decoration."),
+         at(8, "Das Element <tt> ist veraltet. Verwenden Sie stattdessen CSS: font-family.")});
+    row("outdated markup in a classic page", page(outdated), {});
+    row("frames in a modern page",
+        lines("<!doctype html>\n<html><head><title>R</title></head>\n<frameset cols=\"50%,50%\">"
+              "<frame src=\"a.html\">\n<noframes>Ohne Rahmen</noframes></frameset></html>"),
+        {"3 Hinweis: Das Element <frameset> ist veraltet. Verwenden Sie stattdessen <iframe> und "
+         "CSS.",
+         "3 Hinweis: Das Element <frame> ist veraltet. Verwenden Sie stattdessen <iframe> und CSS.",
+         "4 Hinweis: Das Element <noframes> ist veraltet. Verwenden Sie stattdessen <iframe> und "
+         "CSS."});
 }
 
 void TestPageCheck::findings() {
@@ -468,6 +523,54 @@ void TestPageCheck::emittedPagesGiveNone() {
     QFETCH(QStringList, page);
     QFETCH(bool, assumeClosingTail);
     QCOMPARE(described(CheckPage(page, {assumeClosingTail, {}})).join(u'\n'), QString());
+}
+
+void TestPageCheck::pageKind_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("modern");
+    const auto row = [](const char* name, const QString& text, bool modern) {
+        QTest::newRow(name) << text << modern;
+    };
+    row("bare doctype", QStringLiteral("<!DOCTYPE html>"), true);
+    row("lower case", QStringLiteral("<!doctype html>\n<html lang=\"de\">"), true);
+    row("mixed case", QStringLiteral("<!DocType HTML>"), true);
+    row("spread over lines", QStringLiteral("<!DOCTYPE\nhtml\n>"), true);
+    row("after a byte-order mark", QStringLiteral("\uFEFF<!DOCTYPE html>"), true);
+    row("after blanks", QStringLiteral(" \n\t\r\n\f<!DOCTYPE html>"), true);
+    row("after comments", QStringLiteral("<!-- a -->\n<!--\n<p>\n-->\n<!DOCTYPE html>"), true);
+    row("after bogus comments", QStringLiteral("<!x><?xml version=\"1.0\"?>\n<!DOCTYPE html>"),
+        true);
+    row("the program's modern start", GeneralSettingsHtml::modernDocumentStart({}).join(u'\n'),
+        true);
+    row("the program's classic start", documentStart().join(u'\n'), false);
+    row("public identifier",
+        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">"), false);
+    row("identifiers on the next lines",
+        QStringLiteral("<!DOCTYPE html\nPUBLIC \"-//W3C//DTD HTML 4.01//EN\"\n"
+                       "\"http://www.w3.org/TR/html4/strict.dtd\">"),
+        false);
+    row("system identifier", QStringLiteral("<!DOCTYPE html SYSTEM \"about:legacy-compat\">"),
+        false);
+    row("public keyword without identifier", QStringLiteral("<!DOCTYPE html PUBLIC>"), false);
+    row("another name", QStringLiteral("<!DOCTYPE htm>"), false);
+    row("cut off", QStringLiteral("<!DOCTYPE html"), false);
+    row("html first", QStringLiteral("<html>\n<!DOCTYPE html>"), false);
+    row("doctype after a tag", QStringLiteral("<!-- a --><p><!DOCTYPE html>"), false);
+    row("text first", QStringLiteral("Hallo\n<!DOCTYPE html>"), false);
+    row("reference first", QStringLiteral("&nbsp;<!DOCTYPE html>"), false);
+    row("byte-order mark after a blank", QStringLiteral(" \uFEFF<!DOCTYPE html>"), false);
+    row("bogus comment only", QStringLiteral("<!x html>"), false);
+    row("comment not ended", QStringLiteral("<!-- <!DOCTYPE html>"), false);
+    row("blanks only", QStringLiteral("\n \n"), false);
+    row("empty", QString(), false);
+}
+
+// Read as one text and line by line, as the check reads it.
+void TestPageCheck::pageKind() {
+    QFETCH(QString, text);
+    QFETCH(bool, modern);
+    QCOMPARE(pageKindOf(text) == PageKind::Modern, modern);
+    QCOMPARE(pageKindOfLines(text.split(u'\n')) == PageKind::Modern, modern);
 }
 
 QTEST_GUILESS_MAIN(TestPageCheck)

@@ -1,6 +1,7 @@
 // The page "Text": the text block through the page's controls, the line-break key, the
 // "<br>" and "&nbsp;" helpers, the position picker, the font assistant and New.
 #include "support/Fixture.h"
+#include "ui/FieldText.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -11,6 +12,7 @@
 namespace {
 
 const QString kMain = QStringLiteral("TForm2");
+const QString kModern = QStringLiteral("PageKind=Modern (HTML5, auch für Handys)|");
 const QString kStyle =
     QStringLiteral("<p style=\"font-family:Times New Roman; font-size:12pt; color:Black\">");
 
@@ -70,6 +72,14 @@ void TestTextPage::textBlock_data() {
     QTest::newRow("typed format, after a save") << "<body>\n</body>\n</html>"
         << "Memo1=<em>roh</em>|Edit13=Arial|ComboBox1=13|Edit11=#FF8000"
         << "<body>\n<p style=\"font-family:Arial; font-size:13pt; color:#FF8000\"><em>roh</em></p>";
+    // A modern page shows what was typed, markup and breaks included.
+    QTest::newRow("modern, as typed") << QString()
+        << kModern + QString::fromUtf8("Memo1=<b> & 10\u00A0km\nzwei|Image24|CheckBox5|ComboBox4=1")
+        << "<p style=\"font-family: 'Times New Roman'; font-size: 12pt; color: Black; "
+           "text-align: center; margin-bottom: 1.2em\"><strong>&lt;b&gt; &amp; 10&nbsp;km<br>\n"
+           "zwei</strong></p>";
+    QTest::newRow("modern heading") << QString() << kModern + "Memo1=Kopf|ParagraphKind=Überschrift 1"
+        << "<h1 style=\"font-family: 'Times New Roman'; font-size: 12pt; color: Black\">Kopf</h1>";
     // clang-format on
 }
 
@@ -100,6 +110,7 @@ void TestTextPage::badSpacingChangesNothing() {
 }
 
 void TestTextPage::enterKey_data() {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("caret"); // -1: at the end
     QTest::addColumn<QList<int>>("keys");
@@ -109,25 +120,32 @@ void TestTextPage::enterKey_data() {
     const int ret = Qt::Key_Return;
     const int shiftRet = (Qt::SHIFT | Qt::Key_Return).toCombined();
     // clang-format off
-    QTest::newRow("word, Enter, word") << "word" << -1 << QList<int>{ret} << "word2"
+    QTest::newRow("word, Enter, word") << QString() << "word" << -1 << QList<int>{ret} << "word2"
                                        << "word\n<br>\nword2";
-    QTest::newRow("two Enters, with Shift") << "word" << -1 << QList<int>{shiftRet, ret} << ""
+    QTest::newRow("two Enters, with Shift") << QString() << "word" << -1 << QList<int>{shiftRet, ret} << ""
                                             << "word\n<br>\n<br>\n";
-    QTest::newRow("caret in the middle") << "Hallo Welt" << 5 << QList<int>{ret} << "!"
+    QTest::newRow("caret in the middle") << QString() << "Hallo Welt" << 5 << QList<int>{ret} << "!"
                                          << "Hallo Welt\n<br>\n!";
-    QTest::newRow("empty field, keypad Enter") << "" << -1 << QList<int>{int(Qt::Key_Enter)} << ""
+    QTest::newRow("empty field, keypad Enter") << QString() << "" << -1 << QList<int>{int(Qt::Key_Enter)} << ""
                                                << "<br>\n";
-    QTest::newRow("other keys") << "a" << -1 << QList<int>{int(Qt::Key_Tab)} << "b" << "a\tb";
+    QTest::newRow("other keys") << QString() << "a" << -1 << QList<int>{int(Qt::Key_Tab)} << "b"
+                                << "a\tb";
+    // In a modern page the key breaks the line where the caret stands.
+    QTest::newRow("modern, in the middle") << kModern << "Hallo Welt" << 5 << QList<int>{ret}
+                                           << "!" << "Hallo\n! Welt";
     // clang-format on
 }
 
 void TestTextPage::enterKey() {
+    QFETCH(QString, kind);
     QFETCH(QString, before);
     QFETCH(int, caret);
     QFETCH(QList<int>, keys);
     QFETCH(QString, after);
     QFETCH(QString, expected);
     Fixture f;
+    if (!kind.isEmpty())
+        f.act(kMain, kind.chopped(1));
     FIND(memo, QPlainTextEdit, f, kMain, "Memo1");
     QTest::keyClicks(memo, before);
     if (caret >= 0) {
@@ -149,6 +167,10 @@ void TestTextPage::breakAndSpace_data() {
     // clang-format off
     QTest::newRow("Enter picture after text") << "Text" << "Image2" << "Text\n<br>";
     QTest::newRow("space after a last empty line") << "Text\n" << "Label61" << "Text\n&nbsp;";
+    // A modern page takes a break or a space at the end of the text, on its last line.
+    QTest::newRow("modern break") << "Text" << kModern + "Image2" << "Text\n";
+    QTest::newRow("modern space") << "Text\nzwei" << kModern + "Label61"
+                                  << QString::fromUtf8("Text\nzwei\u00A0");
     // clang-format on
 }
 
@@ -161,7 +183,7 @@ void TestTextPage::breakAndSpace() {
     typeInto(memo, before);
     memo->moveCursor(QTextCursor::Start);
     f.act(kMain, control);
-    QCOMPARE(memo->toPlainText(), expected);
+    QCOMPARE(FieldText(*memo), expected);
     QCOMPARE(memo->textCursor().position(), expected.size());
 }
 

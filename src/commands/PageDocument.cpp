@@ -2,9 +2,11 @@
 
 #include "context/Navigation.h"
 #include "context/PageContext.h"
+#include "core/context/PageKindSetting.h"
 #include "core/platform/BareFileName.h"
 #include "core/platform/LineSplit.h"
 #include "core/platform/PageFile.h"
+#include "core/source/PageKindOf.h"
 #include "core/source/Utf8Declaration.h"
 #include "platform/TextPrinter.h"
 
@@ -31,6 +33,7 @@ void PageDocument::beginAnew(NewVariant variant) {
     m_context.document.clear();
     m_context.pictures.forget();
     m_context.state.setGeneralSettingsDone(false);
+    m_context.state.setKind(PageKindSetting::remembered());
     m_context.state.begunAnew();
     // A new page begins with its settings.
     m_navigation.showGeneralSettings(true);
@@ -48,6 +51,8 @@ Outcome PageDocument::open(const QString& path) {
     m_context.dialogs.SaveDialog1.setFileName(path);
     m_context.state.enablePreview();
     m_context.state.saved(path);
+    // What is appended follows the kind the page was written as.
+    m_context.state.setKind(pageKindOf(read.text));
     m_context.document.open(page.lines, page.changed, standIns);
     // The pictures chosen for the page given up are not this page's.
     m_context.pictures.forget();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/context/PageKindSetting.h"
 #include "core/context/PagePictures.h"
 #include "core/context/PageState.h"
 #include "core/platform/Outcome.h"
@@ -16,7 +17,10 @@ class PageContext final {
     Q_DISABLE_COPY_MOVE(PageContext)
 public:
     PageContext(Dialogs& dialogs, DocumentOpener& opener)
-        : ask(dialogs), opener(opener), dialogs(dialogs) {}
+        : ask(dialogs), opener(opener), dialogs(dialogs) {
+        // A page begins as the kind the user chose last.
+        state.setKind(PageKindSetting::remembered());
+    }
 
     Dialogs& ask;
     DocumentOpener& opener;
@@ -25,6 +29,9 @@ public:
     StatusNotices notices;
     PageState state;
     PagePictures pictures;
+
+    // Whether what is added now is written as a modern page.
+    bool isModern() const { return state.kind() == PageKind::Modern; }
 
     // The one place a page shows what went wrong: true, after the error message, when the
     // outcome is a failure, so that the command stops there.

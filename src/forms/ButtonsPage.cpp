@@ -70,7 +70,9 @@ void ButtonsPage::Button12Click() {
     const FormHtml::ButtonKind kind = m_ui->RadioButton18->isChecked()
                                           ? FormHtml::ButtonKind::Submit
                                           : FormHtml::ButtonKind::Reset;
-    if (context().addElement(FormHtml::button({kind, m_ui->Edit37->text(), format.value.placement}),
+    const FormHtml::FormButton button{kind, m_ui->Edit37->text(), format.value.placement};
+    if (context().addElement(context().isModern() ? FormHtml::modernButton(button)
+                                                  : FormHtml::button(button),
                              QStringLiteral("Button")))
         m_ui->Edit37->clear();
 }

@@ -13,23 +13,27 @@ namespace {
 struct Choice {
     AnswerCollectionNames answers;
     QString (*answerLine)(const QString& question, const QString& answer);
+    QString (*modernAnswerLine)(const QString& question, const QString& answer);
     QStringList (*questionLines)(const FormHtml::Question& question, const QStringList& answers);
 };
 
 const Choice kDecision{{"Edit2", "Button16", "Neue Antwortmöglichkeit", "Memo6", "Memo5"},
                        &FormHtml::radioAnswerLine,
+                       &FormHtml::modernRadioAnswerLine,
                        &FormHtml::decisionQuestion};
 
 const Choice kCheckBoxes{{"Edit22", "Button4", "Neue Antwortmöglichkeit", "Memo1", "Memo4"},
                          &FormHtml::checkBoxAnswerLine,
+                         &FormHtml::modernCheckBoxAnswerLine,
                          &FormHtml::checkBoxQuestion};
 
 // The answers, collected one by one, each line named after the question as it reads when
 // the answer is collected.
 class ChoiceAnswers final : public QuestionAnswers {
 public:
-    ChoiceAnswers(const Choice& choice, const QLineEdit& question, QWidget* parent)
-        : QuestionAnswers(parent), m_choice(choice), m_question(question),
+    ChoiceAnswers(const Choice& choice, const QLineEdit& question, const PageState& page,
+                  QWidget* parent)
+        : QuestionAnswers(page, parent), m_choice(choice), m_question(question),
           m_answers(
               new AnswerCollection(choice.answers, AnswerCollection::Preview::ReadOnly, this)) {
         QVBoxLayout* column = Layout::nestedColumn();
@@ -40,14 +44,16 @@ public:
     }
 
     QStringList questionLines(const FormHtml::Question& question) const override {
-        return m_choice.questionLines(question, m_answers->lines());
+        return isModern() ? FormHtml::modernChoiceQuestion(question, m_answers->lines())
+                          : m_choice.questionLines(question, m_answers->lines());
     }
     void emptyAfterAdd(QLineEdit& question) override { m_answers->clearWith(question); }
 
 private:
     // "Neue Antwortmöglichkeit": collects the answer field's answer.
     void collectAnswer() {
-        m_answers->collect(m_choice.answerLine(m_question.text(), m_answers->answerField().text()));
+        const auto answerLine = isModern() ? m_choice.modernAnswerLine : m_choice.answerLine;
+        m_answers->collect(answerLine(m_question.text(), m_answers->answerField().text()));
     }
 
     const Choice& m_choice;
@@ -77,8 +83,8 @@ const QuestionKind& DecisionQuestion() {
          "ComboBox7",
          "ComboBox8"},
         "Entscheidungsfrage",
-        [](const QLineEdit& question, QWidget* parent) -> QuestionAnswers* {
-            return new ChoiceAnswers(kDecision, question, parent);
+        [](const QLineEdit& question, const PageState& page, QWidget* parent) -> QuestionAnswers* {
+            return new ChoiceAnswers(kDecision, question, page, parent);
         }};
     return kKind;
 }
@@ -103,8 +109,8 @@ const QuestionKind& CheckBoxQuestion() {
          "ComboBox9",
          "ComboBox10"},
         "Checkboxfrage",
-        [](const QLineEdit& question, QWidget* parent) -> QuestionAnswers* {
-            return new ChoiceAnswers(kCheckBoxes, question, parent);
+        [](const QLineEdit& question, const PageState& page, QWidget* parent) -> QuestionAnswers* {
+            return new ChoiceAnswers(kCheckBoxes, question, page, parent);
         }};
     return kKind;
 }

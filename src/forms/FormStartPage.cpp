@@ -52,7 +52,10 @@ FormStartPage::FormStartPage(PageContext& context)
 FormStartPage::~FormStartPage() = default;
 
 void FormStartPage::Button1Click() {
-    context().add({FormHtml::formStartLine(m_ui->Edit51->text(), m_ui->Edit1->text())},
+    const QString service = m_ui->Edit51->text();
+    const QString recipient = m_ui->Edit1->text();
+    context().add({context().isModern() ? FormHtml::modernFormStartLine(service, recipient)
+                                        : FormHtml::formStartLine(service, recipient)},
                   QStringLiteral("Formular wurde erstellt"));
 }
 

@@ -14,8 +14,8 @@ namespace {
 // The field's length and the most characters it takes, and whether it shows what is typed.
 class InputFieldAnswers final : public QuestionAnswers {
 public:
-    explicit InputFieldAnswers(QWidget* parent)
-        : QuestionAnswers(parent), Edit38(named<QLineEdit>(this, "Edit38")),
+    InputFieldAnswers(const PageState& page, QWidget* parent)
+        : QuestionAnswers(page, parent), Edit38(named<QLineEdit>(this, "Edit38")),
           Edit39(named<QLineEdit>(this, "Edit39")),
           RadioButton16(
               named<QRadioButton>(this, "RadioButton16", QStringLiteral("Sternchen (Passwort)"))),
@@ -40,8 +40,10 @@ public:
     }
 
     QStringList questionLines(const FormHtml::Question& question) const override {
-        return FormHtml::inputFieldQuestion(
-            question, {Edit38->text(), Edit39->text(), RadioButton16->isChecked()});
+        const FormHtml::InputField field{Edit38->text(), Edit39->text(),
+                                         RadioButton16->isChecked()};
+        return isModern() ? FormHtml::modernInputFieldQuestion(question, field)
+                          : FormHtml::inputFieldQuestion(question, field);
     }
     void emptyAfterAdd(QLineEdit& question) override { question.clear(); }
 
@@ -74,8 +76,8 @@ const QuestionKind& InputFieldQuestion() {
          "ComboBox13",
          "ComboBox14"},
         "Einzeiliges Eingabefeld",
-        [](const QLineEdit&, QWidget* parent) -> QuestionAnswers* {
-            return new InputFieldAnswers(parent);
+        [](const QLineEdit&, const PageState& page, QWidget* parent) -> QuestionAnswers* {
+            return new InputFieldAnswers(page, parent);
         }};
     return kKind;
 }

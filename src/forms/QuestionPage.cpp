@@ -30,7 +30,7 @@ QuestionPage::QuestionPage(PageContext& context, const QuestionKind& kind)
     QWidget* page = content();
     QLabel* questionCaption = caption(page, "QuestionLabel", QStringLiteral("Frage:"));
     m_question = named<QLineEdit>(page, kind.questionField);
-    m_answers = kind.answers(*m_question, page);
+    m_answers = kind.answers(*m_question, context.state, page);
     m_format = new TextFormatBox(kind.format, kFormatCaptions, context.dialogs.FontDialog1, page);
     m_addButton = named<QPushButton>(page, kind.addButton, QStringLiteral("Frage hinzufügen"));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/context/PageState.h"
 #include "core/forms/FormHtml.h"
 #include "forms/FormPage.h"
 #include "generators/TextFormatBox.h"
@@ -13,12 +14,20 @@ class QuestionAnswers : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(QuestionAnswers)
 public:
-    explicit QuestionAnswers(QWidget* parent) : QWidget(parent) {}
+    QuestionAnswers(const PageState& page, QWidget* parent) : QWidget(parent), m_page(page) {}
 
     // The formatted question with this page's field.
     virtual QStringList questionLines(const FormHtml::Question& question) const = 0;
     // Empties what a written question empties, the question field among them.
     virtual void emptyAfterAdd(QLineEdit& question) = 0;
+
+protected:
+    // Whether the lines go into a modern page, when an answer is collected as when the
+    // question is written.
+    bool isModern() const { return m_page.kind() == PageKind::Modern; }
+
+private:
+    const PageState& m_page;
 };
 
 // What tells one question page from another: its names and captions, its own controls and
@@ -31,7 +40,7 @@ struct QuestionKind {
     TextFormatNames format;
     const char* noticeName; // posted as "<name> wurde hinzugefügt"
     // Makes the page's own controls, which may read the question field.
-    QuestionAnswers* (*answers)(const QLineEdit& question, QWidget* parent);
+    QuestionAnswers* (*answers)(const QLineEdit& question, const PageState& page, QWidget* parent);
 };
 
 // A page of the form builder that writes a formatted question with its answer field: the

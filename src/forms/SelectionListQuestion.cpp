@@ -28,8 +28,8 @@ QComboBox* visibleRowsBox(QWidget* parent) {
 // The options, collected one by one, and how many of them the list shows at once.
 class SelectionListAnswers final : public QuestionAnswers {
 public:
-    explicit SelectionListAnswers(QWidget* parent)
-        : QuestionAnswers(parent),
+    SelectionListAnswers(const PageState& page, QWidget* parent)
+        : QuestionAnswers(page, parent),
           m_options(new AnswerCollection(kAnswers, AnswerCollection::Preview::Disabled, this)),
           ComboBox6(visibleRowsBox(this)) {
         QGridLayout* grid = Layout::nestedGrid();
@@ -48,15 +48,18 @@ public:
     }
 
     QStringList questionLines(const FormHtml::Question& question) const override {
-        return FormHtml::selectionListQuestion(question,
-                                               {ComboBox6->currentText(), m_options->lines()});
+        const FormHtml::SelectionList list{ComboBox6->currentText(), m_options->lines()};
+        return isModern() ? FormHtml::modernSelectionListQuestion(question, list)
+                          : FormHtml::selectionListQuestion(question, list);
     }
     void emptyAfterAdd(QLineEdit& question) override { m_options->clearWith(question); }
 
 private:
     // "Neue Antwortmöglichkeit": collects the option of Edit41.
     void collectAnswer() {
-        m_options->collect(FormHtml::optionLine(m_options->answerField().text()));
+        const QString option = m_options->answerField().text();
+        m_options->collect(isModern() ? FormHtml::modernOptionLine(option)
+                                      : FormHtml::optionLine(option));
     }
 
     AnswerCollection* m_options;
@@ -85,8 +88,8 @@ const QuestionKind& SelectionListQuestion() {
          "ComboBox15",
          "ComboBox16"},
         "Auswahlliste",
-        [](const QLineEdit&, QWidget* parent) -> QuestionAnswers* {
-            return new SelectionListAnswers(parent);
+        [](const QLineEdit&, const PageState& page, QWidget* parent) -> QuestionAnswers* {
+            return new SelectionListAnswers(page, parent);
         }};
     return kKind;
 }

@@ -15,8 +15,8 @@ namespace {
 // The size of the field in rows and characters, and the text it starts with.
 class TextAreaAnswers final : public QuestionAnswers {
 public:
-    explicit TextAreaAnswers(QWidget* parent)
-        : QuestionAnswers(parent), Edit35(named<QLineEdit>(this, "Edit35")),
+    TextAreaAnswers(const PageState& page, QWidget* parent)
+        : QuestionAnswers(page, parent), Edit35(named<QLineEdit>(this, "Edit35")),
           Edit36(named<QLineEdit>(this, "Edit36")), Memo2(named<QPlainTextEdit>(this, "Memo2")) {
         QGridLayout* grid = Layout::nestedGrid();
         setLayout(grid);
@@ -33,8 +33,9 @@ public:
     }
 
     QStringList questionLines(const FormHtml::Question& question) const override {
-        return FormHtml::textAreaQuestion(question,
-                                          {Edit36->text(), Edit35->text(), FieldText(*Memo2)});
+        const FormHtml::TextArea area{Edit36->text(), Edit35->text(), FieldText(*Memo2)};
+        return isModern() ? FormHtml::modernTextAreaQuestion(question, area)
+                          : FormHtml::textAreaQuestion(question, area);
     }
     void emptyAfterAdd(QLineEdit& question) override {
         Memo2->clear();
@@ -69,8 +70,8 @@ const QuestionKind& TextAreaQuestion() {
          "ComboBox11",
          "ComboBox12"},
         "Formularfeld",
-        [](const QLineEdit&, QWidget* parent) -> QuestionAnswers* {
-            return new TextAreaAnswers(parent);
+        [](const QLineEdit&, const PageState& page, QWidget* parent) -> QuestionAnswers* {
+            return new TextAreaAnswers(page, parent);
         }};
     return kKind;
 }

@@ -3,6 +3,7 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
 #include "context/PageContext.h"
+#include "core/context/PageKindSetting.h"
 #include "core/frames/FramesetHtml.h"
 #include "core/platform/PageFile.h"
 #include "frames/LayoutPanel.h"
@@ -13,6 +14,7 @@
 #include "ui/Controls.h"
 #include "ui/EscapeKey.h"
 #include "ui/Layout.h"
+#include "ui/PageKindBox.h"
 
 #include <QAction>
 #include <QGridLayout>
@@ -179,8 +181,14 @@ FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
     setObjectName(QStringLiteral("TForm6"));
     setWindowTitle(QStringLiteral("Frames"));
 
-    // The chooser and the four panels take the whole window, one at a time.
-    m_pages = new QStackedLayout(this);
+    // The page kind stands above the chooser and the panels, so it shows on each of them;
+    // they take the rest of the window, one at a time.
+    QVBoxLayout* column = Layout::column(this);
+    column->setContentsMargins({});
+    column->setSpacing(0);
+    column->addLayout(createKindStrip());
+    m_pages = new QStackedLayout;
+    column->addLayout(m_pages, 1);
     m_pages->addWidget(createChooser());
     const QList<LayoutPanel::Names>& names = panelNames();
     for (size_t i = 0; i < m_panels.size(); ++i) {
@@ -206,6 +214,19 @@ FrameBuilderWindow::FrameBuilderWindow(PageContext& context)
     createPopupMenu();
     dismissOnEscape(this, [this] { close(); });
     Layout::fitToScreen(*this);
+}
+
+QLayout* FrameBuilderWindow::createKindStrip() {
+    m_kind = new PageKindBox(this, "FramePageKind");
+    QLabel* kindCaption = caption(this, "Label74", QStringLiteral("Seitenart:"));
+    kindCaption->setBuddy(m_kind);
+    QHBoxLayout* strip = Layout::nestedRow();
+    strip->addWidget(kindCaption);
+    strip->addWidget(m_kind);
+    strip->addStretch(1);
+    // The panels below keep their own margins; the strip stands in line with them.
+    strip->setContentsMargins(Layout::kMargin, Layout::kMargin, Layout::kMargin, 0);
+    return strip;
 }
 
 QWidget* FrameBuilderWindow::createChooser() {
@@ -262,6 +283,7 @@ void FrameBuilderWindow::createPopupMenu() {
 
 void FrameBuilderWindow::Frameseiteerstellen1Click() {
     bringToFront(*this);
+    m_kind->showKind(PageKindSetting::remembered());
     m_pages->setCurrentIndex(0);
     for (LayoutPanel* panel : m_panels)
         panel->workList().clear();
@@ -309,7 +331,9 @@ void FrameBuilderWindow::pickPage(QLineEdit& pageField) {
 
 void FrameBuilderWindow::savePanel(int index) {
     LayoutPanel& panel = *m_panels[static_cast<size_t>(index)];
-    const QStringList lines = FramesetHtml::page(panel.layout(), panel.values());
+    const QStringList lines = m_kind->kind() == PageKind::Modern
+                                  ? FramesetHtml::modernPage(panel.layout(), panel.values())
+                                  : FramesetHtml::page(panel.layout(), panel.values());
     panel.workList().setPlainText(lines.join(u'\n'));
 
     if (!m_saveDialog.execute(m_context.state.ownFile()))

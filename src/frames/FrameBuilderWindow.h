@@ -8,6 +8,8 @@
 
 class CurrentFieldTracker;
 class LayoutPanel;
+class PageKindBox;
+class QLayout;
 class QLineEdit;
 class QMenu;
 class QStackedLayout;
@@ -37,6 +39,8 @@ public:
     void Button4Click();
 
 private:
+    // „Seitenart:“ with its choice.
+    QLayout* createKindStrip();
     // The prompt and the four layout pictures.
     QWidget* createChooser();
     void createPopupMenu();
@@ -50,6 +54,7 @@ private:
     CurrentFieldTracker* m_fields;
     // The chooser first, then the four panels; one of them fills the window.
     QStackedLayout* m_pages = nullptr;
+    PageKindBox* m_kind = nullptr;
     std::array<LayoutPanel*, 4> m_panels{};
     // Proposes the frameset page saved last, at first "Frameseite.html" in the folder of
     // the main window's page; a save here leaves the main window's proposal alone.

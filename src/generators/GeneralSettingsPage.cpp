@@ -16,6 +16,7 @@
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
+#include "ui/PageKindBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +48,7 @@ void uncheckAll(std::initializer_list<QRadioButton*> buttons) {
 
 struct GeneralSettingsPage::Ui {
     QLineEdit* Edit1 = nullptr;
+    PageKindBox* PageKind = nullptr;
     QRadioButton* RadioButton1 = nullptr;
     QLineEdit* Edit2 = nullptr;
     ClickableLabel* Image33 = nullptr;
@@ -82,6 +84,10 @@ GeneralSettingsPage::GeneralSettingsPage(PageServices& services)
     m_ui->Edit1 = named<QLineEdit>(page, "Edit1");
     addRow(*title, 0, caption(page, "TitleCaption", QStringLiteral("Titel der Seite:")),
            {m_ui->Edit1});
+    m_ui->PageKind = new PageKindBox(page, "PageKind");
+    QLabel* kindCaption = caption(page, "Label73", QStringLiteral("Seitenart:"));
+    kindCaption->setBuddy(m_ui->PageKind);
+    addRow(*title, 1, kindCaption, {m_ui->PageKind})->addStretch(1);
     column->addLayout(title);
     createBackgroundGroup(*column);
     createRedirectGroup(*column);
@@ -219,6 +225,11 @@ void GeneralSettingsPage::connectCommands() {
     // Locked once the document start is written, until "Neu" begins a page again.
     connect(&m_services.context.state, &PageState::generalSettingsDoneChanged, this,
             [this](bool done) { setEnabled(!done); });
+    // The page takes the kind picked here; an opened page shows its own.
+    PageState& state = m_services.context.state;
+    m_ui->PageKind->showKind(state.kind());
+    connect(m_ui->PageKind, &PageKindBox::chosen, &state, &PageState::setKind);
+    connect(&state, &PageState::kindChanged, m_ui->PageKind, &PageKindBox::showKind);
     connect(m_ui->Image5, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image5Click);
     connect(m_ui->Image68, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image68Click);
     connect(m_ui->Image67, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image67Click);
@@ -261,7 +272,16 @@ void GeneralSettingsPage::Button2Click() {
         m_services.navigation.showMessage(Message::Error409);
         return;
     }
-    if (!m_services.context.addElement(GeneralSettingsHtml::documentStart(readDocumentStart()),
+    const DocumentStart start = readDocumentStart();
+    const bool modern = m_services.context.state.kind() == PageKind::Modern;
+    if (modern && start.redirect != RedirectKind::None &&
+        !GeneralSettingsHtml::isRefreshDelay(start.redirectSeconds)) {
+        m_services.context.notices.PostStatusMessage(QStringLiteral(
+            "Die Wartezeit muss eine ganze Zahl von Sekunden sein (zum Beispiel 4 oder 0)."));
+        return;
+    }
+    if (!m_services.context.addElement(modern ? GeneralSettingsHtml::modernDocumentStart(start)
+                                              : GeneralSettingsHtml::documentStart(start),
                                        QStringLiteral("Allgemeine Einstellung")))
         return;
     m_services.context.state.setGeneralSettingsDone(true);

@@ -123,7 +123,10 @@ void ImagesPage::Button5Click() {
     element.tag = {m_ui->Edit6->text(), m_ui->Edit16->text(), m_ui->CheckBox11->isChecked(),
                    m_ui->Edit9->text(), m_ui->Edit7->text()};
     element.placement = {m_ui->picker->position(), spacing.value.first, spacing.value.second};
-    m_services.context.addElement(ImagesHtml::imageBlock(element), QStringLiteral("Bild"));
+    m_services.context.addElement(m_services.context.isModern()
+                                      ? ImagesHtml::modernImageBlock(element)
+                                      : ImagesHtml::imageBlock(element),
+                                  QStringLiteral("Bild"));
 }
 
 void ImagesPage::Image1Click() {

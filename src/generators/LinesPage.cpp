@@ -129,7 +129,10 @@ void LinesPage::Button13Click() {
     rule.size = ui.ComboBox16->currentText();
     rule.width = ui.ComboBox15->currentText();
     rule.placement = {ui.picker->position(), spacing.value.first, spacing.value.second};
-    m_services.context.addElement(LinesHtml::ruleBlock(rule), QStringLiteral("Linie"));
+    m_services.context.addElement(m_services.context.isModern()
+                                      ? QStringList{LinesHtml::modernRuleLine(rule)}
+                                      : LinesHtml::ruleBlock(rule),
+                                  QStringLiteral("Linie"));
 }
 
 void LinesPage::Button3Click() {

@@ -256,11 +256,18 @@ void LinksPage::Button1Click() {
     if (ui.RadioButton5->isChecked())
         m_linkTarget = LinksHtml::frameTarget(ui.Edit3->text());
     const LinkAddress link{m_linkPrefix, ui.Edit19->text(), m_linkTarget};
-    m_services.context.addElement(
-        ui.RadioButton16->isChecked()
-            ? LinksHtml::imageLink(link, ui.imageMode->imageLink(format.value.placement))
-            : LinksHtml::textLink(format.value, link, ui.textMode->linkText()),
-        QStringLiteral("Link"));
+    const bool modern = m_services.context.isModern();
+    QStringList lines;
+    if (ui.RadioButton16->isChecked()) {
+        const ImageLink image = ui.imageMode->imageLink(format.value.placement);
+        lines =
+            modern ? LinksHtml::modernImageLink(link, image) : LinksHtml::imageLink(link, image);
+    } else {
+        const QString text = ui.textMode->linkText();
+        lines = modern ? LinksHtml::modernTextLink(format.value, link, text)
+                       : LinksHtml::textLink(format.value, link, text);
+    }
+    m_services.context.addElement(lines, QStringLiteral("Link"));
 }
 
 void LinksPage::RadioButton17Click() {

@@ -266,7 +266,9 @@ void ListsPage::RadioButton28Click() {
 void ListsPage::Button25Click() {
     const ListKind begun = kind();
     m_ui->Memo7->appendPlainText(ListsHtml::closingTag(begun));
-    m_ui->Memo5->appendPlainText(ListsHtml::openingLine(checkedStyle(begun)));
+    const ListStyle style = checkedStyle(begun);
+    m_ui->Memo5->appendPlainText(m_services.context.isModern() ? ListsHtml::modernOpeningLine(style)
+                                                               : ListsHtml::openingLine(style));
     m_ui->Button26->setEnabled(true);
 }
 
@@ -275,7 +277,8 @@ void ListsPage::Button24Click() {
     const ListKind entryKind = kind();
     if (entryKind == ListKind::Sorted)
         ++m_sortedEntryCount;
-    m_ui->Memo5->appendPlainText(ListsHtml::entryLine(entry));
+    m_ui->Memo5->appendPlainText(m_services.context.isModern() ? ListsHtml::modernEntryLine(entry)
+                                                               : ListsHtml::entryLine(entry));
     m_ui->Memo4->appendPlainText(ListsHtml::previewLine(entryKind, m_sortedEntryCount, entry));
     m_ui->Edit36->clear();
 }
@@ -300,7 +303,10 @@ void ListsPage::Button27Click() {
     const ListBlock list{memoLines(*m_ui->Memo5),
                          memoLines(*m_ui->Memo7),
                          {m_ui->picker->position(), spacing.value.first, spacing.value.second}};
-    if (!m_services.context.addElement(ListsHtml::listBlock(list), QStringLiteral("Liste")))
+    if (!m_services.context.addElement(m_services.context.isModern()
+                                           ? ListsHtml::modernListBlock(list)
+                                           : ListsHtml::listBlock(list),
+                                       QStringLiteral("Liste")))
         return;
     for (QPlainTextEdit* memo : {m_ui->Memo4, m_ui->Memo5, m_ui->Memo7})
         memo->clear();

@@ -199,7 +199,9 @@ void TablesPage::Button14Click() {
                               m_ui->Edit28->text(),
                               m_ui->Edit31->text(),
                               {m_ui->picker->position(), breaksBefore.value, 0}};
-    m_services.context.add(TablesHtml::tableStart(table), QStringLiteral("Tabelle wurde erstellt"));
+    m_services.context.add(m_services.context.isModern() ? TablesHtml::modernTableStart(table)
+                                                         : TablesHtml::tableStart(table),
+                           QStringLiteral("Tabelle wurde erstellt"));
 }
 
 void TablesPage::Button15Click() {
@@ -208,7 +210,9 @@ void TablesPage::Button15Click() {
 
 void TablesPage::Button16Click() {
     const CellSettings cell{m_ui->Edit27->text(), m_ui->Edit26->text(), m_ui->Edit25->text()};
-    m_services.context.add(TablesHtml::cellOpen(cell), QStringLiteral("Zelle wurde geöffnet"));
+    m_services.context.add(m_services.context.isModern() ? TablesHtml::modernCellOpen(cell)
+                                                         : TablesHtml::cellOpen(cell),
+                           QStringLiteral("Zelle wurde geöffnet"));
 }
 
 void TablesPage::Button17Click() {
@@ -223,7 +227,9 @@ void TablesPage::Button19Click() {
     const Expected<int> breaksAfter = SpacingBox::read(*m_ui->ComboBox13);
     if (m_services.context.failed(breaksAfter))
         return;
-    m_services.context.add(TablesHtml::tableEnd({m_ui->picker->position(), 0, breaksAfter.value}),
+    const Placement placement{m_ui->picker->position(), 0, breaksAfter.value};
+    m_services.context.add(m_services.context.isModern() ? TablesHtml::modernTableEnd(placement)
+                                                         : TablesHtml::tableEnd(placement),
                            QStringLiteral("Tabelle wurde beendet"));
 }
 

@@ -3,6 +3,7 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/FieldExplanations.h"
 #include "context/PageContext.h"
+#include "core/generators/PageKind.h"
 #include "core/generators/TextFormatHtml.h"
 #include "core/source/SourceHtml.h"
 #include "generators/TextFormatBox.h"
@@ -60,6 +61,7 @@ struct TextPage::Ui {
     ClickableLabel* Label61 = nullptr;
     QLabel* Label77 = nullptr;
     QComboBox* ParagraphKind = nullptr;
+    QLabel* ModernTextNote = nullptr;
     TextFormatBox* format = nullptr;
     QPushButton* Button4 = nullptr;
 };
@@ -117,10 +119,17 @@ QLayout* TextPage::createTextArea() {
     kind->addWidget(m_ui->ParagraphKind);
     kind->addStretch(1);
 
+    // A modern page shows the text as typed, which the page says while it is one.
+    m_ui->ModernTextNote = caption(
+        page, "ModernTextNote",
+        QStringLiteral("In einer modernen Seite erscheint der Text genau so, wie Sie ihn tippen."));
+    m_ui->ModernTextNote->setWordWrap(true);
+
     QVBoxLayout* column = Layout::nestedColumn();
     column->addWidget(m_ui->Label7);
     column->addLayout(field, 1);
     column->addLayout(kind);
+    column->addWidget(m_ui->ModernTextNote);
     return column;
 }
 
@@ -129,6 +138,10 @@ void TextPage::connectCommands() {
     connect(m_ui->Image2, &ClickableLabel::clicked, this, &TextPage::Image2Click);
     connect(m_ui->Label61, &ClickableLabel::clicked, this, &TextPage::Label61Click);
     m_ui->Memo1->installEventFilter(this);
+    PageState& state = m_services.context.state;
+    m_ui->ModernTextNote->setVisible(state.kind() == PageKind::Modern);
+    connect(&state, &PageState::kindChanged, m_ui->ModernTextNote,
+            [this](PageKind kind) { m_ui->ModernTextNote->setVisible(kind == PageKind::Modern); });
 }
 
 void TextPage::Button4Click() {
@@ -137,16 +150,19 @@ void TextPage::Button4Click() {
         return;
     const QString body = FieldText(*m_ui->Memo1);
     const auto kind = static_cast<ParagraphKind>(m_ui->ParagraphKind->currentIndex());
-    if (!m_services.context.addElement(
-            TextFormatHtml::textBlock(
-                format.value, TextFormatHtml::styledParagraphLine(format.value, body, kind)),
-            QStringLiteral("Text")))
+    const QStringList lines =
+        m_services.context.isModern()
+            ? TextFormatHtml::modernTextBlock(format.value, kind, body)
+            : TextFormatHtml::textBlock(
+                  format.value, TextFormatHtml::styledParagraphLine(format.value, body, kind));
+    if (!m_services.context.addElement(lines, QStringLiteral("Text")))
         return;
     m_ui->Memo1->clear();
 }
 
 bool TextPage::Memo1KeyDown(int key) {
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    // In a modern page the key breaks the line as in any text field.
+    if ((key != Qt::Key_Return && key != Qt::Key_Enter) || m_services.context.isModern())
         return false;
     // The key then breaks the line at the caret, which now stands at the end, whatever
     // modifiers are held.
@@ -155,19 +171,30 @@ bool TextPage::Memo1KeyDown(int key) {
 }
 
 void TextPage::Image2Click() {
-    appendMemoLine(SourceHtml::kBreak);
+    if (m_services.context.isModern())
+        appendToMemo(QStringLiteral("\n"));
+    else
+        appendMemoLine(SourceHtml::kBreak);
 }
 
 void TextPage::Label61Click() {
-    appendMemoLine(QStringLiteral("&nbsp;"));
+    if (m_services.context.isModern())
+        appendToMemo(QString(QChar::Nbsp));
+    else
+        appendMemoLine(QStringLiteral("&nbsp;"));
+}
+
+void TextPage::appendToMemo(const QString& text) {
+    QTextCursor cursor(m_ui->Memo1->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(text);
+    m_ui->Memo1->setTextCursor(cursor);
 }
 
 void TextPage::appendMemoLine(const QString& line) {
-    QTextCursor cursor(m_ui->Memo1->document());
-    cursor.movePosition(QTextCursor::End);
+    const QTextBlock last = m_ui->Memo1->document()->lastBlock();
     // An empty last line takes the text; otherwise the text starts a line of its own.
-    cursor.insertText(cursor.block().text().isEmpty() ? line : QLatin1Char('\n') + line);
-    m_ui->Memo1->setTextCursor(cursor);
+    appendToMemo(last.text().isEmpty() ? line : QLatin1Char('\n') + line);
 }
 
 void TextPage::emptyForNew(NewVariant /*variant*/) {

@@ -18,11 +18,13 @@ public:
     // "Zum Quelltext hinzufügen": appends the formatted text.
     void Button4Click();
     // Enter adds a "<br>" line at the end of the text and breaks the line there; true when
-    // it took the key.
+    // it took the key. In a modern page the key breaks the line at the caret.
     bool Memo1KeyDown(int key);
-    // "↵": appends a line break to the page.
+    // "↵": appends a line break to the page: a "<br>" line, or in a modern page a line
+    // break at the end of the text.
     void Image2Click();
-    // "Leerzeichen": appends a no-break space to the page.
+    // "Leerzeichen": appends a no-break space to the page: an "&nbsp;" line, or in a modern
+    // page the character at the end of the text.
     void Label61Click();
 
 protected:
@@ -35,6 +37,8 @@ private:
     void connectCommands();
     // Puts a line of its own after everything in Memo1 and leaves the caret behind it.
     void appendMemoLine(const QString& line);
+    // Puts the text after everything in Memo1, on its last line, and the caret behind it.
+    void appendToMemo(const QString& text);
 
     std::unique_ptr<Ui> m_ui;
 };

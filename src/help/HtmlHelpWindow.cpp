@@ -24,6 +24,7 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet10", "Tabellen"},
     {"TabSheet11", "Frames"},
     {.name = "TabSheet12", .caption = "Formulare", .firstShown = true},
+    {"TabSheet13", "Moderne Seiten (HTML5)"},
 };
 
 // The tutorial lines up its example HTML and its tables of tags with blanks, so it is set

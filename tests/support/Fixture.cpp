@@ -9,15 +9,38 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTextCursor>
 
 void recordFailure(const QString& message, std::source_location where) {
     QTest::qFail(qPrintable(message), where.file_name(), int(where.line()));
 }
 
-Fixture::Fixture(WindowSet::Start start)
-    : m_windows(std::make_unique<WindowSet>(dialogs, opener, start)) {}
+namespace {
+
+// Each test program keeps its settings in a folder of its own, and every fixture starts with
+// none, so that tests running side by side or one after the other never see each other's
+// choices, nor the user's.
+void startWithoutSettings() {
+    static const QTemporaryDir folder;
+    static const bool placed = [] {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        return true;
+    }();
+    Q_UNUSED(placed)
+    QSettings().clear();
+}
+
+} // namespace
+
+Fixture::Fixture(WindowSet::Start start) {
+    startWithoutSettings();
+    m_windows = std::make_unique<WindowSet>(dialogs, opener, start);
+}
 
 Fixture::~Fixture() = default;
 
@@ -164,6 +187,7 @@ void typeInto(QWidget* field, const QString& text, std::source_location where) {
     } else if (combo && combo->findText(text) >= 0) {
         // A choice box takes only its own items, as a user picks them.
         combo->setCurrentIndex(combo->findText(text));
+        emit combo->activated(combo->currentIndex());
     } else {
         recordFailure(field ? QStringLiteral("%1 is not a text field").arg(field->objectName())
                             : QStringLiteral("typing into a missing control"),

@@ -35,3 +35,10 @@ void PageState::enablePreview() {
     m_previewEnabled = true;
     emit previewEnabledChanged(true);
 }
+
+void PageState::setKind(PageKind kind) {
+    if (kind == m_kind)
+        return;
+    m_kind = kind;
+    emit kindChanged(kind);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/generators/PageKind.h"
+
 #include <QObject>
 #include <QString>
 
@@ -33,6 +35,10 @@ public:
     // "Neu": the page has no file any more; the own file's folder and SavedFileName stay.
     void begunAnew();
 
+    // What the page is written as; each element added follows it.
+    PageKind kind() const { return m_kind; }
+    void setKind(PageKind kind);
+
     // The bare name of the file the last preview opened.
     const QString& previewName() const { return m_previewName; }
     void setPreviewName(const QString& name) { m_previewName = name; }
@@ -46,6 +52,7 @@ signals:
     // The page was saved to a file, or begun anew without one.
     void fileChanged();
     void previewEnabledChanged(bool enabled);
+    void kindChanged(PageKind kind);
 
 private:
     bool m_generalSettingsDone = false;
@@ -54,4 +61,5 @@ private:
     QString m_savedFileName;
     QString m_previewName;
     bool m_previewEnabled = false;
+    PageKind m_kind = PageKind::Classic;
 };

@@ -69,4 +69,30 @@ QStringList selectionListQuestion(const Question& question, const SelectionList&
 // A send or reset button, without paragraph and without name.
 QStringList button(const FormButton& formButton);
 
+// The form of a modern page starts with the same line; without a service address it has no
+// action and is sent to the page's own address.
+QString modernFormStartLine(const QString& service, const QString& recipient);
+
+// A collected answer of a modern page: a label around the radio button or check box and the
+// answer shown as typed, then "<br>". Name and value send exactly what was typed; a question
+// left empty gives no name.
+QString modernRadioAnswerLine(const QString& question, const QString& answer);
+QString modernCheckBoxAnswerLine(const QString& question, const QString& answer);
+// "<option>answer</option>", the answer shown as typed.
+QString modernOptionLine(const QString& answer);
+
+// The question blocks of a modern page: "<fieldset>" with the alignment and the space around
+// it, the formatted question as "<legend>" (none for an empty question), then the collected
+// answers, or the one field inside "<label>", and "</fieldset>". Columns, rows, size and
+// visible rows are written only as whole numbers above 0, the maximum length from 0 up.
+// Decision and check-box questions differ only in their collected answers.
+QStringList modernChoiceQuestion(const Question& question, const QStringList& answers);
+QStringList modernTextAreaQuestion(const Question& question, const TextArea& area);
+QStringList modernInputFieldQuestion(const Question& question, const InputField& field);
+QStringList modernSelectionListQuestion(const Question& question, const SelectionList& list);
+
+// "<button type=\"submit\">caption</button>" or the reset button, the caption shown as typed
+// ("Absenden" or "Zurücksetzen" when none is typed), placed as modern elements are.
+QStringList modernButton(const FormButton& formButton);
+
 } // namespace FormHtml

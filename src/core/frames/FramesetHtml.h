@@ -39,4 +39,11 @@ namespace FramesetHtml {
 // their frames and "</html>". Frames the layout does not have are not read.
 QStringList page(FrameLayout layout, const FramesetValues& values);
 
+// The same layout as one modern page: the head of every modern page with the rules of a grid
+// that fills the window, and in its body one "<iframe src=… name=…>" per frame, so that links
+// aimed at a frame's name still open there. The frames' sizes as typed for a frameset: digits
+// are pixels, "30%" a share of the window, "*" or "2*" a share of the rest; anything else, an
+// empty size too, is one share of the rest. The border is the frames' border in pixels.
+QStringList modernPage(FrameLayout layout, const FramesetValues& values);
+
 } // namespace FramesetHtml

@@ -88,3 +88,22 @@ QString CssStyle::blankLines(int count) {
         return {};
     return QString::number(count * kLineHeightEm) + QStringLiteral("em");
 }
+
+QString CssStyle::border(const QString& typedWidth, const QString& color) {
+    bool ok = false;
+    const int pixels = typedWidth.trimmed().toInt(&ok);
+    if (!isPixels(typedWidth) || !ok)
+        return {};
+    if (pixels == 0)
+        return QStringLiteral("none");
+    const QString line = length(typedWidth) + QStringLiteral(" solid");
+    const QString typedColor = color.trimmed();
+    return typedColor.isEmpty() ? line : line + u' ' + typedColor;
+}
+
+QString CssStyle::rule(const QString& selector, const CssStyle& style) {
+    QString rule = selector + QStringLiteral(" { ");
+    for (const QString& declaration : style.m_declarations)
+        rule += declaration + QStringLiteral("; ");
+    return rule + u'}';
+}

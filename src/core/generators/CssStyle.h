@@ -34,6 +34,11 @@ public:
     static QString length(const QString& typed);
     // The height of that many blank lines ("2.4em"); nothing for none.
     static QString blankLines(int count);
+    // A typed border width in pixels as a border: "2px solid" and the colour when one is
+    // typed, "none" for 0; nothing unless the width is digits alone.
+    static QString border(const QString& typedWidth, const QString& color = {});
+    // A rule of a style block: "selector { a: b; c: d; }".
+    static QString rule(const QString& selector, const CssStyle& style);
 
 private:
     QStringList m_declarations;

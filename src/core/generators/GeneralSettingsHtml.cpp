@@ -1,7 +1,10 @@
 #include "core/generators/GeneralSettingsHtml.h"
 
 #include "core/generators/CssStyle.h"
+#include "core/generators/PageKind.h"
 #include "core/source/SourceHtml.h"
+
+#include <algorithm>
 
 namespace GeneralSettingsHtml {
 
@@ -20,10 +23,12 @@ QString refreshLine(const DocumentStart& start) {
 
 // What every modern page needs: pictures never wider than the screen, and tables that scroll
 // sideways inside their wrapper rather than widen the page.
-QStringList modernStyleBlock() {
-    return {QStringLiteral("<style>"), QStringLiteral("img { max-width: 100%; height: auto; }"),
-            QStringLiteral(".tabelle { overflow-x: auto; }"),
-            QStringLiteral("table { border-collapse: collapse; }"), QStringLiteral("</style>")};
+QStringList modernStyleBlock(const QStringList& moreRules) {
+    return QStringList{QStringLiteral("<style>"),
+                       QStringLiteral("img { max-width: 100%; height: auto; }"),
+                       QStringLiteral(".tabelle { overflow-x: auto; }"),
+                       QStringLiteral("table { border-collapse: collapse; }")} +
+           moreRules + QStringList{QStringLiteral("</style>")};
 }
 
 QString modernBodyLine(const DocumentStart& start) {
@@ -39,9 +44,9 @@ QString modernBodyLine(const DocumentStart& start) {
     return QStringLiteral("<body") + style.attribute() + u'>';
 }
 
-// The refresh, keywords, author and icon lines the page asks for; they are valid in both
-// kinds of page.
-void appendHeadEntries(QStringList& lines, const DocumentStart& start) {
+// The refresh, keywords, author and icon lines the page asks for, in both kinds of page; the
+// modern page names its icon without the old "shortcut".
+void appendHeadEntries(QStringList& lines, const DocumentStart& start, PageKind kind) {
     if (start.redirect != RedirectKind::None)
         lines.append(refreshLine(start));
     if (start.withKeywords)
@@ -51,7 +56,9 @@ void appendHeadEntries(QStringList& lines, const DocumentStart& start) {
         lines.append(QStringLiteral("<meta name=\"Author\" content=\"") +
                      attributeValue(start.author) + QStringLiteral("\">"));
     if (start.withIcon)
-        lines.append(QStringLiteral("<link rel=\"shortcut icon\" href=\"") +
+        lines.append((kind == PageKind::Modern
+                          ? QStringLiteral("<link rel=\"icon\" href=\"")
+                          : QStringLiteral("<link rel=\"shortcut icon\" href=\"")) +
                      attributeValue(start.icon) + QStringLiteral("\">"));
 }
 
@@ -69,14 +76,14 @@ QString bodyLine(const DocumentStart& start) {
 
 QStringList documentStart(const DocumentStart& start) {
     QStringList lines = SourceHtml::pageStart();
-    appendHeadEntries(lines, start);
+    appendHeadEntries(lines, start, PageKind::Classic);
     lines.append(SourceHtml::titleLine(start.title));
     lines.append(SourceHtml::kHeadClose);
     lines.append(bodyLine(start));
     return lines;
 }
 
-QStringList modernDocumentStart(const DocumentStart& start) {
+QStringList modernDocumentStart(const DocumentStart& start, const QStringList& moreRules) {
     QStringList lines{QStringLiteral("<!DOCTYPE html>"),
                       QStringLiteral("<html lang=\"de\">"),
                       QStringLiteral("<head>"),
@@ -85,15 +92,24 @@ QStringList modernDocumentStart(const DocumentStart& start) {
                                      "initial-scale=1\">"),
                       QStringLiteral("<meta name=\"generator\" content=\"%1\">")
                           .arg(QLatin1String(SourceHtml::kGeneratorName))};
-    appendHeadEntries(lines, start);
+    // The wait stands as a plain number, without the blanks a field may hold.
+    DocumentStart entries = start;
+    entries.redirectSeconds = start.redirectSeconds.trimmed();
+    appendHeadEntries(lines, entries, PageKind::Modern);
     // A page needs a title; one left empty is named as an unsaved file is.
     const QString title = start.title.trimmed();
     lines.append(SourceHtml::titleLine(
         SourceHtml::escapedText(title.isEmpty() ? QStringLiteral("Unbenannt") : title)));
-    lines += modernStyleBlock();
+    lines += modernStyleBlock(moreRules);
     lines.append(SourceHtml::kHeadClose);
     lines.append(modernBodyLine(start));
     return lines;
+}
+
+bool isRefreshDelay(const QString& typed) {
+    const QString delay = typed.trimmed();
+    return !delay.isEmpty() &&
+           std::all_of(delay.begin(), delay.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 } // namespace GeneralSettingsHtml

@@ -33,8 +33,12 @@ namespace GeneralSettingsHtml {
 QStringList documentStart(const DocumentStart& start);
 
 // The same for a modern page: the doctype, the language, the character set and the
-// viewport first, the head entries, the style every modern page needs, and a body that
-// takes its background from its style.
-QStringList modernDocumentStart(const DocumentStart& start);
+// viewport first, the head entries, the style every modern page needs (and the page's own
+// rules after it), and a body that takes its background from its style.
+QStringList modernDocumentStart(const DocumentStart& start, const QStringList& moreRules = {});
+
+// Whether a typed wait before the redirect is a whole number of seconds ("4", " 0 "), as a
+// modern page needs it: browsers drop a fraction, and checkers refuse one.
+bool isRefreshDelay(const QString& typed);
 
 } // namespace GeneralSettingsHtml

@@ -34,4 +34,14 @@ QStringList rowClose();
 // "</table>", the position's closing line and the breaks after, as placed when it ends.
 QStringList tableEnd(const Placement& placement);
 
+// The table of a modern page, between the same rows and cell closes: "<div class=\"tabelle\">"
+// (the wrapper that scrolls a wide table sideways, with the space before as a margin) and the
+// table line, whose style holds the border, the colour, the width and the position as margins.
+QStringList modernTableStart(const TableSettings& table);
+// "<td>" with the cell's colour and border in its style.
+QStringList modernCellOpen(const CellSettings& cell);
+// "</table>", "</div>" and, for breaks after, a box of their height; the position was placed
+// at the start.
+QStringList modernTableEnd(const Placement& placement);
+
 } // namespace TablesHtml

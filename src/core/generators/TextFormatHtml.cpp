@@ -127,13 +127,21 @@ QStringList modernPlaced(const Placement& placement, const QStringList& element)
 }
 
 QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text) {
+    return modernTextIn(tagOf(kind), format, text);
+}
+
+QStringList modernTextIn(const QString& tag, const TextFormat& format, const QString& text) {
     QStringList lines = SourceHtml::escapedText(text).split(u'\n');
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)
         lines[i] += SourceHtml::kBreak;
-    return modernBlock(format, kind, lines);
+    return modernElement(tag, format, lines);
 }
 
 QStringList modernBlock(const TextFormat& format, ParagraphKind kind, QStringList html) {
+    return modernElement(tagOf(kind), format, std::move(html));
+}
+
+QStringList modernElement(const QString& tag, const TextFormat& format, QStringList html) {
     const Emphasis& e = format.emphasis;
     QStringList decorations;
     if (e.underline)
@@ -144,7 +152,6 @@ QStringList modernBlock(const TextFormat& format, ParagraphKind kind, QStringLis
     style.addFont(format)
         .add(QStringLiteral("text-decoration"), decorations.join(u' '))
         .addPlacement(format.placement);
-    const QString tag = tagOf(kind);
     QString open = u'<' + tag + style.attribute() + u'>';
     QString close;
     for (const auto& [on, name] :

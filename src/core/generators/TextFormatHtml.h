@@ -77,5 +77,9 @@ QStringList modernPlaced(const Placement& placement, const QStringList& element)
 QStringList modernTextBlock(const TextFormat& format, ParagraphKind kind, const QString& text);
 // The same block around lines that are HTML already, such as a link.
 QStringList modernBlock(const TextFormat& format, ParagraphKind kind, QStringList html);
+// The same text and lines inside another element that holds text, such as the legend of a
+// form's question.
+QStringList modernTextIn(const QString& tag, const TextFormat& format, const QString& text);
+QStringList modernElement(const QString& tag, const TextFormat& format, QStringList html);
 
 } // namespace TextFormatHtml

@@ -6,6 +6,7 @@
 #include "core/source/PageCheckElements.h"
 #include "core/source/PageCheckSentences.h"
 #include "core/source/PageCheckValues.h"
+#include "core/source/PageKindOf.h"
 #include "core/source/ProgramTags.h"
 
 #include <QUrl>
@@ -29,6 +30,7 @@ public:
         HtmlTokenizer tokenizer;
         HtmlTokenizer::State state;
         HtmlTokenizer::Token token;
+        m_modern = pageKindOfLines(lines) == PageKind::Modern;
         for (const QString& line : lines) {
             ++m_line;
             m_text = line;
@@ -147,6 +149,8 @@ private:
             m_tag.tag = tagNamed(name);
             m_tag.line = m_line;
             m_tag.rawText = !m_tag.end && startsRawText(name);
+            if (m_modern && !m_tag.end)
+                sayOutdated(name);
             if (m_tag.end && (token.unfinished || !attrs.empty() || token.selfClosing))
                 m_tag.endName = name.toString().toLower();
             if (!m_tag.end && mayBeProgramTag(m_tag.tag) && isBlank(m_text.left(token.start)))
@@ -169,9 +173,21 @@ private:
         m_line = line;
     }
 
+    // In a modern page, an element that CSS, or for frames <iframe>, replaces.
+    void sayOutdated(QStringView name) {
+        const Element& e = element(m_tag.tag);
+        if (e.frames)
+            say(m_line, Sentence::OutdatedFrames, name.toString().toLower());
+        else if (e.css)
+            say(m_line, Sentence::OutdatedElement, name.toString().toLower(), e.css);
+    }
+
     void readAttribute(const HtmlTokenizer::Attribute& attribute) {
         if (attribute.name.present()) {
-            m_tag.attribute = attributeNamed(part(attribute.name));
+            const AttributeName& known = attributeNamed(part(attribute.name));
+            m_tag.attribute = known.attribute;
+            if (const char* css = m_modern ? cssInsteadOf(known, m_tag.tag) : nullptr)
+                say(m_line, Sentence::OutdatedAttribute, known.name, css);
             if (!m_tag.signature.isEmpty())
                 ProgramTags::append(m_tag.signature, part(attribute.name));
         }
@@ -592,6 +608,7 @@ private:
     const CheckOptions& m_options;
     QList<Finding> m_findings;
     SentenceBook m_sentences;
+    bool m_modern = false; // the page is written as a modern page: outdated markup gets a hint
     int m_line = 0;
     QStringView m_text;      // the line being read
     qsizetype m_tagEnd = -1; // where the latest tag on this line ends

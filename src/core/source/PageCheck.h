@@ -30,5 +30,7 @@ struct CheckOptions {
 
 // Reads the page the way browsers recover HTML 4 and returns what breaks it or deserves a
 // look, ordered by line. Where a finding is about a tag as an add button writes it, its
-// sentence names the button that mends it. Takes time linear in the length of the page.
+// sentence names the button that mends it. A page that begins as a modern page does (see
+// pageKindOf) also gets a hint at each presentational element or attribute that CSS replaces.
+// Takes time linear in the length of the page.
 QList<Finding> CheckPage(const QStringList& lines, const CheckOptions& options);

@@ -1,12 +1,17 @@
 #include "core/source/PageCheckElements.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <unordered_map>
-#include <utility>
 
 namespace Check {
 namespace {
+
+// The CSS that more than one outdated element or attribute gives way to.
+constexpr const char* kTextAlign = "text-align";
+constexpr const char* kBackgroundColour = "background-color";
+constexpr const char* kSideMargins = "margin-left und margin-right";
 
 // Indexed by Tag. A paragraph is never a finding on its own: its end tag is optional, a
 // block start closes an open one and a stray "</p>" is ignored. It is followed only for the
@@ -16,8 +21,8 @@ constexpr std::array<Element, kTagCount> kElements{{
     {.name = "html", .spoken = "Die Seite"},        // Html
     {.name = "head"},                               // Head
     {.name = "body", .spoken = "Der Seiteninhalt"}, // Body
-    {.name = "frameset"},                           // Frameset
-    {.name = "frame"},                              // Frame
+    {.name = "frameset", .frames = true},           // Frameset
+    {.name = "frame", .frames = true},              // Frame
     {.name = "table",
      .spoken = "Die Tabelle",
      .tracking = Tracking::Stacked,
@@ -62,11 +67,13 @@ constexpr std::array<Element, kTagCount> kElements{{
      .spoken = "Die Schriftangabe",
      .tracking = Tracking::Loose,
      .endRequired = true,
-     .formatting = true}, // Font
+     .formatting = true,
+     .css = "font-family, font-size und color"}, // Font
     {.name = "center",
      .spoken = "Die Zentrierung",
      .tracking = Tracking::Stacked,
-     .endRequired = true}, // Center
+     .endRequired = true,
+     .css = kTextAlign}, // Center
     {.name = "div",
      .spoken = "Der Bereich",
      .tracking = Tracking::Stacked,
@@ -105,17 +112,91 @@ constexpr std::array<Element, kTagCount> kElements{{
      .spoken = "Die Tiefstellung",
      .tracking = Tracking::Loose,
      .endRequired = true,
-     .formatting = true}, // Sub
-    {.name = "img"},      // Img
-    {.name = "meta"},     // Meta
-    {.name = "p"},        // P
-    {},                   // Block
-    {},                   // HeadEntry
+     .formatting = true},                         // Sub
+    {.name = "img"},                              // Img
+    {.name = "meta"},                             // Meta
+    {.name = "p"},                                // P
+    {.name = "hr"},                               // Hr
+    {.name = "big", .css = "font-size"},          // Big
+    {.name = "strike", .css = "text-decoration"}, // Strike
+    {.name = "tt", .css = "font-family"},         // Tt
+    {},                                           // Block
+    {},                                           // HeadEntry
 }};
 
 // Indexed by Context.
 constexpr std::array<const char*, 4> kContexts{
     {"", "einer Tabelle (<table>)", "einer Liste (<ul> oder <ol>)", "eines Formulars (<form>)"}};
+
+// The attributes the check knows: those whose values it reads, and those a modern page writes
+// in CSS instead.
+constexpr AttributeName kAttributes[]{
+    {.name = "alt", .attribute = Attribute::Alt},
+    {.name = "src", .attribute = Attribute::Src},
+    {.name = "href", .attribute = Attribute::Href},
+    {.name = "bgcolor", .attribute = Attribute::Colour, .outdated = {{{.css = kBackgroundColour}}}},
+    {.name = "color",
+     .attribute = Attribute::Colour,
+     .outdated = {{{.on = {Tag::Hr}, .css = kBackgroundColour}}}},
+    {.name = "bordercolor", .attribute = Attribute::Colour},
+    {.name = "style", .attribute = Attribute::Style},
+    {.name = "http-equiv", .attribute = Attribute::HttpEquiv},
+    {.name = "charset", .attribute = Attribute::Charset},
+    {.name = "content", .attribute = Attribute::Content},
+    {.name = "action", .attribute = Attribute::Action},
+    {.name = "align",
+     .outdated = {{{.on = {Tag::Img, Tag::Input}, .css = "float oder vertical-align"},
+                   {.on = {Tag::Table, Tag::Hr}, .css = kSideMargins},
+                   {.css = kTextAlign}}}},
+    {.name = "valign", .outdated = {{{.css = "vertical-align"}}}},
+    {.name = "background",
+     .outdated = {{{.on = {Tag::Body, Tag::Table, Tag::Td, Tag::Th}, .css = "background-image"}}}},
+    {.name = "text", .outdated = {{{.on = {Tag::Body}, .css = "color"}}}},
+    {.name = "border", .outdated = {{{.on = {Tag::Img, Tag::Table}, .css = "border"}}}},
+    {.name = "width",
+     .outdated = {{{.on = {Tag::Table, Tag::Td, Tag::Th, Tag::Hr}, .css = "width"}}}},
+    {.name = "height",
+     .outdated = {{{.on = {Tag::Table, Tag::Tr, Tag::Td, Tag::Th}, .css = "height"}}}},
+    {.name = "cellpadding", .outdated = {{{.on = {Tag::Table}, .css = "padding"}}}},
+    {.name = "cellspacing", .outdated = {{{.on = {Tag::Table}, .css = "border-spacing"}}}},
+    {.name = "nowrap", .outdated = {{{.on = {Tag::Td, Tag::Th}, .css = "white-space"}}}},
+    {.name = "size", .outdated = {{{.on = {Tag::Hr}, .css = "height"}}}},
+    {.name = "noshade", .outdated = {{{.on = {Tag::Hr}, .css = "border und background-color"}}}},
+    {.name = "type", .outdated = {{{.on = {Tag::Ul, Tag::Li}, .css = "list-style-type"}}}},
+    {.name = "hspace", .outdated = {{{.on = {Tag::Img}, .css = kSideMargins}}}},
+    {.name = "vspace", .outdated = {{{.on = {Tag::Img}, .css = "margin-top und margin-bottom"}}}},
+    {.name = "clear", .outdated = {{{.css = "clear"}}}},
+};
+
+// The longest name either table holds, and one more.
+constexpr size_t kLongestName = 12;
+
+// A name in any case as the tables hold it: ASCII letters in lower case. Empty for a name
+// that is too long or not ASCII, which neither table holds.
+std::string_view lowered(QStringView name, std::array<char, kLongestName>& buffer) {
+    if (name.size() >= qsizetype(buffer.size()))
+        return {};
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        if (c >= 0x80)
+            return {};
+        buffer[size_t(i)] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
+    }
+    return std::string_view(buffer.data(), size_t(name.size()));
+}
+
+constexpr bool namesFit() {
+    for (const AttributeName& attribute : kAttributes) {
+        if (std::string_view(attribute.name).size() >= kLongestName)
+            return false;
+    }
+    for (const Element& e : kElements) {
+        if (std::string_view(e.name).size() >= kLongestName)
+            return false;
+    }
+    return true;
+}
+static_assert(namesFit(), "kLongestName is longer than every name in the tables");
 
 } // namespace
 
@@ -137,27 +218,19 @@ Tag tagNamed(QStringView name) {
         // What a frameset page shows browsers without frames belongs to the frameset.
         map.emplace("noframes", Tag::Frame);
         for (const char* block :
-             {"address", "article", "aside",   "blockquote", "dd",         "details", "dialog",
-              "dir",     "dl",      "dt",      "fieldset",   "figcaption", "figure",  "footer",
-              "h1",      "h2",      "h3",      "h4",         "h5",         "h6",      "header",
-              "hgroup",  "hr",      "listing", "main",       "menu",       "nav",     "pre",
-              "section", "summary", "xmp",     "plaintext"})
+             {"address", "article", "aside",    "blockquote", "dd",         "details", "dialog",
+              "dir",     "dl",      "dt",       "fieldset",   "figcaption", "figure",  "footer",
+              "h1",      "h2",      "h3",       "h4",         "h5",         "h6",      "header",
+              "hgroup",  "listing", "main",     "menu",       "nav",        "pre",     "section",
+              "summary", "xmp",     "plaintext"})
             map.emplace(block, Tag::Block);
         // They belong in the head and show nothing.
         for (const char* head : {"script", "style", "title", "link", "base"})
             map.emplace(head, Tag::HeadEntry);
         return map;
     }();
-    std::array<char, 12> lower{};
-    if (name.size() >= qsizetype(lower.size()))
-        return Tag::Other;
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char16_t c = name[i].unicode();
-        if (c >= 0x80)
-            return Tag::Other;
-        lower[size_t(i)] = char(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
-    }
-    const auto found = tags.find(std::string_view(lower.data(), size_t(name.size())));
+    std::array<char, kLongestName> buffer;
+    const auto found = tags.find(lowered(name, buffer));
     return found == tags.end() ? Tag::Other : found->second;
 }
 
@@ -201,6 +274,9 @@ bool staysInParagraph(Tag tag) {
     case Tag::S:
     case Tag::Sup:
     case Tag::Sub:
+    case Tag::Big:
+    case Tag::Strike:
+    case Tag::Tt:
     case Tag::Img:
     case Tag::Meta:
     case Tag::HeadEntry:
@@ -210,20 +286,29 @@ bool staysInParagraph(Tag tag) {
     }
 }
 
-Attribute attributeNamed(QStringView name) {
-    static constexpr std::pair<std::u16string_view, Attribute> kAttributes[]{
-        {u"alt", Attribute::Alt},         {u"src", Attribute::Src},
-        {u"href", Attribute::Href},       {u"bgcolor", Attribute::Colour},
-        {u"color", Attribute::Colour},    {u"bordercolor", Attribute::Colour},
-        {u"style", Attribute::Style},     {u"http-equiv", Attribute::HttpEquiv},
-        {u"charset", Attribute::Charset}, {u"content", Attribute::Content},
-        {u"action", Attribute::Action}};
-    for (const auto& [attributeName, attribute] : kAttributes) {
-        if (name.compare(QStringView(attributeName.data(), qsizetype(attributeName.size())),
-                         Qt::CaseInsensitive) == 0)
-            return attribute;
+const AttributeName& attributeNamed(QStringView name) {
+    static const std::unordered_map<std::string_view, const AttributeName*> attributes = [] {
+        std::unordered_map<std::string_view, const AttributeName*> map;
+        for (const AttributeName& attribute : kAttributes)
+            map.emplace(attribute.name, &attribute);
+        return map;
+    }();
+    static constexpr AttributeName kOther;
+    std::array<char, kLongestName> buffer;
+    const auto found = attributes.find(lowered(name, buffer));
+    return found == attributes.end() ? kOther : *found->second;
+}
+
+const char* cssInsteadOf(const AttributeName& attribute, Tag tag) {
+    for (const Outdated& outdated : attribute.outdated) {
+        if (!outdated.css)
+            return nullptr;
+        if (outdated.on[0] == Tag::Other ||
+            (tag != Tag::Other &&
+             std::find(outdated.on.begin(), outdated.on.end(), tag) != outdated.on.end()))
+            return outdated.css;
     }
-    return Attribute::Other;
+    return nullptr;
 }
 
 } // namespace Check

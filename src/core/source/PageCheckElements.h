@@ -2,6 +2,7 @@
 
 #include <QStringView>
 
+#include <array>
 #include <cstddef>
 
 namespace Check {
@@ -39,6 +40,10 @@ enum class Tag {
     Img,
     Meta,
     P,
+    Hr,
+    Big,
+    Strike,
+    Tt,
     Block,     // the other elements whose start closes an open paragraph
     HeadEntry, // script, style, title, link, base: they belong in the head and show nothing
 };
@@ -65,6 +70,10 @@ struct Element {
     Context context = Context::Anywhere;
     // Text formatting that browsers reopen where its end tag comes too early or too late.
     bool formatting = false;
+    // Outdated in a modern page: the CSS properties that take its place, or frames, whose
+    // place <iframe> and CSS take.
+    const char* css = nullptr;
+    bool frames = false;
 };
 
 const Element& element(Tag tag);
@@ -84,8 +93,28 @@ bool mayBeProgramTag(Tag tag);
 // end tag but the paragraph's own, ends it.
 bool staysInParagraph(Tag tag);
 
-// The attributes the check reads.
+// The attributes whose values the check reads.
 enum class Attribute { Other, Alt, Src, Href, Colour, Style, HttpEquiv, Charset, Content, Action };
-Attribute attributeNamed(QStringView name);
+
+// Where an attribute is outdated in a modern page: on the elements listed, or on every element
+// when none is; and the CSS properties that take its place there.
+struct Outdated {
+    std::array<Tag, 4> on{};
+    const char* css = nullptr;
+};
+
+// An attribute the check knows by name.
+struct AttributeName {
+    const char* name = ""; // as the sentences show it
+    Attribute attribute = Attribute::Other;
+    std::array<Outdated, 3> outdated{}; // the first that holds for an element counts
+};
+
+// The attribute of a name in any case; one without a name for the names the check does not
+// know.
+const AttributeName& attributeNamed(QStringView name);
+// The CSS that takes an attribute's place on an element in a modern page; nullptr where the
+// attribute is valid there.
+const char* cssInsteadOf(const AttributeName& attribute, Tag tag);
 
 } // namespace Check

@@ -149,6 +149,15 @@ constexpr std::array<SentenceText, kSentenceCount> kSentences{{
          "Das Formular aus Zeile %1 ist nicht beendet: Drücken Sie im Fenster „%2“ „%3“. Es öffnet "
          "sich auf der Seite „%4“ mit „%5“.",
      .page = Captions::kFormsPage},
+    {.sentence = Sentence::OutdatedAttribute,
+     .kind = Finding::Kind::Hinweis,
+     .text = "Das Attribut %1 ist veraltet. Verwenden Sie stattdessen CSS: %2."},
+    {.sentence = Sentence::OutdatedElement,
+     .kind = Finding::Kind::Hinweis,
+     .text = "Das Element <%1> ist veraltet. Verwenden Sie stattdessen CSS: %2."},
+    {.sentence = Sentence::OutdatedFrames,
+     .kind = Finding::Kind::Hinweis,
+     .text = "Das Element <%1> ist veraltet. Verwenden Sie stattdessen <iframe> und CSS."},
 }};
 
 constexpr bool inSentenceOrder() {

@@ -41,8 +41,11 @@ enum class Sentence {
     FormNotBegun,
     TableNotEnded,
     FormNotEnded,
+    OutdatedAttribute,
+    OutdatedElement,
+    OutdatedFrames,
 };
-constexpr size_t kSentenceCount = static_cast<size_t>(Sentence::FormNotEnded) + 1;
+constexpr size_t kSentenceCount = static_cast<size_t>(Sentence::OutdatedFrames) + 1;
 
 // Makes findings of sentences, filling %1, %2, … with the parts given. Each sentence's text
 // is decoded once per check: a page full of mistakes says the same sentences often.
