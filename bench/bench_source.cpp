@@ -2,6 +2,7 @@
 // lines of page source: the cost must not grow with the page. The page is measured shown in a
 // source view, as the user has it, in the coloured source view with line numbers that Memo2 is,
 // and alone, as the document model costs by itself.
+#include "core/generators/TextFormatHtml.h"
 #include "core/source/PageSource.h"
 #include "ui/HtmlHighlighter.h"
 #include "ui/SourceEdit.h"
@@ -61,16 +62,37 @@ const QStringList kElement = {
     QStringLiteral("</b>"),
     QStringLiteral("</div>")};
 
-void BM_AddElement(benchmark::State& state) {
+// The same text in a modern page: one paragraph carrying its style.
+const QStringList& modernElement() {
+    static const QStringList kModern =
+        TextFormatHtml::modernTextBlock({QStringLiteral("Times New Roman"),
+                                         QStringLiteral("12"),
+                                         QStringLiteral("Black"),
+                                         {.bold = true},
+                                         {Position::Center, 1, 0}},
+                                        ParagraphKind::Paragraph, QStringLiteral("Hallo"));
+    return kModern;
+}
+
+void addElement(benchmark::State& state, const QStringList& element) {
     Page page(static_cast<int>(state.range(0)), View::Plain);
     for (auto _ : state) {
-        page.source.commit(kElement);
+        page.source.commit(element);
         state.PauseTiming();
         page.source.closeDocument();
         state.ResumeTiming();
     }
 }
+
+void BM_AddElement(benchmark::State& state) {
+    addElement(state, kElement);
+}
 BENCHMARK(BM_AddElement)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+void BM_AddModernElement(benchmark::State& state) {
+    addElement(state, modernElement());
+}
+BENCHMARK(BM_AddModernElement)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 // The same in the coloured view, until the added lines have their colours.
 void BM_AddElementHighlighted(benchmark::State& state) {

@@ -523,10 +523,11 @@ table { border-collapse: collapse; }
 void TestHtml::modernElements_data() {
     addLineColumns();
     ImageElement image;
-    image.tag = {QStringLiteral("bild.jpg"), QStringLiteral("Ein \"Bild\""), false, {}, {}};
-    QTest::newRow("picture, unplaced")
+    image.tag = {
+        QStringLiteral(" mein bild.jpg "), QStringLiteral("Ein \"Bild\" & <mehr>"), false, {}, {}};
+    QTest::newRow("picture, unplaced, named as typed")
         << ImagesHtml::modernImageBlock(image)
-        << lines(R"(<img src="bild.jpg" alt="Ein &quot;Bild&quot;">)");
+        << lines(R"(<img src="mein%20bild.jpg" alt="Ein &quot;Bild&quot; &amp; &lt;mehr&gt;">)");
     image.tag = {QStringLiteral("b.png"), {}, true, QStringLiteral("120"), QStringLiteral("80")};
     image.placement = {Position::Center, 1, 0};
     QTest::newRow("picture in pixels, centred")

@@ -364,6 +364,16 @@ void TestPageCheck::findings_data() {
          "6 Fehler: Das Formular aus Zeile 6 ist nicht beendet: Drücken Sie im Fenster "
          "„Formulare“ „Formular beenden“. Es öffnet sich auf der Seite „Formulare“ mit „Neues "
          "Formular erstellen“. [Formulare]"});
+    row("a modern table and form left open",
+        TablesHtml::modernTableStart({QStringLiteral("1"), {}, {}, {}, {}}) +
+            TablesHtml::rowOpen() + TablesHtml::modernCellOpen({QStringLiteral("Red"), {}, {}}) +
+            QStringList{FormHtml::modernFormStartLine(service, any)},
+        {"1 Fehler: Der Bereich (<div>) aus Zeile 1 wird nicht geschlossen: Es fehlt </div>.",
+         "2 Fehler: Die Tabelle aus Zeile 2 ist nicht beendet: Drücken Sie auf der Seite "
+         "„Tabellen“ „Tabelle beenden“. [Tabellen]",
+         "5 Fehler: Das Formular aus Zeile 5 ist nicht beendet: Drücken Sie im Fenster "
+         "„Formulare“ „Formular beenden“. Es öffnet sich auf der Seite „Formulare“ mit „Neues "
+         "Formular erstellen“. [Formulare]"});
     row("the preset form service",
         page(elements(Position::Center, emphasisOf(1), FormHtml::formServiceAddress())),
         {QStringLiteral("75 Hinweis: ") + exampleAddress});

@@ -36,15 +36,17 @@ const QString kInputType = QStringLiteral("<input type=\"");
 const QString kTextAreaClose = QStringLiteral("</textarea>");
 const QString kSelectClose = QStringLiteral("</select>");
 
+// The form element with its action attribute and the recipient as its page kind writes them.
 QString formOpen(const QString& action, const QString& recipient) {
     return QStringLiteral("<form") + action +
            QStringLiteral(" method=\"post\"><input type=\"hidden\" name=\"empfaenger\" "
                           "value=\"") +
-           attributeValue(recipient) + QStringLiteral("\">");
+           recipient + QStringLiteral("\">");
 }
 
-QString actionAttribute(const QString& service) {
-    return QStringLiteral(" action=\"") + attributeValue(service) + u'"';
+// The address as its page kind writes it into an attribute.
+QString actionAttribute(const QString& address) {
+    return QStringLiteral(" action=\"") + address + u'"';
 }
 
 QString inputType(bool password) {
@@ -58,8 +60,8 @@ QString buttonType(ButtonKind kind) {
 // ` name="value"`, the value as a modern page sends it: "&", "<", ">" and the double quote as
 // references, which the browser reads back as typed.
 QString attribute(const char* name, const QString& value) {
-    return u' ' + QLatin1String(name) + QStringLiteral("=\"") +
-           attributeValue(SourceHtml::escapedText(value)) + u'"';
+    return u' ' + QLatin1String(name) + QStringLiteral("=\"") + SourceHtml::textAttribute(value) +
+           u'"';
 }
 
 // The question as the name of its fields; a name must not be empty, so an empty question
@@ -121,7 +123,7 @@ QString formServiceAddress() {
 }
 
 QString formStartLine(const QString& service, const QString& recipient) {
-    return formOpen(actionAttribute(service), recipient);
+    return formOpen(actionAttribute(attributeValue(service)), attributeValue(recipient));
 }
 
 QString formEndLine() {
@@ -190,8 +192,9 @@ QStringList button(const FormButton& formButton) {
 }
 
 QString modernFormStartLine(const QString& service, const QString& recipient) {
-    const QString address = service.trimmed();
-    return formOpen(address.isEmpty() ? QString() : actionAttribute(address), recipient);
+    const QString address = SourceHtml::addressAttribute(service);
+    return formOpen(address.isEmpty() ? QString() : actionAttribute(address),
+                    SourceHtml::textAttribute(recipient));
 }
 
 QString modernRadioAnswerLine(const QString& question, const QString& answer) {

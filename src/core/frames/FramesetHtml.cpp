@@ -68,11 +68,10 @@ QString track(const QString& typed) {
 
 QString iframeLine(const FrameValues& frame, bool across) {
     QString line = QStringLiteral("<iframe");
-    for (const auto& [name, value] :
-         {std::pair{"src", frame.page}, std::pair{"name", frame.name}}) {
+    for (const auto& [name, value] : {std::pair{"src", SourceHtml::addressAttribute(frame.page)},
+                                      std::pair{"name", SourceHtml::textAttribute(frame.name)}}) {
         if (!value.isEmpty())
-            line +=
-                u' ' + QLatin1String(name) + QStringLiteral("=\"") + attributeValue(value) + u'"';
+            line += u' ' + QLatin1String(name) + QStringLiteral("=\"") + value + u'"';
     }
     if (across)
         line += QStringLiteral(" class=\"") + kAcross + u'"';

@@ -12,13 +12,22 @@ namespace {
 
 using SourceHtml::attributeValue;
 
-QString refreshLine(const DocumentStart& start) {
+// A typed value as the page kind writes it into an attribute: a classic page takes it as
+// typed, a modern one shows it as typed, and an address there holds no blanks.
+QString valueFor(PageKind kind, const QString& typed) {
+    return kind == PageKind::Modern ? SourceHtml::textAttribute(typed) : attributeValue(typed);
+}
+QString addressFor(PageKind kind, const QString& typed) {
+    return kind == PageKind::Modern ? SourceHtml::addressAttribute(typed) : attributeValue(typed);
+}
+
+QString refreshLine(const DocumentStart& start, PageKind kind) {
     const QString url = start.redirect == RedirectKind::External
                             ? QStringLiteral("http://") + start.redirectTarget
                             : start.redirectTarget;
     return QStringLiteral("<meta http-equiv=\"refresh\" content=\"") +
-           attributeValue(start.redirectSeconds + QStringLiteral("; url=") + url) +
-           QStringLiteral("\">");
+           valueFor(kind, start.redirectSeconds + QStringLiteral("; url=")) +
+           addressFor(kind, url) + QStringLiteral("\">");
 }
 
 // What every modern page needs: pictures never wider than the screen, and tables that scroll
@@ -48,18 +57,18 @@ QString modernBodyLine(const DocumentStart& start) {
 // modern page names its icon without the old "shortcut".
 void appendHeadEntries(QStringList& lines, const DocumentStart& start, PageKind kind) {
     if (start.redirect != RedirectKind::None)
-        lines.append(refreshLine(start));
+        lines.append(refreshLine(start, kind));
     if (start.withKeywords)
         lines.append(QStringLiteral("<meta name=\"Keywords\" content=\"") +
-                     attributeValue(start.keywords) + QStringLiteral("\">"));
+                     valueFor(kind, start.keywords) + QStringLiteral("\">"));
     if (start.withAuthor)
         lines.append(QStringLiteral("<meta name=\"Author\" content=\"") +
-                     attributeValue(start.author) + QStringLiteral("\">"));
+                     valueFor(kind, start.author) + QStringLiteral("\">"));
     if (start.withIcon)
         lines.append((kind == PageKind::Modern
                           ? QStringLiteral("<link rel=\"icon\" href=\"")
                           : QStringLiteral("<link rel=\"shortcut icon\" href=\"")) +
-                     attributeValue(start.icon) + QStringLiteral("\">"));
+                     addressFor(kind, start.icon) + QStringLiteral("\">"));
 }
 
 QString bodyLine(const DocumentStart& start) {

@@ -23,8 +23,9 @@ QStringList imageBlock(const ImageElement& element) {
 }
 
 QString modernImageLine(const ImageTag& tag, const QString& border) {
-    QString line = QStringLiteral("<img src=\"") + attributeValue(tag.file) +
-                   QStringLiteral("\" alt=\"") + attributeValue(tag.text) + QLatin1Char('"');
+    QString line = QStringLiteral("<img src=\"") + SourceHtml::addressAttribute(tag.file) +
+                   QStringLiteral("\" alt=\"") + SourceHtml::textAttribute(tag.text) +
+                   QLatin1Char('"');
     CssStyle style;
     if (tag.sized) {
         for (const auto& [name, typed] : {std::pair{QStringLiteral("width"), tag.width},

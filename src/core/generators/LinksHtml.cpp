@@ -32,8 +32,8 @@ QString imageTag(const ImageLink& image) {
 // The anchor of a modern page: a blank target is left out.
 QString modernAnchorOpen(const LinkAddress& link) {
     const QString target = link.target.trimmed();
-    return QStringLiteral("<a href=\"") + attributeValue(link.prefix + link.address) + u'"' +
-           (target.isEmpty() ? QString() : u' ' + target) + u'>';
+    return QStringLiteral("<a href=\"") + SourceHtml::addressAttribute(link.prefix + link.address) +
+           u'"' + (target.isEmpty() ? QString() : u' ' + target) + u'>';
 }
 
 } // namespace

@@ -34,18 +34,33 @@ void learn(QHash<QString, ProgramTag>& known, ProgramTag tag, const QStringList&
 QHash<QString, ProgramTag> knownTags() {
     QHash<QString, ProgramTag> known;
     const QString any = QStringLiteral("x");
-    learn(known, ProgramTag::ListEntry, {ListsHtml::entryLine(any)}, u"li");
-    learn(known, ProgramTag::TableStart, TablesHtml::tableStart({}), u"table");
+    // A modern page writes an attribute only where its choice is made; it is learnt with every
+    // choice made, since a bare tag could as well be typed by hand.
+    const QString one = QStringLiteral("1");
+    const TableSettings table{one, any, any, one, {}};
+    const CellSettings cell{any, one, any};
+    learn(known, ProgramTag::ListEntry,
+          {ListsHtml::entryLine(any), ListsHtml::modernEntryLine(any)}, u"li");
+    learn(known, ProgramTag::TableStart,
+          TablesHtml::tableStart({}) + TablesHtml::modernTableStart(table), u"table");
     learn(known, ProgramTag::TableRow, TablesHtml::rowOpen(), u"tr");
-    learn(known, ProgramTag::TableCell, TablesHtml::cellOpen({}), u"td");
-    learn(known, ProgramTag::FormStart, {FormHtml::formStartLine(any, any)}, u"form");
+    learn(known, ProgramTag::TableCell, TablesHtml::cellOpen({}) + TablesHtml::modernCellOpen(cell),
+          u"td");
+    learn(known, ProgramTag::FormStart,
+          {FormHtml::formStartLine(any, any), FormHtml::modernFormStartLine(any, any)}, u"form");
     const FormHtml::Question question{{}, any};
-    QStringList fields{FormHtml::radioAnswerLine(any, any), FormHtml::checkBoxAnswerLine(any, any)};
+    QStringList fields{FormHtml::radioAnswerLine(any, any), FormHtml::checkBoxAnswerLine(any, any),
+                       FormHtml::modernRadioAnswerLine(any, any),
+                       FormHtml::modernCheckBoxAnswerLine(any, any)};
     fields << FormHtml::textAreaQuestion(question, {any, any, any})
+           << FormHtml::modernTextAreaQuestion(question, {one, one, any})
            << FormHtml::inputFieldQuestion(question, {any, any, false})
+           << FormHtml::modernInputFieldQuestion(question, {one, one, false})
            << FormHtml::selectionListQuestion(question, {any, {}})
-           << FormHtml::button({FormHtml::ButtonKind::Submit, any});
-    for (QStringView field : {u"input", u"select", u"textarea"})
+           << FormHtml::modernSelectionListQuestion(question, {one, {}})
+           << FormHtml::button({FormHtml::ButtonKind::Submit, any})
+           << FormHtml::modernButton({FormHtml::ButtonKind::Submit, any});
+    for (QStringView field : {u"input", u"select", u"textarea", u"button"})
         learn(known, ProgramTag::FormField, fields, field);
     return known;
 }

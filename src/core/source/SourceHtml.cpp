@@ -21,6 +21,14 @@ QString attributeValue(QString typed) {
     return typed.replace(u'"', QStringLiteral("&quot;"));
 }
 
+QString textAttribute(const QString& typed) {
+    return attributeValue(escapedText(typed));
+}
+
+QString addressAttribute(const QString& typed) {
+    return textAttribute(typed.trimmed()).replace(u' ', QStringLiteral("%20"));
+}
+
 QString escapedText(const QString& typed) {
     QString text;
     text.reserve(typed.size());

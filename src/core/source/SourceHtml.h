@@ -28,6 +28,12 @@ QString attributeValue(QString typed);
 // Typed text as a modern page shows it: "&", "<" and ">" as character references, a
 // no-break space as "&nbsp;". Line breaks stay.
 QString escapedText(const QString& typed);
+// A typed value between the quotes of an attribute of a modern page, which the browser reads
+// back as typed: the text escaped, and each double quote as "&quot;".
+QString textAttribute(const QString& typed);
+// A typed file name or address in an attribute of a modern page: the same, without the blanks
+// around it, and a blank inside as "%20", since an address holds none.
+QString addressAttribute(const QString& typed);
 
 // The name the generator lines give.
 inline constexpr char kGeneratorName[] = "Fernbrook Quillmark";
