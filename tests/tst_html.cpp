@@ -466,6 +466,7 @@ void TestHtml::modern_data() {
 <title>Äpfel &amp; Birnen</title>
 <style>
 img { max-width: 100%; height: auto; }
+hr, input, select, textarea { max-width: 100%; }
 .tabelle { overflow-x: auto; }
 table { border-collapse: collapse; }
 </style>
@@ -485,7 +486,7 @@ table { border-collapse: collapse; }
     full.icon = QStringLiteral("icon.png");
     QTest::newRow("head entries, empty title, picture")
         << GeneralSettingsHtml::modernDocumentStart(full).mid(6, 5) +
-               GeneralSettingsHtml::modernDocumentStart(full).mid(16)
+               GeneralSettingsHtml::modernDocumentStart(full).mid(17)
         << lines(R"x(<meta http-equiv="refresh" content="5; url=neu.html">
 <meta name="Keywords" content="Obst, &quot;frisch&quot;">
 <meta name="Author" content="Ida">
@@ -609,8 +610,9 @@ void TestHtml::modernLists_data() {
                    ListsHtml::modernEntryLine(QStringLiteral("Obst & Gemüse")),
                    ListsHtml::modernOpeningLine(ListStyle::Numbers),
                    ListsHtml::modernEntryLine(QStringLiteral("<Äpfel>"))};
-    nested.openLists = {ListsHtml::closingTag(ListKind::Sorted),
-                        ListsHtml::closingTag(ListKind::Unsorted)};
+    // Still open as begun: the outer list first.
+    nested.openLists = {ListsHtml::closingTag(ListKind::Unsorted),
+                        ListsHtml::closingTag(ListKind::Sorted)};
     nested.placement = {Position::Left, 0, 1};
     QTest::newRow("nested, placed") << ListsHtml::modernListBlock(nested)
                                     << lines(
@@ -780,6 +782,7 @@ void TestHtml::modernFrames_data() {
 <title>Rahmen &amp; Co</title>
 <style>
 img { max-width: 100%; height: auto; }
+hr, input, select, textarea { max-width: 100%; }
 .tabelle { overflow-x: auto; }
 table { border-collapse: collapse; }
 html, body { height: 100%; margin: 0; }
@@ -793,7 +796,7 @@ iframe { width: 100%; height: 100%; box-sizing: border-box; border: 1px solid; }
 </body>
 </html>)");
     QTest::newRow("top, two columns")
-        << FramesetHtml::modernPage(FrameLayout::TopTwoColumns, values).mid(12)
+        << FramesetHtml::modernPage(FrameLayout::TopTwoColumns, values).mid(13)
         << lines(
                R"(body { display: grid; grid-template-rows: 20% 1fr; grid-template-columns: 150px 1fr; }
 iframe { width: 100%; height: 100%; box-sizing: border-box; border: 1px solid; }
@@ -807,8 +810,8 @@ iframe { width: 100%; height: 100%; box-sizing: border-box; border: 1px solid; }
 </body>
 </html>)");
     QTest::newRow("top, two columns, bottom")
-        << FramesetHtml::modernPage(FrameLayout::TopTwoColumnsBottom, values).mid(12, 1) +
-               FramesetHtml::modernPage(FrameLayout::TopTwoColumnsBottom, values).mid(18)
+        << FramesetHtml::modernPage(FrameLayout::TopTwoColumnsBottom, values).mid(13, 1) +
+               FramesetHtml::modernPage(FrameLayout::TopTwoColumnsBottom, values).mid(19)
         << lines(
                R"(body { display: grid; grid-template-rows: 20% 1fr 2fr; grid-template-columns: 150px 1fr; }
 <iframe src="C.html" name="nameC" class="quer"></iframe>
@@ -819,8 +822,8 @@ iframe { width: 100%; height: 100%; box-sizing: border-box; border: 1px solid; }
 </html>)");
     values.border = QStringLiteral("0");
     QTest::newRow("top, three columns, bottom, no border")
-        << FramesetHtml::modernPage(FrameLayout::TopThreeColumnsBottom, values).mid(12, 2) +
-               FramesetHtml::modernPage(FrameLayout::TopThreeColumnsBottom, values).mid(18)
+        << FramesetHtml::modernPage(FrameLayout::TopThreeColumnsBottom, values).mid(13, 2) +
+               FramesetHtml::modernPage(FrameLayout::TopThreeColumnsBottom, values).mid(19)
         << lines(
                R"(body { display: grid; grid-template-rows: 20% 1fr 2fr; grid-template-columns: 150px 1fr 1fr; }
 iframe { width: 100%; height: 100%; box-sizing: border-box; border: none; }
@@ -839,8 +842,8 @@ iframe { width: 100%; height: 100%; box-sizing: border-box; border: none; }
     odd.frame(Frame::B).size = QStringLiteral("3px");
     QTest::newRow("odd sizes, border and frame")
         << FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(6, 1) +
-               FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(12, 2) +
-               FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(17, 1)
+               FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(13, 2) +
+               FramesetHtml::modernPage(FrameLayout::TwoColumns, odd).mid(18, 1)
         << lines(R"(<title>Unbenannt</title>
 body { display: grid; grid-template-rows: 1fr; grid-template-columns: 12.5% 1fr; }
 iframe { width: 100%; height: 100%; box-sizing: border-box; }

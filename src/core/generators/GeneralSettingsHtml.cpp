@@ -35,6 +35,7 @@ QString refreshLine(const DocumentStart& start, PageKind kind) {
 QStringList modernStyleBlock(const QStringList& moreRules) {
     return QStringList{QStringLiteral("<style>"),
                        QStringLiteral("img { max-width: 100%; height: auto; }"),
+                       QStringLiteral("hr, input, select, textarea { max-width: 100%; }"),
                        QStringLiteral(".tabelle { overflow-x: auto; }"),
                        QStringLiteral("table { border-collapse: collapse; }")} +
            moreRules + QStringList{QStringLiteral("</style>")};

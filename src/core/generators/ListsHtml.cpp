@@ -3,6 +3,8 @@
 #include "core/generators/CssStyle.h"
 #include "core/source/SourceHtml.h"
 
+#include <algorithm>
+
 namespace ListsHtml {
 
 namespace {
@@ -105,7 +107,11 @@ QString modernEntryLine(const QString& entry) {
 }
 
 QStringList modernListBlock(const ListBlock& list) {
-    return TextFormatHtml::modernPlaced(list.placement, listLines(list));
+    // The lists still open close from the innermost out, so that each closes inside the one
+    // around it.
+    ListBlock closed = list;
+    std::reverse(closed.openLists.begin(), closed.openLists.end());
+    return TextFormatHtml::modernPlaced(list.placement, listLines(closed));
 }
 
 } // namespace ListsHtml
