@@ -39,6 +39,7 @@ public:
     void error(const QString& text) override { qFatal("%s", qPrintable(text)); }
     bool question(const QString&) override { return false; }
     bool yesOrNo(const QString&, QWidget*) override { return false; }
+    bool trust(const QString&, QWidget*) override { return false; }
 
 private:
     QString m_path;

@@ -53,6 +53,9 @@ public:
     // answer of Esc, so that nothing is lost by a key pressed in haste. It stands in front of
     // the given window, or of the active one when none is given.
     virtual bool yesOrNo(const QString& text, QWidget* over) = 0;
+    // Whether to trust a server that shows itself for the first time or anew: "Vertrauen"
+    // (true) or "Abbrechen" (false), which is the default and the answer of Esc.
+    virtual bool trust(const QString& text, QWidget* over) = 0;
 };
 
 // Hands a file to the system, which opens it with the program registered for its type.

@@ -142,15 +142,31 @@ bool QtDialogs::question(const QString& text) {
     return box.clickedButton() == yes;
 }
 
-bool QtDialogs::yesOrNo(const QString& text, QWidget* over) {
+namespace {
+
+// A question whose careful answer is the default and the answer of Esc.
+bool askCarefully(const QString& text, QWidget* over, const QString& yesText, const QString& noText,
+                  QMessageBox::ButtonRole noRole) {
     QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), text,
-                    QMessageBox::NoButton, over ? over : dialogParent());
-    const QPushButton* yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+                    QMessageBox::NoButton, over);
+    const QPushButton* yes = box.addButton(yesText, QMessageBox::YesRole);
+    QPushButton* no = box.addButton(noText, noRole);
     box.setDefaultButton(no);
     box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
+}
+
+} // namespace
+
+bool QtDialogs::yesOrNo(const QString& text, QWidget* over) {
+    return askCarefully(text, over ? over : dialogParent(), QStringLiteral("Ja"),
+                        QStringLiteral("Nein"), QMessageBox::NoRole);
+}
+
+bool QtDialogs::trust(const QString& text, QWidget* over) {
+    return askCarefully(text, over ? over : dialogParent(), QStringLiteral("Vertrauen"),
+                        QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
 }
 
 bool DesktopDocumentOpener::open(const QString& path) {

@@ -19,6 +19,7 @@ public:
     void error(const QString& text) override;
     bool question(const QString& text) override;
     bool yesOrNo(const QString& text, QWidget* over) override;
+    bool trust(const QString& text, QWidget* over) override;
 };
 
 // Opens through QDesktopServices with a local-file URL.

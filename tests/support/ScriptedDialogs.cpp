@@ -81,3 +81,8 @@ bool ScriptedDialogs::question(const QString& text) {
 bool ScriptedDialogs::yesOrNo(const QString& text, QWidget*) {
     return question(text);
 }
+
+bool ScriptedDialogs::trust(const QString& text, QWidget*) {
+    asked.append(QStringLiteral("trust:") + text);
+    return next<Yes>().has_value();
+}

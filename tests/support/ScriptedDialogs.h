@@ -46,6 +46,8 @@ public:
     bool question(const QString& text) override;
     // "Ja" when answerYes was queued; else "Nein", as Esc would answer.
     bool yesOrNo(const QString& text, QWidget* over) override;
+    // Recorded as "trust:<text>"; answered "Vertrauen" by answerYes().
+    bool trust(const QString& text, QWidget* over) override;
 
     // The folder the last save dialog opened in.
     QString lastSaveFolder;
