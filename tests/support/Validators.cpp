@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QUrl>
 
 namespace Validators {
 
@@ -60,12 +61,15 @@ QStringList logged(const QString& checker, const QStringList& messages) {
 }
 
 // "error, line 12: message [extract]"; "info" notes that are no warnings give nothing.
-QString nuMessage(const QJsonObject& message) {
+QString nuMessage(const QJsonObject& message, bool named) {
     const QString type = message.value(QStringLiteral("type")).toString();
     const QString subType = message.value(QStringLiteral("subType")).toString();
     if (type == QStringLiteral("info") && subType != QStringLiteral("warning"))
         return {};
     QString text = type == QStringLiteral("info") ? subType : type;
+    if (named)
+        text.prepend(QUrl(message.value(QStringLiteral("url")).toString()).fileName() +
+                     QStringLiteral(": "));
     if (type != QStringLiteral("info") && !subType.isEmpty())
         text += QStringLiteral(" (") + subType + u')';
     const int line = message.value(QStringLiteral("lastLine")).toInt();
@@ -95,21 +99,23 @@ QStringList tidyMessages(const QString& path) {
     return logged(QStringLiteral("tidy"), messages);
 }
 
-QStringList nuMessages(const QString& path) {
+QStringList nuMessages(const QStringList& paths) {
     const QString jar = QStringLiteral(QUILLMARK_VNU_JAR);
     if (!QFileInfo(jar).isFile())
         return logged(QStringLiteral("Nu"), {QStringLiteral("no checker at ") + jar +
                                              QStringLiteral("; make test installs it")});
     // The checker reports nothing at all for a file it cannot read.
-    if (!QFileInfo(path).isFile())
-        return logged(QStringLiteral("Nu"), {QStringLiteral("no file ") + path});
+    for (const QString& path : paths) {
+        if (!QFileInfo(path).isFile())
+            return logged(QStringLiteral("Nu"), {QStringLiteral("no file ") + path});
+    }
     // A page's style element and attributes are checked as it is. The option that checks style
     // sheets too gives every line of a page one too low, so a page goes without it.
     QStringList arguments{QStringLiteral("-jar"), jar, QStringLiteral("--format"),
                           QStringLiteral("json"), QStringLiteral("--stdout")};
-    if (path.endsWith(QStringLiteral(".css"), Qt::CaseInsensitive))
+    if (paths.size() == 1 && paths.first().endsWith(QStringLiteral(".css"), Qt::CaseInsensitive))
         arguments.append(QStringLiteral("--also-check-css"));
-    arguments.append(path);
+    arguments += paths;
     const Run nu = run(QStringLiteral("java"), arguments, 120'000);
     if (!nu.failure.isEmpty())
         return logged(QStringLiteral("Nu"), {nu.failure});
@@ -122,7 +128,7 @@ QStringList nuMessages(const QString& path) {
     for (const QJsonValue& value : report.object().value(QStringLiteral("messages")).toArray()) {
         const QJsonObject message = value.toObject();
         anyError = anyError || message.value(QStringLiteral("type")).toString() != u"info";
-        if (const QString text = nuMessage(message); !text.isEmpty())
+        if (const QString text = nuMessage(message, paths.size() > 1); !text.isEmpty())
             messages.append(text);
     }
     // It ends with 1 when it found an error, which it has reported.
