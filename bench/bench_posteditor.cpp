@@ -48,6 +48,7 @@ private:
 class NoOpener final : public DocumentOpener {
 public:
     bool open(const QString&) override { return true; }
+    bool openAddress(const QString&) override { return true; }
 };
 
 // A page of about 20 MB with CR LF line ends and some umlauts.

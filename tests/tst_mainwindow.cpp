@@ -73,6 +73,7 @@ void TestMainWindow::windowsInOrderWithCaptions() {
         {"TForm10", "Error 407"},
         {"TForm11", "Error 605"},
         {"TForm12", "Error 305"},
+        {"PublishWindow", "Veröffentlichen"},
     };
     const QList<QWidget*> created = f.windows().all();
     QCOMPARE(created.size(), expected.size());
@@ -82,6 +83,8 @@ void TestMainWindow::windowsInOrderWithCaptions() {
     }
     QVERIFY(!(f.window("TForm2")->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(f.window("TForm1")->windowFlags() & Qt::FramelessWindowHint);
+    // The publishing window stays with the main window.
+    QCOMPARE(f.window("PublishWindow")->parentWidget(), f.window("TForm2"));
 }
 
 void TestMainWindow::startState() {

@@ -36,6 +36,7 @@ enum class MainWindowCommand {
     Speichern1,
     Speichern,
     Vorschau,
+    Veroeffentlichen1,
     Drucken1,
     Beenden1,
     Bearbeiten1,

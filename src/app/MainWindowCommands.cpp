@@ -4,6 +4,7 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "ui/CommandTable.h"
 
@@ -31,6 +32,8 @@ void MainWindow::createMenus() {
              Qt::CTRL | Qt::ALT | Qt::Key_S, nullptr, [files] { files->SpeichernClick(); }),
         item(Command::Vorschau, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
              [files] { files->VorschauClick(); }),
+        item(Command::Veroeffentlichen1, "Veroeffentlichen1", QStringLiteral("Ver&öffentlichen..."),
+             Qt::Key_F9, nullptr, [this] { m_navigation.showPublish(); }),
         item(Command::Drucken1, "Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P,
              "menu_print.png", [files] { files->Drucken1Click(); }),
         separator(),

@@ -10,6 +10,7 @@
 #include "help/HtmlHelpWindow.h"
 #include "help/MessageWindow.h"
 #include "posteditor/PostEditorWindow.h"
+#include "publish/PublishWindow.h"
 #include "ui/BringToFront.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,7 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
     for (Message which :
          {Message::Error409, Message::Error407, Message::Error605, Message::Error305})
         m_messages[static_cast<size_t>(which)] = std::make_unique<MessageWindow>(*this, which);
+    m_publish = std::make_unique<PublishWindow>(*m_context, *this, m_main.get());
 }
 
 WindowSet::~WindowSet() = default;
@@ -70,6 +72,7 @@ QList<QWidget*> WindowSet::all() const {
                             m_postEditor.get(), m_about.get()};
     for (const auto& message : m_messages)
         windows.append(message.get());
+    windows.append(m_publish.get());
     return windows;
 }
 
@@ -99,6 +102,10 @@ void WindowSet::showPostEditor() {
 
 void WindowSet::showAbout() {
     bringToFront(*m_about);
+}
+
+void WindowSet::showPublish() {
+    m_publish->showForPage();
 }
 
 void WindowSet::showHelpPage(const QString& page) {

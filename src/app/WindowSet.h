@@ -20,10 +20,11 @@ class MainWindow;
 class MessageWindow;
 class PageContext;
 class PostEditorWindow;
+class PublishWindow;
 class QWidget;
 class SplashWindow;
 
-// The program's twelve windows, created once in a fixed order (the main window first, the
+// The program's thirteen windows, created once in a fixed order (the main window first, the
 // splash second) after the page context they share, and owned here for the whole run.
 // Windows are only shown and hidden; they reach each other through this set's Navigation.
 class WindowSet final : public Navigation {
@@ -49,8 +50,9 @@ public:
     FormBuilderWindow& formBuilder() const { return *m_formBuilder; }
     PostEditorWindow& postEditor() const { return *m_postEditor; }
     AboutWindow& about() const { return *m_about; }
+    PublishWindow& publish() const { return *m_publish; }
     MessageWindow& message(Message which) const;
-    // All twelve, in the order they were created.
+    // All thirteen, in the order they were created.
     QList<QWidget*> all() const;
 
     void showMessage(Message which) override;
@@ -60,6 +62,7 @@ public:
     void showFrameBuilder() override;
     void showPostEditor() override;
     void showAbout() override;
+    void showPublish() override;
     void showHelpPage(const QString& page) override;
     void showLastHelpPage() override;
     void showHtmlHelp() override;
@@ -81,4 +84,6 @@ private:
     std::unique_ptr<PostEditorWindow> m_postEditor;
     std::unique_ptr<AboutWindow> m_about;
     std::array<std::unique_ptr<MessageWindow>, 4> m_messages;
+    // Made last and owned by the main window, which it stays with; gone before it.
+    std::unique_ptr<PublishWindow> m_publish;
 };

@@ -22,6 +22,8 @@ public:
     virtual void showFrameBuilder() = 0;
     virtual void showPostEditor() = 0;
     virtual void showAbout() = 0;
+    // „Veröffentlichen“ with the settings of the page's folder.
+    virtual void showPublish() = 0;
     // The program help at the named page, or at the page it showed last.
     virtual void showHelpPage(const QString& page) = 0;
     virtual void showLastHelpPage() = 0;

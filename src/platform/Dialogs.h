@@ -63,4 +63,6 @@ class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
     virtual bool open(const QString& path) = 0;
+    // Shows a web address in the user's browser.
+    virtual bool openAddress(const QString& address) = 0;
 };

@@ -169,6 +169,10 @@ bool QtDialogs::trust(const QString& text, QWidget* over) {
                         QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
 }
 
+bool DesktopDocumentOpener::openAddress(const QString& address) {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(address));
+}
+
 bool DesktopDocumentOpener::open(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
 }

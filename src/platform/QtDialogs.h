@@ -26,4 +26,5 @@ public:
 class DesktopDocumentOpener final : public DocumentOpener {
 public:
     bool open(const QString& path) override;
+    bool openAddress(const QString& address) override;
 };

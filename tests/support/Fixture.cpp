@@ -1,6 +1,8 @@
 #include "support/Fixture.h"
 
 #include "context/PageContext.h"
+#include "publish/PublishWindow.h"
+#include "support/ScriptedKeyring.h"
 #include "ui/PanelStatusBar.h"
 
 #include <QAction>
@@ -40,6 +42,9 @@ void startWithoutSettings() {
 Fixture::Fixture(WindowSet::Start start) {
     startWithoutSettings();
     m_windows = std::make_unique<WindowSet>(dialogs, opener, start);
+    // Passwords, trusted servers and upload records never reach the user's own.
+    m_windows->publish().useStores(std::make_unique<ScriptedKeyring>(keyring, keyringAvailable),
+                                   m_data.path());
 }
 
 Fixture::~Fixture() = default;

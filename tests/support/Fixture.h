@@ -5,7 +5,9 @@
 #include "support/ScriptedDialogs.h"
 
 #include <QApplication>
+#include <QMap>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
@@ -45,6 +47,9 @@ public:
 
     ScriptedDialogs dialogs;
     RecordingOpener opener;
+    // What the publishing window's keyring holds, and whether the desktop has one.
+    QMap<QString, QString> keyring;
+    bool keyringAvailable = true;
     WindowSet& windows() { return *m_windows; }
 
     QWidget* window(const QString& windowName) const;
@@ -102,6 +107,7 @@ private:
     void reportMissing(const QString& windowName, const QString& name, const char* typeName,
                        std::source_location where) const;
 
+    QTemporaryDir m_data;
     std::unique_ptr<WindowSet> m_windows;
 };
 

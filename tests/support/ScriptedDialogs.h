@@ -76,4 +76,8 @@ public:
         opened.append(path);
         return succeed;
     }
+    // Recorded as "address:<address>".
+    bool openAddress(const QString& address) override {
+        return open(QStringLiteral("address:") + address);
+    }
 };
