@@ -32,6 +32,7 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet7", "Neu"},
     {"TabSheet26", "Öffnen"},
     {"TabSheet9", "Vorschau"},
+    {"TabSheet28", "Veröffentlichen"},
     {"TabSheet10", "Extra", nullptr, "PageControl3", true},
     {.name = "TabSheet21",
      .caption = "Seite nachbearbeiten",
