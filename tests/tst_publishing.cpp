@@ -52,12 +52,15 @@ struct Site {
 
 class Publisher {
 public:
-    explicit Publisher(const TestServer& server, PublishProtocol protocol) {
-        m_request.target = {protocol, server.host(),        server.port(), server.user(),
-                            {},       server.remoteFolder()};
-        m_request.password = server.password();
+    Publisher(const PublishTarget& target, const QString& password) {
+        m_request.target = target;
+        m_request.password = password;
         m_request.recordsFolder = m_records.path();
     }
+    Publisher(const TestServer& server, PublishProtocol protocol)
+        : Publisher(
+              {protocol, server.host(), server.port(), server.user(), {}, server.remoteFolder()},
+              server.password()) {}
     Publication::Request& request() { return m_request; }
     Publication::Result run(const QString& page, bool cancelWhenStalled = false,
                             TestServer* server = nullptr) {
@@ -238,23 +241,15 @@ void TestPublishing::ftpWithoutTlsIsRefused() {
         });
     });
     Site site;
-    QTemporaryDir records;
-    Publication::Request request;
-    request.target = {PublishProtocol::Ftps,
-                      QStringLiteral("127.0.0.1"),
-                      plain.serverPort(),
-                      QStringLiteral("anna"),
-                      {},
-                      QStringLiteral("/htdocs")};
-    request.password = QStringLiteral("geheim");
-    request.trust.certificatePin = QStringLiteral("sha256//AAAA");
-    request.recordsFolder = records.path();
-    request.pagePath = site.page;
-    Publication publication;
-    QSignalSpy finished(&publication, &Publication::finished);
-    publication.start(request);
-    QVERIFY(finished.wait(kTimeout));
-    const auto result = finished.first().first().value<Publication::Result>();
+    Publisher publisher({PublishProtocol::Ftps,
+                         QStringLiteral("127.0.0.1"),
+                         plain.serverPort(),
+                         QStringLiteral("anna"),
+                         {},
+                         QStringLiteral("/htdocs")},
+                        QStringLiteral("geheim"));
+    publisher.request().trust.certificatePin = QStringLiteral("sha256//AAAA");
+    const Publication::Result result = publisher.run(site.page);
     QVERIFY(result.summary.error.startsWith(
         QStringLiteral("Der Server „127.0.0.1“ bietet keine verschlüsselte Verbindung (TLS) an.")));
     QVERIFY2(!heard.contains("USER") && !heard.contains("PASS"), heard.constData());
