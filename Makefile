@@ -79,7 +79,7 @@ run: build
 test: build test-deps
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-bench: build
+bench: build test-deps
 	cmake --build $(BUILD_DIR) --target benchmarks -j $(JOBS)
 	@for b in $(BUILD_DIR)/bench/bench_*; do \
 		[ -f "$$b" ] && [ -x "$$b" ] || continue; \

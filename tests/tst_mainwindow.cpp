@@ -401,6 +401,7 @@ void TestMainWindow::pictureTips_data() {
         {"TForm2", "Image7", "Seite speichern"},
         {"TForm2", "Image17", "Seite speichern"}, // the pressed twin
         {"TForm2", "Image12", "Einfügen"},
+        {"TForm2", "Image56", "Seite veröffentlichen"},
         {"TForm7", "Image2", "Seite öffnen"},
         {"TForm2", "Image29", "Schriftart wählen"},
         {"TForm2", "Image30", "Farbe wählen"},

@@ -47,9 +47,10 @@ public:
         return outcome;
     }
 
-    // Sends half, then the rest; a failure or a stop leaves the half behind.
-    Outcome upload(const QString& localPath, const QString& remotePath,
-                   const Progress& progress) override {
+    // Sends half, then the rest, then takes the steps; a failure or a stop leaves the half
+    // behind.
+    Outcome upload(const QString& localPath, const QString& remotePath, const Progress& progress,
+                   const QList<Step>& then) override {
         const Outcome outcome = did(QStringLiteral("upload ") + remotePath);
         QFile file(localPath);
         if (!file.open(QIODevice::ReadOnly))
@@ -62,6 +63,12 @@ public:
             return outcome;
         files[remotePath] = bytes;
         progress(bytes.size());
+        for (const Step& step : then) {
+            const Outcome taken =
+                step.kind == Step::Kind::Rename ? rename(step.path, step.to) : remove(step.path);
+            if (!taken.ok() && !step.mayFail)
+                return taken;
+        }
         return {};
     }
 
@@ -300,12 +307,15 @@ void TestPublish::placing_data() {
     QTest::newRow("upload fails") << a << QStringList{"a.jpg=alt", "a.jpg.part=n"}
                                   << QStringLiteral("upload /web/a.jpg.part") << false
                                   << QStringList{"names /web", "upload /web/a.jpg.part",
+                                                 "rename /web/a.jpg.alt /web/a.jpg",
                                                  "remove /web/a.jpg.part"}
                                   << QStringList{"a.jpg=alt"}
                                   << QStringLiteral("misslungen: upload /web/a.jpg.part");
     QTest::newRow("moving the old file aside fails")
         << a << QStringList{"a.jpg=alt"} << QStringLiteral("rename /web/a.jpg /web/a.jpg.alt")
-        << false << replaced.first(3) + QStringList{"remove /web/a.jpg.part"}
+        << false
+        << replaced.first(3) +
+               QStringList{"rename /web/a.jpg.alt /web/a.jpg", "remove /web/a.jpg.part"}
         << QStringList{"a.jpg=alt"}
         << QStringLiteral("misslungen: rename /web/a.jpg /web/a.jpg.alt");
     QTest::newRow("putting the new file in place fails")

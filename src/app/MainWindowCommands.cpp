@@ -33,7 +33,7 @@ void MainWindow::createMenus() {
         item(Command::Vorschau, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
              [files] { files->VorschauClick(); }),
         item(Command::Veroeffentlichen1, "Veroeffentlichen1", QStringLiteral("Ver&öffentlichen..."),
-             Qt::Key_F9, nullptr, [this] { m_navigation.showPublish(); }),
+             Qt::Key_F9, "menu_publish.png", [this] { m_navigation.showPublish(); }),
         item(Command::Drucken1, "Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P,
              "menu_print.png", [files] { files->Drucken1Click(); }),
         separator(),
@@ -85,6 +85,8 @@ void MainWindow::createToolbar(QWidget& strip) {
                 m_commands[Command::Speichern1]),
         picture(Look::Print, "Image8", "Image18", m_commands[Command::Drucken1]),
         picture(Look::Preview, "Image9", "Image19", m_commands[Command::Vorschau]),
+        picture("Image56", "Image57", "tb_publish", QStringLiteral("Seite veröffentlichen"),
+                m_commands[Command::Veroeffentlichen1]),
         gap(),
     };
     rows += EditCommands::toolbarRows(m_commands, {"Image20", "Image21", "Image22"});

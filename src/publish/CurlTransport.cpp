@@ -163,16 +163,19 @@ QString CurlTransport::quoted(const QString& path) const {
 }
 
 Outcome CurlTransport::perform(const QString& path, const QStringList& commands,
-                               const QString& file) {
+                               const QString& file, const QStringList& after) {
     Handle& h = *m_handle;
     CURL* curl = h.curl;
     const CommandList quote(commands);
+    const CommandList postQuote(after);
     curl_easy_setopt(curl, CURLOPT_URL, urlOf(path).constData());
     curl_easy_setopt(curl, CURLOPT_QUOTE, quote.list);
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, postQuote.list);
     h.received.clear();
     h.error[0] = '\0';
     const CURLcode code = curl_easy_perform(curl);
     curl_easy_setopt(curl, CURLOPT_QUOTE, nullptr);
+    curl_easy_setopt(curl, CURLOPT_POSTQUOTE, nullptr);
     if (code == CURLE_OK)
         return {};
     return failure(code, file);
@@ -219,7 +222,7 @@ Outcome CurlTransport::makeFolder(const QString& folder) {
 }
 
 Outcome CurlTransport::upload(const QString& localPath, const QString& remotePath,
-                              const Progress& progress) {
+                              const Progress& progress, const QList<Step>& then) {
     QFile file(localPath);
     if (!file.open(QIODevice::ReadOnly))
         return {
@@ -230,30 +233,38 @@ Outcome CurlTransport::upload(const QString& localPath, const QString& remotePat
     curl_easy_setopt(h.curl, CURLOPT_NOBODY, 0L);
     curl_easy_setopt(h.curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(h.curl, CURLOPT_INFILESIZE_LARGE, curl_off_t(file.size()));
-    const Outcome sent = perform(remotePath, {}, remotePath.mid(remotePath.lastIndexOf(u'/') + 1));
+    QStringList after;
+    for (const Step& step : then)
+        after += commandsOf(step);
+    const Outcome sent =
+        perform(remotePath, {}, remotePath.mid(remotePath.lastIndexOf(u'/') + 1), after);
     curl_easy_setopt(h.curl, CURLOPT_UPLOAD, 0L);
     h.sending = nullptr;
     h.progress = nullptr;
     return sent;
 }
 
+QStringList CurlTransport::commandsOf(const Step& step) const {
+    const bool sftp = m_target.protocol == PublishProtocol::Sftp;
+    const QString may = step.mayFail ? QStringLiteral("*") : QString();
+    if (step.kind == Step::Kind::Remove)
+        return {may + (sftp ? QStringLiteral("rm ") + quoted(step.path)
+                            : QStringLiteral("DELE ") + step.path)};
+    if (sftp)
+        return {may + QStringLiteral("rename ") + quoted(step.path) + u' ' + quoted(step.to)};
+    return {may + QStringLiteral("RNFR ") + step.path, may + QStringLiteral("RNTO ") + step.to};
+}
+
 Outcome CurlTransport::rename(const QString& from, const QString& to) {
-    const QStringList commands =
-        m_target.protocol == PublishProtocol::Sftp
-            ? QStringList{QStringLiteral("rename ") + quoted(from) + u' ' + quoted(to)}
-            : QStringList{QStringLiteral("RNFR ") + from, QStringLiteral("RNTO ") + to};
     curl_easy_setopt(m_handle->curl, CURLOPT_UPLOAD, 0L);
     curl_easy_setopt(m_handle->curl, CURLOPT_NOBODY, 1L);
-    return perform(QStringLiteral("/"), commands);
+    return perform(QStringLiteral("/"), commandsOf({Step::Kind::Rename, from, to}));
 }
 
 Outcome CurlTransport::remove(const QString& remotePath) {
-    const QString command = m_target.protocol == PublishProtocol::Sftp
-                                ? QStringLiteral("rm ") + quoted(remotePath)
-                                : QStringLiteral("DELE ") + remotePath;
     curl_easy_setopt(m_handle->curl, CURLOPT_UPLOAD, 0L);
     curl_easy_setopt(m_handle->curl, CURLOPT_NOBODY, 1L);
-    return perform(QStringLiteral("/"), {command});
+    return perform(QStringLiteral("/"), commandsOf({Step::Kind::Remove, remotePath, {}}));
 }
 
 Outcome CurlTransport::failure(int code, const QString& file) {

@@ -29,8 +29,8 @@ public:
 
     Expected<QStringList> names(const QString& folder) override;
     Outcome makeFolder(const QString& folder) override;
-    Outcome upload(const QString& localPath, const QString& remotePath,
-                   const Progress& progress) override;
+    Outcome upload(const QString& localPath, const QString& remotePath, const Progress& progress,
+                   const QList<Step>& then) override;
     Outcome rename(const QString& from, const QString& to) override;
     Outcome remove(const QString& remotePath) override;
 
@@ -47,9 +47,12 @@ public:
 private:
     struct Handle;
     // Runs one request on the connection: url relative to the server, the quote commands to
-    // send first. The outcome names the server; `file` names the file a dropped connection
-    // interrupted.
-    Outcome perform(const QString& path, const QStringList& commands, const QString& file = {});
+    // send first and those to send after the transfer. The outcome names the server; `file`
+    // names the file a dropped connection interrupted.
+    Outcome perform(const QString& path, const QStringList& commands, const QString& file = {},
+                    const QStringList& after = {});
+    // The commands of a step in this protocol; "*" in front lets it fail.
+    QStringList commandsOf(const Step& step) const;
     Outcome failure(int code, const QString& file);
     QByteArray urlOf(const QString& path) const;
     QString quoted(const QString& path) const;

@@ -250,6 +250,8 @@ void PublishWindow::saveSettings() const {
 void PublishWindow::showForPage() {
     if (!m_publication.running())
         loadSettings();
+    if (!isVisible() && parentWidget())
+        Layout::centreOn(*this, *parentWidget());
     show();
     raise();
     activateWindow();
@@ -302,23 +304,30 @@ void PublishWindow::uploaded(const Publication::Result& result) {
     }
     QStringList report;
     const Uploader::Summary& summary = result.summary;
+    const bool done = summary.ok() && !summary.cancelled;
+    // The status bar's notice goes after a while; the window keeps saying what went up.
+    const QString counted = Uploader::statusText(summary.uploaded, summary.unchanged);
+    if (done)
+        report.append(counted);
     if (!summary.ok())
         report.append(summary.error);
+    if (summary.cancelled)
+        report.append(QStringLiteral("Das Hochladen wurde abgebrochen. Jede Datei auf dem Server "
+                                     "ist ganz: die alte oder schon die neue."));
     if (!result.outside.isEmpty())
         report.append(outsideSentence(result.outside));
     if (!result.missing.isEmpty())
         report.append(missingSentence(result.missing));
     m_ui->PublishReport->setText(report.join(u'\n'));
-    if (summary.ok() && !summary.cancelled) {
-        m_context.notices.PostStatusMessage(
-            Uploader::statusText(summary.uploaded, summary.unchanged));
+    if (done) {
+        m_context.notices.PostStatusMessage(counted);
         m_ui->PublishProgress->setValue(m_ui->PublishProgress->maximum());
         m_ui->PublishOpen->setEnabled(!m_ui->PublishAddress->text().trimmed().isEmpty());
-        const PublishTarget done = target();
+        const PublishTarget server = target();
         if (!m_ui->PublishRemember->isChecked()) {
-            m_keyring->forget(keyringKey(done));
+            m_keyring->forget(keyringKey(server));
         } else {
-            m_keyring->write(keyringKey(done), m_ui->PublishPassword->text(), [this](bool kept) {
+            m_keyring->write(keyringKey(server), m_ui->PublishPassword->text(), [this](bool kept) {
                 if (kept)
                     return;
                 QStringList shown{m_ui->PublishReport->text()};

@@ -12,6 +12,8 @@
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace Layout {
 
 namespace {
@@ -91,6 +93,19 @@ void fitToScreen(QWidget& window) {
     const QSize wanted = window.sizeHint().expandedTo(window.minimumSizeHint());
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     window.resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
+}
+
+void centreOn(QWidget& window, const QWidget& owner) {
+    QRect placed(QPoint(), window.frameGeometry().size());
+    placed.moveCenter(owner.frameGeometry().center());
+    if (const QScreen* screen = owner.screen()) {
+        const QRect area = screen->availableGeometry();
+        placed.moveLeft(std::clamp(placed.left(), area.left(),
+                                   std::max(area.left(), area.right() - placed.width() + 1)));
+        placed.moveTop(std::clamp(placed.top(), area.top(),
+                                  std::max(area.top(), area.bottom() - placed.height() + 1)));
+    }
+    window.move(placed.topLeft());
 }
 
 } // namespace Layout

@@ -47,6 +47,10 @@ void showWhole(QComboBox* box, int extraChars = 1);
 // area around it; its minimum size stays its layout's minimum.
 void fitToScreen(QWidget& window);
 
+// Places a window that is about to open over the middle of its owner, kept within the
+// available area of the owner's screen.
+void centreOn(QWidget& window, const QWidget& owner);
+
 } // namespace Layout
 
 // A page whose controls scroll when its window is smaller than they need, instead of being

@@ -311,6 +311,22 @@ void glyphPreview(QPainter& p) {
     p.drawEllipse(QPointF(9.5, 9.5), 3.6, 3.6);
 }
 
+// A page going up to the web: a globe behind, an arrow rising from the page.
+void glyphPublish(QPainter& p) {
+    p.setPen(QPen(pal::ink, 1));
+    p.setBrush(alpha(pal::tealLight, 200));
+    p.drawEllipse(QPointF(10, 6), 5, 5);
+    p.setPen(QPen(pal::tealDark, 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QPointF(10, 6), 2.1, 5);
+    p.drawLine(QPointF(5, 6), QPointF(15, 6));
+    drawPage(p, QRectF(1.5, 6.5, 7, 8.5), 2, pal::white, pal::ink, 1);
+    drawTextBars(p, 3, 10, {4, 3}, 2, 1, pal::teal);
+    p.setPen(QPen(pal::amberDark, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawLine(QPointF(12, 14.5), QPointF(12, 8.5));
+    p.drawPolyline(QPolygonF({QPointF(9.6, 10.8), QPointF(12, 8.2), QPointF(14.4, 10.8)}));
+}
+
 void glyphCut(QPainter& p) {
     p.setPen(QPen(pal::ink, 1.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(6.2, 9.8), QPointF(11.5, 1.5));
@@ -881,8 +897,9 @@ int main(int argc, char** argv) {
     }
 
     const QList<QPair<const char*, void (*)(QPainter&)>> toolbar{
-        {"new", glyphNew}, {"save", glyphSave}, {"print", glyphPrint}, {"preview", glyphPreview},
-        {"cut", glyphCut}, {"copy", glyphCopy}, {"paste", glyphPaste}, {"open", glyphOpen}};
+        {"new", glyphNew},         {"save", glyphSave}, {"print", glyphPrint},
+        {"preview", glyphPreview}, {"cut", glyphCut},   {"copy", glyphCopy},
+        {"paste", glyphPaste},     {"open", glyphOpen}, {"publish", glyphPublish}};
     for (const auto& [name, glyph] : toolbar) {
         writePng(QStringLiteral("tb_%1").arg(QLatin1String(name)), {25, 25},
                  toolbarButton(glyph, false));
@@ -892,10 +909,10 @@ int main(int argc, char** argv) {
     writePng(QStringLiteral("toolbar_bg"), {200, 29}, drawToolbarBackground);
 
     const QList<QPair<const char*, void (*)(QPainter&)>> menu{
-        {"new", glyphNew},          {"save", glyphSave},     {"preview", glyphPreview},
-        {"print", glyphPrint},      {"cut", glyphCut},       {"copy", glyphCopy},
-        {"paste", glyphPaste},      {"delete", glyphDelete}, {"help", glyphHelp},
-        {"htmlhelp", glyphHtmlHelp}};
+        {"new", glyphNew},         {"save", glyphSave},        {"preview", glyphPreview},
+        {"print", glyphPrint},     {"cut", glyphCut},          {"copy", glyphCopy},
+        {"paste", glyphPaste},     {"delete", glyphDelete},    {"help", glyphHelp},
+        {"publish", glyphPublish}, {"htmlhelp", glyphHtmlHelp}};
     for (const auto& [name, glyph] : menu)
         writePng(QStringLiteral("menu_%1").arg(QLatin1String(name)), {16, 16}, glyph);
 

@@ -116,35 +116,31 @@ Outcome Uploader::send(const Send& each, qint64 done, qint64 total, Summary& sum
         there.names.insert(remote.fileName());
     }
     report(file.relativePath, done, total);
-    const Outcome sent = m_transport.upload(file.localPath, part, [&](qint64 bytes) {
-        report(file.relativePath, done + std::min(bytes, each.state.size), total);
-        return !cancelled();
-    });
-    if (!sent.ok() || cancelled()) {
+    // The whole "name.part" takes the place of "name"; the old file waits as "name.alt" until
+    // then. An ".alt" that cannot be removed goes at the next upload.
+    const bool replacing = there.names.contains(remote.fileName());
+    using Step = Transport::Step;
+    QList<Step> placing;
+    if (replacing)
+        placing.append({Step::Kind::Rename, path, alt});
+    placing.append({Step::Kind::Rename, part, path});
+    if (replacing)
+        placing.append({Step::Kind::Remove, alt, {}, true});
+    const Outcome sent = m_transport.upload(
+        file.localPath, part,
+        [&](qint64 bytes) {
+            report(file.relativePath, done + std::min(bytes, each.state.size), total);
+            return !cancelled();
+        },
+        placing);
+    if (!sent.ok()) {
+        // Whichever step failed, the old file goes back where it stood.
+        if (replacing && !cancelled())
+            static_cast<void>(m_transport.rename(alt, path));
         static_cast<void>(m_transport.remove(part));
         return sent;
     }
-    const bool replacing = there.names.contains(remote.fileName());
-    if (const Outcome placed = place(part, path, alt, replacing); !placed.ok())
-        return placed;
     m_records.recordUploaded(m_target, file.relativePath, each.state);
     ++summary.uploaded;
-    return replacing ? m_transport.remove(alt) : Outcome{};
-}
-
-Outcome Uploader::place(const QString& part, const QString& path, const QString& alt,
-                        bool replacing) {
-    if (replacing) {
-        if (const Outcome moved = m_transport.rename(path, alt); !moved.ok()) {
-            static_cast<void>(m_transport.remove(part));
-            return moved;
-        }
-    }
-    const Outcome placed = m_transport.rename(part, path);
-    if (!placed.ok()) {
-        if (replacing)
-            static_cast<void>(m_transport.rename(alt, path));
-        static_cast<void>(m_transport.remove(part));
-    }
-    return placed;
+    return {};
 }

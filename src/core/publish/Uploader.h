@@ -61,10 +61,9 @@ private:
     QString remotePath(const QString& relativePath) const;
     Listing& listing(const QString& folder);
     void report(const QString& file, qint64 done, qint64 total) const;
-    // Sends one file and puts it in place; done is what went up before it.
+    // Sends one file and puts it in place; on failure the old file stands as it stood. done
+    // is what went up before it.
     Outcome send(const Send& each, qint64 done, qint64 total, Summary& summary);
-    // Swaps the whole "name.part" in for "name"; on failure the old file stands as it stood.
-    Outcome place(const QString& part, const QString& path, const QString& alt, bool replacing);
 
     Transport& m_transport;
     UploadRecords& m_records;
