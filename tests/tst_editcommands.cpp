@@ -27,6 +27,10 @@ private slots:
     void focusMovedByQtChangesNothing();
     void generatorMakesSourceCurrent();
     void popupMenuItems();
+    void undoAndRedoFromTheMenu_data();
+    void undoAndRedoFromTheMenu();
+    void undoKeysInAFieldStayTheFields_data();
+    void undoKeysInAFieldStayTheFields();
 
 private:
     static CurrentFieldTracker& tracker(Fixture& f) { return f.windows().mainWindow().fields(); }
@@ -221,6 +225,75 @@ void TestEditCommands::popupMenuItems() {
     QCOMPARE(items,
              (QStringList{"Ausschneiden2=Ausschneiden", "Kopieren2=Kopieren", "Einfgen1=Einfügen",
                           "Lschen3=Löschen", "Lschen2=Alles markieren"}));
+}
+
+void TestEditCommands::undoAndRedoFromTheMenu_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("editor");
+    QTest::newRow("page source") << "TForm2"
+                                 << "Memo2";
+    QTest::newRow("post-editor") << "TForm7"
+                                 << "Memo1";
+}
+
+// From the menu, whatever has the focus: the caret goes to the change, not to the first line.
+void TestEditCommands::undoAndRedoFromTheMenu() {
+    QFETCH(QString, window);
+    QFETCH(QString, editor);
+    Fixture f;
+    f.windows().showAtStart();
+    FIND(undo, QAction, f, window, "Rueckgaengig1");
+    FIND(redo, QAction, f, window, "Wiederherstellen1");
+    QCOMPARE(undo->text(), QStringLiteral("&Rückgängig"));
+    QCOMPARE(redo->shortcuts(),
+             (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+Y")),
+                                  QKeySequence(QStringLiteral("Ctrl+Shift+Z"))}));
+    if (window == u"TForm2") {
+        f.startPage();
+        f.act(window, QStringLiteral("Memo1=Hallo|Button4"));
+    } else {
+        f.window(window)->show();
+        FIND(text, QWidget, f, window, editor);
+        typeInto(text, QStringLiteral("<p>Hallo</p>\n"));
+    }
+    FIND(text, QPlainTextEdit, f, window, editor);
+    const QString before = text->toPlainText();
+    QVERIFY(undo->isEnabled());
+    QVERIFY(!redo->isEnabled());
+    text->moveCursor(QTextCursor::Start);
+
+    f.trigger(window, QStringLiteral("Rueckgaengig1"));
+    QVERIFY(!text->toPlainText().contains(QStringLiteral("Hallo")));
+    QCOMPARE(text->textCursor().position(), text->document()->characterCount() - 1);
+    QVERIFY(redo->isEnabled());
+    text->moveCursor(QTextCursor::Start);
+    f.trigger(window, QStringLiteral("Wiederherstellen1"));
+    QCOMPARE(text->toPlainText(), before);
+    QVERIFY(text->textCursor().position() > before.indexOf(QStringLiteral("Hallo")));
+}
+
+void TestEditCommands::undoKeysInAFieldStayTheFields_data() {
+    QTest::addColumn<QKeyCombination>("redoKey");
+    QTest::newRow("Ctrl+Y") << (Qt::CTRL | Qt::Key_Y);
+    QTest::newRow("Ctrl+Shift+Z") << (Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+}
+
+void TestEditCommands::undoKeysInAFieldStayTheFields() {
+    QFETCH(QKeyCombination, redoKey);
+    Fixture f;
+    f.windows().showAtStart();
+    f.startPage();
+    const QStringList page = f.sourceLines();
+    QApplication::setActiveWindow(f.window("TForm2"));
+    f.windows().mainWindow().pageControl().setCurrentIndex(6);
+    FIND(entry, QLineEdit, f, "TForm2", "Edit36");
+    entry->setFocus();
+    QTest::keyClicks(entry, QStringLiteral("Eintrag"));
+    QTest::keyClick(entry, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(entry->text(), QString());
+    QTest::keyClick(entry, redoKey.key(), redoKey.keyboardModifiers());
+    QCOMPARE(entry->text(), QStringLiteral("Eintrag"));
+    QCOMPARE(f.sourceLines(), page);
 }
 
 QTEST_MAIN(TestEditCommands)

@@ -517,6 +517,7 @@ void TestMainWindow::error305ClosesOnFreeAreaOnly() {
     // "Error 409"'s OK returns to an enabled first page.
     Fixture g;
     g.windows().showAtStart();
+    g.act("TForm2", QStringLiteral("Button9"));
     g.windows().context().state.setGeneralSettingsDone(true);
     tabs(g).setCurrentIndex(5);
     FIND(settingsPage, QWidget, g, "TForm2", "TabSheet1");

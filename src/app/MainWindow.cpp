@@ -64,6 +64,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
 
     m_panel8 = new WelcomePanel(*m_pageControl);
     connect(m_panel8, &WelcomePanel::weiter, this, &MainWindow::Button9Click);
+    connect(m_page, &PageDocument::pageOpened, this, &MainWindow::Button9Click);
     createTabs();
     resize(fittingSize());
     FormCreate();

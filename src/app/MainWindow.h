@@ -40,6 +40,8 @@ enum class MainWindowCommand {
     Drucken1,
     Beenden1,
     Bearbeiten1,
+    Rueckgaengig1,
+    Wiederherstellen1,
     Ausschneiden1,
     Kopieren1,
     infgen1,

@@ -7,6 +7,7 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "ui/CommandTable.h"
+#include "ui/SourceEdit.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -41,6 +42,8 @@ void MainWindow::createMenus() {
              [this] { Beenden1Click(); }),
         menu(Command::Bearbeiten1, "Bearbeiten1", QStringLiteral("&Bearbeiten")),
     };
+    // The page source's editor is made with the pages, after the window is first shown.
+    rows += EditCommands::undoRows<Command>([this] { return m_memo2; });
     rows += EditCommands::menuRows<Command>(edit);
     rows += {
         menu(Command::Extra1, "Extra1", QStringLiteral("E&xtra")),
@@ -57,6 +60,7 @@ void MainWindow::createMenus() {
                               [this] { berQuillmark1Click(); });
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_commands = build<Command>(*menuBar(), rows);
+    EditCommands::followUndo(m_commands, m_context.document.document());
 
     // "Vorschau" waits for the first save; its toolbar picture follows the action.
     QAction* vorschau = m_commands[Command::Vorschau];

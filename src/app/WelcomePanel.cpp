@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtMath>
@@ -77,6 +78,7 @@ WelcomePanel::WelcomePanel(QTabWidget& pageControl) : QFrame(&pageControl) {
     auto* button = named<QPushButton>(this, "Button9", QStringLiteral("Weiter"));
     column->addLayout(Layout::buttonRow(button));
     connect(button, &QPushButton::clicked, this, &WelcomePanel::weiter);
+    connect(pageControl.tabBar(), &QTabBar::tabBarClicked, this, &WelcomePanel::weiter);
 
     // The panel lies exactly over the page area, whatever size the window has.
     m_pageArea = pageControl.findChild<QStackedWidget*>(QString(), Qt::FindDirectChildrenOnly);
@@ -89,6 +91,17 @@ bool WelcomePanel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pageArea && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
         coverPageArea();
     return QFrame::eventFilter(watched, event);
+}
+
+void WelcomePanel::showEvent(QShowEvent* event) {
+    // Tab never walks into the fields the panel covers.
+    m_pageArea->setEnabled(false);
+    QFrame::showEvent(event);
+}
+
+void WelcomePanel::hideEvent(QHideEvent* event) {
+    m_pageArea->setEnabled(true);
+    QFrame::hideEvent(event);
 }
 
 void WelcomePanel::coverPageArea() {

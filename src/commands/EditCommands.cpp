@@ -12,6 +12,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace EditCommands {
 
 namespace {
@@ -118,6 +120,48 @@ QList<CommandTable::MenuRow> menuRowsWithIds(const ItemIds& ids,
                                           info.artwork, [run, operation] { run(operation); }));
     }
     return rows;
+}
+
+namespace {
+
+// Undoes or redoes, and puts the caret where the text changed: the editor's own undo leaves it
+// where it was when the change was a line appended through another cursor.
+void undoOrRedo(QPlainTextEdit* text, bool undo) {
+    if (!text)
+        return;
+    int changedAt = -1;
+    const QMetaObject::Connection watching = QObject::connect(
+        text->document(), &QTextDocument::contentsChange, text,
+        [&changedAt](int position, int /*removed*/, int added) { changedAt = position + added; });
+    undo ? text->undo() : text->redo();
+    QObject::disconnect(watching);
+    if (changedAt < 0)
+        return;
+    QTextCursor caret = text->textCursor();
+    caret.setPosition(std::min(changedAt, text->document()->characterCount() - 1));
+    text->setTextCursor(caret);
+}
+
+} // namespace
+
+QList<CommandTable::MenuRow> undoRowsWithIds(int undoId, int redoId, const EditorOf& editor) {
+    return {CommandTable::itemRow(undoId, "Rueckgaengig1", QStringLiteral("&Rückgängig"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_Z), nullptr,
+                                  [editor] { undoOrRedo(editor(), true); }),
+            CommandTable::itemRow(redoId, "Wiederherstellen1", QStringLiteral("Wieder&herstellen"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_Y), nullptr,
+                                  [editor] { undoOrRedo(editor(), false); }),
+            CommandTable::separator()};
+}
+
+void followUndo(QAction& undo, QAction& redo, const QTextDocument& document) {
+    // Not the platform's own list of redo keys: Ctrl+Y redoes here on every desktop.
+    redo.setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    undo.setEnabled(document.isUndoAvailable());
+    redo.setEnabled(document.isRedoAvailable());
+    QObject::connect(&document, &QTextDocument::undoAvailable, &undo, &QAction::setEnabled);
+    QObject::connect(&document, &QTextDocument::redoAvailable, &redo, &QAction::setEnabled);
 }
 
 QMenu* installPopupMenu(QWidget& window, const PopupMenu& popup,

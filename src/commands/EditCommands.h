@@ -12,6 +12,8 @@ class CurrentFieldTracker;
 class QAction;
 class QKeyEvent;
 class QMenu;
+class QPlainTextEdit;
+class QTextDocument;
 class QWidget;
 
 // The five edit commands on a text field: a QLineEdit, a QPlainTextEdit or an editable
@@ -51,6 +53,23 @@ QList<CommandTable::MenuRow> menuRows(const std::function<void(Operation)>& run)
     return menuRowsWithIds({int(Id::Ausschneiden1), int(Id::Kopieren1), int(Id::infgen1),
                             int(Id::Lschen1), int(Id::AllesMarkieren1)},
                            run);
+}
+
+// „&Rückgängig“ (Ctrl+Z) and „Wieder&herstellen“ (Ctrl+Y, Ctrl+Shift+Z) on one text, then a
+// separator: rows to stand first in a window's "Bearbeiten". They undo and redo the text of
+// the editor `editor` returns (none while it is not made yet) wherever the focus is, and put
+// its caret on the change; a focused text field keeps the keys for its own undo.
+using EditorOf = std::function<QPlainTextEdit*()>;
+QList<CommandTable::MenuRow> undoRowsWithIds(int undoId, int redoId, const EditorOf& editor);
+template <typename Id> QList<CommandTable::MenuRow> undoRows(const EditorOf& editor) {
+    return undoRowsWithIds(int(Id::Rueckgaengig1), int(Id::Wiederherstellen1), editor);
+}
+// Once the menu bar is built: the two items are enabled while the document has something to
+// undo or redo.
+void followUndo(QAction& undo, QAction& redo, const QTextDocument& document);
+template <typename Id>
+void followUndo(const CommandTable::Commands<Id>& commands, const QTextDocument& document) {
+    followUndo(*commands[Id::Rueckgaengig1], *commands[Id::Wiederherstellen1], document);
 }
 
 // The toolbar's cut, copy and paste pictures, "Image10", "Image11" and "Image12", with pressed

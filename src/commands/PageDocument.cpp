@@ -61,6 +61,7 @@ Outcome PageDocument::open(const QString& path) {
     m_context.state.setGeneralSettingsDone(page.holdsBody);
     if (page.changed)
         m_context.notices.PostStatusMessage(QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
+    emit pageOpened();
     return {};
 }
 

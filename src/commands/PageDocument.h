@@ -32,6 +32,8 @@ public:
 signals:
     // "Neu" empties the page: the tab pages empty the fields that this variant empties.
     void pageBegunAnew(NewVariant variant);
+    // A page was taken up from its file.
+    void pageOpened();
 
 private:
     PageContext& m_context;

@@ -55,6 +55,7 @@ ImagesPage::ImagesPage(PageServices& services)
     Layout::addButtonAtBottom(*column, m_ui->Button5);
 
     connect(m_ui->Button5, &QPushButton::clicked, this, &ImagesPage::Button5Click);
+    enterPressesInAll(*content(), *m_ui->Button5);
     connect(m_ui->Image1, &ClickableLabel::clicked, this, &ImagesPage::Image1Click);
     connect(m_ui->CheckBox11, &QCheckBox::clicked, this, &ImagesPage::CheckBox11Click);
 

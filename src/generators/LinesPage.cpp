@@ -101,6 +101,7 @@ LinesPage::LinesPage(PageServices& services)
     Layout::addButtonAtBottom(*column, ui.Button13);
 
     connect(ui.Button13, &QPushButton::clicked, this, &LinesPage::Button13Click);
+    enterPressesInAll(*page, *ui.Button13);
     connect(ui.Button3, &QPushButton::clicked, this, &LinesPage::Button3Click);
     connect(ui.Image35, &ClickableLabel::clicked, this, &LinesPage::Button3Click);
 

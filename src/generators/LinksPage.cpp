@@ -116,6 +116,7 @@ LinksPage::LinksPage(PageServices& services)
     QGridLayout* grid = Layout::grid(content());
     layOut(*grid);
     connectHandlers();
+    enterPressesInAll(*content(), *m_ui->Button1);
     registerFields();
 
     // A link starts as a text link; the e-mail caption and the frame's name wait for their

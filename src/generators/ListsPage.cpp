@@ -180,6 +180,7 @@ void ListsPage::createEntryControls(QGridLayout& grid, QHBoxLayout& sides) {
     auto* add = named<QPushButton>(page, "Button24", QStringLiteral("Eintrag hinzufügen"));
     addRow(grid, 4, nullptr, {add});
     connect(add, &QPushButton::clicked, this, &ListsPage::Button24Click);
+    enterPresses(*m_ui->Edit36, *add);
 
     // What the list will show; the list's lines and its open closing tags are kept out of
     // sight.

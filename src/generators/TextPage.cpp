@@ -189,6 +189,8 @@ void TextPage::appendToMemo(const QString& text) {
     cursor.movePosition(QTextCursor::End);
     cursor.insertText(text);
     m_ui->Memo1->setTextCursor(cursor);
+    // Typing goes on in the text, after what was appended.
+    m_ui->Memo1->setFocus();
 }
 
 void TextPage::appendMemoLine(const QString& line) {

@@ -137,11 +137,13 @@ void PostEditorWindow::createMenus() {
              [this] { Beenden1Click(); }),
         menu(Command::Bearbeiten1, "Bearbeiten1", QStringLiteral("&Bearbeiten")),
     };
+    rows += EditCommands::undoRows<Command>([this] { return m_memo1; });
     rows += EditCommands::menuRows<Command>(edit);
     rows += helpMenu<Command>([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
                               [this] { berQuillmark1Click(); });
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_commands = build<Command>(*menuBar(), rows);
+    EditCommands::followUndo(m_commands, *m_memo1->document());
     // "Vorschau" waits for the first save here.
     m_commands[Command::Vorschau]->setEnabled(false);
     connect(m_text.get(), &EditorText::saved, m_commands[Command::Vorschau],

@@ -30,6 +30,8 @@ enum class PostEditorCommand {
     Seiteprfen1,
     Beenden1,
     Bearbeiten1,
+    Rueckgaengig1,
+    Wiederherstellen1,
     Ausschneiden1,
     Kopieren1,
     infgen1,

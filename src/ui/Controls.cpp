@@ -4,6 +4,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Layout.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QGridLayout>
@@ -56,6 +57,15 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
 void describe(QWidget* control, const QString& whatItDoes) {
     control->setToolTip(whatItDoes);
     control->setAccessibleName(whatItDoes);
+}
+
+void enterPresses(QLineEdit& field, QAbstractButton& button) {
+    QObject::connect(&field, &QLineEdit::returnPressed, &button, &QAbstractButton::click);
+}
+
+void enterPressesInAll(QWidget& area, QAbstractButton& button) {
+    for (QLineEdit* field : area.findChildren<QLineEdit*>())
+        enterPresses(*field, button);
 }
 
 PressedLook* toolbarPicture(QWidget* cell, const char* name, const char* pressedName,

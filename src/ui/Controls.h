@@ -9,9 +9,11 @@
 
 class ClickableLabel;
 class PressedLook;
+class QAbstractButton;
 class QAction;
 class QComboBox;
 class QKeySequence;
+class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 
@@ -64,6 +66,11 @@ QAction* menuItem(QMenu* menu, const char* name, const QString& text, const QKey
 // Tells what a click on a control without a caption of its own does: its tooltip, and its
 // name for screen readers.
 void describe(QWidget* control, const QString& whatItDoes);
+
+// Enter in the field presses the button, as a user expects of the field's own button.
+void enterPresses(QLineEdit& field, QAbstractButton& button);
+// The same for every single-line field within the area, those of combo and spin boxes too.
+void enterPressesInAll(QWidget& area, QAbstractButton& button);
 
 // A toolbar picture ("<artwork>.png") with its pressed twin ("<artwork>_pressed.png") over
 // it, both filling the cell, which takes the pictures' size; both described by what the
