@@ -2,10 +2,13 @@
 #include "commands/CurrentFieldTracker.h"
 #include "core/source/PageSource.h"
 #include "support/Fixture.h"
+#include "support/PageLines.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTest>
 
 namespace {
@@ -17,6 +20,30 @@ const QStringList kSavedPage = {"<html>", "<body>", "</body>", "</html>"};
 
 const QStringList kTableFields = {"Edit25", "Edit26", "Edit27", "Edit28",
                                   "Edit29", "Edit30", "Edit31"};
+
+// Types into a cell of the grid as the user does: its editor opened, the text, Enter.
+void typeCell(QTableWidget* grid, int row, int column, const QString& text) {
+    const QModelIndex cell = grid->model()->index(row, column);
+    grid->edit(cell);
+    QWidget* editor = grid->indexWidget(cell);
+    QVERIFY(editor);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor hands its text to the cell once the key is through.
+    QCoreApplication::processEvents();
+}
+
+// The grid's texts row by row, as shown.
+QList<QStringList> gridTexts(const QTableWidget* grid) {
+    QList<QStringList> rows;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            cells.append(grid->model()->index(row, column).data().toString());
+        rows.append(cells);
+    }
+    return rows;
+}
 
 } // namespace
 
@@ -33,6 +60,11 @@ private slots:
     void colorAssistants();
     void settingsFieldsBecomeCurrent_data();
     void settingsFieldsBecomeCurrent();
+    void wholeTable_data();
+    void wholeTable();
+    void wholeTableIsOneUndoStep();
+    void gridFollowsCounts_data();
+    void gridFollowsCounts();
 };
 
 void TestTables::pieces_data() {
@@ -131,6 +163,9 @@ void TestTables::badSpacingChangesNothing_data() {
     QTest::newRow("letters after the table") << "ComboBox13"
                                              << "1a"
                                              << "Button19";
+    QTest::newRow("letters after the whole table") << "ComboBox13"
+                                                   << "1a"
+                                                   << "Button46";
 }
 
 void TestTables::badSpacingChangesNothing() {
@@ -200,6 +235,118 @@ void TestTables::settingsFieldsBecomeCurrent() {
     FIND(settingsField, QLineEdit, f, kMain, field);
     click(settingsField);
     QCOMPARE(f.windows().mainWindow().fields().CurrentFieldName(), field);
+}
+
+// The settings of the moment around a 2x2 grid: its texts as typed in a classic page, as text
+// in a modern one; a cell never typed into gives an empty line.
+void TestTables::wholeTable_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QStringList>("appended");
+
+    QTest::newRow("classic") << "Klassisch (HTML 4)" << lines(R"(<br>
+<div align="center">
+<table  border="1" bordercolor="Red" bgcolor="Yellow" width="80%">
+<tr>
+<td bgcolor="Silver" border="2" bordercolor="Navy">
+Name
+</td>
+<td bgcolor="Silver" border="2" bordercolor="Navy">
+<b>Preis</b> & mehr
+</td>
+</tr>
+<tr>
+<td bgcolor="Silver" border="2" bordercolor="Navy">
+Anna
+</td>
+<td bgcolor="Silver" border="2" bordercolor="Navy">
+
+</td>
+</tr>
+</table>
+</div>
+<br>
+<br>)");
+    QTest::newRow("modern") << "Modern (HTML5, auch für Handys)"
+                            << lines(R"(<div class="tabelle" style="margin-top: 1.2em">
+<table style="border: 1px solid Red; background-color: Yellow; width: 80%; margin-left: auto; margin-right: auto">
+<tr>
+<td style="background-color: Silver; border: 2px solid Navy">
+Name
+</td>
+<td style="background-color: Silver; border: 2px solid Navy">
+&lt;b&gt;Preis&lt;/b&gt; &amp; mehr
+</td>
+</tr>
+<tr>
+<td style="background-color: Silver; border: 2px solid Navy">
+Anna
+</td>
+<td style="background-color: Silver; border: 2px solid Navy">
+
+</td>
+</tr>
+</table>
+</div>
+<div style="height: 2.4em"></div>)");
+}
+
+void TestTables::wholeTable() {
+    QFETCH(QString, kind);
+    QFETCH(QStringList, appended);
+    Fixture f;
+    f.act(kMain, "PageKind=" + kind);
+    f.setSourceLines(kSavedPage);
+    FIND(grid, QTableWidget, f, kMain, "TableGrid");
+    typeCell(grid, 0, 0, QStringLiteral("Name"));
+    typeCell(grid, 0, 1, QStringLiteral("<b>Preis</b> & mehr"));
+    typeCell(grid, 1, 0, QStringLiteral("Anna"));
+
+    f.act(kMain, "Edit28=Yellow|Edit29=1|Edit30=Red|Edit31=80%|Image62|ComboBox12=1|ComboBox13=2|"
+                 "Edit27=Silver|Edit26=2|Edit25=Navy|Button46");
+
+    QCOMPARE(f.sourceLines(), QStringList({"<html>", "<body>"}) + appended);
+    QCOMPARE(f.statusNotice(), QStringLiteral("Tabelle wurde hinzugefügt"));
+    QCOMPARE(f.dialogs.asked, QStringList());
+}
+
+void TestTables::wholeTableIsOneUndoStep() {
+    Fixture f;
+    f.setSourceLines(kSavedPage);
+    f.act(kMain, "SpinBox1=3|SpinBox2=4|Button46");
+    QCOMPARE(f.sourceLines().size(), 2 + 1 + 3 * (2 + 4 * 3) + 1);
+
+    FIND(memo, QPlainTextEdit, f, kMain, "Memo2");
+    memo->undo();
+
+    QCOMPARE(f.sourceLines(), kSavedPage);
+}
+
+// Rows and columns come and go with the counts; the cells that stay keep their texts.
+void TestTables::gridFollowsCounts_data() {
+    QTest::addColumn<QString>("counts");
+    QTest::addColumn<QList<QStringList>>("cells");
+
+    QTest::newRow("more of both") << "SpinBox1=3|SpinBox2=3"
+                                  << QList<QStringList>{{"a", "", ""}, {"", "b", ""}, {"", "", ""}};
+    QTest::newRow("fewer columns") << "SpinBox2=1" << QList<QStringList>{{"a"}, {""}};
+    QTest::newRow("shrunk and grown again")
+        << "SpinBox1=1|SpinBox2=1|SpinBox1=2|SpinBox2=2" << QList<QStringList>{{"a", ""}, {"", ""}};
+    QStringList fiftyColumns(50);
+    fiftyColumns[0] = QStringLiteral("a");
+    QTest::newRow("from 1 to 50") << "SpinBox1=0|SpinBox2=51" << QList<QStringList>{fiftyColumns};
+}
+
+void TestTables::gridFollowsCounts() {
+    QFETCH(QString, counts);
+    QFETCH(QList<QStringList>, cells);
+    Fixture f;
+    FIND(grid, QTableWidget, f, kMain, "TableGrid");
+    typeCell(grid, 0, 0, QStringLiteral("a"));
+    typeCell(grid, 1, 1, QStringLiteral("b"));
+
+    f.act(kMain, counts);
+
+    QCOMPARE(gridTexts(grid), cells);
 }
 
 QTEST_MAIN(TestTables)

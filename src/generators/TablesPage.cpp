@@ -6,11 +6,13 @@
 #include "core/generators/Captions.h"
 #include "core/generators/TablesHtml.h"
 #include "core/source/PageSource.h"
+#include "core/source/SourceHtml.h"
 #include "core/source/StatusNotices.h"
 #include "generators/Assistants.h"
 #include "generators/PageParts.h"
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
+#include "generators/TableContentsBox.h"
 #include "platform/DialogObjects.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
@@ -52,15 +54,12 @@ ClickableLabel* colorPicture(QGridLayout& grid, int row, const char* name) {
     return picture;
 }
 
-// A settings grid under its bold heading, in the row of the two.
-QGridLayout* settingsGrid(QWidget* page, QHBoxLayout& sides, const char* headingName,
+// A settings grid under its bold heading, at the top of its side of the page.
+QGridLayout* settingsGrid(QWidget* page, QVBoxLayout& side, const char* headingName,
                           const QString& headingText) {
-    QVBoxLayout* side = Layout::nestedColumn();
-    side->addWidget(heading(page, headingName, headingText));
+    side.addWidget(heading(page, headingName, headingText));
     QGridLayout* grid = Layout::nestedGrid();
-    side->addLayout(grid);
-    side->addStretch(1);
-    sides.addLayout(side);
+    side.addLayout(grid);
     return grid;
 }
 
@@ -77,6 +76,7 @@ struct TablesPage::Ui {
     QComboBox* ComboBox12 = nullptr;
     QComboBox* ComboBox13 = nullptr;
     PositionPicker* picker = nullptr;
+    TableContentsBox* contents = nullptr;
 };
 
 TablesPage::TablesPage(PageServices& services)
@@ -84,11 +84,19 @@ TablesPage::TablesPage(PageServices& services)
     QVBoxLayout* column = Layout::column(content());
     QHBoxLayout* sides = Layout::nestedRow();
     sides->setSpacing(Layout::kGroupSpacing);
-    column->addLayout(sides);
-    createGeneralSettings(*sides);
-    createCellSettings(*sides);
-    sides->addStretch(1);
-    column->addStretch(1);
+    column->addLayout(sides, 1);
+    QVBoxLayout* tableSide = Layout::nestedColumn();
+    QVBoxLayout* cellSide = Layout::nestedColumn();
+    sides->addLayout(tableSide);
+    sides->addLayout(cellSide, 1);
+    createGeneralSettings(*tableSide);
+    tableSide->addStretch(1);
+    createCellSettings(*cellSide);
+    // The whole table in one step under the cell settings, which it gives every cell; its grid
+    // takes the room to spare.
+    m_ui->contents = new TableContentsBox(content());
+    cellSide->addWidget(m_ui->contents, 1);
+    connect(m_ui->contents->addButton(), &QPushButton::clicked, this, &TablesPage::Button46Click);
     createButtons(*column);
     m_services.fields.track(m_ui->Edit25, m_ui->Edit26, m_ui->Edit27, m_ui->Edit28, m_ui->Edit29,
                             m_ui->Edit30, m_ui->Edit31);
@@ -96,10 +104,10 @@ TablesPage::TablesPage(PageServices& services)
 
 TablesPage::~TablesPage() = default;
 
-void TablesPage::createGeneralSettings(QHBoxLayout& sides) {
+void TablesPage::createGeneralSettings(QVBoxLayout& side) {
     QWidget* page = content();
     QGridLayout* grid =
-        settingsGrid(page, sides, "Label55", QStringLiteral("Einstellungen Tabelle Allgemein"));
+        settingsGrid(page, side, "Label55", QStringLiteral("Einstellungen Tabelle Allgemein"));
     m_ui->Edit28 = fieldRow(*grid, 0, "Label50", QStringLiteral("Hintergrundfarbe:"), "Edit28");
     connect(assistantButton(*grid, 0, "Button21"), &QPushButton::clicked, this,
             &TablesPage::Button21Click);
@@ -134,9 +142,11 @@ void TablesPage::createGeneralSettings(QHBoxLayout& sides) {
     m_services.explanations.attach(Topic::SpacingAfter, {spacing.afterCaption, spacing.after});
 }
 
-void TablesPage::createCellSettings(QHBoxLayout& sides) {
+void TablesPage::createCellSettings(QVBoxLayout& side) {
     QGridLayout* grid =
-        settingsGrid(content(), sides, "Label51", QStringLiteral("Einstellungen aktuelle Zelle"));
+        settingsGrid(content(), side, "Label51", QStringLiteral("Einstellungen aktuelle Zelle"));
+    // The side is as wide as the grid below; the fields keep their width.
+    grid->setColumnStretch(ButtonColumn + 1, 1);
     m_ui->Edit25 = fieldRow(*grid, 0, "Label52", QStringLiteral("Borderfarbe:"), "Edit25");
     connect(colorPicture(*grid, 0, "Image55"), &ClickableLabel::clicked, this,
             &TablesPage::Button22Click);
@@ -190,18 +200,54 @@ void TablesPage::emptyForNew(NewVariant variant) {
         field->clear();
 }
 
-void TablesPage::Button14Click() {
+Expected<QStringList> TablesPage::tableStartLines() const {
     const Expected<int> breaksBefore = SpacingBox::read(*m_ui->ComboBox12);
-    if (m_services.context.failed(breaksBefore))
-        return;
+    if (!breaksBefore.ok())
+        return {breaksBefore};
     const TableSettings table{m_ui->Edit29->text(),
                               m_ui->Edit30->text(),
                               m_ui->Edit28->text(),
                               m_ui->Edit31->text(),
                               {m_ui->picker->position(), breaksBefore.value, 0}};
-    m_services.context.add(m_services.context.isModern() ? TablesHtml::modernTableStart(table)
-                                                         : TablesHtml::tableStart(table),
-                           QStringLiteral("Tabelle wurde erstellt"));
+    return {{},
+            m_services.context.isModern() ? TablesHtml::modernTableStart(table)
+                                          : TablesHtml::tableStart(table)};
+}
+
+QStringList TablesPage::cellOpenLines() const {
+    const CellSettings cell{m_ui->Edit27->text(), m_ui->Edit26->text(), m_ui->Edit25->text()};
+    return m_services.context.isModern() ? TablesHtml::modernCellOpen(cell)
+                                         : TablesHtml::cellOpen(cell);
+}
+
+Expected<QStringList> TablesPage::tableEndLines() const {
+    const Expected<int> breaksAfter = SpacingBox::read(*m_ui->ComboBox13);
+    if (!breaksAfter.ok())
+        return {breaksAfter};
+    const Placement placement{m_ui->picker->position(), 0, breaksAfter.value};
+    return {{},
+            m_services.context.isModern() ? TablesHtml::modernTableEnd(placement)
+                                          : TablesHtml::tableEnd(placement)};
+}
+
+QList<QStringList> TablesPage::cellTexts() const {
+    QList<QStringList> rows = m_ui->contents->rows();
+    if (m_services.context.isModern()) {
+        for (QStringList& cells : rows) {
+            for (QString& text : cells)
+                text = SourceHtml::escapedText(text);
+        }
+    }
+    return rows;
+}
+
+void TablesPage::addPiece(const Expected<QStringList>& lines, const QString& message) {
+    if (!m_services.context.failed(lines))
+        m_services.context.add(lines.value, message);
+}
+
+void TablesPage::Button14Click() {
+    addPiece(tableStartLines(), QStringLiteral("Tabelle wurde erstellt"));
 }
 
 void TablesPage::Button15Click() {
@@ -209,10 +255,7 @@ void TablesPage::Button15Click() {
 }
 
 void TablesPage::Button16Click() {
-    const CellSettings cell{m_ui->Edit27->text(), m_ui->Edit26->text(), m_ui->Edit25->text()};
-    m_services.context.add(m_services.context.isModern() ? TablesHtml::modernCellOpen(cell)
-                                                         : TablesHtml::cellOpen(cell),
-                           QStringLiteral("Zelle wurde geöffnet"));
+    m_services.context.add(cellOpenLines(), QStringLiteral("Zelle wurde geöffnet"));
 }
 
 void TablesPage::Button17Click() {
@@ -224,13 +267,20 @@ void TablesPage::Button18Click() {
 }
 
 void TablesPage::Button19Click() {
-    const Expected<int> breaksAfter = SpacingBox::read(*m_ui->ComboBox13);
-    if (m_services.context.failed(breaksAfter))
+    addPiece(tableEndLines(), QStringLiteral("Tabelle wurde beendet"));
+}
+
+void TablesPage::Button46Click() {
+    // Both spacing boxes are read before anything is added.
+    const Expected<QStringList> start = tableStartLines();
+    if (m_services.context.failed(start))
         return;
-    const Placement placement{m_ui->picker->position(), 0, breaksAfter.value};
-    m_services.context.add(m_services.context.isModern() ? TablesHtml::modernTableEnd(placement)
-                                                         : TablesHtml::tableEnd(placement),
-                           QStringLiteral("Tabelle wurde beendet"));
+    const Expected<QStringList> end = tableEndLines();
+    if (m_services.context.failed(end))
+        return;
+    m_services.context.addElement(
+        TablesHtml::wholeTable({start.value, cellOpenLines(), end.value}, cellTexts()),
+        QStringLiteral("Tabelle"));
 }
 
 void TablesPage::Button20Click() {

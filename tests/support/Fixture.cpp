@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -187,6 +188,9 @@ void typeInto(QWidget* field, const QString& text, std::source_location where) {
         cursor.select(QTextCursor::Document);
         cursor.insertText(text);
         cursor.endEditBlock();
+    } else if (auto* count = qobject_cast<QSpinBox*>(field)) {
+        // A number box keeps what is typed within its range.
+        count->setValue(text.toInt());
     } else if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->isEditable()) {
         combo->setEditText(text);
     } else if (combo && combo->findText(text) >= 0) {

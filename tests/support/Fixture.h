@@ -124,6 +124,7 @@ void writeBytes(const QString& path, const QByteArray& bytes,
 // A field's text as shown: a line edit's, a plain text edit's, a combo box's, or "checked" /
 // "unchecked" for a check box or radio button; empty for anything else.
 QString textOf(QWidget* field, std::source_location where = std::source_location::current());
-// Replaces a line edit's, plain text edit's or editable combo box's text as typed.
+// Replaces a line edit's, plain text edit's or editable combo box's text as typed, or sets a
+// number box to the number.
 void typeInto(QWidget* field, const QString& text,
               std::source_location where = std::source_location::current());

@@ -87,4 +87,18 @@ QStringList modernTableEnd(const Placement& placement) {
     return lines;
 }
 
+QStringList wholeTable(const TablePieces& pieces, const QList<QStringList>& rows) {
+    QStringList lines = pieces.start;
+    for (const QStringList& cells : rows) {
+        lines += rowOpen();
+        for (const QString& text : cells) {
+            lines += pieces.cellOpen;
+            lines.append(text);
+            lines += cellClose();
+        }
+        lines += rowClose();
+    }
+    return lines + pieces.end;
+}
+
 } // namespace TablesHtml

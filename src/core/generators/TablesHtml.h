@@ -22,6 +22,14 @@ struct CellSettings {
     QString borderColor;
 };
 
+// The pieces that differ between the kinds of page, each as the page writes it, for a table
+// written whole.
+struct TablePieces {
+    QStringList start;
+    QStringList cellOpen;
+    QStringList end;
+};
+
 // A table is written one tag at a time; each function gives the lines of one piece.
 namespace TablesHtml {
 
@@ -43,5 +51,9 @@ QStringList modernCellOpen(const CellSettings& cell);
 // "</table>", "</div>" and, for breaks after, a box of their height; the position was placed
 // at the start.
 QStringList modernTableEnd(const Placement& placement);
+
+// A whole table at once: the start; for each row "<tr>", each of its cells opened with its
+// text as one line and closed, and "</tr>"; then the end. The texts go in as given.
+QStringList wholeTable(const TablePieces& pieces, const QList<QStringList>& rows);
 
 } // namespace TablesHtml
