@@ -29,6 +29,9 @@ class TestMainWindow : public QObject {
 
 private slots:
     void windowsInOrderWithCaptions();
+    void windowsStayWithTheMainWindow_data();
+    void windowsStayWithTheMainWindow();
+    void placesAreKept();
     void startState();
     void startShownAsTheProgramStarts();
     void splashGoesOnTickOrClick();
@@ -83,8 +86,56 @@ void TestMainWindow::windowsInOrderWithCaptions() {
     }
     QVERIFY(!(f.window("TForm2")->windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(f.window("TForm1")->windowFlags() & Qt::FramelessWindowHint);
-    // The publishing window stays with the main window.
-    QCOMPARE(f.window("PublishWindow")->parentWidget(), f.window("TForm2"));
+}
+
+void TestMainWindow::windowsStayWithTheMainWindow_data() {
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<bool>("owned");
+    for (const char* owned : {"TForm8", "TForm9", "TForm10", "TForm11", "TForm12", "PublishWindow"})
+        QTest::newRow(owned) << owned << true;
+    for (const char* own : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm7"})
+        QTest::newRow(own) << own << false;
+}
+
+// Messages and the small windows belong to the main window and open over it each time; the
+// others open over it the first time, then where the user left them, but always on the screen.
+void TestMainWindow::windowsStayWithTheMainWindow() {
+    QFETCH(QString, window);
+    QFETCH(bool, owned);
+    Fixture f;
+    QWidget* main = f.window("TForm2");
+    main->move(20, 30);
+    f.windows().showAtStart();
+    QWidget* shown = f.window(window);
+    QCOMPARE(shown->parentWidget(), owned ? main : nullptr);
+    shown->show();
+    QVERIFY(main->frameGeometry().contains(shown->frameGeometry().center()));
+
+    const QRect screen = shown->screen()->availableGeometry();
+    shown->move(screen.right() - 10, screen.bottom() - 10);
+    shown->hide();
+    shown->show();
+    QVERIFY(screen.contains(shown->frameGeometry().topLeft()));
+    QCOMPARE(screen.contains(shown->frameGeometry()),
+             shown->frameGeometry().width() <= screen.width());
+}
+
+// A window the user moved opens there again in the next run.
+void TestMainWindow::placesAreKept() {
+    Fixture f;
+    QWidget* builder = f.window("TForm5");
+    builder->show();
+    builder->move(0, 70);
+    builder->hide();
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    const WindowSet next(dialogs, opener);
+    for (QWidget* again : next.all()) {
+        if (again->objectName() == u"TForm5") {
+            again->show();
+            QCOMPARE(again->pos(), QPoint(0, 70));
+        }
+    }
 }
 
 void TestMainWindow::startState() {

@@ -12,6 +12,7 @@
 #include "posteditor/PostEditorWindow.h"
 #include "publish/PublishWindow.h"
 #include "ui/BringToFront.h"
+#include "ui/WindowPlaces.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -25,6 +26,8 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
     : m_context(std::make_unique<PageContext>(dialogs, opener)) {
     initResources();
     m_main = std::make_unique<MainWindow>(*m_context, *this);
+    m_places = new WindowPlaces(*m_main);
+    m_places->remember(*m_main);
     // The main window is painted first and the splash in front of it a moment later; no user
     // input is taken before every window exists.
     if (start == Start::Shown) {
@@ -42,11 +45,27 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
     m_formBuilder = std::make_unique<FormBuilderWindow>(*m_context);
     m_frameBuilder = std::make_unique<FrameBuilderWindow>(*m_context);
     m_postEditor = std::make_unique<PostEditorWindow>(*m_context, *this);
-    m_about = std::make_unique<AboutWindow>();
+    // The messages, "Über Quillmark" and „Veröffentlichen“ belong to the main window and stay
+    // in front of it; the builders, the post-editor and the help windows are windows of their
+    // own, which the main window can come in front of.
+    m_about = std::make_unique<AboutWindow>(m_main.get());
     for (Message which :
          {Message::Error409, Message::Error407, Message::Error605, Message::Error305})
-        m_messages[static_cast<size_t>(which)] = std::make_unique<MessageWindow>(*this, which);
+        m_messages[static_cast<size_t>(which)] =
+            std::make_unique<MessageWindow>(*this, which, m_main.get());
     m_publish = std::make_unique<PublishWindow>(*m_context, *this, m_main.get());
+    placeWindows();
+}
+
+void WindowSet::placeWindows() {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{m_help.get(), m_htmlHelp.get(), m_formBuilder.get(),
+                                         m_frameBuilder.get(), m_postEditor.get()})
+        m_places->remember(*window);
+    m_places->centre(*m_about);
+    for (const auto& message : m_messages)
+        m_places->centre(*message);
+    m_places->centre(*m_publish);
 }
 
 WindowSet::~WindowSet() = default;

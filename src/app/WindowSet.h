@@ -23,6 +23,7 @@ class PostEditorWindow;
 class PublishWindow;
 class QWidget;
 class SplashWindow;
+class WindowPlaces;
 
 // The program's thirteen windows, created once in a fixed order (the main window first, the
 // splash second) after the page context they share, and owned here for the whole run.
@@ -74,6 +75,8 @@ public:
 private:
     // Shows the splash in front of the main window and starts its timer.
     void showSplash();
+    // Where each window opens: over the main window, or where the user last left it.
+    void placeWindows();
     std::unique_ptr<PageContext> m_context;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<SplashWindow> m_splash;
@@ -83,7 +86,9 @@ private:
     std::unique_ptr<FrameBuilderWindow> m_frameBuilder;
     std::unique_ptr<PostEditorWindow> m_postEditor;
     std::unique_ptr<AboutWindow> m_about;
+    // The messages and "Über Quillmark" are owned by the main window too; they go first.
     std::array<std::unique_ptr<MessageWindow>, 4> m_messages;
     // Made last and owned by the main window, which it stays with; gone before it.
     std::unique_ptr<PublishWindow> m_publish;
+    WindowPlaces* m_places = nullptr; // the main window's
 };

@@ -37,9 +37,9 @@ QPlainTextEdit* creditText(QWidget* parent, const QString& text) {
 
 } // namespace
 
-AboutWindow::AboutWindow()
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
+AboutWindow::AboutWindow(QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint) {
     setObjectName(QStringLiteral("TForm8"));
     setWindowTitle(QStringLiteral("Über Quillmark"));
 

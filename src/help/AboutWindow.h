@@ -7,7 +7,7 @@ class AboutWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(AboutWindow)
 public:
-    AboutWindow();
+    explicit AboutWindow(QWidget* owner);
     // "OK": closes the window.
     void Button3Click();
 };

@@ -66,9 +66,9 @@ const MessageLayout& layoutOf(Message which) {
 
 } // namespace
 
-MessageWindow::MessageWindow(Navigation& navigation, Message which)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           layoutOf(which).titleButtons),
+MessageWindow::MessageWindow(Navigation& navigation, Message which, QWidget* owner)
+    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         layoutOf(which).titleButtons),
       m_navigation(navigation), m_which(which) {
     const MessageLayout& message = layoutOf(which);
     setObjectName(QString::fromLatin1(message.objectName));

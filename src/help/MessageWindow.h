@@ -16,7 +16,7 @@ class MessageWindow final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(MessageWindow)
 public:
-    MessageWindow(Navigation& navigation, Message which);
+    MessageWindow(Navigation& navigation, Message which, QWidget* owner);
 
     // Shows the window, or leaves it as it is when it is already open.
     void showMessage();

@@ -250,8 +250,6 @@ void PublishWindow::saveSettings() const {
 void PublishWindow::showForPage() {
     if (!m_publication.running())
         loadSettings();
-    if (!isVisible() && parentWidget())
-        Layout::centreOn(*this, *parentWidget());
     show();
     raise();
     activateWindow();

@@ -95,17 +95,32 @@ void fitToScreen(QWidget& window) {
     window.resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
 }
 
+namespace {
+
+// The place a frame of this size and place takes within the screen's available area.
+QPoint onScreen(QRect frame, const QScreen* screen) {
+    if (screen) {
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), area.left(),
+                                  std::max(area.left(), area.right() - frame.width() + 1)));
+        frame.moveTop(std::clamp(frame.top(), area.top(),
+                                 std::max(area.top(), area.bottom() - frame.height() + 1)));
+    }
+    return frame.topLeft();
+}
+
+} // namespace
+
 void centreOn(QWidget& window, const QWidget& owner) {
     QRect placed(QPoint(), window.frameGeometry().size());
     placed.moveCenter(owner.frameGeometry().center());
-    if (const QScreen* screen = owner.screen()) {
-        const QRect area = screen->availableGeometry();
-        placed.moveLeft(std::clamp(placed.left(), area.left(),
-                                   std::max(area.left(), area.right() - placed.width() + 1)));
-        placed.moveTop(std::clamp(placed.top(), area.top(),
-                                  std::max(area.top(), area.bottom() - placed.height() + 1)));
-    }
-    window.move(placed.topLeft());
+    window.move(onScreen(placed, owner.screen()));
+}
+
+void keepOnScreen(QWidget& window) {
+    const QPoint placed = onScreen(window.frameGeometry(), window.screen());
+    if (placed != window.frameGeometry().topLeft())
+        window.move(placed);
 }
 
 } // namespace Layout

@@ -50,6 +50,8 @@ void fitToScreen(QWidget& window);
 // Places a window that is about to open over the middle of its owner, kept within the
 // available area of the owner's screen.
 void centreOn(QWidget& window, const QWidget& owner);
+// Moves a window back into the available area of its screen, as far as it fits.
+void keepOnScreen(QWidget& window);
 
 } // namespace Layout
 
