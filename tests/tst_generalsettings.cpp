@@ -1,5 +1,6 @@
-// The page "Allgemeine Einstellungen": the document start, the redirect check, the lock,
-// the choosers, the save proposal, the background modes and what New empties.
+// The page "Allgemeine Einstellungen": the document start, the redirect check, the lock and
+// the change of written settings, the choosers, the save proposal, the background modes and
+// what New empties.
 #include "app/MainWindow.h"
 #include "commands/CurrentFieldTracker.h"
 #include "core/context/PageKindSetting.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTabWidget>
 
 namespace {
 
@@ -46,6 +48,9 @@ private slots:
     void documentStart();
     void redirectWithoutTargetShowsError409();
     void lockedPageShowsError305OnPress();
+    void changedSettingsReplaceTheStart_data();
+    void changedSettingsReplaceTheStart();
+    void anotherTabEndsTheChangeUnwritten();
     void choosers_data();
     void choosers();
     void titleProposesSaveName();
@@ -103,8 +108,8 @@ void TestGeneralSettings::documentStart() {
     QCOMPARE(f.sourceLines(), expected.split(u'\n'));
     QCOMPARE(f.statusNotice(), QStringLiteral("Allgemeine Einstellung wurde hinzugefügt"));
     QCOMPARE(f.windows().context().state.GeneralSettingsDone(), QStringLiteral("true"));
-    FIND(settingsPage, QWidget, f, kMain, "TabSheet1");
-    QVERIFY(!settingsPage->isEnabled());
+    FIND(title, QWidget, f, kMain, "Edit1");
+    QVERIFY(!title->isEnabled());
 }
 
 void TestGeneralSettings::redirectWithoutTargetShowsError409() {
@@ -145,6 +150,92 @@ void TestGeneralSettings::lockedPageShowsError305OnPress() {
     f.confirmDiscard();
     QTest::mouseClick(title, Qt::LeftButton);
     QVERIFY(!error305.isVisible());
+}
+
+void TestGeneralSettings::changedSettingsReplaceTheStart_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    // The page as typed over in its source after the first add: its settings are read from
+    // it, its own style and all after the body tag stay.
+    // clang-format off
+    QTest::newRow("classic") << QString()
+        << kHead + "<meta name=\"Keywords\" content=\"a, b\nc\">\n<meta name=\"Author\" "
+                   "content=\"Muster\">\n<style>p { color: red; }</style>\n<title>Alt</title>\n"
+                   "</head>\n<body bgcolor=\"Red\">\n<p>Hallo</p>\n</body>\n</html>"
+        << "Edit1=Neu|Edit2=Blue|CheckBox16"
+        << kHead + "<meta name=\"Author\" content=\"Muster\">\n<title>Neu</title>\n"
+                   "<style>p { color: red; }</style>\n</head>\n<body bgcolor=\"Blue\">\n"
+                   "<p>Hallo</p>\n</body>\n</html>";
+    QTest::newRow("classic, redirect and picture, text after the body tag") << QString()
+        << kHead + "<meta http-equiv=\"refresh\" content=\"8; url=http://ziel.de\">\n"
+                   "<title>Alt</title>\n</head>\n<body background=\"bg.jpg\"><p>Hallo</p>"
+        << "Edit1=Neu"
+        << kHead + "<meta http-equiv=\"refresh\" content=\"8; url=http://ziel.de\">\n"
+                   "<title>Neu</title>\n</head>\n<body background=\"bg.jpg\"><p>Hallo</p>";
+    QTest::newRow("modern") << kModern
+        << "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<meta name=\"generator\" content=\"Fernbrook Quillmark\">\n"
+           "<title>Alt &amp; neu</title>\n<style>\nimg { max-width: 100%; height: auto; }\n"
+           "hr, input, select, textarea { max-width: 100%; }\n.tabelle { overflow-x: auto; }\n"
+           "table { border-collapse: collapse; }\n</style>\n<style>p { color: red; }</style>\n"
+           "</head>\n<body style=\"background-color: red\">\n<p>Hallo</p>"
+        << "CheckBox17|Edit10=Muster"
+        << "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+           "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+           "<meta name=\"generator\" content=\"Fernbrook Quillmark\">\n"
+           "<meta name=\"Author\" content=\"Muster\">\n"
+           "<title>Alt &amp; neu</title>\n<style>\nimg { max-width: 100%; height: auto; }\n"
+           "hr, input, select, textarea { max-width: 100%; }\n.tabelle { overflow-x: auto; }\n"
+           "table { border-collapse: collapse; }\n</style>\n<style>p { color: red; }</style>\n"
+           "</head>\n<body style=\"background-color: red\">\n<p>Hallo</p>";
+    // clang-format on
+}
+
+void TestGeneralSettings::changedSettingsReplaceTheStart() {
+    QFETCH(QString, kind);
+    QFETCH(QString, page);
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+    Fixture f;
+    FIND(title, QWidget, f, kMain, "Edit1");
+    FIND(kindBox, QWidget, f, kMain, "PageKind");
+    FIND(change, QWidget, f, kMain, "Button45");
+    QVERIFY(change->isHidden());
+    f.act(kMain, (kind.isEmpty() ? QString() : "PageKind=" + kind + "|") + "Button2");
+    const QStringList typed = page.split(u'\n');
+    f.setSourceLines(typed);
+    f.windows().context().notices.Timer1Timer();
+    QVERIFY(!change->isHidden() && change->isEnabled());
+
+    f.act(kMain, "Button45");
+    QVERIFY(title->isEnabled() && !change->isEnabled());
+    QVERIFY(!kindBox->isEnabled());
+    f.act(kMain, steps + "|Button2");
+    QCOMPARE(f.sourceLines(), expected.split(u'\n'));
+    QCOMPARE(f.statusNotice(), QStringLiteral("Allgemeine Einstellung wurde hinzugefügt"));
+    QVERIFY(!title->isEnabled() && change->isEnabled());
+
+    // One undo step gives the page back as it was.
+    f.trigger(kMain, QStringLiteral("Rueckgaengig1"));
+    QCOMPARE(f.sourceLines(), typed);
+}
+
+void TestGeneralSettings::anotherTabEndsTheChangeUnwritten() {
+    Fixture f;
+    f.startPage();
+    const QStringList written = f.sourceLines();
+    f.act(kMain, "Button45|Edit1=Neu");
+    f.windows().mainWindow().pageControl().setCurrentIndex(1);
+    QCOMPARE(f.sourceLines(), written);
+    FIND(title, QWidget, f, kMain, "Edit1");
+    QVERIFY(!title->isEnabled());
+    QCOMPARE(text(f, "Edit1"), QString());
+    // A press on the locked settings shows how to change them.
+    QTest::mouseClick(title, Qt::LeftButton);
+    QVERIFY(f.windows().message(Message::Error305).isVisible());
 }
 
 void TestGeneralSettings::choosers_data() {

@@ -526,8 +526,8 @@ void TestMainWindow::messageWindows_data() {
                                         "Da sonst die Seite nicht fehlerfrei erstellt werden kann"}
                          << QStringList{"OK"};
     QTest::newRow("305") << "TForm12"
-                         << QStringList{"Sie können die Allgemeinen Einstellungen",
-                                        "nicht nachträglich verändern"}
+                         << QStringList{"Die Allgemeinen Einstellungen sind gesperrt.",
+                                        "Zum Ändern drücken Sie „Einstellungen ändern“."}
                          << QStringList{"OK"};
 }
 

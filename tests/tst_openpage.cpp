@@ -53,6 +53,8 @@ private slots:
     void fileWithoutFreeStandInIsOnlyShown();
     void appendedLinesFollowTheOpenedKind_data();
     void appendedLinesFollowTheOpenedKind();
+    void settingsShowThePagesOwn_data();
+    void settingsShowThePagesOwn();
 };
 
 void TestOpenPage::savedPageGoesOnWhereItStopped() {
@@ -75,8 +77,8 @@ void TestOpenPage::savedPageGoesOnWhereItStopped() {
     QCOMPARE(context.dialogs.SaveDialog1.fileName(), path);
     QVERIFY(f.window(kMain)->findChild<QAction*>("Vorschau")->isEnabled());
     QCOMPARE(context.state.GeneralSettingsDone(), QStringLiteral("true"));
-    FIND(settingsPage, QWidget, f, kMain, "TabSheet1");
-    QVERIFY(!settingsPage->isEnabled());
+    FIND(title, QWidget, f, kMain, "Edit1");
+    QVERIFY(!title->isEnabled());
 
     // One more element, saved to the page's own file: the same bytes as a page built in one go.
     f.act(kMain, QStringLiteral("Memo1=Welt|Button4"));
@@ -264,6 +266,56 @@ void TestOpenPage::appendedLinesFollowTheOpenedKind() {
         return;
     f.act(kMain, QStringLiteral("Memo1=a < b|Button4"));
     QCOMPARE(f.sourceLines().last(), added);
+}
+
+void TestOpenPage::settingsShowThePagesOwn_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("fields");
+    // clang-format off
+    QTest::newRow("classic, every entry")
+        << QByteArray("<html>\n<head>\n<meta name=\"Keywords\" content=\"a, b\nc\">\n"
+                      "<meta name=\"Author\" content=\"Muster &quot;M&quot;\">\n"
+                      "<link rel=\"shortcut icon\" href=\"fav.ico\">\n"
+                      "<meta http-equiv=\"refresh\" content=\"8; url=b.html\">\n"
+                      "<title>Start &amp; Ziel</title>\n</head>\n<body bgcolor=\"Yellow\">\n"
+                      "<p>x</p>\n</body>\n</html>\n")
+        << QStringList{"Edit1=Start &amp; Ziel", "RadioButton1=checked", "Edit2=Yellow",
+                       "CheckBox15=checked", "ComboBox14=8", "RadioButton25=checked",
+                       "Edit33=b.html", "CheckBox16=checked", "Memo3=a, b\nc",
+                       "CheckBox17=checked", "Edit10=Muster \"M\"", "CheckBox18=checked",
+                       "Edit35=fav.ico"};
+    QTest::newRow("modern, picture and external redirect")
+        << QByteArray("<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
+                      "<meta http-equiv=\"refresh\" content=\"0; url=http://ziel.de\">\n"
+                      "<title>Start &amp; Ziel</title>\n</head>\n"
+                      "<body style=\"background-image: url('bg.jpg')\">\n</body>\n</html>\n")
+        << QStringList{"Edit1=Start & Ziel", "RadioButton2=checked", "Edit4=bg.jpg",
+                       "CheckBox15=checked", "ComboBox14=0", "RadioButton26=checked",
+                       "Edit33=ziel.de", "CheckBox16=unchecked", "CheckBox17=unchecked",
+                       "CheckBox18=unchecked"};
+    // clang-format on
+}
+
+// The general settings show what the opened page's head and body tag hold, locked, in place
+// of what they held before; the page keeps its own file as the save dialog's.
+void TestOpenPage::settingsShowThePagesOwn() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, fields);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("seite.html"));
+    writeBytes(path, bytes);
+    Fixture f;
+    f.act(kMain, QStringLiteral("Edit1=Vorher|CheckBox17|Edit10=Alt|CheckBox15|RadioButton25"));
+    open(f, path);
+    for (const QString& field : fields) {
+        const QString name = field.section(u'=', 0, 0);
+        FIND(control, QWidget, f, kMain, name);
+        QCOMPARE(name + u'=' + textOf(control), field);
+    }
+    FIND(title, QWidget, f, kMain, "Edit1");
+    FIND(change, QWidget, f, kMain, "Button45");
+    QVERIFY(!title->isEnabled() && change->isVisibleTo(f.window(kMain)));
+    QCOMPARE(f.windows().context().dialogs.SaveDialog1.fileName(), path);
 }
 
 QTEST_MAIN(TestOpenPage)

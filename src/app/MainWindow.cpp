@@ -93,6 +93,7 @@ void MainWindow::createPages() {
     for (const TabPageEntry& entry : TabPageTable()) {
         TabPage* page = entry.create(*m_services, &m_check->area());
         connect(m_page, &PageDocument::pageBegunAnew, page, &TabPage::emptyForNew);
+        connect(m_page, &PageDocument::pageOpened, page, &TabPage::showOpenedPage);
         QWidget* placeholder = m_pageControl->widget(index);
         m_pageControl->removeTab(index);
         delete placeholder;
@@ -270,9 +271,12 @@ void MainWindow::Button9Click() {
 }
 
 void MainWindow::PageControl1Change() {
+    const bool settingsShown = m_pageControl->currentWidget() == m_pages.constFirst();
+    // Settings opened for a change lock again, unwritten, when the user turns to another page.
+    if (!settingsShown)
+        m_context.state.setChangingSettings(false);
     // The warning sends the user to the general settings, so a switch to them never shows it.
-    if (m_programSwitch || m_context.state.generalSettingsDone() ||
-        m_pageControl->currentWidget() == m_pages.constFirst())
+    if (m_programSwitch || m_context.state.generalSettingsDone() || settingsShown)
         return;
     m_navigation.showMessage(Message::Error605);
 }

@@ -101,7 +101,8 @@ public:
     void berQuillmark1Click();
     // "Weiter" on the welcome panel: hides the panel over the pages.
     void Button9Click();
-    // Another tab page came in front: "Error 605" while the general settings are not done.
+    // Another tab page came in front: "Error 605" while the general settings are not done;
+    // general settings being changed lock again.
     void PageControl1Change();
 
 signals:

@@ -7,6 +7,7 @@
 #include "core/generators/GeneralSettingsHtml.h"
 #include "core/platform/BareFileName.h"
 #include "core/source/PageSource.h"
+#include "core/source/PageStart.h"
 #include "core/source/StatusNotices.h"
 #include "generators/Assistants.h"
 #include "generators/FileChooser.h"
@@ -27,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <QtMath>
 
@@ -47,6 +49,8 @@ void uncheckAll(std::initializer_list<QRadioButton*> buttons) {
 } // namespace
 
 struct GeneralSettingsPage::Ui {
+    // Every setting, which the lock holds; the buttons stand below it.
+    QWidget* Fields = nullptr;
     QLineEdit* Edit1 = nullptr;
     PageKindBox* PageKind = nullptr;
     QRadioButton* RadioButton1 = nullptr;
@@ -73,27 +77,34 @@ struct GeneralSettingsPage::Ui {
     QCheckBox* CheckBox18 = nullptr;
     QLineEdit* Edit35 = nullptr;
     ClickableLabel* Image67 = nullptr;
+    QPushButton* Button45 = nullptr;
     QPushButton* Button2 = nullptr;
 };
 
 GeneralSettingsPage::GeneralSettingsPage(PageServices& services)
     : TabPage("TabSheet1", services), m_ui(std::make_unique<Ui>()) {
-    QWidget* page = content();
-    QVBoxLayout* column = Layout::column(page);
+    QVBoxLayout* pageColumn = Layout::column(content());
+    QWidget* area = m_ui->Fields = named<QWidget>(content(), "SettingsFields");
+    QVBoxLayout* column = Layout::nestedColumn();
+    area->setLayout(column);
     QGridLayout* title = Layout::nestedGrid();
-    m_ui->Edit1 = named<QLineEdit>(page, "Edit1");
-    addRow(*title, 0, caption(page, "TitleCaption", QStringLiteral("Titel der Seite:")),
+    m_ui->Edit1 = named<QLineEdit>(area, "Edit1");
+    addRow(*title, 0, caption(area, "TitleCaption", QStringLiteral("Titel der Seite:")),
            {m_ui->Edit1});
-    m_ui->PageKind = new PageKindBox(page, "PageKind");
-    QLabel* kindCaption = caption(page, "Label73", QStringLiteral("Seitenart:"));
+    m_ui->PageKind = new PageKindBox(area, "PageKind");
+    QLabel* kindCaption = caption(area, "Label73", QStringLiteral("Seitenart:"));
     kindCaption->setBuddy(m_ui->PageKind);
     addRow(*title, 1, kindCaption, {m_ui->PageKind})->addStretch(1);
     column->addLayout(title);
     createBackgroundGroup(*column);
     createRedirectGroup(*column);
     createHeadGroup(*column);
-    m_ui->Button2 = named<QPushButton>(page, "Button2", QStringLiteral("Zum Quelltext hinzufügen"));
-    Layout::addButtonAtBottom(*column, m_ui->Button2);
+    pageColumn->addWidget(area);
+    m_ui->Button45 =
+        named<QPushButton>(content(), "Button45", QStringLiteral("Einstellungen ändern"));
+    m_ui->Button2 =
+        named<QPushButton>(content(), "Button2", QStringLiteral("Zum Quelltext hinzufügen"));
+    Layout::addButtonAtBottom(*pageColumn, m_ui->Button2)->insertWidget(1, m_ui->Button45);
     connectCommands();
 
     m_services.fields.track(m_ui->Edit1, m_ui->Edit2, m_ui->Edit4, m_ui->Edit10, m_ui->Edit33,
@@ -108,7 +119,7 @@ GeneralSettingsPage::GeneralSettingsPage(PageServices& services)
 GeneralSettingsPage::~GeneralSettingsPage() = default;
 
 void GeneralSettingsPage::createBackgroundGroup(QBoxLayout& column) {
-    QWidget* page = content();
+    QWidget* page = m_ui->Fields;
     QGridLayout* grid =
         PageParts::addGroup(column, page, "BackgroundGroup", QStringLiteral("Hintergrund"));
     m_ui->RadioButton1 =
@@ -131,7 +142,7 @@ void GeneralSettingsPage::createBackgroundGroup(QBoxLayout& column) {
 }
 
 void GeneralSettingsPage::createRedirectGroup(QBoxLayout& column) {
-    QWidget* page = content();
+    QWidget* page = m_ui->Fields;
     QGridLayout* grid =
         PageParts::addGroup(column, page, "RedirectGroup", QStringLiteral("Weiterleitung"));
     m_ui->CheckBox15 =
@@ -180,7 +191,7 @@ void GeneralSettingsPage::createRedirectGroup(QBoxLayout& column) {
 }
 
 void GeneralSettingsPage::createHeadGroup(QBoxLayout& column) {
-    QWidget* page = content();
+    QWidget* page = m_ui->Fields;
     QGridLayout* grid =
         PageParts::addGroup(column, page, "HeadGroup", QStringLiteral("Angaben im Kopf der Seite"));
     m_ui->CheckBox16 =
@@ -222,11 +233,19 @@ void GeneralSettingsPage::connectCommands() {
     onChecked(m_ui->RadioButton26, &GeneralSettingsPage::RadioButton26Click);
 
     connect(m_ui->Button2, &QPushButton::clicked, this, &GeneralSettingsPage::Button2Click);
-    // Locked once the document start is written, until "Neu" begins a page again.
-    connect(&m_services.context.state, &PageState::generalSettingsDoneChanged, this,
-            [this](bool done) { setEnabled(!done); });
-    // The page takes the kind picked here; an opened page shows its own.
+    connect(m_ui->Button45, &QPushButton::clicked, this, &GeneralSettingsPage::Button45Click);
+    // Locked once the document start is written, until "Neu" begins a page again; open while
+    // they are changed.
     PageState& state = m_services.context.state;
+    showLock();
+    connect(&state, &PageState::generalSettingsDoneChanged, this, &GeneralSettingsPage::showLock);
+    connect(&state, &PageState::changingSettingsChanged, this, [this](bool changing) {
+        // A change ended, written or not: the settings show the page's own again.
+        if (!changing && m_services.context.state.generalSettingsDone())
+            showPageSettings();
+        showLock();
+    });
+    // The page takes the kind picked here; an opened page shows its own.
     m_ui->PageKind->showKind(state.kind());
     connect(m_ui->PageKind, &PageKindBox::chosen, &state, &PageState::setKind);
     connect(&state, &PageState::kindChanged, m_ui->PageKind, &PageKindBox::showKind);
@@ -266,25 +285,104 @@ DocumentStart GeneralSettingsPage::readDocumentStart() const {
 }
 
 void GeneralSettingsPage::Button2Click() {
+    PageContext& context = m_services.context;
+    // Settings changed later take the place of the start written before.
+    const bool rewrite = context.state.generalSettingsDone();
     if (m_ui->CheckBox15->isChecked() && m_ui->Edit33->text().isEmpty()) {
         // The page stays open so that the target can be entered.
-        m_services.context.document.RemoveClosingTail();
+        if (!rewrite)
+            context.document.RemoveClosingTail();
         m_services.navigation.showMessage(Message::Error409);
         return;
     }
     const DocumentStart start = readDocumentStart();
-    const bool modern = m_services.context.state.kind() == PageKind::Modern;
+    const bool modern = context.state.kind() == PageKind::Modern;
     if (modern && start.redirect != RedirectKind::None &&
         !GeneralSettingsHtml::isRefreshDelay(start.redirectSeconds)) {
-        m_services.context.notices.PostStatusMessage(QStringLiteral(
+        context.notices.PostStatusMessage(QStringLiteral(
             "Die Wartezeit muss eine ganze Zahl von Sekunden sein (zum Beispiel 4 oder 0)."));
         return;
     }
-    if (!m_services.context.addElement(modern ? GeneralSettingsHtml::modernDocumentStart(start)
-                                              : GeneralSettingsHtml::documentStart(start),
-                                       QStringLiteral("Allgemeine Einstellung")))
+    const QStringList lines = modern ? GeneralSettingsHtml::modernDocumentStart(start)
+                                     : GeneralSettingsHtml::documentStart(start);
+    const QString name = QStringLiteral("Allgemeine Einstellung");
+    if (!(rewrite ? rewriteStart(lines, name) : context.addElement(lines, name)))
         return;
-    m_services.context.state.setGeneralSettingsDone(true);
+    context.state.setGeneralSettingsDone(true);
+}
+
+bool GeneralSettingsPage::rewriteStart(const QStringList& lines, const QString& name) {
+    PageContext& context = m_services.context;
+    const PageStart::Replacement edit =
+        PageStart(context.document.lines(), context.state.kind()).replacedBy(lines);
+    if (!context.document.replace(edit.first, edit.count, edit.texts))
+        return false;
+    context.notices.PostStatusNotice(name);
+    return true;
+}
+
+void GeneralSettingsPage::Button45Click() {
+    // What the page holds now, also after changes typed into its source.
+    showPageSettings();
+    m_services.context.state.setChangingSettings(true);
+}
+
+void GeneralSettingsPage::showOpenedPage() {
+    if (m_services.context.state.generalSettingsDone())
+        showPageSettings();
+}
+
+void GeneralSettingsPage::showPageSettings() {
+    const PageContext& context = m_services.context;
+    showDocumentStart(PageStart(context.document.lines(), context.state.kind()).settings());
+}
+
+void GeneralSettingsPage::showDocumentStart(const DocumentStart& start) {
+    // The modes first: switching one empties or hides the fields that belong to the other.
+    (start.pictureMode ? m_ui->RadioButton2 : m_ui->RadioButton1)->setChecked(true);
+    const bool redirect = start.redirect != RedirectKind::None;
+    m_ui->CheckBox15->setChecked(redirect);
+    CheckBox15Click();
+    if (redirect)
+        (start.redirect == RedirectKind::Local ? m_ui->RadioButton25 : m_ui->RadioButton26)
+            ->setChecked(true);
+    m_ui->CheckBox16->setChecked(start.withKeywords);
+    CheckBox16Click();
+    m_ui->CheckBox17->setChecked(start.withAuthor);
+    CheckBox17Click();
+    m_ui->CheckBox18->setChecked(start.withIcon);
+    CheckBox18Click();
+
+    // The program fills the fields: no save name is proposed, no field becomes the current
+    // one. The fields of an entry the page lacks keep their text, as when its box is unchecked.
+    const QSignalBlocker quiet[] = {QSignalBlocker(m_ui->Edit1),  QSignalBlocker(m_ui->Edit2),
+                                    QSignalBlocker(m_ui->Edit4),  QSignalBlocker(m_ui->Edit10),
+                                    QSignalBlocker(m_ui->Edit33), QSignalBlocker(m_ui->Edit35),
+                                    QSignalBlocker(m_ui->Memo3),  QSignalBlocker(m_ui->ComboBox14)};
+    m_ui->Edit1->setText(start.title);
+    m_ui->Edit2->setText(start.backgroundColor);
+    m_ui->Edit4->setText(start.backgroundPicture);
+    if (redirect) {
+        m_ui->ComboBox14->setEditText(start.redirectSeconds);
+        m_ui->Edit33->setText(start.redirectTarget);
+    }
+    if (start.withKeywords)
+        m_ui->Memo3->setPlainText(start.keywords);
+    if (start.withAuthor)
+        m_ui->Edit10->setText(start.author);
+    if (start.withIcon)
+        m_ui->Edit35->setText(start.icon);
+}
+
+void GeneralSettingsPage::showLock() {
+    const PageState& state = m_services.context.state;
+    const bool locked = state.generalSettingsLocked();
+    m_ui->Fields->setEnabled(!locked);
+    m_ui->Button2->setEnabled(!locked);
+    // A written page keeps its kind, also while its settings change.
+    m_ui->PageKind->setEnabled(!state.generalSettingsDone());
+    m_ui->Button45->setVisible(state.generalSettingsDone());
+    m_ui->Button45->setEnabled(locked);
 }
 
 void GeneralSettingsPage::RadioButton1Click() {
@@ -380,13 +478,13 @@ void GeneralSettingsPage::emptyForNew(NewVariant variant) {
 }
 
 bool GeneralSettingsPage::event(QEvent* event) {
-    if (lockedPress(event))
+    if (lockedPress(this, event))
         return true;
     return TabPage::event(event);
 }
 
 bool GeneralSettingsPage::eventFilter(QObject* watched, QEvent* event) {
-    if (lockedPress(event))
+    if (lockedPress(watched, event))
         return true;
     // A click into the title proposes the save name as a change of it does.
     if (watched == m_ui->Edit1 && event->type() == QEvent::MouseButtonPress)
@@ -394,10 +492,11 @@ bool GeneralSettingsPage::eventFilter(QObject* watched, QEvent* event) {
     return TabPage::eventFilter(watched, event);
 }
 
-bool GeneralSettingsPage::lockedPress(const QEvent* event) {
+bool GeneralSettingsPage::lockedPress(const QObject* target, const QEvent* event) {
     const bool press =
         event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
-    if (!press || isEnabled())
+    // "Einstellungen ändern" is the way out of the lock.
+    if (!press || target == m_ui->Button45 || !m_services.context.state.generalSettingsLocked())
         return false;
     m_services.navigation.showMessage(Message::Error305);
     return true;

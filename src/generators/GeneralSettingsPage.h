@@ -8,8 +8,9 @@ struct DocumentStart;
 class QBoxLayout;
 
 // The tab page "Allgemeine Einstellungen": the page as a whole: title, background, redirect and
-// head entries. Its add button writes the document start once; the page then stays locked
-// until New.
+// head entries. Its add button writes the document start; the settings then show the page's
+// own and stay locked until New, or until "Einstellungen ändern" opens them for one change,
+// which the add button writes in place of the start.
 class GeneralSettingsPage final : public TabPage {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(GeneralSettingsPage)
@@ -17,9 +18,15 @@ public:
     explicit GeneralSettingsPage(PageServices& services);
     ~GeneralSettingsPage() override;
     void emptyForNew(NewVariant variant) override;
+    // The settings show those of a page opened with its start.
+    void showOpenedPage() override;
 
-    // "Zum Quelltext hinzufügen": writes the document start and locks the page.
+    // "Zum Quelltext hinzufügen": writes the document start, or writes it again in place of
+    // the page's own, and locks the settings.
     void Button2Click();
+    // "Einstellungen ändern": shows the page's settings as they stand now and opens them for a
+    // change.
+    void Button45Click();
     // "Hintergrundfarbe": shows the colour field and its assistant, hides the picture.
     void RadioButton1Click();
     // "Hintergrundbild": shows the picture field and its folder, hides the colour.
@@ -59,8 +66,15 @@ private:
     void createHeadGroup(QBoxLayout& column);
     void connectCommands();
     DocumentStart readDocumentStart() const;
-    // Answers a mouse press while the page is locked; true when it was one.
-    bool lockedPress(const QEvent* event);
+    void showDocumentStart(const DocumentStart& start);
+    // The settings the page's own start holds.
+    void showPageSettings();
+    // The page's start gives way to lines, with the status notice of the first add.
+    bool rewriteStart(const QStringList& lines, const QString& name);
+    // The settings usable or locked, "Einstellungen ändern" shown once they are written.
+    void showLock();
+    // Answers a mouse press on target while the settings are locked; true when it was one.
+    bool lockedPress(const QObject* target, const QEvent* event);
 
     std::unique_ptr<Ui> m_ui;
 };

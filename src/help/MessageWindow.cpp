@@ -56,8 +56,8 @@ const MessageLayout& layoutOf(Message which) {
          .titleButtons = kClose},
         {.objectName = "TForm12",
          .caption = "Error 305",
-         .line1 = "Sie können die Allgemeinen Einstellungen",
-         .line2 = "nicht nachträglich verändern",
+         .line1 = "Die Allgemeinen Einstellungen sind gesperrt.",
+         .line2 = "Zum Ändern drücken Sie „Einstellungen ändern“.",
          .button1 = "OK",
          .titleButtons = kClose | kMinimize | kMaximize},
     };

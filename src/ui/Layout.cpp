@@ -65,9 +65,11 @@ QHBoxLayout* buttonRow(QPushButton* button) {
     return layout;
 }
 
-void addButtonAtBottom(QBoxLayout& pageColumn, QPushButton* button) {
+QHBoxLayout* addButtonAtBottom(QBoxLayout& pageColumn, QPushButton* button) {
     pageColumn.addStretch(1);
-    pageColumn.addLayout(buttonRow(button));
+    QHBoxLayout* row = buttonRow(button);
+    pageColumn.addLayout(row);
+    return row;
 }
 
 void showWhole(QLineEdit* field, int extraChars) {

@@ -36,7 +36,8 @@ QGridLayout* nestedGrid();
 // The last row of a page: space, then the page's add (or main) button at the right.
 QHBoxLayout* buttonRow(QPushButton* button);
 // Appends the button row at the bottom of a page's column; everything above stays on top.
-void addButtonAtBottom(QBoxLayout& pageColumn, QPushButton* button);
+// Returns the row, for a button more beside the page's own.
+QHBoxLayout* addButtonAtBottom(QBoxLayout& pageColumn, QPushButton* button);
 
 // Makes a field at least as wide as its current text needs to be shown whole, plus room for
 // extraChars more characters.

@@ -3,10 +3,19 @@
 #include "core/platform/BareFileName.h"
 
 void PageState::setGeneralSettingsDone(bool done) {
-    if (done == m_generalSettingsDone)
+    if (done != m_generalSettingsDone) {
+        m_generalSettingsDone = done;
+        emit generalSettingsDoneChanged(done);
+    }
+    setChangingSettings(false);
+}
+
+void PageState::setChangingSettings(bool changing) {
+    changing = changing && m_generalSettingsDone;
+    if (changing == m_changingSettings)
         return;
-    m_generalSettingsDone = done;
-    emit generalSettingsDoneChanged(done);
+    m_changingSettings = changing;
+    emit changingSettingsChanged(changing);
 }
 
 QString PageState::GeneralSettingsDone() const {

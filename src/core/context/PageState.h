@@ -14,11 +14,17 @@ public:
     explicit PageState(QObject* parent = nullptr) : QObject(parent) {}
 
     // False until the general settings have written the document start; "Neu" makes it
-    // false again.
+    // false again. Setting it ends a change of the settings.
     bool generalSettingsDone() const { return m_generalSettingsDone; }
     void setGeneralSettingsDone(bool done);
     // The same as the page has always shown it: "true" or "false".
     QString GeneralSettingsDone() const;
+
+    // "Einstellungen ändern" opens the written settings for a change, which ends when they
+    // are written again or another tab page is chosen. Only written settings can be changed.
+    void setChangingSettings(bool changing);
+    // Whether the general settings are locked: once written, but while they are changed.
+    bool generalSettingsLocked() const { return m_generalSettingsDone && !m_changingSettings; }
 
     // The file the page was last saved to; it is kept after "Neu", so the save dialog can
     // still open in its folder.
@@ -49,6 +55,7 @@ public:
 
 signals:
     void generalSettingsDoneChanged(bool done);
+    void changingSettingsChanged(bool changing);
     // The page was saved to a file, or begun anew without one.
     void fileChanged();
     void previewEnabledChanged(bool enabled);
@@ -56,6 +63,7 @@ signals:
 
 private:
     bool m_generalSettingsDone = false;
+    bool m_changingSettings = false;
     QString m_ownFile;
     bool m_hasFile = false;
     QString m_savedFileName;

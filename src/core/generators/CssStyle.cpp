@@ -64,6 +64,21 @@ QString CssStyle::quoted(QString text) {
     return u'\'' + text + u'\'';
 }
 
+QString CssStyle::unquoted(QStringView css) {
+    const bool inQuotes = css.size() >= 2 && (css.front() == u'\'' || css.front() == u'"') &&
+                          css.back() == css.front();
+    if (!inQuotes)
+        return css.toString();
+    QString text;
+    // A backslash stands for the character after it.
+    for (qsizetype i = 1; i < css.size() - 1; ++i) {
+        if (css[i] == u'\\' && i + 1 < css.size() - 1)
+            ++i;
+        text += css[i];
+    }
+    return text;
+}
+
 QString CssStyle::fontSize(const QString& typed) {
     bool ok = false;
     const double points = typed.trimmed().toDouble(&ok);

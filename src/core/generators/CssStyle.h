@@ -24,6 +24,8 @@ public:
 
     // A text as a CSS string in single quotes.
     static QString quoted(QString text);
+    // The text a CSS string in single or double quotes stands for; anything else as it is.
+    static QString unquoted(QStringView css);
     // A typed font name as a quoted CSS string; nothing for an empty name.
     static QString fontFamily(const QString& typed);
     // A typed size in points ("12pt"); nothing unless it is a positive number.

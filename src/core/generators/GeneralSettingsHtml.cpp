@@ -12,6 +12,14 @@ namespace {
 
 using SourceHtml::attributeValue;
 
+// What the start writes and reads back alike: the web address before an external target, the
+// address of a refresh line, and the background of a modern body.
+const QString kWeb = QStringLiteral("http://");
+const QString kUrlIs = QStringLiteral("url=");
+const QString kBackgroundColor = QStringLiteral("background-color");
+const QString kBackgroundImage = QStringLiteral("background-image");
+const QString kUrlOpen = QStringLiteral("url(");
+
 // A typed value as the page kind writes it into an attribute: a classic page takes it as
 // typed, a modern one shows it as typed, and an address there holds no blanks.
 QString valueFor(PageKind kind, const QString& typed) {
@@ -22,23 +30,11 @@ QString addressFor(PageKind kind, const QString& typed) {
 }
 
 QString refreshLine(const DocumentStart& start, PageKind kind) {
-    const QString url = start.redirect == RedirectKind::External
-                            ? QStringLiteral("http://") + start.redirectTarget
-                            : start.redirectTarget;
+    const QString url = start.redirect == RedirectKind::External ? kWeb + start.redirectTarget
+                                                                 : start.redirectTarget;
     return QStringLiteral("<meta http-equiv=\"refresh\" content=\"") +
-           valueFor(kind, start.redirectSeconds + QStringLiteral("; url=")) +
+           valueFor(kind, start.redirectSeconds + QStringLiteral("; ") + kUrlIs) +
            addressFor(kind, url) + QStringLiteral("\">");
-}
-
-// What every modern page needs: pictures never wider than the screen, and tables that scroll
-// sideways inside their wrapper rather than widen the page.
-QStringList modernStyleBlock(const QStringList& moreRules) {
-    return QStringList{QStringLiteral("<style>"),
-                       QStringLiteral("img { max-width: 100%; height: auto; }"),
-                       QStringLiteral("hr, input, select, textarea { max-width: 100%; }"),
-                       QStringLiteral(".tabelle { overflow-x: auto; }"),
-                       QStringLiteral("table { border-collapse: collapse; }")} +
-           moreRules + QStringList{QStringLiteral("</style>")};
 }
 
 QString modernBodyLine(const DocumentStart& start) {
@@ -46,10 +42,9 @@ QString modernBodyLine(const DocumentStart& start) {
     if (start.pictureMode) {
         const QString picture = start.backgroundPicture.trimmed();
         if (!picture.isEmpty())
-            style.add(QStringLiteral("background-image"),
-                      QStringLiteral("url(") + CssStyle::quoted(picture) + u')');
+            style.add(kBackgroundImage, kUrlOpen + CssStyle::quoted(picture) + u')');
     } else {
-        style.add(QStringLiteral("background-color"), start.backgroundColor.trimmed());
+        style.add(kBackgroundColor, start.backgroundColor.trimmed());
     }
     return QStringLiteral("<body") + style.attribute() + u'>';
 }
@@ -114,6 +109,44 @@ QStringList modernDocumentStart(const DocumentStart& start, const QStringList& m
     lines.append(SourceHtml::kHeadClose);
     lines.append(modernBodyLine(start));
     return lines;
+}
+
+// What every modern page needs: pictures never wider than the screen, and tables that scroll
+// sideways inside their wrapper rather than widen the page.
+QStringList modernStyleBlock(const QStringList& moreRules) {
+    return QStringList{QStringLiteral("<style>"),
+                       QStringLiteral("img { max-width: 100%; height: auto; }"),
+                       QStringLiteral("hr, input, select, textarea { max-width: 100%; }"),
+                       QStringLiteral(".tabelle { overflow-x: auto; }"),
+                       QStringLiteral("table { border-collapse: collapse; }")} +
+           moreRules + QStringList{QStringLiteral("</style>")};
+}
+
+void readRefresh(DocumentStart& start, const QString& content) {
+    // "4; url=b.html": the wait, then the address after "url=" in any case.
+    const qsizetype semicolon = content.indexOf(u';');
+    start.redirectSeconds = content.left(semicolon);
+    QString url = semicolon < 0 ? QString() : content.sliced(semicolon + 1).trimmed();
+    if (url.startsWith(kUrlIs, Qt::CaseInsensitive))
+        url.remove(0, kUrlIs.size());
+    const bool external = url.startsWith(kWeb, Qt::CaseInsensitive);
+    start.redirect = external ? RedirectKind::External : RedirectKind::Local;
+    start.redirectTarget = external ? url.sliced(kWeb.size()) : url;
+}
+
+void readModernBackground(DocumentStart& start, const QString& style) {
+    // The one declaration the body's style holds: "background-color: Yellow" or
+    // "background-image: url('bg.jpg')".
+    const qsizetype colon = style.indexOf(u':');
+    const QString property = style.left(colon).trimmed().toLower();
+    const QString value = style.sliced(colon + 1).trimmed();
+    start.pictureMode = property == kBackgroundImage;
+    if (!start.pictureMode) {
+        start.backgroundColor = property == kBackgroundColor ? value : QString();
+    } else if (value.startsWith(kUrlOpen, Qt::CaseInsensitive) && value.endsWith(u')')) {
+        start.backgroundPicture =
+            CssStyle::unquoted(QStringView(value).sliced(kUrlOpen.size()).chopped(1).trimmed());
+    }
 }
 
 bool isRefreshDelay(const QString& typed) {

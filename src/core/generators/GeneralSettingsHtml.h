@@ -37,6 +37,15 @@ QStringList documentStart(const DocumentStart& start);
 // rules after it), and a body that takes its background from its style.
 QStringList modernDocumentStart(const DocumentStart& start, const QStringList& moreRules = {});
 
+// The style block every modern page's head holds: pictures and tables that fit a phone's
+// screen, then the page's own rules.
+QStringList modernStyleBlock(const QStringList& moreRules = {});
+
+// The settings a written start gives back, part by part: the redirect a refresh line's
+// content names, and the background a modern body's style names.
+void readRefresh(DocumentStart& start, const QString& content);
+void readModernBackground(DocumentStart& start, const QString& style);
+
 // Whether a typed wait before the redirect is a whole number of seconds ("4", " 0 "), as a
 // modern page needs it: browsers drop a fraction, and checkers refuse one.
 bool isRefreshDelay(const QString& typed);

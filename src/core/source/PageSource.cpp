@@ -29,6 +29,18 @@ private:
     QTextCursor m_cursor;
 };
 
+// The texts as lines of the page, each ended by a line break.
+QString linesOf(const QStringList& texts) {
+    QString lines;
+    for (const QString& text : texts) {
+        for (const QString& line : SplitAppendedText(text)) {
+            lines += line;
+            lines += u'\n';
+        }
+    }
+    return lines;
+}
+
 } // namespace
 
 PageSource::PageSource(QObject* parent) : QObject(parent), m_document(new QTextDocument(this)) {}
@@ -56,6 +68,26 @@ bool PageSource::commit(const QStringList& texts) {
         EditScope edit(*m_document);
         removeClosingTail(edit.cursor());
         append(edit.cursor(), texts);
+    }
+    emit committed();
+    return true;
+}
+
+bool PageSource::replace(qsizetype first, qsizetype count, const QStringList& texts) {
+    if (isReadOnly()) {
+        emit changeRefused();
+        return false;
+    }
+    {
+        EditScope edit(*m_document);
+        QTextCursor& cursor = edit.cursor();
+        cursor.setPosition(m_document->findBlockByNumber(int(first)).position());
+        // Through the line break of the last line replaced, or to the end of a page whose
+        // last line has none.
+        const QTextBlock after = m_document->findBlockByNumber(int(first + count));
+        cursor.setPosition(after.isValid() ? after.position() : m_document->characterCount() - 1,
+                           QTextCursor::KeepAnchor);
+        cursor.insertText(linesOf(texts));
     }
     emit committed();
     return true;
@@ -137,13 +169,7 @@ void PageSource::removeClosingTail(QTextCursor& cursor) {
 }
 
 void PageSource::append(QTextCursor& cursor, const QStringList& texts) {
-    QString inserted;
-    for (const QString& text : texts) {
-        for (const QString& line : SplitAppendedText(text)) {
-            inserted += line;
-            inserted += u'\n';
-        }
-    }
+    QString inserted = linesOf(texts);
     if (inserted.isEmpty())
         return;
     cursor.movePosition(QTextCursor::End);

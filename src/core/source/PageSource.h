@@ -31,6 +31,11 @@ public:
     // False, changing nothing, while the page is only shown.
     bool commit(const QStringList& texts);
 
+    // Lines given way to texts as one edit (one undo step): count lines from first make room
+    // for the texts, split into lines as commit() splits them. False, changing nothing, while
+    // the page is only shown.
+    bool replace(qsizetype first, qsizetype count, const QStringList& texts);
+
     // Removes the closing tail a save left behind ("</html>", and "</body>" before it).
     void RemoveClosingTail();
 

@@ -2,6 +2,13 @@
 
 namespace SourceHtml {
 
+namespace {
+
+// A double quote inside an attribute's quotes.
+constexpr QLatin1StringView kQuote("&quot;");
+
+} // namespace
+
 QString contentTypeLine() {
     return QStringLiteral(
         "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">");
@@ -18,7 +25,11 @@ QString titleLine(const QString& title) {
 }
 
 QString attributeValue(QString typed) {
-    return typed.replace(u'"', QStringLiteral("&quot;"));
+    return typed.replace(u'"', kQuote);
+}
+
+QString typedAttributeValue(QString written) {
+    return written.replace(kQuote, QLatin1StringView("\""));
 }
 
 QString textAttribute(const QString& typed) {

@@ -24,6 +24,8 @@ inline const QString kHeadClose = QStringLiteral("</head>");
 // "&quot;", since a quote typed into a field would end the attribute there. Nothing else
 // changes.
 QString attributeValue(QString typed);
+// The typed value back from such an attribute value: each "&quot;" a double quote again.
+QString typedAttributeValue(QString written);
 
 // Typed text as a modern page shows it: "&", "<" and ">" as character references, a
 // no-break space as "&nbsp;". Line breaks stay.

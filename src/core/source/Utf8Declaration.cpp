@@ -2,6 +2,7 @@
 
 #include "core/source/HtmlTokenizer.h"
 #include "core/source/SourceHtml.h"
+#include "core/source/TagAttributes.h"
 
 #include <QRegularExpression>
 
@@ -14,6 +15,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using Token = HtmlTokenizer::Token;
+using TagAttributes::isNamed;
 
 enum class Declares { Utf8, OtherCharset, NoCharset };
 
@@ -33,28 +35,6 @@ struct Head {
     bool bodyFollows = false;
 };
 
-bool isNamed(QStringView line, const Token& token, QLatin1StringView name) {
-    return HtmlTokenizer::decoded(line.mid(token.content.start, token.content.length),
-                                  HtmlTokenizer::Decoding::Name) == name;
-}
-
-// An attribute's value as the browser reads it; nothing for an attribute the tag lacks.
-std::optional<QString> attribute(QStringView line, const HtmlTokenizer& tokenizer,
-                                 QLatin1StringView name) {
-    for (const HtmlTokenizer::Attribute& attribute : tokenizer.attributes()) {
-        if (!attribute.name.present() || attribute.duplicate)
-            continue;
-        const QStringView attributeName = line.mid(attribute.name.start, attribute.name.length);
-        if (HtmlTokenizer::decoded(attributeName, HtmlTokenizer::Decoding::Name) != name)
-            continue;
-        if (!attribute.value.present())
-            return QString();
-        return HtmlTokenizer::decoded(line.mid(attribute.value.start, attribute.value.length),
-                                      HtmlTokenizer::Decoding::AttributeValue);
-    }
-    return std::nullopt;
-}
-
 // The character set a "<meta>" declares, from its charset attribute or from the content of
 // a content type; nothing when the tag declares neither.
 std::optional<Declares> declares(QStringView line, const HtmlTokenizer& tokenizer) {
@@ -62,14 +42,16 @@ std::optional<Declares> declares(QStringView line, const HtmlTokenizer& tokenize
                                              QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression kUtf8(QStringLiteral("charset\\s*=\\s*[\"']?\\s*utf-?8\\b"),
                                           QRegularExpression::CaseInsensitiveOption);
-    if (const std::optional<QString> charset = attribute(line, tokenizer, "charset"_L1)) {
+    if (const std::optional<QString> charset =
+            TagAttributes::decoded(line, tokenizer, "charset"_L1)) {
         const QString name = charset->trimmed().toLower();
         return name == "utf-8"_L1 || name == "utf8"_L1 ? Declares::Utf8 : Declares::OtherCharset;
     }
-    const std::optional<QString> equiv = attribute(line, tokenizer, "http-equiv"_L1);
+    const std::optional<QString> equiv = TagAttributes::decoded(line, tokenizer, "http-equiv"_L1);
     if (!equiv || equiv->trimmed().compare("content-type"_L1, Qt::CaseInsensitive) != 0)
         return std::nullopt;
-    const QString content = attribute(line, tokenizer, "content"_L1).value_or(QString());
+    const QString content =
+        TagAttributes::decoded(line, tokenizer, "content"_L1).value_or(QString());
     if (!kCharset.match(content).hasMatch())
         return Declares::NoCharset;
     return kUtf8.match(content).hasMatch() ? Declares::Utf8 : Declares::OtherCharset;
