@@ -1,17 +1,27 @@
+#include "app/MainWindow.h"
 #include "core/source/StatusNotices.h"
 #include "support/Fixture.h"
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QImage>
 #include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QWheelEvent>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -95,6 +105,12 @@ PageViewPane* shownView(Fixture& f, const QString& windowName) {
     return pane;
 }
 
+// Whether the page shows at the size given, as it measures itself: CSS pixels per screen pixel.
+bool shownAt(PageViewPane& pane, int percent) {
+    return qAbs(evaluateIn(pane, QStringLiteral("window.devicePixelRatio")).toDouble() -
+                percent / 100.0) < 0.01;
+}
+
 // Runs the steps; whether the view then showed the page they changed.
 bool actAndWait(Fixture& f, PageViewPane& pane, const QString& windowName, const QString& steps) {
     QSignalSpy loaded(&pane, &PageViewPane::pageLoaded);
@@ -136,6 +152,9 @@ private slots:
     void mainWindowViewFollowsEveryAdd_data();
     void mainWindowViewFollowsEveryAdd();
     void mainWindowViewWaitsForAPauseInTyping();
+    void viewFollowsTheCaret_data();
+    void viewFollowsTheCaret();
+    void zoomKeys();
     void pictureShowsOnceThePageHasAFolder();
     void picturesShowFromWhereTheyWereChosen();
     void postEditorViewShowsItsText();
@@ -592,6 +611,118 @@ void TestPageView::mainWindowViewWaitsForAPauseInTyping() {
     QVERIFY(evaluateIn(*pane, QStringLiteral("document.body.innerText"))
                 .toString()
                 .contains(QStringLiteral("Getippt")));
+}
+
+void TestPageView::viewFollowsTheCaret_data() {
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("shownFrom");
+    QTest::addColumn<int>("to");
+    QTest::addColumn<QString>("shownTo");
+    // Lines 1 to 6 are the document start, paragraph k stands on line k + 7, "</body>" on 307.
+    QTest::newRow("paragraph far down") << 7 << "p0" << 257 << "p250";
+    QTest::newRow("end tag: the line before") << 7 << "p0" << 307 << "p299";
+    QTest::newRow("head: the first line shown") << 306 << "p299" << 4 << "p0";
+}
+
+void TestPageView::viewFollowsTheCaret() {
+    QFETCH(int, from);
+    QFETCH(QString, shownFrom);
+    QFETCH(int, to);
+    QFETCH(QString, shownTo);
+    Fixture f;
+    PageViewPane* const pane = shownView(f, QStringLiteral("TForm2"));
+    if (!pane)
+        return;
+    FIND(memo2, QPlainTextEdit, f, "TForm2", "Memo2");
+    QStringList lines{"<!DOCTYPE html>",      "<html>",  "<head>",
+                      "<title>Seite</title>", "</head>", "<body>"};
+    for (int i = 0; i < 300; ++i)
+        lines.append(QStringLiteral("<p id=\"p%1\">Zeile %1</p>").arg(i));
+    lines << "</body>"
+          << "</html>";
+    QSignalSpy loaded(pane, &PageViewPane::pageLoaded);
+    f.setSourceLines(lines);
+    QVERIFY(loaded.wait(kEngineTimeout));
+    const auto inView = [pane](const QString& id) {
+        return evaluateIn(*pane, QStringLiteral("(r => r.top >= 0 && r.bottom <= innerHeight)"
+                                                "(document.getElementById('%1')"
+                                                ".getBoundingClientRect())")
+                                     .arg(id)) == QVariant(true);
+    };
+    const auto caretTo = [memo2](int line) {
+        memo2->setTextCursor(QTextCursor(memo2->document()->findBlockByNumber(line - 1)));
+    };
+    caretTo(from);
+    QTRY_VERIFY_WITH_TIMEOUT(inView(shownFrom), kEngineTimeout);
+    QVERIFY(!inView(shownTo));
+    caretTo(to);
+    QTRY_VERIFY_WITH_TIMEOUT(inView(shownTo), kEngineTimeout);
+}
+
+void TestPageView::zoomKeys() {
+    Fixture f;
+    PageViewPane* const pane = shownView(f, QStringLiteral("TForm2"));
+    if (!pane)
+        return;
+    QWidget* const window = f.window(QStringLiteral("TForm2"));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    FIND(dock, QDockWidget, f, "TForm2", "PageViewDock");
+    FIND(memo2, QPlainTextEdit, f, "TForm2", "Memo2");
+    FIND(toggle, QAction, f, "TForm2", "Seitenansicht1");
+    auto* engine = pane->findChild<QWidget*>(QStringLiteral("Engine"));
+    QVERIFY(engine && engine->focusProxy());
+    const auto press = [](QWidget* focus, Qt::Key key) -> std::function<void()> {
+        return [focus, key] {
+            focus->setFocus();
+            QTest::keyClick(focus, key, Qt::ControlModifier);
+        };
+    };
+    // A notch of the wheel towards the user with Ctrl held over the view.
+    const auto turnBack = [view = engine->focusProxy()] {
+        const QPointF at(50, 50);
+        QWheelEvent turned(at, view->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                           Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(view, &turned);
+    };
+    const struct {
+        std::function<void()> act;
+        int percent;
+        QString caption;
+    } steps[] = {
+        {press(memo2, Qt::Key_Plus), 110, QStringLiteral("Seitenansicht (110 %)")},
+        {press(memo2, Qt::Key_Plus), 125, QStringLiteral("Seitenansicht (125 %)")},
+        {press(engine->focusProxy(), Qt::Key_Minus), 110, QStringLiteral("Seitenansicht (110 %)")},
+        {press(engine->focusProxy(), Qt::Key_0), 100, QStringLiteral("Seitenansicht")},
+        {press(memo2, Qt::Key_Minus), 90, QStringLiteral("Seitenansicht (90 %)")},
+        // The program's steps, not the engine's own.
+        {turnBack, 80, QStringLiteral("Seitenansicht (80 %)")},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        QCOMPARE(dock->windowTitle(), step.caption);
+        QCOMPARE(toggle->text(), QStringLiteral("Seiten&ansicht"));
+        QCOMPARE(QSettings().value(QStringLiteral("Seitenansicht/TForm2/Zoom")).toInt(),
+                 step.percent);
+        QTRY_VERIFY_WITH_TIMEOUT(shownAt(*pane, step.percent), kEngineTimeout);
+    }
+    // With the view hidden, the keys are left to the window's other uses.
+    toggle->trigger();
+    QTest::keyClick(memo2, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(dock->windowTitle(), QStringLiteral("Seitenansicht (80 %)"));
+
+    // The next start shows the page at the size kept.
+    WindowSet again(f.dialogs, f.opener);
+    QMainWindow& next = again.mainWindow();
+    next.show();
+    next.findChild<QAction*>(QStringLiteral("Seitenansicht1"))->trigger();
+    QCOMPARE(next.findChild<QDockWidget*>(QStringLiteral("PageViewDock"))->windowTitle(),
+             QStringLiteral("Seitenansicht (80 %)"));
+    auto* paneAgain = next.findChild<PageViewPane*>();
+    QVERIFY(paneAgain);
+    QSignalSpy loaded(paneAgain, &PageViewPane::pageLoaded);
+    QVERIFY(loaded.wait(kEngineTimeout));
+    QTRY_VERIFY_WITH_TIMEOUT(shownAt(*paneAgain, 80), kEngineTimeout);
 }
 
 void TestPageView::pictureShowsOnceThePageHasAFolder() {

@@ -117,7 +117,7 @@ void MainWindow::createPageView() {
         {[&context] { return context.document.linesAsSaved().join(u'\n'); },
          [&context] { return context.dialogs.lastChosen.folderFor(context.state.ownFile()); },
          [&context] { return context.pictures.pathsByName(); }});
-    view->follow(context.document.document(), *m_memo2);
+    view->follow(*m_memo2);
     connect(&context.document, &PageSource::committed, view, &PageViewDock::showEnd);
     connect(view, &PageViewDock::linkClicked, this, [&context](const QString& target) {
         context.notices.PostStatusMessage(QStringLiteral("Link: ") + target);

@@ -10,20 +10,24 @@ QUrl ShownCopy::write(const QString& html, const QString& baseFolder) {
         return {};
     const QString path = m_folder.filePath(QStringLiteral("page.html"));
     QFile file(path);
+    // The base goes in as the text is written: a copy of a long page with it would cost more
+    // than the writing.
+    const QStringView text(html);
+    const qsizetype at = baseFolder.isEmpty() ? 0 : baseAt(text);
     // The byte order mark makes the engine read UTF-8 whatever charset the page declares.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write("\xEF\xBB\xBF") != 3 ||
-        file.write(withBase(html, baseFolder).toUtf8()) < 0 || !file.flush())
-        return {};
-    return QUrl::fromLocalFile(path);
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write("\xEF\xBB\xBF") == 3 &&
+        file.write(text.first(at).toUtf8()) >= 0 && file.write(base(baseFolder).toUtf8()) >= 0 &&
+        file.write(text.sliced(at).toUtf8()) >= 0 && file.flush();
+    return written ? QUrl::fromLocalFile(path) : QUrl();
 }
 
-QString ShownCopy::withBase(const QString& html, const QString& baseFolder) {
+QString ShownCopy::base(const QString& baseFolder) {
     if (baseFolder.isEmpty())
-        return html;
+        return {};
     const QString href = QUrl::fromLocalFile(QDir(baseFolder).absolutePath() + QLatin1Char('/'))
                              .toString(QUrl::FullyEncoded);
-    const QString base = QStringLiteral("<base href=\"%1\">").arg(href.toHtmlEscaped());
-    return QString(html).insert(baseAt(html), base);
+    return QStringLiteral("<base href=\"%1\">").arg(href.toHtmlEscaped());
 }
 
 qsizetype ShownCopy::baseAt(QStringView html) {

@@ -10,15 +10,15 @@ class ShownCopy final {
 public:
     // The private folder the copy is written to.
     QString folder() const { return m_folder.path(); }
-    // Writes the copy; an empty URL when it could not be written.
+    // Writes the copy, with a base for relative names placed right after <head> when there is
+    // one, else after a leading document type, else at the start; no base folder, no base. An
+    // empty URL when it could not be written.
     QUrl write(const QString& html, const QString& baseFolder);
 
-    // The page text with a base for relative names, placed right after <head> when there is
-    // one, else after a leading document type, else at the start. No base folder, no base.
-    static QString withBase(const QString& html, const QString& baseFolder);
-
 private:
-    // Where withBase places the base.
+    // The base element for baseFolder.
+    static QString base(const QString& baseFolder);
+    // Where the base goes.
     static qsizetype baseAt(QStringView html);
 
     QTemporaryDir m_folder;

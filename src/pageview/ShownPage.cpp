@@ -1,6 +1,7 @@
 #include "pageview/ShownPage.h"
 
 #include "pageview/OpenElements.h"
+#include "pageview/TagLines.h"
 
 #include <QRandomGenerator>
 
@@ -38,7 +39,7 @@ QString ShownPage::loading(const QString& html, const QString& baseFolder) {
     m_baseFolder = baseFolder;
     m_settled = spaced(OpenElements::read(html, OpenElements::From::DocumentStart).settled,
                        -kLeastMarkSpacing);
-    return marked(html, m_settled, 0);
+    return marked(html, m_settled, 0, 1);
 }
 
 std::optional<ShownPage::Continuation> ShownPage::continuation(const QString& html,
@@ -59,8 +60,11 @@ std::optional<ShownPage::Continuation> ShownPage::continuation(const QString& ht
         return std::nullopt;
     // The rest's start is settled and keeps the mark it replaces.
     const std::vector<qsizetype> points = spaced(reading.settled, -kLeastMarkSpacing);
-    Continuation continuation{
-        html, {m_settled.begin(), std::prev(after)}, mark(point), marked(rest, points, point)};
+    const int firstLine = 1 + int(QStringView(html).first(from).count(u'\n'));
+    Continuation continuation{html,
+                              {m_settled.begin(), std::prev(after)},
+                              mark(point),
+                              marked(rest, points, point, firstLine)};
     for (qsizetype settled : points)
         continuation.settled.push_back(from + settled);
     return continuation;
@@ -88,17 +92,31 @@ void ShownPage::appendMark(QString& text, std::size_t point) const {
     text.append(m_marker).append(QLatin1StringView(digits, end - digits));
 }
 
-QString ShownPage::marked(QStringView html, const std::vector<qsizetype>& points,
-                          std::size_t first) const {
+QString ShownPage::marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first,
+                          int firstLine) const {
+    const std::vector<TagLines::Tag> tags = TagLines::read(html, firstLine);
+    constexpr qsizetype kAttributeSize = TagLines::kAttribute.size() + 12;
     QString text;
-    text.reserve(html.size() + qsizetype(points.size()) * (m_marker.size() + 14));
+    text.reserve(html.size() + qsizetype(points.size()) * (m_marker.size() + 14) +
+                 qsizetype(tags.size()) * kAttributeSize);
+    // Points stand at line starts and tags' names end inside lines: they never meet.
     qsizetype copied = 0;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        text.append(html.sliced(copied, points[i] - copied));
-        text.append(u"<!--");
-        appendMark(text, first + i);
-        text.append(u"-->");
-        copied = points[i];
+    auto point = points.begin();
+    auto tag = tags.begin();
+    while (point != points.end() || tag != tags.end()) {
+        const bool atPoint = tag == tags.end() || (point != points.end() && *point < tag->nameEnd);
+        const qsizetype at = atPoint ? *point : tag->nameEnd;
+        text.append(html.sliced(copied, at - copied));
+        copied = at;
+        if (atPoint) {
+            text.append(u"<!--");
+            appendMark(text, first + std::size_t(point - points.begin()));
+            text.append(u"-->");
+            ++point;
+        } else {
+            TagLines::appendAttribute(text, tag->line);
+            ++tag;
+        }
     }
     return text.append(html.sliced(copied));
 }

@@ -11,6 +11,7 @@
 // at least, and the last settled point always has one. A new text that keeps the old one up
 // to a point is brought up to date in place from there, without loading the page again:
 // after an add, that is the new element and the closing tail; after an undo, the tail alone.
+// The first element of each line also carries the line's number (see TagLines).
 class ShownPage final {
 public:
     ShownPage();
@@ -34,8 +35,10 @@ public:
 private:
     QString mark(std::size_t point) const;
     void appendMark(QString& text, std::size_t point) const;
-    // The text with a comment at each point, numbered from first.
-    QString marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first) const;
+    // The text with a comment at each point, numbered from first, and each line's first
+    // element numbered with its line, the first line being firstLine.
+    QString marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first,
+                   int firstLine) const;
 
     QString m_marker;
     QString m_html;

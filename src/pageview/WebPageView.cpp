@@ -2,7 +2,9 @@
 
 #include "pageview/GuardedPage.h"
 #include "pageview/LocalRequestsOnly.h"
+#include "pageview/TagLines.h"
 
+#include <QChildEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QVBoxLayout>
@@ -10,6 +12,7 @@
 #include <QWebEngineScript>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QWheelEvent>
 
 #include <unistd.h>
 
@@ -30,6 +33,26 @@ void WebPageView::showEvent(QShowEvent* event) {
         startEngine();
         next();
     }
+}
+
+bool WebPageView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view.get()) {
+        if (event->type() == QEvent::ChildAdded)
+            static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+    } else if (event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers() & Qt::ControlModifier) {
+            // A notch is 120; a touchpad turns by parts of one.
+            constexpr int kNotch = 120;
+            m_zoomTurn += wheel->angleDelta().y();
+            if (const int steps = m_zoomTurn / kNotch) {
+                m_zoomTurn -= steps * kNotch;
+                emit zoomTurned(steps);
+            }
+            return true;
+        }
+    }
+    return PageViewPane::eventFilter(watched, event);
 }
 
 void WebPageView::startEngine() {
@@ -70,7 +93,11 @@ void WebPageView::startEngine() {
     m_view = std::make_unique<QWebEngineView>();
     m_view->setObjectName(QStringLiteral("Engine"));
     m_view->setContextMenuPolicy(Qt::NoContextMenu);
+    // The engine zooms on Ctrl and the wheel in steps of its own; the widgets it shows the
+    // page in are watched from the start, so that the program's steps hold instead.
+    m_view->installEventFilter(this);
     m_view->setPage(m_page.get());
+    m_view->setZoomFactor(m_zoom);
     layout()->addWidget(m_view.get());
 }
 
@@ -83,6 +110,8 @@ void WebPageView::setPictures(const QHash<QString, QString>& pathsByName) {
 void WebPageView::showPage(const QString& html, const QString& baseFolder, Scroll scroll) {
     // A waiting page that was to show its end (a new element there) still does.
     const bool toEnd = scroll == Scroll::ToEnd || (m_waiting && m_waiting->scroll == Scroll::ToEnd);
+    if (scroll == Scroll::ToEnd)
+        m_line.reset();
     m_waiting = Request{html, baseFolder, toEnd ? Scroll::ToEnd : Scroll::Keep};
     if (m_page && m_step == Step::Idle)
         next();
@@ -187,10 +216,46 @@ void WebPageView::loaded(bool ok) {
 void WebPageView::finish(bool ok) {
     m_step = Step::Idle;
     // A page handed over meanwhile replaces this one, which then is not reported.
-    if (m_waiting)
+    if (m_waiting) {
         next();
-    else
-        emit pageLoaded(ok);
+        return;
+    }
+    scrollToLine();
+    emit pageLoaded(ok);
+}
+
+void WebPageView::showLine(int line) {
+    m_line = line;
+    if (m_page && m_step == Step::Idle && !m_waiting)
+        scrollToLine();
+}
+
+void WebPageView::scrollToLine() {
+    if (!m_line)
+        return;
+    // The element of the nearest line that shows something.
+    static const QString script =
+        QStringLiteral("(line => {"
+                       "  let best = null, bestLine = 0;"
+                       "  for (const element of document.querySelectorAll('[%1]')) {"
+                       "    const at = Number(element.getAttribute('%1'));"
+                       "    const nearer = Math.abs(at - line) - Math.abs(bestLine - line);"
+                       "    if (best && (nearer > 0 || (nearer === 0 && at >= bestLine))) continue;"
+                       "    if (element.getClientRects().length === 0) continue;"
+                       "    best = element;"
+                       "    bestLine = at;"
+                       "  }"
+                       "  if (best) best.scrollIntoView({block: 'nearest', inline: 'nearest'});"
+                       "})(%2)")
+            .arg(TagLines::kAttribute);
+    m_page->runJavaScript(script.arg(*std::exchange(m_line, std::nullopt)),
+                          QWebEngineScript::ApplicationWorld);
+}
+
+void WebPageView::setZoom(qreal factor) {
+    m_zoom = factor;
+    if (m_view)
+        m_view->setZoomFactor(factor);
 }
 
 void WebPageView::runScript(const QString& script, std::function<void(const QVariant&)> done) {

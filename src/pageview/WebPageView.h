@@ -27,9 +27,12 @@ public:
     void showPage(const QString& html, const QString& baseFolder, Scroll scroll) override;
     void setPictures(const QHash<QString, QString>& pathsByName) override;
     void runScript(const QString& script, std::function<void(const QVariant&)> done) override;
+    void showLine(int line) override;
+    void setZoom(qreal factor) override;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Request {
@@ -46,6 +49,8 @@ private:
     void update(ShownPage::Continuation continuation);
     void loaded(bool ok);
     void finish(bool ok);
+    // Brings the line asked for into view, once.
+    void scrollToLine();
 
     ShownCopy m_copy;
     ShownPage m_shown;
@@ -53,6 +58,9 @@ private:
     QHash<QString, QString> m_pictures;
     Scroll m_scroll = Scroll::Keep;
     QPointF m_position;
+    std::optional<int> m_line; // waits for the page being shown
+    qreal m_zoom = 1;
+    int m_zoomTurn = 0; // the part of a notch turned with Ctrl so far
     enum class Step { Idle, Reading, Loading, Updating };
     Step m_step = Step::Idle;
 

@@ -88,7 +88,7 @@ void PostEditorWindow::createPageView() {
                                                   ? QFileInfo(m_text->ownFile()).absolutePath()
                                                   : QString();
                                    }});
-    view->follow(*m_memo1->document(), *m_memo1);
+    view->follow(*m_memo1);
     connect(view, &PageViewDock::linkClicked, this, [this](const QString& target) {
         statusBar()->showMessage(QStringLiteral("Link: ") + target);
     });

@@ -2,33 +2,46 @@
 
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
+#include "ui/PageViewZoom.h"
 
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTimer>
 
 #include <algorithm>
 
+namespace {
+
+constexpr int kRestMs = 300;
+
+} // namespace
+
 PageViewDock::PageViewDock(QMainWindow& window, const char* actionName, Page page)
-    : QDockWidget(QStringLiteral("Seitenansicht"), &window), m_page(std::move(page)),
-      m_now(new QTimer(this)), m_pause(new QTimer(this)) {
+    : QDockWidget(&window), m_page(std::move(page)), m_zoom(new PageViewZoom(window)),
+      m_now(new QTimer(this)), m_pause(new QTimer(this)), m_caretRest(new QTimer(this)) {
     setObjectName(QStringLiteral("PageViewDock"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     QAction* action = toggleViewAction();
     action->setObjectName(QString::fromLatin1(actionName));
-    action->setText(QStringLiteral("Seiten&ansicht"));
     action->setShortcut(Qt::Key_F8);
+    showZoom(m_zoom->percent());
+    connect(m_zoom, &PageViewZoom::changed, this, &PageViewDock::showZoom);
     m_now->setSingleShot(true);
     m_now->setInterval(0);
     m_pause->setSingleShot(true);
-    m_pause->setInterval(300);
+    m_pause->setInterval(kRestMs);
+    m_caretRest->setSingleShot(true);
+    m_caretRest->setInterval(kRestMs);
     connect(m_now, &QTimer::timeout, this, &PageViewDock::refresh);
     connect(m_pause, &QTimer::timeout, this, &PageViewDock::refresh);
+    connect(m_caretRest, &QTimer::timeout, this, &PageViewDock::caretRested);
     connect(this, &QDockWidget::visibilityChanged, this, [this, &window](bool visible) {
+        m_zoom->setActive(visible);
         if (!visible)
             return;
         if (!m_pane && !widget())
@@ -45,9 +58,13 @@ QAction* PageViewDock::toggle() const {
     return toggleViewAction();
 }
 
-void PageViewDock::follow(QTextDocument& document, QWidget& typingField) {
-    connect(&document, &QTextDocument::contentsChanged, this, &PageViewDock::documentChanged);
-    typingField.installEventFilter(this);
+void PageViewDock::follow(QPlainTextEdit& field) {
+    m_field = &field;
+    connect(field.document(), &QTextDocument::contentsChanged, this,
+            &PageViewDock::documentChanged);
+    connect(&field, &QPlainTextEdit::cursorPositionChanged, m_caretRest,
+            qOverload<>(&QTimer::start));
+    field.installEventFilter(this);
 }
 
 void PageViewDock::showEnd() {
@@ -80,6 +97,28 @@ void PageViewDock::documentChanged() {
     m_now->start();
 }
 
+void PageViewDock::caretRested() {
+    if (!m_pane || !isVisible())
+        return;
+    // The line counts in the text as it is now, which a pause in typing may not have shown yet.
+    if (m_pause->isActive() || m_now->isActive()) {
+        m_pause->stop();
+        m_now->stop();
+        refresh();
+    }
+    m_pane->showLine(m_field->textCursor().blockNumber() + 1);
+}
+
+void PageViewDock::showZoom(int percent) {
+    const QString caption = QStringLiteral("Seitenansicht");
+    setWindowTitle(percent == 100 ? caption
+                                  : QStringLiteral("%1 (%2 %)").arg(caption).arg(percent));
+    // The toggle takes the caption as its text; it keeps its own, with its Alt letter.
+    toggleViewAction()->setText(QStringLiteral("Seiten&ansicht"));
+    if (m_pane)
+        m_pane->setZoom(percent / 100.0);
+}
+
 void PageViewDock::makeRoom(QMainWindow& window) {
     // The window grows by the pane where the screen has room, so the pages keep their width.
     constexpr int kWidth = 400;
@@ -106,7 +145,9 @@ void PageViewDock::makePane() {
     }
     m_pane = created.value;
     m_pane->setObjectName(QStringLiteral("PageView"));
+    m_pane->setZoom(m_zoom->percent() / 100.0);
     connect(m_pane, &PageViewPane::linkClicked, this, &PageViewDock::linkClicked);
+    connect(m_pane, &PageViewPane::zoomTurned, m_zoom, &PageViewZoom::step);
     setWidget(m_pane);
 }
 

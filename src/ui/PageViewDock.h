@@ -8,14 +8,16 @@
 class QAction;
 class QLabel;
 class QMainWindow;
-class QTextDocument;
+class QPlainTextEdit;
 class QTimer;
 class PageViewPane;
+class PageViewZoom;
 
 // "Seitenansicht": the page as a browser shows it, in a pane beside a window's own controls.
-// The browser engine is made the first time the pane shows. The pane follows a text
-// document: at once after every change the program makes, and 300 ms after the user's last
-// plain keystroke in the field that edits the document.
+// The browser engine is made the first time the pane shows. The pane follows the field that
+// edits the page: at once after every change the program makes, 300 ms after the user's last
+// plain keystroke, and once the caret has rested for 300 ms, to what the caret's line shows.
+// Its size (PageViewZoom) shows in its caption while it is not 100 %.
 class PageViewDock final : public QDockWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(PageViewDock)
@@ -31,11 +33,10 @@ public:
 
     // The checkable "Seitenansicht" (F8) that shows and hides the pane.
     QAction* toggle() const;
-    // Follows the document; plain keystrokes in typingField wait for a pause.
-    void follow(QTextDocument& document, QWidget& typingField);
+    // Follows the field's document and caret; plain keystrokes in it wait for a pause.
+    void follow(QPlainTextEdit& field);
     // Shows the end of the page at once, where an element was just added.
     void showEnd();
-    // The pane once made, else nullptr.
 
 signals:
     // A link or a form's submit button was clicked in the page; its target.
@@ -46,6 +47,8 @@ protected:
 
 private:
     void documentChanged();
+    void caretRested();
+    void showZoom(int percent);
     // Widens the window for the pane the first time it shows.
     void makeRoom(QMainWindow& window);
     void makePane();
@@ -53,8 +56,11 @@ private:
 
     Page m_page;
     PageViewPane* m_pane = nullptr;
-    QTimer* m_now;   // coalesces the changes of one command into one load
-    QTimer* m_pause; // waits for a pause in typing
+    QPlainTextEdit* m_field = nullptr;
+    PageViewZoom* m_zoom;
+    QTimer* m_now;       // coalesces the changes of one command into one load
+    QTimer* m_pause;     // waits for a pause in typing
+    QTimer* m_caretRest; // waits for the caret to rest
     bool m_typing = false;
     bool m_toEnd = false;
     bool m_stale = true;

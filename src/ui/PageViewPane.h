@@ -31,11 +31,23 @@ public:
     // scripting; done gets the script's value (an invalid one when no page is shown yet).
     virtual void runScript(const QString& script, std::function<void(const QVariant&)> done) = 0;
 
+    // Brings into view what a line of the page text shows, the first line being 1: the
+    // element that starts on it; for a line that shows nothing (an end tag, the head), the
+    // element of the nearest line that shows something, the earlier of two as near. It waits
+    // for the page handed over last; a page then handed over to show its end cancels it.
+    virtual void showLine(int line) = 0;
+
+    // Shows the page at factor times the size a browser first shows it at.
+    virtual void setZoom(qreal factor) = 0;
+
 signals:
     // A link or a form's submit button was clicked; the page stays.
     void linkClicked(const QString& target);
     // The page handed over last has been shown (ok) or could not be shown.
     void pageLoaded(bool ok);
+    // The wheel was turned over the page with Ctrl held, by steps notches, away from the user
+    // when positive. The pane leaves its size as it is (see setZoom).
+    void zoomTurned(int steps);
 };
 
 // What the plugin's root object offers.
@@ -45,5 +57,5 @@ public:
     virtual PageViewPane* create(QWidget* parent) = 0;
 };
 
-#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/2"
+#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/3"
 Q_DECLARE_INTERFACE(PageViewFactory, PageViewFactory_iid)
