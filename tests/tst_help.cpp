@@ -1,4 +1,5 @@
 #include "support/Fixture.h"
+#include "ui/AltLetters.h"
 
 #include "app/MainWindow.h"
 #include "core/forms/FormHtml.h"
@@ -233,7 +234,7 @@ void TestHelp::closingHidesAndKeepsThePage() {
         QVERIFY(f.window(window)->close());
     } else {
         FIND(closing, QPushButton, f, window, button);
-        QCOMPARE(closing->text(), QStringLiteral("Hilfe beenden"));
+        QCOMPARE(AltLetters::shown(closing->text()), QStringLiteral("Hilfe beenden"));
         click(closing);
     }
     QVERIFY(!f.window(window)->isVisible());
@@ -273,7 +274,7 @@ void TestHelp::everyPageShowsItsText() {
         QWidget* page = text->parentWidget();
         auto* tabs = qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget());
         QVERIFY(tabs);
-        const QString caption = tabs->tabText(tabs->indexOf(page));
+        const QString caption = AltLetters::shown(tabs->tabText(tabs->indexOf(page)));
         const QString heading = text->document()->firstBlock().text();
         QVERIFY2(text->isReadOnly(), qPrintable(page->objectName()));
         QVERIFY2(text->document()->blockCount() > 3, qPrintable(page->objectName()));

@@ -358,9 +358,9 @@ void TestLinks::shownControls() {
 void TestLinks::tabOrder_data() {
     QTest::addColumn<QString>("clicks");
     QTest::addColumn<QString>("order"); // from "Link zu Webseite" on
-    // The add button comes before the fields of the mode.
-    const QString top = "RadioButton17 Edit19 RadioButton15 RadioButton3 Button1 ";
-    const QString spacing = "ComboBox7 ComboBox8";
+    // The address and the target, then the fields of the mode; the add button ends the page.
+    const QString top = "RadioButton17 Edit19 RadioButton15 RadioButton3 ";
+    const QString spacing = "ComboBox7 ComboBox8 Button1";
     QTest::newRow("text") << ""
                           << top +
                                  "Edit20 Edit15 ComboBox2 Edit17 Button7 CheckBox8 CheckBox9 "

@@ -12,6 +12,7 @@
 #include "posteditor/PostEditorWindow.h"
 #include "publish/PublishWindow.h"
 #include "ui/BringToFront.h"
+#include "ui/KeyboardReach.h"
 #include "ui/WindowPlaces.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,8 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
             std::make_unique<MessageWindow>(*this, which, m_main.get());
     m_publish = std::make_unique<PublishWindow>(*m_context, *this, m_main.get());
     placeWindows();
+    for (QWidget* window : all())
+        KeyboardReach::arrange(*window);
 }
 
 void WindowSet::placeWindows() {

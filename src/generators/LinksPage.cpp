@@ -109,7 +109,6 @@ LinksPage::LinksPage(PageServices& services)
     : TabPage("TabSheet3", services), m_ui(std::make_unique<Ui>()) {
     createAddressControls();
     createTargetControls();
-    // Made before the modes' fields, so that Tab reaches it before them.
     m_ui->Button1 =
         named<QPushButton>(content(), "Button1", QStringLiteral("Zum Quelltext hinzufügen"));
     createModeControls();

@@ -10,6 +10,7 @@
 #include "generators/PositionPicker.h"
 #include "generators/SpacingBox.h"
 #include "platform/DialogObjects.h"
+#include "ui/AltLetters.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
@@ -251,7 +252,7 @@ ListStyle ListsPage::checkedStyle(ListKind kind) const {
 void ListsPage::switchKind(ListKind kind) {
     const bool sorted = kind == ListKind::Sorted;
     (sorted ? m_ui->RadioButton27 : m_ui->RadioButton28)->setChecked(true);
-    m_ui->Button25->setText(beginCaption(kind));
+    m_ui->Button25->setText(AltLetters::carried(m_ui->Button25->text(), beginCaption(kind)));
     m_ui->Panel12->setVisible(sorted);
     m_ui->Panel13->setVisible(!sorted);
 }

@@ -66,7 +66,7 @@ TableContentsBox::TableContentsBox(QWidget* parent) : QGroupBox(parent) {
     connect(m_columns, &QSpinBox::valueChanged, m_grid, &QTableWidget::setColumnCount);
 
     m_button = named<QPushButton>(this, "Button46", QStringLiteral("Tabelle mit Inhalt erstellen"));
-    grid->addLayout(Layout::buttonRow(m_button), 2, 0, 1, kSpareColumn + 1);
+    grid->addWidget(m_button, 2, 0, 1, kSpareColumn + 1, Qt::AlignRight);
 }
 
 QList<QStringList> TableContentsBox::rows() const {

@@ -90,6 +90,8 @@ QLayout* TextPage::createTextArea() {
     m_ui->Label7 = caption(page, "Label7", QStringLiteral("Hier Text eingeben:"));
     m_ui->Memo1 = named<QPlainTextEdit>(page, "Memo1");
     m_ui->Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A tab shows as a blank in a page: Tab goes on to the next field, as in the others.
+    m_ui->Memo1->setTabChangesFocus(true);
     m_ui->Image2 = picture(page, "Image2", QStringLiteral("enter.png"),
                            QStringLiteral("Zeilenumbruch einfügen"));
     m_ui->Label61 = named<ClickableLabel>(page, "Label61", QStringLiteral("Leerzeichen"));

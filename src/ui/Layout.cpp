@@ -1,5 +1,7 @@
 #include "ui/Layout.h"
 
+#include "ui/KeyboardReach.h"
+
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -62,6 +64,7 @@ QHBoxLayout* buttonRow(QPushButton* button) {
     QHBoxLayout* layout = nestedRow();
     layout->addStretch(1);
     layout->addWidget(button);
+    KeyboardReach::markAddButton(*button);
     return layout;
 }
 
@@ -134,6 +137,9 @@ ScrollingPage::ScrollingPage(QWidget* parent) : QScrollArea(parent), m_content(n
     m_content->setAutoFillBackground(false);
     setWidget(m_content);
     viewport()->setAutoFillBackground(false);
+    // Tab goes to the controls, and the page scrolls to the one that takes the focus; the page
+    // itself is no stop of its own.
+    setFocusPolicy(Qt::NoFocus);
 }
 
 // As large as the controls want, so that a window opens without scroll bars when the screen

@@ -33,7 +33,8 @@ QVBoxLayout* nestedColumn();
 QHBoxLayout* nestedRow();
 QGridLayout* nestedGrid();
 
-// The last row of a page: space, then the page's add (or main) button at the right.
+// The last row of a page: space, then the page's add (or main) button at the right, where Tab
+// ends and which gets its Alt letter first (see KeyboardReach).
 QHBoxLayout* buttonRow(QPushButton* button);
 // Appends the button row at the bottom of a page's column; everything above stays on top.
 // Returns the row, for a button more beside the page's own.
