@@ -3,6 +3,7 @@
 #include "core/source/PageCheck.h"
 #include "core/source/PageSource.h"
 #include "pageview/OpenElements.h"
+#include "pageview/TagLines.h"
 #include "support/Fixture.h"
 #include "ui/HtmlHighlighter.h"
 #include "ui/SourceEdit.h"
@@ -26,6 +27,8 @@ private slots:
     void readersAgree();
     void settledPoints_data();
     void settledPoints();
+    void lineMarks_data();
+    void lineMarks();
     void colouringLeavesTheDocumentAlone();
     void changedLinesColouredInSlices();
     void gutterFollowsLineCount();
@@ -220,6 +223,35 @@ void TestSourceView::settledPoints() {
     QCOMPARE(std::count_if(points.begin(), points.end(),
                            [&](qsizetype point) { return point >= bodyStart; }),
              settled);
+}
+
+void TestSourceView::lineMarks_data() {
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<int>("spacing");
+    QTest::addColumn<QList<int>>("lines");
+    QTest::newRow("first tag of each line")
+        << "<p>a <b>b</b></p>\n</p>\n<p>c</p><p>d</p>" << 1 << QList<int>{1, 3};
+    QTest::newRow("root, head and body stand for more")
+        << "<html>\n<head><title>x</title>\n<body>\n<p>y</p>" << 1 << QList<int>{2, 4};
+    QTest::newRow("tags in raw text and a tag the text ends in")
+        << "<script>\n<p>\n</script>\n<p" << 1 << QList<int>{1};
+    QTest::newRow("runs of three lines on a long page")
+        << "<p>1</p>\n<p>2</p>\n<p>3</p>\n\n<p>5</p>\n<p>6</p>\n<p>7</p>" << 3
+        << QList<int>{1, 5, 7};
+}
+
+void TestSourceView::lineMarks() {
+    QFETCH(QString, html);
+    QFETCH(int, spacing);
+    QFETCH(QList<int>, lines);
+    QList<int> marked;
+    for (const TagLines::Tag& tag : TagLines::read(html, 1, spacing)) {
+        QCOMPARE(html.at(tag.nameEnd - 1).isLetterOrNumber(), true);
+        marked.append(tag.line);
+    }
+    QCOMPARE(marked, lines);
+    QCOMPARE(TagLines::spacingFor(TagLines::kMostMarked), 1);
+    QCOMPARE(TagLines::spacingFor(TagLines::kMostMarked + 1), 2);
 }
 
 void TestSourceView::colouringLeavesTheDocumentAlone() {

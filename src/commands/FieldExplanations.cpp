@@ -1,6 +1,6 @@
 #include "commands/FieldExplanations.h"
 
-#include "ui/Artwork.h"
+#include "ui/ShadedPicture.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -62,7 +62,7 @@ void FieldExplanations::explain(Topic topic) {
         m_window->setObjectName(QStringLiteral("Explanation"));
         m_window->setWindowTitle(QStringLiteral("Erklärung"));
         auto* icon = new QLabel(m_window);
-        icon->setPixmap(Artwork::pixmap(QStringLiteral("assistant_font.png")));
+        new ShadedPicture(*icon, QStringLiteral("assistant_font.png"));
         icon->setAlignment(Qt::AlignTop);
         m_text = new QLabel(m_window);
         m_text->setObjectName(QStringLiteral("ExplanationText"));

@@ -39,7 +39,7 @@ QString ShownPage::loading(const QString& html, const QString& baseFolder) {
     m_baseFolder = baseFolder;
     m_settled = spaced(OpenElements::read(html, OpenElements::From::DocumentStart).settled,
                        -kLeastMarkSpacing);
-    return marked(html, m_settled, 0, 1);
+    return marked(html, m_settled, 0, 1, TagLines::spacingFor(html.count(u'\n') + 1));
 }
 
 std::optional<ShownPage::Continuation> ShownPage::continuation(const QString& html,
@@ -61,10 +61,11 @@ std::optional<ShownPage::Continuation> ShownPage::continuation(const QString& ht
     // The rest's start is settled and keeps the mark it replaces.
     const std::vector<qsizetype> points = spaced(reading.settled, -kLeastMarkSpacing);
     const int firstLine = 1 + int(QStringView(html).first(from).count(u'\n'));
-    Continuation continuation{html,
-                              {m_settled.begin(), std::prev(after)},
-                              mark(point),
-                              marked(rest, points, point, firstLine)};
+    Continuation continuation{
+        html,
+        {m_settled.begin(), std::prev(after)},
+        mark(point),
+        marked(rest, points, point, firstLine, TagLines::spacingFor(html.count(u'\n') + 1))};
     for (qsizetype settled : points)
         continuation.settled.push_back(from + settled);
     return continuation;
@@ -93,8 +94,8 @@ void ShownPage::appendMark(QString& text, std::size_t point) const {
 }
 
 QString ShownPage::marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first,
-                          int firstLine) const {
-    const std::vector<TagLines::Tag> tags = TagLines::read(html, firstLine);
+                          int firstLine, int spacing) const {
+    const std::vector<TagLines::Tag> tags = TagLines::read(html, firstLine, spacing);
     constexpr qsizetype kAttributeSize = TagLines::kAttribute.size() + 12;
     QString text;
     text.reserve(html.size() + qsizetype(points.size()) * (m_marker.size() + 14) +

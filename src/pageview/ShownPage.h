@@ -35,10 +35,10 @@ public:
 private:
     QString mark(std::size_t point) const;
     void appendMark(QString& text, std::size_t point) const;
-    // The text with a comment at each point, numbered from first, and each line's first
-    // element numbered with its line, the first line being firstLine.
+    // The text with a comment at each point, numbered from first, and the first element of
+    // each run of spacing lines numbered with its line, the first line being firstLine.
     QString marked(QStringView html, const std::vector<qsizetype>& points, std::size_t first,
-                   int firstLine) const;
+                   int firstLine, int spacing) const;
 
     QString m_marker;
     QString m_html;

@@ -16,7 +16,11 @@ bool standsForMore(QStringView name) {
 
 } // namespace
 
-std::vector<Tag> read(QStringView html, int firstLine) {
+int spacingFor(qsizetype lineCount) {
+    return int((lineCount + kMostMarked - 1) / kMostMarked);
+}
+
+std::vector<Tag> read(QStringView html, int firstLine, int spacing) {
     std::vector<Tag> tags;
     HtmlTokenizer tokenizer;
     tokenizer.start(html);
@@ -29,8 +33,9 @@ std::vector<Tag> read(QStringView html, int firstLine) {
             continue;
         line += int(html.sliced(counted, token.start - counted).count(u'\n'));
         counted = token.start;
-        const bool lineHasOne = !tags.empty() && tags.back().line == line;
-        if (!lineHasOne && !standsForMore(html.sliced(token.content.start, token.content.length)))
+        const auto run = [spacing](int inLine) { return (inLine - 1) / spacing; };
+        const bool runHasOne = !tags.empty() && run(tags.back().line) == run(line);
+        if (!runHasOne && !standsForMore(html.sliced(token.content.start, token.content.length)))
             tags.push_back({token.content.start + token.content.length, line});
     }
     return tags;

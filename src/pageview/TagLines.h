@@ -20,10 +20,16 @@ struct Tag {
     int line;          // the line its '<' stands on
 };
 
-// The first start tag of each line of html that a browser reads, in order; the first line has
-// the number firstLine. The root, head and body do not count: each stands for more than its
-// line.
-std::vector<Tag> read(QStringView html, int firstLine);
+// Each mark costs the engine time to show the page, so a long page has its lines marked in
+// runs: the first start tag of each run of `spacing` lines holds the mark, and the view lands
+// within a run of the line asked for. Pages up to kMostMarked lines have every line marked.
+inline constexpr qsizetype kMostMarked = 4096;
+int spacingFor(qsizetype lineCount);
+
+// The first start tag of each run of spacing lines of html (each line for 1) that a browser
+// reads, in order; the first line has the number firstLine, and runs start at line 1. The
+// root, head and body do not count: each stands for more than its line.
+std::vector<Tag> read(QStringView html, int firstLine, int spacing);
 
 // Appends the attribute for line, with the blank that separates it from the name before it.
 void appendAttribute(QString& text, int line);

@@ -15,6 +15,7 @@
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
+#include "ui/ShadedPicture.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
@@ -165,7 +166,7 @@ void PostEditorWindow::createToolbar(QWidget& central, QGridLayout& layout) {
     const char* const backgrounds[] = {"Image13", "Image14", "Image15"};
     for (int i = 0; i < 3; ++i) {
         auto* part = named<QLabel>(&central, backgrounds[i]);
-        part->setPixmap(Artwork::pixmap(QStringLiteral("toolbar_bg.png")));
+        new ShadedPicture(*part, QStringLiteral("toolbar_bg.png"));
         // Stretched to share a wider window, never squeezed below their own size.
         part->setScaledContents(true);
         part->setMinimumSize(part->sizeHint());

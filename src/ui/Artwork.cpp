@@ -6,7 +6,9 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
+#include <QPalette>
 
+#include <array>
 #include <optional>
 
 // The pictures are compiled into a static library, so they are registered by hand before
@@ -27,6 +29,16 @@ QString resourcePath(const QString& name) {
 
 bool isJpeg(const QString& name) {
     return name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+// The file of the picture in the shade: its dark twin where it has one, else the picture itself,
+// which then suits both.
+QString inShade(const QString& name, Shade shade) {
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (shade == Shade::Light || dot <= 0)
+        return name;
+    const QString dark = name.left(dot) + QStringLiteral("_dark") + name.mid(dot);
+    return QFile::exists(resourcePath(dark)) ? dark : name;
 }
 
 // The picture file as it is stored: JPEG pictures through JpegDecoder, PNG pictures through Qt.
@@ -57,9 +69,11 @@ QPixmap load(const QString& name) {
 
 // An icon that reads its picture file only when it is first drawn: menus, windows and
 // buttons get their icons at start-up, but decoding them then would delay the first paint.
+// It is drawn in the shade that suits the application's palette each time, so that menus
+// follow the desktop when it turns dark or light.
 class DeferredIconEngine final : public QIconEngine {
 public:
-    explicit DeferredIconEngine(QString path) : m_path(std::move(path)) {}
+    explicit DeferredIconEngine(QString name) : m_name(std::move(name)) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
@@ -80,39 +94,45 @@ public:
     }
     bool isNull() override { return false; }
     QString key() const override { return QStringLiteral("DeferredIconEngine"); }
-    QIconEngine* clone() const override { return new DeferredIconEngine(m_path); }
+    QIconEngine* clone() const override { return new DeferredIconEngine(m_name); }
 
 private:
     // QIcon from a file name finds the @2x sibling itself.
     const QIcon& loaded() {
-        if (!m_icon)
-            m_icon.emplace(m_path);
-        return *m_icon;
+        const Shade shade = shadeFor(QGuiApplication::palette());
+        std::optional<QIcon>& icon = m_icons.at(std::size_t(shade));
+        if (!icon)
+            icon.emplace(resourcePath(inShade(m_name, shade)));
+        return *icon;
     }
 
-    QString m_path;
-    std::optional<QIcon> m_icon;
+    QString m_name;
+    std::array<std::optional<QIcon>, 2> m_icons;
 };
 
 } // namespace
 
-QPixmap pixmap(const QString& name) {
+Shade shadeFor(const QPalette& palette) {
+    return palette.color(QPalette::Window).lightness() < 128 ? Shade::Dark : Shade::Light;
+}
+
+QPixmap pixmap(const QString& name, Shade shade) {
     static QHash<QString, QPixmap> cache;
-    const auto found = cache.constFind(name);
+    const QString file = inShade(name, shade);
+    const auto found = cache.constFind(file);
     if (found != cache.constEnd())
         return *found;
 
-    const QPixmap result = load(name);
+    const QPixmap result = load(file);
     if (!result.isNull())
-        cache.insert(name, result);
+        cache.insert(file, result);
     return result;
 }
 
 QIcon icon(const QString& name) {
     if (isJpeg(name))
         return QIcon(pixmap(name));
-    const QString path = resourcePath(name);
-    return QFile::exists(path) ? QIcon(new DeferredIconEngine(path)) : QIcon();
+    return QFile::exists(resourcePath(name)) ? QIcon(new DeferredIconEngine(name)) : QIcon();
 }
 
 } // namespace Artwork

@@ -3,6 +3,7 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Layout.h"
+#include "ui/ShadedPicture.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -14,6 +15,16 @@
 #include <QPlainTextEdit>
 
 namespace Controls {
+
+namespace {
+
+// Shows the picture on the label in the shade that suits the window, at the picture's size.
+void showAtOwnSize(QLabel* label, const QString& artwork) {
+    new ShadedPicture(*label, artwork);
+    label->setFixedSize(label->pixmap().deviceIndependentSize().toSize());
+}
+
+} // namespace
 
 void wrapAtSpacesOnly(QPlainTextEdit* field) {
     field->setWordWrapMode(QTextOption::WordWrap);
@@ -86,9 +97,7 @@ PressedLook* toolbarPicture(QWidget* cell, const char* name, const char* pressed
 ClickableLabel* picture(QWidget* parent, const char* name, const QString& artwork,
                         const QString& whatItDoes, bool handCursor) {
     auto* label = named<ClickableLabel>(parent, name);
-    const QPixmap pixmap = Artwork::pixmap(artwork);
-    label->setPixmap(pixmap);
-    label->setFixedSize(pixmap.deviceIndependentSize().toSize());
+    showAtOwnSize(label, artwork);
     describe(label, whatItDoes);
     if (handCursor)
         label->setCursor(Qt::PointingHandCursor);
@@ -105,9 +114,7 @@ ClickableLabel* assistantPicture(QWidget* parent, const char* name, AssistantPic
 
 QLabel* decoration(QWidget* parent, const char* name, const QString& artwork) {
     auto* label = named<QLabel>(parent, name);
-    const QPixmap pixmap = Artwork::pixmap(artwork);
-    label->setPixmap(pixmap);
-    label->setFixedSize(pixmap.deviceIndependentSize().toSize());
+    showAtOwnSize(label, artwork);
     return label;
 }
 

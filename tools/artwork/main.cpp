@@ -1,9 +1,11 @@
 // Draws every picture of Quillmark and writes it into the directory given on
 // the command line (normally src/ui/artwork). Small PNG pictures are written
 // at 1x and as name@2x.png; photo-like pictures (splash, banners, frame
-// layout diagrams) are written as JPEG, at 1x and as name@2x.jpg. The resource file artwork.qrc is
-// written next to the output directory so it always lists exactly what was
-// drawn.
+// layout diagrams) are written as JPEG, at 1x and as name@2x.jpg. Each picture
+// that sits on a window's background or in a menu is also drawn for dark
+// windows, as name_dark.png or name_dark.jpg (and its @2x companion). The
+// resource file artwork.qrc is written next to the output directory so it
+// always lists exactly what was drawn.
 
 #include <QDir>
 #include <QFile>
@@ -24,30 +26,132 @@
 
 namespace {
 
-// The one palette every picture is drawn from.
-namespace pal {
-const QColor ink(0x1F, 0x3A, 0x5F);
-const QColor inkDark(0x14, 0x27, 0x42);
-const QColor teal(0x2A, 0x9D, 0x8F);
-const QColor tealDark(0x1E, 0x74, 0x6A);
-const QColor tealLight(0x8E, 0xCF, 0xC6);
-const QColor paper(0xF7, 0xF3, 0xE8);
-const QColor paperShade(0xE6, 0xDE, 0xC9);
-const QColor paperEdge(0xC9, 0xBF, 0xA8);
-const QColor amber(0xE9, 0xA2, 0x3B);
-const QColor amberDark(0xB0, 0x72, 0x1B);
-const QColor amberLight(0xF6, 0xCC, 0x84);
-const QColor grey(0x8A, 0x93, 0xA0);
-const QColor greyLight(0xC8, 0xCD, 0xD5);
-const QColor rust(0xC2, 0x55, 0x3B);
-const QColor white(0xFF, 0xFF, 0xFF);
-} // namespace pal
+// The colours every picture is drawn from, by the role they play. Each picture that sits on a
+// window's background or in a menu is drawn twice: in the light colours for light windows and in
+// the dark ones, whose pictures carry the "_dark" suffix, for dark windows.
+struct Palette {
+    const char* suffix;
+    QColor ink;     // outlines, strokes and lettering
+    QColor inkDark; // the darkest outlines
+    QColor teal;
+    QColor tealDark;
+    QColor tealLight;
+    QColor paper;      // the calm fills: banners, paper labels, the lower end of a face
+    QColor paperShade; // a shade deeper than paper
+    QColor paperEdge;  // the rim of a toolbar tile and a banner's bottom line
+    QColor amber;
+    QColor amberDark;
+    QColor amberLight;
+    QColor grey;
+    QColor greyLight;
+    QColor rust;
+    QColor sheet;      // a sheet of paper inside a glyph
+    QColor faceTop;    // the upper end of a tile's, key's or banner's face
+    QColor pressedTop; // a pressed tile's face
+    QColor pressedBottom;
+    QColor keyRim;        // the rim of a position or Enter key
+    QColor highlight;     // the lit upper edge of a face
+    QColor shadow;        // the lower edge of a face
+    QColor pressedShadow; // the upper and left inner edges of a pressed face
+    QColor dropShadow;    // under a raised window
+    QColor barBottom;     // the lower end of the post-editor's toolbar
+    QColor bandStart;     // the third banner's band, from left to right
+    QColor bandEnd;
+    QColor onBand; // the writing and the quill on the band
+};
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kBlack(0x00, 0x00, 0x00);
+
+QColor alpha(QColor c, int a) {
+    c.setAlpha(a);
+    return c;
+}
+
+// The relative luminance of the colour, as the contrast of text and pictures is measured.
+qreal luminance(const QColor& colour) {
+    const auto linear = [](qreal v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+// Lettering that reads on the fill: white on deep colours, a dark blue on bright ones.
+QColor legibleOn(const QColor& fill) {
+    return luminance(fill) > 0.3 ? QColor(0x14, 0x27, 0x42) : kWhite;
+}
+
+const Palette kLight{
+    .suffix = "",
+    .ink = QColor(0x1F, 0x3A, 0x5F),
+    .inkDark = QColor(0x14, 0x27, 0x42),
+    .teal = QColor(0x2A, 0x9D, 0x8F),
+    .tealDark = QColor(0x1E, 0x74, 0x6A),
+    .tealLight = QColor(0x8E, 0xCF, 0xC6),
+    .paper = QColor(0xF7, 0xF3, 0xE8),
+    .paperShade = QColor(0xE6, 0xDE, 0xC9),
+    .paperEdge = QColor(0xC9, 0xBF, 0xA8),
+    .amber = QColor(0xE9, 0xA2, 0x3B),
+    .amberDark = QColor(0xB0, 0x72, 0x1B),
+    .amberLight = QColor(0xF6, 0xCC, 0x84),
+    .grey = QColor(0x8A, 0x93, 0xA0),
+    .greyLight = QColor(0xC8, 0xCD, 0xD5),
+    .rust = QColor(0xC2, 0x55, 0x3B),
+    .sheet = kWhite,
+    .faceTop = kWhite,
+    .pressedTop = QColor(0xE8, 0xF2, 0xEF),
+    .pressedBottom = QColor(0xEE, 0xF4, 0xF2),
+    .keyRim = QColor(0x8A, 0x93, 0xA0),
+    .highlight = alpha(kWhite, 230),
+    .shadow = alpha(QColor(0xC9, 0xBF, 0xA8), 160),
+    .pressedShadow = alpha(QColor(0x14, 0x27, 0x42), 70),
+    .dropShadow = alpha(QColor(0x14, 0x27, 0x42), 40),
+    .barBottom = QColor(0xF0, 0xEA, 0xDC),
+    .bandStart = QColor(0x2A, 0x9D, 0x8F),
+    .bandEnd = QColor(0x1F, 0x3A, 0x5F),
+    .onBand = QColor(0xF7, 0xF3, 0xE8),
+};
+
+// Light strokes on faces a little above a dark window's own grey.
+const Palette kDark{
+    .suffix = "_dark",
+    .ink = QColor(0xC3, 0xD3, 0xE8),
+    .inkDark = QColor(0xE4, 0xEC, 0xF6),
+    .teal = QColor(0x4F, 0xC3, 0xB4),
+    .tealDark = QColor(0x3B, 0xA7, 0x99),
+    .tealLight = QColor(0x2E, 0x6B, 0x64),
+    .paper = QColor(0x37, 0x3A, 0x40),
+    .paperShade = QColor(0x30, 0x33, 0x38),
+    .paperEdge = QColor(0x5F, 0x66, 0x70),
+    .amber = QColor(0xE9, 0xA2, 0x3B),
+    .amberDark = QColor(0xC2, 0x83, 0x27),
+    .amberLight = QColor(0xF6, 0xCC, 0x84),
+    .grey = QColor(0x9A, 0xA3, 0xAF),
+    .greyLight = QColor(0x4E, 0x55, 0x5F),
+    .rust = QColor(0xE4, 0x78, 0x5C),
+    .sheet = QColor(0x2B, 0x2F, 0x35),
+    .faceTop = QColor(0x3C, 0x40, 0x46),
+    .pressedTop = QColor(0x32, 0x3C, 0x3B),
+    .pressedBottom = QColor(0x35, 0x42, 0x3F),
+    .keyRim = QColor(0x6A, 0x71, 0x7C),
+    .highlight = alpha(kWhite, 36),
+    .shadow = alpha(kBlack, 90),
+    .pressedShadow = alpha(kBlack, 110),
+    .dropShadow = alpha(kBlack, 90),
+    .barBottom = QColor(0x32, 0x35, 0x3A),
+    .bandStart = QColor(0x2F, 0xA5, 0x96),
+    .bandEnd = QColor(0x5A, 0x93, 0xD0),
+    .onBand = QColor(0xF7, 0xF3, 0xE8),
+};
 
 const QString kSerif = QStringLiteral("P052");
 const QString kSans = QStringLiteral("DejaVu Sans");
 const QString kMono = QStringLiteral("DejaVu Sans Mono");
 
 using Draw = std::function<void(QPainter&)>;
+// A glyph on the 16x16 grid of the menu pictures and the toolbar tiles.
+using Glyph = void (*)(QPainter&, const Palette&);
 
 QDir g_out;
 QStringList g_files;
@@ -59,11 +163,6 @@ QFont font(const QString& family, qreal pixelSize, bool bold = false, bool itali
     f.setItalic(italic);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
-}
-
-QColor alpha(QColor c, int a) {
-    c.setAlpha(a);
-    return c;
 }
 
 QImage render(QSize size, int scale, const Draw& draw, const QColor& background) {
@@ -84,12 +183,14 @@ void record(const QString& file) {
     std::printf("  %s\n", qPrintable(file));
 }
 
-void writePng(const QString& base, QSize size, const Draw& draw, bool withDouble = true) {
+// Writes the picture in the palette's colours, named after it: "<base><suffix>.png".
+void writePng(const Palette& c, const QString& base, QSize size, const Draw& draw,
+              bool withDouble = true) {
     for (int scale : {1, 2}) {
         if (scale == 2 && !withDouble)
             break;
-        const QString file =
-            base + (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
+        const QString file = base + QLatin1String(c.suffix) +
+                             (scale == 2 ? QStringLiteral("@2x.png") : QStringLiteral(".png"));
         const QImage img = render(size, scale, draw, Qt::transparent);
         if (!img.save(g_out.filePath(file), "PNG"))
             qFatal("cannot write %s", qPrintable(file));
@@ -97,12 +198,12 @@ void writePng(const QString& base, QSize size, const Draw& draw, bool withDouble
     }
 }
 
-void writeJpg(const QString& base, QSize size, const Draw& draw) {
+void writeJpg(const Palette& c, const QString& base, QSize size, const Draw& draw) {
     for (int scale : {1, 2}) {
-        const QString file =
-            base + (scale == 2 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
+        const QString file = base + QLatin1String(c.suffix) +
+                             (scale == 2 ? QStringLiteral("@2x.jpg") : QStringLiteral(".jpg"));
         const QImage img =
-            render(size, scale, draw, pal::paper).convertToFormat(QImage::Format_RGB888);
+            render(size, scale, draw, c.paper).convertToFormat(QImage::Format_RGB888);
         QImageWriter writer(g_out.filePath(file), "jpeg");
         writer.setQuality(90);
         if (!writer.write(img))
@@ -159,14 +260,14 @@ void drawQuill(QPainter& p, QPointF nib, QPointF tip, qreal w, const QColor& van
     p.setPen(Qt::NoPen);
     p.setBrush(nibColor);
     p.drawPath(nibPath);
-    p.setPen(QPen(alpha(pal::white, 150), qMax(0.4, w * 0.05)));
+    p.setPen(QPen(alpha(kWhite, 150), qMax(0.4, w * 0.05)));
     p.drawLine(QPointF(0.03 * L, 0), QPointF(0.15 * L, 0));
     p.restore();
 }
 
 // A sheet with its upper right corner folded over.
-void drawPage(QPainter& p, const QRectF& r, qreal fold, const QColor& fill, const QColor& stroke,
-              qreal penWidth) {
+void drawPage(QPainter& p, const Palette& c, const QRectF& r, qreal fold, const QColor& fill,
+              const QColor& stroke, qreal penWidth) {
     QPainterPath sheet;
     sheet.moveTo(r.topLeft());
     sheet.lineTo(r.right() - fold, r.top());
@@ -185,7 +286,7 @@ void drawPage(QPainter& p, const QRectF& r, qreal fold, const QColor& fill, cons
     corner.lineTo(r.right() - fold, r.top() + fold);
     corner.lineTo(r.right(), r.top() + fold);
     corner.closeSubpath();
-    p.setBrush(pal::paperShade);
+    p.setBrush(c.paperShade);
     p.drawPath(corner);
 }
 
@@ -220,17 +321,17 @@ void drawTextBars(QPainter& p, qreal x, qreal y, const QList<qreal>& widths, qre
 // Glyphs on a 16x16 grid; strokes of 1 px sit on half pixels so they stay
 // sharp at 1x and 2x. Used by the menu pictures and inside the toolbar tiles.
 
-void glyphNew(QPainter& p) {
-    drawPage(p, QRectF(2.5, 1.5, 10, 13), 3, pal::white, pal::ink, 1);
-    p.setPen(QPen(pal::amberDark, 1));
-    p.setBrush(pal::amber);
+void glyphNew(QPainter& p, const Palette& c) {
+    drawPage(p, c, QRectF(2.5, 1.5, 10, 13), 3, c.sheet, c.ink, 1);
+    p.setPen(QPen(c.amberDark, 1));
+    p.setBrush(c.amber);
     p.drawEllipse(QPointF(12.5, 12.5), 3, 3);
-    p.setPen(QPen(pal::white, 1, Qt::SolidLine, Qt::FlatCap));
+    p.setPen(QPen(kWhite, 1, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(12.5, 10.5), QPointF(12.5, 14.5));
     p.drawLine(QPointF(10.5, 12.5), QPointF(14.5, 12.5));
 }
 
-void glyphOpen(QPainter& p) {
+void glyphOpen(QPainter& p, const Palette& c) {
     QPainterPath back;
     back.moveTo(1.5, 3.5);
     back.lineTo(5.5, 3.5);
@@ -239,11 +340,11 @@ void glyphOpen(QPainter& p) {
     back.lineTo(12.5, 13.5);
     back.lineTo(1.5, 13.5);
     back.closeSubpath();
-    p.setPen(QPen(pal::amberDark, 1));
-    p.setBrush(pal::amber.darker(108));
+    p.setPen(QPen(c.amberDark, 1));
+    p.setBrush(c.amber.darker(108));
     p.drawPath(back);
-    p.setBrush(pal::white);
-    p.setPen(QPen(pal::grey, 1));
+    p.setBrush(c.sheet);
+    p.setPen(QPen(c.grey, 1));
     p.drawRect(QRectF(3.5, 6.5, 8, 4));
     QPainterPath flap;
     flap.moveTo(3.5, 8.5);
@@ -252,14 +353,14 @@ void glyphOpen(QPainter& p) {
     flap.lineTo(1.5, 13.5);
     flap.closeSubpath();
     QLinearGradient g(0, 8.5, 0, 13.5);
-    g.setColorAt(0, pal::amberLight);
-    g.setColorAt(1, pal::amber);
-    p.setPen(QPen(pal::amberDark, 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    g.setColorAt(0, c.amberLight);
+    g.setColorAt(1, c.amber);
+    p.setPen(QPen(c.amberDark, 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(g);
     p.drawPath(flap);
 }
 
-void glyphSave(QPainter& p) {
+void glyphSave(QPainter& p, const Palette& c) {
     QPainterPath body;
     body.moveTo(2.5, 2.5);
     body.lineTo(11.5, 2.5);
@@ -267,127 +368,127 @@ void glyphSave(QPainter& p) {
     body.lineTo(13.5, 13.5);
     body.lineTo(2.5, 13.5);
     body.closeSubpath();
-    p.setPen(QPen(pal::inkDark, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-    p.setBrush(pal::ink);
+    p.setPen(QPen(c.inkDark, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setBrush(c.ink);
     p.drawPath(body);
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::greyLight);
+    p.setBrush(c.greyLight);
     p.drawRect(QRectF(5, 3, 6, 3.5));
-    p.setBrush(pal::ink);
+    p.setBrush(c.ink);
     p.drawRect(QRectF(9, 3.5, 1.5, 2.5));
-    p.setBrush(pal::paper);
+    p.setBrush(c.paper);
     p.drawRect(QRectF(4, 8, 8, 5));
-    p.setBrush(pal::teal);
+    p.setBrush(c.teal);
     p.drawRect(QRectF(5, 9.5, 6, 1));
     p.drawRect(QRectF(5, 11, 4, 1));
 }
 
-void glyphPrint(QPainter& p) {
-    p.setPen(QPen(pal::ink, 1));
-    p.setBrush(pal::white);
+void glyphPrint(QPainter& p, const Palette& c) {
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(c.sheet);
     p.drawRect(QRectF(4.5, 1.5, 7, 5));
     QLinearGradient g(0, 5.5, 0, 12.5);
-    g.setColorAt(0, pal::greyLight.lighter(110));
-    g.setColorAt(1, pal::grey);
+    g.setColorAt(0, c.greyLight.lighter(110));
+    g.setColorAt(1, c.grey);
     p.setBrush(g);
     p.drawRoundedRect(QRectF(1.5, 5.5, 13, 7), 1.5, 1.5);
-    p.setBrush(pal::white);
+    p.setBrush(c.sheet);
     p.drawRect(QRectF(4.5, 9.5, 7, 5));
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::teal);
+    p.setBrush(c.teal);
     p.drawRect(QRectF(6, 11, 4, 1));
     p.drawRect(QRectF(6, 13, 3, 1));
-    p.setBrush(pal::amber);
+    p.setBrush(c.amber);
     p.drawEllipse(QPointF(12.5, 7.5), 0.9, 0.9);
 }
 
-void glyphPreview(QPainter& p) {
-    drawPage(p, QRectF(1.5, 1.5, 9, 12), 3, pal::white, pal::ink, 1);
-    drawTextBars(p, 3.5, 5, {4, 5, 3}, 2, 1, pal::teal);
-    p.setPen(QPen(pal::ink, 2.2, Qt::SolidLine, Qt::RoundCap));
+void glyphPreview(QPainter& p, const Palette& c) {
+    drawPage(p, c, QRectF(1.5, 1.5, 9, 12), 3, c.sheet, c.ink, 1);
+    drawTextBars(p, 3.5, 5, {4, 5, 3}, 2, 1, c.teal);
+    p.setPen(QPen(c.ink, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(12.2, 12.2), QPointF(14.6, 14.6));
-    p.setPen(QPen(pal::ink, 1.4));
-    p.setBrush(alpha(pal::tealLight, 170));
+    p.setPen(QPen(c.ink, 1.4));
+    p.setBrush(alpha(c.tealLight, 170));
     p.drawEllipse(QPointF(9.5, 9.5), 3.6, 3.6);
 }
 
 // A page going up to the web: a globe behind, an arrow rising from the page.
-void glyphPublish(QPainter& p) {
-    p.setPen(QPen(pal::ink, 1));
-    p.setBrush(alpha(pal::tealLight, 200));
+void glyphPublish(QPainter& p, const Palette& c) {
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(alpha(c.tealLight, 200));
     p.drawEllipse(QPointF(10, 6), 5, 5);
-    p.setPen(QPen(pal::tealDark, 0.8));
+    p.setPen(QPen(c.tealDark, 0.8));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(10, 6), 2.1, 5);
     p.drawLine(QPointF(5, 6), QPointF(15, 6));
-    drawPage(p, QRectF(1.5, 6.5, 7, 8.5), 2, pal::white, pal::ink, 1);
-    drawTextBars(p, 3, 10, {4, 3}, 2, 1, pal::teal);
-    p.setPen(QPen(pal::amberDark, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    drawPage(p, c, QRectF(1.5, 6.5, 7, 8.5), 2, c.sheet, c.ink, 1);
+    drawTextBars(p, 3, 10, {4, 3}, 2, 1, c.teal);
+    p.setPen(QPen(c.amberDark, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawLine(QPointF(12, 14.5), QPointF(12, 8.5));
     p.drawPolyline(QPolygonF({QPointF(9.6, 10.8), QPointF(12, 8.2), QPointF(14.4, 10.8)}));
 }
 
-void glyphCut(QPainter& p) {
-    p.setPen(QPen(pal::ink, 1.7, Qt::SolidLine, Qt::RoundCap));
+void glyphCut(QPainter& p, const Palette& c) {
+    p.setPen(QPen(c.ink, 1.7, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(6.2, 9.8), QPointF(11.5, 1.5));
     p.drawLine(QPointF(9.8, 9.8), QPointF(4.5, 1.5));
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::amber);
+    p.setBrush(c.amber);
     p.drawEllipse(QPointF(8, 7), 1, 1);
-    p.setPen(QPen(pal::teal, 1.7));
+    p.setPen(QPen(c.tealDark, 2));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(QPointF(4.5, 12), 2.3, 2.3);
-    p.drawEllipse(QPointF(11.5, 12), 2.3, 2.3);
+    p.drawEllipse(QPointF(4.5, 11.5), 2.4, 2.4);
+    p.drawEllipse(QPointF(11.5, 11.5), 2.4, 2.4);
 }
 
-void glyphCopy(QPainter& p) {
-    p.setPen(QPen(pal::grey, 1));
-    p.setBrush(pal::paperShade);
+void glyphCopy(QPainter& p, const Palette& c) {
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(c.paper);
     p.drawRect(QRectF(1.5, 1.5, 8, 10));
-    p.setPen(QPen(pal::ink, 1));
-    p.setBrush(pal::white);
+    p.setBrush(c.sheet);
     p.drawRect(QRectF(6.5, 4.5, 8, 10));
-    drawTextBars(p, 8, 7, {5, 4, 5}, 2, 1, pal::teal);
+    drawTextBars(p, 8, 7, {5, 4, 5}, 2, 1, c.teal);
 }
 
-void glyphPaste(QPainter& p) {
-    p.setPen(QPen(pal::amberDark, 1));
-    p.setBrush(pal::amber);
+void glyphPaste(QPainter& p, const Palette& c) {
+    // A board of brown wood, dark enough to stand out from a light window.
+    p.setPen(QPen(c.amberDark.darker(125), 1));
+    p.setBrush(c.amberDark);
     p.drawRoundedRect(QRectF(1.5, 2.5, 10, 12), 1.5, 1.5);
-    p.setPen(QPen(pal::ink, 1));
-    p.setBrush(pal::greyLight);
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(c.greyLight);
     p.drawRoundedRect(QRectF(4.5, 1.5, 4, 2.5), 0.8, 0.8);
-    p.setBrush(pal::white);
+    p.setBrush(c.sheet);
     p.drawRect(QRectF(6.5, 6.5, 8, 8));
-    drawTextBars(p, 8, 9, {5, 3}, 2, 1, pal::teal);
+    drawTextBars(p, 8, 9, {5, 3}, 2, 1, c.teal);
 }
 
-void glyphDelete(QPainter& p) {
-    p.setPen(QPen(pal::rust, 2.6, Qt::SolidLine, Qt::RoundCap));
+void glyphDelete(QPainter& p, const Palette& c) {
+    p.setPen(QPen(c.rust, 2.6, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(4, 4), QPointF(12, 12));
     p.drawLine(QPointF(12, 4), QPointF(4, 12));
 }
 
-void glyphHelp(QPainter& p) {
+void glyphHelp(QPainter& p, const Palette& c) {
     QRadialGradient g(QPointF(6, 5), 9);
-    g.setColorAt(0, pal::teal.lighter(120));
-    g.setColorAt(1, pal::teal);
-    p.setPen(QPen(pal::tealDark, 1));
+    g.setColorAt(0, c.teal.lighter(120));
+    g.setColorAt(1, c.teal);
+    p.setPen(QPen(c.tealDark, 1));
     p.setBrush(g);
     p.drawEllipse(QPointF(8, 8), 6.5, 6.5);
-    p.setPen(pal::white);
+    p.setPen(legibleOn(c.teal));
     p.setFont(font(kSans, 11, true));
     p.drawText(QRectF(1.5, 1.5, 13, 13.5), Qt::AlignCenter, QStringLiteral("?"));
 }
 
-void glyphHtmlHelp(QPainter& p) {
-    p.setPen(QPen(pal::ink, 1));
-    p.setBrush(pal::white);
+void glyphHtmlHelp(QPainter& p, const Palette& c) {
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(c.sheet);
     p.drawRect(QRectF(2.5, 1.5, 11, 13));
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::ink);
+    p.setBrush(c.ink);
     p.drawRect(QRectF(2.5, 1.5, 2.5, 13.5));
-    p.setBrush(pal::amber);
+    p.setBrush(c.amber);
     QPainterPath ribbon;
     ribbon.moveTo(10, 1);
     ribbon.lineTo(12, 1);
@@ -397,7 +498,7 @@ void glyphHtmlHelp(QPainter& p) {
     ribbon.closeSubpath();
     p.drawPath(ribbon);
     // At this size only the two angle brackets stay legible.
-    p.setPen(QPen(pal::teal, 1.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setPen(QPen(c.teal, 1.2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(QPolygonF({QPointF(8.2, 5.5), QPointF(6, 8.5), QPointF(8.2, 11.5)}));
     p.drawPolyline(QPolygonF({QPointF(10.8, 5.5), QPointF(13, 8.5), QPointF(10.8, 11.5)}));
@@ -408,34 +509,29 @@ void glyphHtmlHelp(QPainter& p) {
 
 // The toolbar's 25x25 tile: raised when released, sunken and tinted when
 // pressed, with the glyph moved one pixel towards the lower right.
-Draw toolbarButton(void (*glyph)(QPainter&), bool pressed) {
-    return [glyph, pressed](QPainter& p) {
+Draw toolbarButton(const Palette& c, Glyph glyph, bool pressed) {
+    return [&c, glyph, pressed](QPainter& p) {
         const QRectF tile(0.5, 0.5, 24, 24);
         QLinearGradient g(0, 0, 0, 25);
-        if (pressed) {
-            g.setColorAt(0, QColor(0xC6, 0xDD, 0xD9));
-            g.setColorAt(1, QColor(0xDD, 0xEC, 0xE9));
-        } else {
-            g.setColorAt(0, pal::white);
-            g.setColorAt(1, pal::paper);
-        }
-        p.setPen(QPen(pressed ? pal::tealDark : pal::paperEdge, 1));
+        g.setColorAt(0, pressed ? c.pressedTop : c.faceTop);
+        g.setColorAt(1, pressed ? c.pressedBottom : c.paper);
+        p.setPen(QPen(pressed ? c.tealDark : c.paperEdge, 1));
         p.setBrush(g);
         p.drawRoundedRect(tile, 4, 4);
         p.setBrush(Qt::NoBrush);
         if (pressed) {
-            p.setPen(QPen(alpha(pal::inkDark, 70), 1));
+            p.setPen(QPen(c.pressedShadow, 1));
             p.drawLine(QPointF(3, 1.5), QPointF(22, 1.5));
             p.drawLine(QPointF(1.5, 3), QPointF(1.5, 22));
         } else {
-            p.setPen(QPen(alpha(pal::white, 230), 1));
+            p.setPen(QPen(c.highlight, 1));
             p.drawLine(QPointF(3, 1.5), QPointF(22, 1.5));
-            p.setPen(QPen(alpha(pal::paperEdge, 160), 1));
+            p.setPen(QPen(c.shadow, 1));
             p.drawLine(QPointF(3, 23.5), QPointF(22, 23.5));
         }
         p.save();
         p.translate(pressed ? 5 : 4, pressed ? 5 : 4);
-        glyph(p);
+        glyph(p, c);
         p.restore();
     };
 }
@@ -443,36 +539,31 @@ Draw toolbarButton(void (*glyph)(QPainter&), bool pressed) {
 enum class Align { Left, Center, Right };
 
 // The 23x22 text-position button of the text formats.
-Draw positionButton(Align align, bool pressed) {
-    return [align, pressed](QPainter& p) {
+Draw positionButton(const Palette& c, Align align, bool pressed) {
+    return [&c, align, pressed](QPainter& p) {
         const QRectF r(0.5, 0.5, 22, 21);
         QLinearGradient g(0, 0, 0, 22);
-        if (pressed) {
-            g.setColorAt(0, QColor(0xBF, 0xDA, 0xD5));
-            g.setColorAt(1, QColor(0xD9, 0xEA, 0xE7));
-        } else {
-            g.setColorAt(0, pal::white);
-            g.setColorAt(1, pal::paperShade);
-        }
-        p.setPen(QPen(pressed ? pal::tealDark : pal::grey, 1));
+        g.setColorAt(0, pressed ? c.pressedTop : c.faceTop);
+        g.setColorAt(1, pressed ? c.pressedBottom : c.paperShade);
+        p.setPen(QPen(pressed ? c.tealDark : c.keyRim, 1));
         p.setBrush(g);
         p.drawRoundedRect(r, 3, 3);
         p.setBrush(Qt::NoBrush);
         if (pressed) {
-            p.setPen(QPen(alpha(pal::inkDark, 80), 1));
+            p.setPen(QPen(c.pressedShadow, 1));
             p.drawLine(QPointF(2.5, 1.5), QPointF(20.5, 1.5));
             p.drawLine(QPointF(1.5, 2.5), QPointF(1.5, 19.5));
         } else {
-            p.setPen(QPen(pal::white, 1));
+            p.setPen(QPen(c.highlight, 1));
             p.drawLine(QPointF(2.5, 1.5), QPointF(20.5, 1.5));
             p.drawLine(QPointF(1.5, 2.5), QPointF(1.5, 19.5));
-            p.setPen(QPen(alpha(pal::grey, 110), 1));
+            p.setPen(QPen(c.shadow, 1));
             p.drawLine(QPointF(2.5, 19.5), QPointF(20.5, 19.5));
         }
         const int shift = pressed ? 1 : 0;
         const QList<int> widths{13, 8, 13, 10};
         p.setPen(Qt::NoPen);
-        p.setBrush(pressed ? pal::tealDark : pal::ink);
+        p.setBrush(pressed ? c.tealDark : c.ink);
         int y = 5 + shift;
         for (int w : widths) {
             int x = 5;
@@ -490,19 +581,20 @@ Draw positionButton(Align align, bool pressed) {
 // Larger pictures
 
 void drawSplash(QPainter& p) {
+    const Palette& c = kLight;
     const QRectF all(0, 0, 480, 300);
     QLinearGradient bg(0, 0, 480, 300);
-    bg.setColorAt(0, pal::ink.lighter(112));
-    bg.setColorAt(1, pal::inkDark);
+    bg.setColorAt(0, c.ink.lighter(112));
+    bg.setColorAt(1, c.inkDark);
     p.fillRect(all, bg);
     QRadialGradient glow(QPointF(120, 150), 190);
-    glow.setColorAt(0, alpha(pal::teal, 90));
-    glow.setColorAt(1, alpha(pal::teal, 0));
+    glow.setColorAt(0, alpha(c.teal, 90));
+    glow.setColorAt(1, alpha(c.teal, 0));
     p.fillRect(all, glow);
 
     // Faint tag signs in the background.
     p.setFont(font(kMono, 11));
-    p.setPen(alpha(pal::paper, 16));
+    p.setPen(alpha(c.paper, 16));
     const QStringList tags{"<p>",  "<h1>",    "<a>",  "<img>", "<ul>",
                            "<li>", "<table>", "<br>", "<hr>",  "<b>"};
     for (int row = 0; row < 11; ++row)
@@ -515,13 +607,12 @@ void drawSplash(QPainter& p) {
     p.setPen(Qt::NoPen);
     p.setBrush(alpha(QColor(0, 0, 0), 70));
     p.drawRoundedRect(page.translated(5, 6), 3, 3);
-    drawPage(p, page, 26, pal::paper, pal::paperEdge, 1);
-    drawTextBars(p, 64, 100, {70, 88, 56}, 12, 5, pal::greyLight);
-    drawBrackets(p, QRectF(64, 150, 70, 32), pal::teal, 6);
-    drawTextBars(p, 64, 202, {80, 48}, 12, 5, pal::greyLight);
+    drawPage(p, c, page, 26, c.paper, c.paperEdge, 1);
+    drawTextBars(p, 64, 100, {70, 88, 56}, 12, 5, c.greyLight);
+    drawBrackets(p, QRectF(64, 150, 70, 32), c.teal, 6);
+    drawTextBars(p, 64, 202, {80, 48}, 12, 5, c.greyLight);
 
-    drawQuill(p, QPointF(118, 212), QPointF(232, 34), 24, pal::amber, pal::amberDark, pal::paper,
-              pal::inkDark);
+    drawQuill(p, QPointF(118, 212), QPointF(232, 34), 24, c.amber, c.amberDark, c.paper, c.inkDark);
 
     // Wordmark and subtitle.
     // The largest wordmark that leaves a margin on the right.
@@ -531,57 +622,55 @@ void drawSplash(QPainter& p) {
     p.setFont(title);
     p.setPen(alpha(QColor(0, 0, 0), 80));
     p.drawText(QPointF(208 + 2, 132 + 3), QStringLiteral("Quillmark"));
-    p.setPen(pal::paper);
+    p.setPen(c.paper);
     p.drawText(QPointF(208, 132), QStringLiteral("Quillmark"));
     const qreal titleWidth = QFontMetricsF(title).horizontalAdvance(QStringLiteral("Quillmark"));
     QLinearGradient rule(210, 0, 210 + titleWidth, 0);
-    rule.setColorAt(0, pal::teal);
-    rule.setColorAt(1, alpha(pal::teal, 0));
+    rule.setColorAt(0, c.teal);
+    rule.setColorAt(1, alpha(c.teal, 0));
     p.fillRect(QRectF(210, 146, titleWidth, 3), rule);
 
     p.setFont(font(kSans, 15));
-    p.setPen(alpha(pal::paper, 225));
+    p.setPen(alpha(c.paper, 225));
     p.drawText(QPointF(211, 176), QStringLiteral("Webseiten bauen"));
     p.drawText(QPointF(211, 196), QStringLiteral("ohne HTML zu schreiben"));
 
     QFont maker = font(kSans, 11, true);
     maker.setLetterSpacing(QFont::AbsoluteSpacing, 2.5);
     p.setFont(maker);
-    p.setPen(pal::amber);
+    p.setPen(c.amber);
     p.drawText(QRectF(200, 262, 260, 20), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("FERNBROOK"));
-    p.setPen(QPen(alpha(pal::paper, 60), 1));
+    p.setPen(QPen(alpha(c.paper, 60), 1));
     p.drawLine(QPointF(211, 272.5), QPointF(350, 272.5));
 }
 
-void drawBanner1(QPainter& p) {
+void drawBanner1(QPainter& p, const Palette& c) {
     QLinearGradient g(0, 0, 0, 25);
-    g.setColorAt(0, pal::white);
-    g.setColorAt(1, pal::paper);
+    g.setColorAt(0, c.faceTop);
+    g.setColorAt(1, c.paper);
     p.fillRect(QRectF(0, 0, 160, 25), g);
-    drawQuill(p, QPointF(8, 21), QPointF(22, 3), 3.6, pal::amber, pal::amberDark, pal::paper,
-              pal::inkDark);
+    drawQuill(p, QPointF(8, 21), QPointF(22, 3), 3.6, c.amber, c.amberDark, c.paper, c.inkDark);
     QFont f = font(kSerif, 18, true, true);
     p.setFont(f);
-    p.setPen(pal::ink);
+    p.setPen(c.ink);
     p.drawText(QPointF(27, 18), QStringLiteral("Quillmark"));
     const qreal w = QFontMetricsF(f).horizontalAdvance(QStringLiteral("Quillmark"));
     QLinearGradient rule(27 + w, 0, 158, 0);
-    rule.setColorAt(0, pal::teal);
-    rule.setColorAt(1, alpha(pal::teal, 0));
+    rule.setColorAt(0, c.teal);
+    rule.setColorAt(1, alpha(c.teal, 0));
     p.fillRect(QRectF(27 + w + 4, 15, 158 - (27 + w + 4), 2), rule);
-    p.fillRect(QRectF(0, 24, 160, 1), pal::paperEdge);
+    p.fillRect(QRectF(0, 24, 160, 1), c.paperEdge);
 }
 
-void drawBanner2(QPainter& p) {
-    p.fillRect(QRectF(0, 0, 160, 25), pal::paper);
-    p.fillRect(QRectF(0, 24, 160, 1), pal::paperEdge);
+void drawBanner2(QPainter& p, const Palette& c) {
+    p.fillRect(QRectF(0, 0, 160, 25), c.paper);
+    p.fillRect(QRectF(0, 24, 160, 1), c.paperEdge);
     const QFont f = font(kMono, 10, true);
     p.setFont(f);
     const QFontMetricsF fm(f);
     const QStringList tags{"<p>", "<h1>", "<a>", "<img>", "<ul>"};
-    const QList<QColor> fills{pal::teal, pal::ink, pal::amber, pal::tealDark,
-                              pal::ink.lighter(130)};
+    const QList<QColor> fills{c.teal, c.ink, c.amber, c.tealDark, c.ink.lighter(130)};
     qreal total = 0;
     for (const QString& t : tags)
         total += fm.horizontalAdvance(t) + 8;
@@ -593,16 +682,16 @@ void drawBanner2(QPainter& p) {
         p.setPen(QPen(fills[i].darker(125), 1));
         p.setBrush(fills[i]);
         p.drawRoundedRect(chip, 3, 3);
-        p.setPen(i == 2 ? pal::inkDark : pal::white);
+        p.setPen(legibleOn(fills[i]));
         p.drawText(chip, Qt::AlignCenter, tags[i]);
         x += w + gap;
     }
 }
 
-void drawBanner3(QPainter& p) {
+void drawBanner3(QPainter& p, const Palette& c) {
     QLinearGradient g(0, 0, 160, 0);
-    g.setColorAt(0, pal::teal);
-    g.setColorAt(1, pal::ink);
+    g.setColorAt(0, c.bandStart);
+    g.setColorAt(1, c.bandEnd);
     p.fillRect(QRectF(0, 0, 160, 25), g);
     // A written line ending at the nib of the quill.
     QPainterPath stroke;
@@ -612,31 +701,30 @@ void drawBanner3(QPainter& p) {
         stroke.cubicTo(x + 5, 9, x + 9, 9, x + 9, 15);
         stroke.cubicTo(x + 9, 21, x + 14, 21, x + 18, 15);
     }
-    p.setPen(QPen(alpha(pal::paper, 200), 1.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(alpha(c.onBand, 200), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(stroke);
-    drawQuill(p, QPointF(114, 15), QPointF(150, 1), 4.5, pal::paper, pal::paperEdge, pal::white,
-              pal::amber);
+    drawQuill(p, QPointF(114, 15), QPointF(150, 1), 4.5, c.onBand, c.paperEdge, kWhite, c.amber);
 }
 
-void drawFrames(QPainter& p, QSize size, int layout) {
+void drawFrames(QPainter& p, const Palette& c, QSize size, int layout) {
     const bool large = size.width() > 180;
     const int w = size.width();
     const int h = size.height();
-    p.fillRect(QRectF(0, 0, w, h), pal::paper);
+    p.fillRect(QRectF(0, 0, w, h), c.paper);
 
     // A small browser window.
     const int m = large ? 10 : 7;
     const int bar = large ? 14 : 10;
     const QRectF win(m + 0.5, m + 0.5, w - 2 * m - 1, h - 2 * m - 1);
     p.setPen(Qt::NoPen);
-    p.setBrush(alpha(pal::inkDark, 40));
+    p.setBrush(c.dropShadow);
     p.drawRoundedRect(win.translated(2, 2), 3, 3);
-    p.setPen(QPen(pal::ink, 1));
-    p.setBrush(pal::white);
+    p.setPen(QPen(c.ink, 1));
+    p.setBrush(c.sheet);
     p.drawRoundedRect(win, 3, 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::greyLight);
+    p.setBrush(c.greyLight);
     QPainterPath title;
     title.addRoundedRect(win, 3, 3);
     title = title.intersected([&] {
@@ -646,7 +734,7 @@ void drawFrames(QPainter& p, QSize size, int layout) {
     }());
     p.drawPath(title);
     const qreal dot = large ? 2.2 : 1.6;
-    const QList<QColor> dots{pal::rust, pal::amber, pal::tealDark};
+    const QList<QColor> dots{c.rust, c.amber, c.tealDark};
     for (int i = 0; i < 3; ++i) {
         p.setBrush(dots[i]);
         p.drawEllipse(QPointF(win.left() + bar * 0.6 + i * dot * 3.2, win.top() + bar / 2.0), dot,
@@ -689,44 +777,41 @@ void drawFrames(QPainter& p, QSize size, int layout) {
     p.setFont(letterFont);
     for (const Block& b : blocks) {
         QColor fill;
-        QColor text = pal::white;
         switch (b.letter.unicode()) {
         case 'A':
-            fill = pal::teal;
+            fill = c.teal;
             break;
         case 'B':
-            fill = pal::amberLight;
-            text = pal::inkDark;
+            fill = c.amberLight;
             break;
         case 'C':
-            fill = pal::ink;
+            fill = c.ink;
             break;
         case 'D':
-            fill = pal::grey;
+            fill = c.grey;
             break;
         default:
-            fill = pal::tealLight;
-            text = pal::inkDark;
+            fill = c.tealLight;
             break;
         }
         const QRectF r = QRectF(b.rect).adjusted(0.5, 0.5, -0.5, -0.5);
         p.setPen(QPen(fill.darker(135), 1));
         p.setBrush(fill);
         p.drawRect(r);
-        p.setPen(text);
+        p.setPen(legibleOn(fill));
         p.drawText(r, Qt::AlignCenter, QString(b.letter));
     }
 }
 
-void drawToolbarBackground(QPainter& p) {
+void drawToolbarBackground(QPainter& p, const Palette& c) {
     QLinearGradient g(0, 0, 0, 29);
-    g.setColorAt(0, pal::white);
-    g.setColorAt(1, QColor(0xF0, 0xEA, 0xDC));
+    g.setColorAt(0, c.faceTop);
+    g.setColorAt(1, c.barBottom);
     p.fillRect(QRectF(0, 0, 200, 29), g);
-    p.fillRect(QRectF(0, 28, 200, 1), pal::paperEdge);
+    p.fillRect(QRectF(0, 28, 200, 1), c.paperEdge);
 }
 
-void drawFolder(QPainter& p) {
+void drawFolder(QPainter& p, const Palette& c) {
     QPainterPath back;
     back.moveTo(1.5, 2.5);
     back.lineTo(7, 2.5);
@@ -735,57 +820,57 @@ void drawFolder(QPainter& p) {
     back.lineTo(18.5, 15.5);
     back.lineTo(1.5, 15.5);
     back.closeSubpath();
-    p.setPen(QPen(pal::amberDark, 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
-    p.setBrush(pal::amber.darker(110));
+    p.setPen(QPen(c.amberDark, 1, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setBrush(c.amber.darker(110));
     p.drawPath(back);
-    p.setPen(QPen(pal::paperEdge, 1));
-    p.setBrush(pal::white);
+    p.setPen(QPen(c.paperEdge, 1));
+    p.setBrush(c.sheet);
     p.drawRect(QRectF(3.5, 5.5, 13, 4));
     QLinearGradient g(0, 7, 0, 16);
-    g.setColorAt(0, pal::amberLight);
-    g.setColorAt(1, pal::amber);
-    p.setPen(QPen(pal::amberDark, 1));
+    g.setColorAt(0, c.amberLight);
+    g.setColorAt(1, c.amber);
+    p.setPen(QPen(c.amberDark, 1));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(1.5, 7.5, 17, 8), 1, 1);
-    p.setPen(QPen(alpha(pal::white, 140), 1));
+    p.setPen(QPen(alpha(kWhite, 140), 1));
     p.drawLine(QPointF(2.5, 8.5), QPointF(17.5, 8.5));
 }
 
-void drawEnter(QPainter& p) {
+void drawEnter(QPainter& p, const Palette& c) {
     QLinearGradient g(0, 0, 0, 20);
-    g.setColorAt(0, pal::white);
-    g.setColorAt(1, pal::paperShade);
-    p.setPen(QPen(pal::grey, 1));
+    g.setColorAt(0, c.faceTop);
+    g.setColorAt(1, c.paperShade);
+    p.setPen(QPen(c.keyRim, 1));
     p.setBrush(g);
     p.drawRoundedRect(QRectF(0.5, 0.5, 23, 19), 3, 3);
-    p.setPen(QPen(alpha(pal::grey, 120), 1));
+    p.setPen(QPen(alpha(c.keyRim, 120), 1));
     p.drawLine(QPointF(3, 17.5), QPointF(21, 17.5));
-    p.setPen(QPen(pal::ink, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    p.setPen(QPen(c.ink, 2, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(QPolygonF({QPointF(18, 4), QPointF(18, 11), QPointF(9, 11)}));
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::ink);
+    p.setBrush(c.ink);
     p.drawPolygon(QPolygonF({QPointF(5, 11), QPointF(10, 7), QPointF(10, 15)}));
 }
 
-void drawAssistantFont(QPainter& p) {
+void drawAssistantFont(QPainter& p, const Palette& c) {
     p.setFont(font(kSerif, 19, true));
-    p.setPen(pal::ink);
+    p.setPen(c.ink);
     p.drawText(QRectF(0, 0, 15, 18), Qt::AlignCenter, QStringLiteral("A"));
     // A pen lying across the lower right corner.
     p.save();
     p.translate(11, 19);
     p.rotate(-45);
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::amber);
+    p.setBrush(c.amber);
     p.drawPolygon(QPolygonF({QPointF(0, 0), QPointF(3.5, -1.6), QPointF(3.5, 1.6)}));
-    p.setBrush(pal::teal);
-    p.setPen(QPen(pal::tealDark, 0.8));
+    p.setBrush(c.teal);
+    p.setPen(QPen(c.tealDark, 0.8));
     p.drawRoundedRect(QRectF(3.5, -1.8, 8.5, 3.6), 1, 1);
     p.restore();
 }
 
-void drawAssistantColor(QPainter& p) {
+void drawAssistantColor(QPainter& p, const Palette& c) {
     QPainterPath board;
     board.addEllipse(QRectF(1, 2.5, 18, 15));
     QPainterPath hole;
@@ -793,33 +878,35 @@ void drawAssistantColor(QPainter& p) {
     QPainterPath notch;
     notch.addEllipse(QPointF(19, 15), 3.2, 2.6);
     board = board.subtracted(hole).subtracted(notch);
-    p.setPen(QPen(pal::amberDark, 1));
-    p.setBrush(pal::amberLight.lighter(115));
+    // A board of brown wood with bright paints, which stand out on it on any window.
+    p.setPen(QPen(c.amberDark.darker(130), 1));
+    p.setBrush(c.amberDark);
     p.drawPath(board);
     p.setPen(Qt::NoPen);
-    const QList<QPair<QPointF, QColor>> blobs{{QPointF(5.5, 9.5), pal::teal},
-                                              {QPointF(8, 5.8), pal::rust},
-                                              {QPointF(12.5, 6.2), pal::ink},
-                                              {QPointF(6.5, 13.6), pal::amber}};
-    for (const auto& [at, c] : blobs) {
-        p.setBrush(c);
+    const QList<QPair<QPointF, QColor>> blobs{{QPointF(5.5, 9.5), QColor(0x8E, 0xCF, 0xC6)},
+                                              {QPointF(8, 5.8), QColor(0xF2, 0x8C, 0x70)},
+                                              {QPointF(12.5, 6.2), kWhite},
+                                              {QPointF(6.5, 13.6), QColor(0xF6, 0xCC, 0x84)}};
+    for (const auto& [at, paint] : blobs) {
+        p.setBrush(paint);
         p.drawEllipse(at, 1.9, 1.9);
     }
 }
 
 void drawWarning(QPainter& p) {
+    const Palette& c = kLight;
     const QPolygonF tri({QPointF(16, 3.5), QPointF(29.5, 27.5), QPointF(2.5, 27.5)});
-    p.setPen(QPen(pal::amberDark, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(pal::amberDark);
+    p.setPen(QPen(c.amberDark, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(c.amberDark);
     p.drawPolygon(tri);
     QLinearGradient g(0, 4, 0, 28);
-    g.setColorAt(0, pal::amberLight);
-    g.setColorAt(1, pal::amber);
+    g.setColorAt(0, c.amberLight);
+    g.setColorAt(1, c.amber);
     p.setPen(QPen(g, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(g);
     p.drawPolygon(tri);
     p.setPen(Qt::NoPen);
-    p.setBrush(pal::inkDark);
+    p.setBrush(c.inkDark);
     QPainterPath bar;
     bar.moveTo(14.4, 10.5);
     bar.lineTo(17.6, 10.5);
@@ -832,26 +919,80 @@ void drawWarning(QPainter& p) {
 
 // The program's icon, drawn on a 256 grid.
 void drawAppIcon(QPainter& p) {
+    const Palette& c = kLight;
     QLinearGradient bg(0, 0, 256, 256);
-    bg.setColorAt(0, pal::ink.lighter(118));
-    bg.setColorAt(1, pal::inkDark);
+    bg.setColorAt(0, c.ink.lighter(118));
+    bg.setColorAt(1, c.inkDark);
     p.setPen(Qt::NoPen);
     p.setBrush(bg);
     p.drawRoundedRect(QRectF(8, 8, 240, 240), 52, 52);
     QRadialGradient glow(QPointF(110, 130), 140);
-    glow.setColorAt(0, alpha(pal::teal, 110));
-    glow.setColorAt(1, alpha(pal::teal, 0));
+    glow.setColorAt(0, alpha(c.teal, 110));
+    glow.setColorAt(1, alpha(c.teal, 0));
     p.setBrush(glow);
     p.drawRoundedRect(QRectF(8, 8, 240, 240), 52, 52);
 
     const QRectF page(50, 44, 124, 164);
     p.setBrush(alpha(QColor(0, 0, 0), 80));
     p.drawRoundedRect(page.translated(6, 8), 4, 4);
-    drawPage(p, page, 34, pal::paper, pal::paperEdge, 2);
-    drawTextBars(p, 68, 92, {74, 54}, 18, 9, pal::greyLight);
-    drawBrackets(p, QRectF(70, 138, 84, 40), pal::teal, 11);
-    drawQuill(p, QPointF(128, 196), QPointF(226, 30), 30, pal::amber, pal::amberDark, pal::paper,
-              pal::inkDark);
+    drawPage(p, c, page, 34, c.paper, c.paperEdge, 2);
+    drawTextBars(p, 68, 92, {74, 54}, 18, 9, c.greyLight);
+    drawBrackets(p, QRectF(70, 138, 84, 40), c.teal, 11);
+    drawQuill(p, QPointF(128, 196), QPointF(226, 30), 30, c.amber, c.amberDark, c.paper, c.inkDark);
+}
+
+// Every picture that sits on a window's background or in a menu, in the palette's colours.
+void writeShadedPictures(const Palette& c) {
+    // Bound to the palette, for the pictures drawn by a plain function.
+    const auto in = [&c](void (*draw)(QPainter&, const Palette&)) -> Draw {
+        return [&c, draw](QPainter& p) { draw(p, c); };
+    };
+    writeJpg(c, QStringLiteral("banner1"), {160, 25}, in(drawBanner1));
+    writeJpg(c, QStringLiteral("banner2"), {160, 25}, in(drawBanner2));
+    writeJpg(c, QStringLiteral("banner3"), {160, 25}, in(drawBanner3));
+    for (int layout = 1; layout <= 4; ++layout) {
+        for (const QSize size : {QSize(150, 110), QSize(220, 160)}) {
+            const QString name = QStringLiteral("frames%1_%2")
+                                     .arg(layout)
+                                     .arg(size.width() > 180 ? "large" : "small");
+            writeJpg(c, name, size,
+                     [&c, size, layout](QPainter& p) { drawFrames(p, c, size, layout); });
+        }
+    }
+
+    const QList<QPair<const char*, Glyph>> toolbar{
+        {"new", glyphNew},         {"save", glyphSave}, {"print", glyphPrint},
+        {"preview", glyphPreview}, {"cut", glyphCut},   {"copy", glyphCopy},
+        {"paste", glyphPaste},     {"open", glyphOpen}, {"publish", glyphPublish}};
+    for (const auto& [name, glyph] : toolbar) {
+        writePng(c, QStringLiteral("tb_%1").arg(QLatin1String(name)), {25, 25},
+                 toolbarButton(c, glyph, false));
+        writePng(c, QStringLiteral("tb_%1_pressed").arg(QLatin1String(name)), {25, 25},
+                 toolbarButton(c, glyph, true));
+    }
+    writePng(c, QStringLiteral("toolbar_bg"), {200, 29}, in(drawToolbarBackground));
+
+    const QList<QPair<const char*, Glyph>> menu{
+        {"new", glyphNew},         {"save", glyphSave},        {"preview", glyphPreview},
+        {"print", glyphPrint},     {"cut", glyphCut},          {"copy", glyphCopy},
+        {"paste", glyphPaste},     {"delete", glyphDelete},    {"help", glyphHelp},
+        {"publish", glyphPublish}, {"htmlhelp", glyphHtmlHelp}};
+    for (const auto& [name, glyph] : menu)
+        writePng(c, QStringLiteral("menu_%1").arg(QLatin1String(name)), {16, 16}, in(glyph));
+
+    const QList<QPair<const char*, Align>> positions{
+        {"left", Align::Left}, {"center", Align::Center}, {"right", Align::Right}};
+    for (const auto& [name, align] : positions) {
+        writePng(c, QStringLiteral("pos_%1").arg(QLatin1String(name)), {23, 22},
+                 positionButton(c, align, false));
+        writePng(c, QStringLiteral("pos_%1_pressed").arg(QLatin1String(name)), {23, 22},
+                 positionButton(c, align, true));
+    }
+
+    writePng(c, QStringLiteral("folder"), {20, 18}, in(drawFolder));
+    writePng(c, QStringLiteral("enter"), {24, 20}, in(drawEnter));
+    writePng(c, QStringLiteral("assistant_font"), {20, 20}, in(drawAssistantFont));
+    writePng(c, QStringLiteral("assistant_color"), {20, 20}, in(drawAssistantColor));
 }
 
 void writeQrc() {
@@ -883,56 +1024,14 @@ int main(int argc, char** argv) {
         qFatal("cannot create %s", argv[1]);
     std::printf("writing into %s\n", qPrintable(g_out.absolutePath()));
 
-    writeJpg(QStringLiteral("splash"), {480, 300}, drawSplash);
-    writeJpg(QStringLiteral("banner1"), {160, 25}, drawBanner1);
-    writeJpg(QStringLiteral("banner2"), {160, 25}, drawBanner2);
-    writeJpg(QStringLiteral("banner3"), {160, 25}, drawBanner3);
-    for (int layout = 1; layout <= 4; ++layout) {
-        for (const QSize size : {QSize(150, 110), QSize(220, 160)}) {
-            const QString name = QStringLiteral("frames%1_%2")
-                                     .arg(layout)
-                                     .arg(size.width() > 180 ? "large" : "small");
-            writeJpg(name, size, [size, layout](QPainter& p) { drawFrames(p, size, layout); });
-        }
-    }
-
-    const QList<QPair<const char*, void (*)(QPainter&)>> toolbar{
-        {"new", glyphNew},         {"save", glyphSave}, {"print", glyphPrint},
-        {"preview", glyphPreview}, {"cut", glyphCut},   {"copy", glyphCopy},
-        {"paste", glyphPaste},     {"open", glyphOpen}, {"publish", glyphPublish}};
-    for (const auto& [name, glyph] : toolbar) {
-        writePng(QStringLiteral("tb_%1").arg(QLatin1String(name)), {25, 25},
-                 toolbarButton(glyph, false));
-        writePng(QStringLiteral("tb_%1_pressed").arg(QLatin1String(name)), {25, 25},
-                 toolbarButton(glyph, true));
-    }
-    writePng(QStringLiteral("toolbar_bg"), {200, 29}, drawToolbarBackground);
-
-    const QList<QPair<const char*, void (*)(QPainter&)>> menu{
-        {"new", glyphNew},         {"save", glyphSave},        {"preview", glyphPreview},
-        {"print", glyphPrint},     {"cut", glyphCut},          {"copy", glyphCopy},
-        {"paste", glyphPaste},     {"delete", glyphDelete},    {"help", glyphHelp},
-        {"publish", glyphPublish}, {"htmlhelp", glyphHtmlHelp}};
-    for (const auto& [name, glyph] : menu)
-        writePng(QStringLiteral("menu_%1").arg(QLatin1String(name)), {16, 16}, glyph);
-
-    const QList<QPair<const char*, Align>> positions{
-        {"left", Align::Left}, {"center", Align::Center}, {"right", Align::Right}};
-    for (const auto& [name, align] : positions) {
-        writePng(QStringLiteral("pos_%1").arg(QLatin1String(name)), {23, 22},
-                 positionButton(align, false));
-        writePng(QStringLiteral("pos_%1_pressed").arg(QLatin1String(name)), {23, 22},
-                 positionButton(align, true));
-    }
-
-    writePng(QStringLiteral("folder"), {20, 18}, drawFolder);
-    writePng(QStringLiteral("enter"), {24, 20}, drawEnter);
-    writePng(QStringLiteral("assistant_font"), {20, 20}, drawAssistantFont);
-    writePng(QStringLiteral("assistant_color"), {20, 20}, drawAssistantColor);
-    writePng(QStringLiteral("warning"), {32, 32}, drawWarning);
-    writePng(QStringLiteral("quillmark"), {256, 256}, drawAppIcon, false);
+    writeJpg(kLight, QStringLiteral("splash"), {480, 300}, drawSplash);
+    for (const Palette* colours : {&kLight, &kDark})
+        writeShadedPictures(*colours);
+    // The warning reads on light and dark windows alike; the icons bring their own ground.
+    writePng(kLight, QStringLiteral("warning"), {32, 32}, drawWarning);
+    writePng(kLight, QStringLiteral("quillmark"), {256, 256}, drawAppIcon, false);
     writePng(
-        QStringLiteral("quillmark48"), {48, 48},
+        kLight, QStringLiteral("quillmark48"), {48, 48},
         [](QPainter& p) {
             p.scale(48.0 / 256.0, 48.0 / 256.0);
             drawAppIcon(p);
