@@ -33,6 +33,8 @@ private slots:
     void windowsStayWithTheMainWindow_data();
     void windowsStayWithTheMainWindow();
     void placesAreKept();
+    void keptSizeGrowsToThePages_data();
+    void keptSizeGrowsToThePages();
     void startState();
     void startShownAsTheProgramStarts();
     void splashGoesOnTickOrClick();
@@ -136,6 +138,47 @@ void TestMainWindow::placesAreKept() {
             again->show();
             QCOMPARE(again->pos(), QPoint(0, 70));
         }
+    }
+}
+
+void TestMainWindow::keptSizeGrowsToThePages_data() {
+    QTest::addColumn<WindowSet::Start>("start");
+    QTest::addColumn<int>("heightChange"); // what the user did to the window before closing it
+    QTest::addColumn<bool>("grows");
+    // Shown: the window shows before its pages are made, as the program starts; hidden: after.
+    for (const auto& [name, start] : {std::pair{"shown", WindowSet::Start::Shown},
+                                      std::pair{"hidden", WindowSet::Start::Hidden}}) {
+        QTest::addRow("%s, made lower than its pages", name) << start << -250 << true;
+        QTest::addRow("%s, made higher", name) << start << 40 << false;
+    }
+}
+
+// The main window opens at the size it was closed at in the run before, but no smaller than
+// its pages ask for where the screen has room for them.
+void TestMainWindow::keptSizeGrowsToThePages() {
+    QFETCH(WindowSet::Start, start);
+    QFETCH(int, heightChange);
+    QFETCH(bool, grows);
+    QSize kept;
+    {
+        Fixture f;
+        QWidget* main = f.window("TForm2");
+        main->show();
+        main->resize(main->width(), main->height() + heightChange);
+        kept = main->size();
+        main->hide();
+    }
+    ScriptedDialogs dialogs;
+    RecordingOpener opener;
+    WindowSet next(dialogs, opener, start);
+    QMainWindow& again = next.mainWindow();
+    again.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&again));
+    if (grows) {
+        QVERIFY(kept.height() < again.sizeHint().height());
+        QCOMPARE(again.height(), again.sizeHint().height());
+    } else {
+        QCOMPARE(again.size(), kept);
     }
 }
 

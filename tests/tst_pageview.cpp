@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "core/source/StatusNotices.h"
 #include "support/Fixture.h"
+#include "support/PageViewTestMain.h"
+#include "ui/PageViewDock.h"
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
 
@@ -13,6 +15,7 @@
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -85,12 +88,19 @@ QVariant evaluateIn(PageViewPane& pane, const QString& script) {
     return **result;
 }
 
+// Shows a shown window's page view with its command, unless the window showed it at start, as
+// it does where the screen has room beside it.
+void showPageView(QWidget& window) {
+    if (!window.findChild<QDockWidget*>(QStringLiteral("PageViewDock"))->isVisible())
+        window.findChild<QAction*>(QStringLiteral("Seitenansicht1"))->trigger();
+}
+
 // Shows a window's page view and waits for its first page. Null, the failure recorded, when
 // the view shows nothing.
 PageViewPane* shownView(Fixture& f, const QString& windowName) {
     QWidget* window = f.window(windowName);
     window->show();
-    f.trigger(windowName, QStringLiteral("Seitenansicht1"));
+    showPageView(*window);
     auto* pane = window->findChild<PageViewPane*>();
     if (!pane) {
         const auto* missing = window->findChild<QLabel*>(QStringLiteral("PageViewMissing"));
@@ -155,6 +165,8 @@ private slots:
     void viewFollowsTheCaret_data();
     void viewFollowsTheCaret();
     void zoomKeys();
+    void viewKeepsItsLeastWidthOrHides_data();
+    void viewKeepsItsLeastWidthOrHides();
     void pictureShowsOnceThePageHasAFolder();
     void picturesShowFromWhereTheyWereChosen();
     void postEditorViewShowsItsText();
@@ -715,7 +727,7 @@ void TestPageView::zoomKeys() {
     WindowSet again(f.dialogs, f.opener);
     QMainWindow& next = again.mainWindow();
     next.show();
-    next.findChild<QAction*>(QStringLiteral("Seitenansicht1"))->trigger();
+    showPageView(next);
     QCOMPARE(next.findChild<QDockWidget*>(QStringLiteral("PageViewDock"))->windowTitle(),
              QStringLiteral("Seitenansicht (80 %)"));
     auto* paneAgain = next.findChild<PageViewPane*>();
@@ -723,6 +735,51 @@ void TestPageView::zoomKeys() {
     QSignalSpy loaded(paneAgain, &PageViewPane::pageLoaded);
     QVERIFY(loaded.wait(kEngineTimeout));
     QTRY_VERIFY_WITH_TIMEOUT(shownAt(*paneAgain, 80), kEngineTimeout);
+}
+
+void TestPageView::viewKeepsItsLeastWidthOrHides_data() {
+    QTest::addColumn<int>("atStart");   // the font's size as the program starts; 0 keeps it
+    QTest::addColumn<int>("afterward"); // its size once the view shows; 0 keeps it
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("room beside the pages") << 0 << 0 << true;
+    QTest::newRow("pages too wide for it") << 20 << 0 << false;
+    QTest::newRow("font grows while it shows") << 0 << 20 << false;
+}
+
+// On its screen of 1280 pixels the view stands beside the pages at no less than its least
+// width, also with the window at its narrowest, or it hides and says why; F8 brings it back.
+void TestPageView::viewKeepsItsLeastWidthOrHides() {
+    QFETCH(int, atStart);
+    QFETCH(int, afterward);
+    QFETCH(bool, shown);
+    const QFont original = QApplication::font();
+    const auto restore = qScopeGuard([&original] { QApplication::setFont(original); });
+    const auto useSize = [&original](int pointSize) {
+        QFont font = original;
+        font.setPointSize(pointSize);
+        QApplication::setFont(font);
+    };
+    if (atStart > 0)
+        useSize(atStart);
+    Fixture f;
+    QWidget* window = f.window(QStringLiteral("TForm2"));
+    window->show();
+    FIND(dock, QDockWidget, f, "TForm2", "PageViewDock");
+    FIND(toggle, QAction, f, "TForm2", "Seitenansicht1");
+    showPageView(*window);
+    if (afterward > 0)
+        useSize(afterward);
+    QTRY_COMPARE(dock->isVisible(), shown);
+    QCOMPARE(toggle->isChecked(), shown);
+    if (!shown) {
+        QCOMPARE(f.statusNotice(),
+                 QStringLiteral("Kein Platz für die Seitenansicht: Der Bildschirm ist zu schmal"));
+        return;
+    }
+    window->resize(window->minimumSize());
+    QTRY_COMPARE(window->size(), window->minimumSize());
+    QTRY_VERIFY2(dock->width() >= PageViewDock::kLeastWidth,
+                 qPrintable(QString::number(dock->width())));
 }
 
 void TestPageView::pictureShowsOnceThePageHasAFolder() {
@@ -808,19 +865,6 @@ void TestPageView::postEditorViewShowsTheCharactersAsSaved() {
              QStringLiteral("97,160,98,8232,99"));
 }
 
-// Under AddressSanitizer: the browser engine frees one of its own objects on closing a page
-// with a size that differs from the one it was made with; the check stays on for our code in
-// every other test program.
-extern "C" const char* __asan_default_options() {
-    return "new_delete_type_mismatch=0";
-}
-
-int main(int argc, char* argv[]) {
-    // The browser engine, loaded from a plugin, needs this before the application exists.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    QApplication app(argc, argv);
-    TestPageView test;
-    return QTest::qExec(&test, argc, argv);
-}
+QUILLMARK_PAGE_VIEW_TEST_MAIN(TestPageView)
 
 #include "tst_pageview.moc"

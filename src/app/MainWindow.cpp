@@ -21,7 +21,6 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTextDocument>
@@ -66,7 +65,7 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
     connect(m_panel8, &WelcomePanel::weiter, this, &MainWindow::Button9Click);
     connect(m_page, &PageDocument::pageOpened, this, &MainWindow::Button9Click);
     createTabs();
-    resize(fittingSize());
+    Layout::fitToScreen(*this);
     FormCreate();
 }
 
@@ -105,7 +104,8 @@ void MainWindow::createPages() {
     m_pageControl->setCurrentIndex(0);
     m_panel8->raise();
     connect(m_pageControl, &QTabWidget::currentChanged, this, &MainWindow::PageControl1Change);
-    growToPages();
+    // Large enough for the pages just built, where the screen has room.
+    Layout::growToFit(*this);
     createPageView();
 }
 
@@ -122,31 +122,9 @@ void MainWindow::createPageView() {
     connect(view, &PageViewDock::linkClicked, this, [&context](const QString& target) {
         context.notices.PostStatusMessage(QStringLiteral("Link: ") + target);
     });
+    connect(view, &PageViewDock::noRoom, &context.notices, &StatusNotices::PostStatusMessage);
     m_commands.menu(MainWindowCommand::Extra1)->addAction(view->toggle());
-    // Shown at start where the screen leaves it room beside the window.
-    constexpr int kViewWidth = 400;
-    const QScreen* shownOn = screen();
-    if (shownOn && shownOn->availableGeometry().width() - minimumSizeHint().width() >= kViewWidth)
-        view->show();
-}
-
-void MainWindow::growToPages() {
-    // Only when a page needs more room than the welcome panel did.
-    const QSize wanted = fittingSize();
-    if (wanted.width() > width() || wanted.height() > height())
-        resize(size().expandedTo(wanted));
-}
-
-QSize MainWindow::fittingSize() {
-    // The layouts learn of changed contents only when the event loop runs (and not at all
-    // while the window is hidden); they are told now.
-    for (QWidget* changed : {static_cast<QWidget*>(m_pageControl), centralWidget()}) {
-        changed->updateGeometry();
-        if (QLayout* outer = changed->parentWidget()->layout())
-            outer->invalidate();
-    }
-    const QScreen* shownOn = screen();
-    return shownOn ? sizeHint().boundedTo(shownOn->availableGeometry().size()) : sizeHint();
+    view->showWhereRoom();
 }
 
 void MainWindow::createStatusBar() {

@@ -118,11 +118,7 @@ private:
     void createMenus();
     void createToolbar(QWidget& strip);
     void createTabs();
-    // Makes the window large enough for the pages just built, when the screen has room.
-    void growToPages();
     void createPageView();
-    // The size the window's layout asks for, within the screen's available area.
-    QSize fittingSize();
     void createStatusBar();
     void createPageCheck();
     // Shows "Quelltext", with what the page check found.

@@ -7,33 +7,40 @@
 #include <QBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+
+#include <algorithm>
 
 using namespace Controls;
 
 namespace {
 
-// A borderless read-only text as large as its lines: it never wraps and never scrolls.
-QPlainTextEdit* creditText(QWidget* parent, const QString& text) {
-    auto* memo = named<QPlainTextEdit>(parent, "Memo3");
-    memo->setReadOnly(true);
-    memo->setFrameShape(QFrame::NoFrame);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->viewport()->setAutoFillBackground(false);
-    memo->setPlainText(text);
+// A borderless read-only text as large as its lines at the font it has, also after the font
+// changed: it never wraps and never scrolls.
+class CreditText final : public QPlainTextEdit {
+public:
+    explicit CreditText(QWidget* parent) : QPlainTextEdit(parent) {
+        setReadOnly(true);
+        setFrameShape(QFrame::NoFrame);
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        viewport()->setAutoFillBackground(false);
+    }
 
-    const QFontMetrics metrics = memo->fontMetrics();
-    int widest = 0;
-    const QStringList lines = text.split(u'\n');
-    for (const QString& line : lines)
-        widest = std::max(widest, metrics.horizontalAdvance(line));
-    const int margins = 2 * int(memo->document()->documentMargin()) + 2 * memo->frameWidth();
-    // One line to spare: the text layout's line height can round up from the font's.
-    memo->setFixedSize(widest + margins + metrics.averageCharWidth(),
-                       int(lines.size() + 1) * metrics.lineSpacing() + margins);
-    return memo;
-}
+    QSize sizeHint() const override {
+        const QFontMetrics metrics = fontMetrics();
+        int widest = 0;
+        for (QTextBlock line = document()->firstBlock(); line.isValid(); line = line.next())
+            widest = std::max(widest, metrics.horizontalAdvance(line.text()));
+        const int margins = 2 * int(document()->documentMargin()) + 2 * frameWidth();
+        // One line to spare: the text layout's line height can round up from the font's.
+        return {widest + margins + metrics.averageCharWidth(),
+                (document()->blockCount() + 1) * metrics.lineSpacing() + margins};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+};
 
 } // namespace
 
@@ -44,20 +51,20 @@ AboutWindow::AboutWindow(QWidget* owner)
     setWindowTitle(QStringLiteral("Über Quillmark"));
 
     QLabel* icon = decoration(this, "Image1", QStringLiteral("quillmark48.png"));
-    QPlainTextEdit* memo =
-        creditText(this, QStringLiteral("Über Quillmark\n"
-                                        "\n"
-                                        "Quillmark 1.0\n"
-                                        "Webseiten bauen, ohne HTML zu schreiben.\n"
-                                        "\n"
-                                        "Idee, Entwurf und Programmierung:\n"
-                                        "das Quillmark-Team von Fernbrook\n"
-                                        "\n"
-                                        "Bilder und Symbole: Fernbrook Gestaltung\n"
-                                        "Hilfetexte: Fernbrook Redaktion\n"
-                                        "\n"
-                                        "Gebaut mit Qt 6 und libjpeg.\n"
-                                        "www.fernbrook.example"));
+    auto* memo = named<CreditText>(this, "Memo3");
+    memo->setPlainText(QStringLiteral("Über Quillmark\n"
+                                      "\n"
+                                      "Quillmark 1.0\n"
+                                      "Webseiten bauen, ohne HTML zu schreiben.\n"
+                                      "\n"
+                                      "Idee, Entwurf und Programmierung:\n"
+                                      "das Quillmark-Team von Fernbrook\n"
+                                      "\n"
+                                      "Bilder und Symbole: Fernbrook Gestaltung\n"
+                                      "Hilfetexte: Fernbrook Redaktion\n"
+                                      "\n"
+                                      "Gebaut mit Qt 6 und libjpeg.\n"
+                                      "www.fernbrook.example"));
     auto* ok = named<QPushButton>(this, "Button3", QStringLiteral("OK"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &AboutWindow::Button3Click);

@@ -50,13 +50,21 @@ void emphasiseHeadings(QPlainTextEdit* text) {
 }
 
 // A help text asks for room for lines of a comfortable reading length and wraps and scrolls
-// in whatever room its window gives it, but never gets too narrow to read.
+// in whatever room its window gives it, but never gets too narrow to read. Its headings keep
+// their emphasis at every font size.
 class HelpText final : public QPlainTextEdit {
 public:
     using QPlainTextEdit::QPlainTextEdit;
 
     QSize sizeHint() const override { return room(72, 28); }
     QSize minimumSizeHint() const override { return room(32, 8); }
+
+protected:
+    void changeEvent(QEvent* event) override {
+        QPlainTextEdit::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            emphasiseHeadings(this);
+    }
 
 private:
     QSize room(int columns, int lines) const {

@@ -23,7 +23,8 @@ struct HelpTopic {
 };
 
 // The tab control `PageControl1` of a help window. Every topic page shows one read-only
-// text from ":/help/<folder>/<name>.txt"; a page with sub-pages holds a tab control of its
+// text from ":/help/<folder>/<name>.txt" in the text font given (what it leaves unset, the size
+// among it, follows the application font); a page with sub-pages holds a tab control of its
 // own. Topics are listed in tab order, a sub-page after the page that holds it.
 class HelpBook final {
     Q_DISABLE_COPY_MOVE(HelpBook)

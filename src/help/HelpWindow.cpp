@@ -1,5 +1,6 @@
 #include "help/HelpWindow.h"
 
+#include <QFont>
 #include <QPushButton>
 
 namespace {
@@ -44,16 +45,10 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet11", "Fehlerbehandlung"},
 };
 
-// The program help is prose: the window's own typeface, a little larger.
-QFont proseFont() {
-    QFont font;
-    font.setPointSize(font.pointSize() + 1);
-    return font;
-}
-
 } // namespace
 
-HelpWindow::HelpWindow() : HelpBookWindow(kLook, kTopics, proseFont()) {
+// The program help is prose, in the window's own font.
+HelpWindow::HelpWindow() : HelpBookWindow(kLook, kTopics, QFont()) {
     connect(closingButton(), &QPushButton::clicked, this, &HelpWindow::Button3Click);
 }
 

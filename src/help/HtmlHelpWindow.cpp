@@ -1,6 +1,7 @@
 #include "help/HtmlHelpWindow.h"
 
-#include <QFontDatabase>
+#include "ui/FixedPitchFont.h"
+
 #include <QPushButton>
 
 namespace {
@@ -27,17 +28,11 @@ constexpr HelpTopic kTopics[] = {
     {"TabSheet13", "Moderne Seiten (HTML5)"},
 };
 
-// The tutorial lines up its example HTML and its tables of tags with blanks, so it is set
-// in a fixed-pitch font.
-QFont tutorialFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(QFont().pointSize() + 1);
-    return font;
-}
-
 } // namespace
 
-HtmlHelpWindow::HtmlHelpWindow() : HelpBookWindow(kLook, kTopics, tutorialFont()) {
+// The tutorial lines up its example HTML and its tables of tags with blanks, so it is set in a
+// fixed-pitch font.
+HtmlHelpWindow::HtmlHelpWindow() : HelpBookWindow(kLook, kTopics, fixedPitchFont()) {
     connect(closingButton(), &QPushButton::clicked, this, &HtmlHelpWindow::Button1Click);
 }
 

@@ -1,7 +1,8 @@
 #include "platform/FileTextField.h"
 
+#include "ui/FixedPitchFont.h"
+
 #include <QCoreApplication>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 
@@ -30,6 +31,6 @@ protected:
 } // namespace
 
 void SetUpFileTextField(QPlainTextEdit& field) {
-    field.setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    field.setFont(fixedPitchFont());
     field.installEventFilter(new PlainLineBreaks(&field));
 }

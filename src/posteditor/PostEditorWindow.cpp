@@ -93,6 +93,8 @@ void PostEditorWindow::createPageView() {
     connect(view, &PageViewDock::linkClicked, this, [this](const QString& target) {
         statusBar()->showMessage(QStringLiteral("Link: ") + target);
     });
+    connect(view, &PageViewDock::noRoom, this,
+            [this](const QString& notice) { statusBar()->showMessage(notice); });
     // In "Datei" after "Seite prüfen", before the separator above "Beenden".
     QAction* beenden = m_commands[PostEditorCommand::Beenden1];
     QMenu* file = m_commands.menu(PostEditorCommand::Prost1);

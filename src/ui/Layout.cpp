@@ -6,6 +6,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -93,13 +94,6 @@ void showWhole(QComboBox* box, int extraChars) {
         std::max(box->minimumContentsLength(), int(box->currentText().size()) + extraChars));
 }
 
-void fitToScreen(QWidget& window) {
-    // Not adjustSize(): it caps a window at two thirds of the screen.
-    const QSize wanted = window.sizeHint().expandedTo(window.minimumSizeHint());
-    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
-    window.resize(screen ? wanted.boundedTo(screen->availableGeometry().size()) : wanted);
-}
-
 namespace {
 
 // The place a frame of this size and place takes within the screen's available area.
@@ -114,7 +108,41 @@ QPoint onScreen(QRect frame, const QScreen* screen) {
     return frame.topLeft();
 }
 
+// The room a window has on its screen: the available area less the frame around the window
+// (unknown, and so taken as none, until the window is first shown).
+QSize roomFor(const QWidget& window) {
+    const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize frame = window.frameGeometry().size() - window.size();
+    return screen->availableGeometry().size() - frame;
+}
+
+// The size the window's layout asks for. The layouts learn of changed contents only when the
+// event loop runs, and not at all for hidden widgets such as the tab pages behind the one in
+// front; every one of them is told now.
+QSize wantedSize(QWidget& window) {
+    for (QWidget* widget : window.findChildren<QWidget*>())
+        widget->updateGeometry();
+    for (QLayout* layout : window.findChildren<QLayout*>())
+        layout->invalidate();
+    return window.sizeHint().expandedTo(window.minimumSizeHint());
+}
+
 } // namespace
+
+void fitToScreen(QWidget& window) {
+    // Not adjustSize(): it caps a window at two thirds of the screen.
+    window.resize(wantedSize(window).boundedTo(roomFor(window)));
+}
+
+void growToFit(QWidget& window) {
+    const QSize fitting = window.size().expandedTo(wantedSize(window)).boundedTo(roomFor(window));
+    if (fitting == window.size())
+        return;
+    window.resize(fitting);
+    keepOnScreen(window);
+}
 
 void centreOn(QWidget& window, const QWidget& owner) {
     QRect placed(QPoint(), window.frameGeometry().size());

@@ -46,8 +46,12 @@ void showWhole(QLineEdit* field, int extraChars = 2);
 void showWhole(QComboBox* box, int extraChars = 1);
 
 // Opens a window at the size its layout asks for, never larger than the screen's available
-// area around it; its minimum size stays its layout's minimum.
+// area around it, frame included; its minimum size stays its layout's minimum.
 void fitToScreen(QWidget& window);
+// Makes a window as large as its layout asks for now, after its contents or the font changed
+// or a size kept from an earlier run was restored: it grows within the screen's available
+// area, never shrinks below what the user made it, and stays on the screen.
+void growToFit(QWidget& window);
 
 // Places a window that is about to open over the middle of its owner, kept within the
 // available area of the owner's screen.

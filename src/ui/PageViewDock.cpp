@@ -1,5 +1,6 @@
 #include "ui/PageViewDock.h"
 
+#include "ui/Layout.h"
 #include "ui/PageViewLoader.h"
 #include "ui/PageViewPane.h"
 #include "ui/PageViewZoom.h"
@@ -7,9 +8,11 @@
 #include <QAction>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QStyle>
 #include <QTextDocument>
 #include <QTimer>
 
@@ -22,10 +25,12 @@ constexpr int kRestMs = 300;
 } // namespace
 
 PageViewDock::PageViewDock(QMainWindow& window, const char* actionName, Page page)
-    : QDockWidget(&window), m_page(std::move(page)), m_zoom(new PageViewZoom(window)),
-      m_now(new QTimer(this)), m_pause(new QTimer(this)), m_caretRest(new QTimer(this)) {
+    : QDockWidget(&window), m_window(window), m_page(std::move(page)),
+      m_zoom(new PageViewZoom(window)), m_now(new QTimer(this)), m_pause(new QTimer(this)),
+      m_caretRest(new QTimer(this)) {
     setObjectName(QStringLiteral("PageViewDock"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    setMinimumWidth(kLeastWidth);
     QAction* action = toggleViewAction();
     action->setObjectName(QString::fromLatin1(actionName));
     action->setShortcut(Qt::Key_F8);
@@ -40,18 +45,75 @@ PageViewDock::PageViewDock(QMainWindow& window, const char* actionName, Page pag
     connect(m_now, &QTimer::timeout, this, &PageViewDock::refresh);
     connect(m_pause, &QTimer::timeout, this, &PageViewDock::refresh);
     connect(m_caretRest, &QTimer::timeout, this, &PageViewDock::caretRested);
-    connect(this, &QDockWidget::visibilityChanged, this, [this, &window](bool visible) {
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         m_zoom->setActive(visible);
-        if (!visible)
-            return;
-        if (!m_pane && !widget())
-            makeRoom(window);
-        makePane();
-        if (m_stale)
-            m_now->start();
+        if (visible)
+            shown();
     });
     window.addDockWidget(Qt::RightDockWidgetArea, this);
     hide();
+}
+
+void PageViewDock::showWhereRoom() {
+    if (roomBeside(m_window.sizeHint().width()) >= kLeastWidth)
+        show();
+}
+
+void PageViewDock::setVisible(bool visible) {
+    if (visible && isHidden() && !fitsBeside()) {
+        toggleViewAction()->setChecked(false);
+        emit noRoom(noRoomNotice());
+        return;
+    }
+    QDockWidget::setVisible(visible);
+}
+
+void PageViewDock::shown() {
+    if (!m_pane && !widget())
+        makeRoom();
+    makePane();
+    if (m_stale)
+        m_now->start();
+}
+
+int PageViewDock::roomBeside(int windowWidth) const {
+    const QScreen* shownOn = m_window.screen();
+    if (!shownOn)
+        return QWIDGETSIZE_MAX;
+    const int frame = m_window.frameGeometry().width() - m_window.width();
+    return shownOn->availableGeometry().width() - frame - windowWidth;
+}
+
+bool PageViewDock::fitsBeside() const {
+    // The window's layout counts the pane in while it shows, once it is told.
+    m_window.layout()->invalidate();
+    int least = m_window.minimumSizeHint().width();
+    if (isHidden())
+        least += std::max(minimumWidth(), minimumSizeHint().width()) +
+                 style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    return roomBeside(least) >= 0;
+}
+
+void PageViewDock::hideWhereNoRoom() {
+    if (isHidden() || fitsBeside())
+        return;
+    hide();
+    // The window widened to hold the pane at its least width; it fits on its screen again.
+    m_window.layout()->activate();
+    Layout::growToFit(m_window);
+    emit noRoom(noRoomNotice());
+}
+
+QString PageViewDock::noRoomNotice() {
+    return QStringLiteral("Kein Platz für die Seitenansicht: Der Bildschirm ist zu schmal");
+}
+
+void PageViewDock::changeEvent(QEvent* event) {
+    QDockWidget::changeEvent(event);
+    // A larger font widens the window's controls; once they have taken it up, the pane still
+    // fits beside them or hides.
+    if (event->type() == QEvent::FontChange)
+        QTimer::singleShot(0, this, &PageViewDock::hideWhereNoRoom);
 }
 
 QAction* PageViewDock::toggle() const {
@@ -119,15 +181,19 @@ void PageViewDock::showZoom(int percent) {
         m_pane->setZoom(percent / 100.0);
 }
 
-void PageViewDock::makeRoom(QMainWindow& window) {
-    // The window grows by the pane where the screen has room, so the pages keep their width.
+void PageViewDock::makeRoom() {
+    // The window grows by the pane where the screen has room, so that the pages keep the width
+    // they ask for; where it has less, the pane takes no more from them than its least width.
     constexpr int kWidth = 400;
-    if (const QScreen* shownOn = window.screen()) {
-        const int room = shownOn->availableGeometry().width() - window.width();
-        if (room > 0)
-            window.resize(window.width() + std::min(room, kWidth), window.height());
+    const int pages = m_window.centralWidget()->sizeHint().width() +
+                      style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent, nullptr, this);
+    const int width = std::clamp(pages + kWidth, m_window.width(),
+                                 m_window.width() + std::max(0, roomBeside(m_window.width())));
+    if (width > m_window.width()) {
+        m_window.resize(width, m_window.height());
+        Layout::keepOnScreen(m_window);
     }
-    window.resizeDocks({this}, {kWidth}, Qt::Horizontal);
+    m_window.resizeDocks({this}, {std::clamp(width - pages, kLeastWidth, kWidth)}, Qt::Horizontal);
 }
 
 void PageViewDock::makePane() {

@@ -2,6 +2,7 @@
 
 #include "core/source/StatusNotices.h"
 
+#include <QEvent>
 #include <QLabel>
 
 PanelStatusBar::PanelStatusBar(QWidget* parent) : QStatusBar(parent) {
@@ -41,4 +42,11 @@ void PanelStatusBar::follow(const StatusNotices& notices) {
         addPanel(message);
     });
     connect(&notices, &StatusNotices::expired, this, [this] { deletePanel(1); });
+}
+
+void PanelStatusBar::changeEvent(QEvent* event) {
+    QStatusBar::changeEvent(event);
+    // QStatusBar sizes itself for its widgets only as they come and go.
+    if (event->type() == QEvent::FontChange)
+        reformat();
 }

@@ -19,6 +19,10 @@ public:
     // Shows the notices in the panel after the first one.
     void follow(const StatusNotices& notices);
 
+protected:
+    // The bar's height follows the font of its panels.
+    void changeEvent(QEvent* event) override;
+
 private:
     QList<QLabel*> m_panels;
 };

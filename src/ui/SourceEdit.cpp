@@ -137,6 +137,8 @@ void SourceEdit::showDocument(QTextDocument& document) {
     m_highlighter = nullptr;
     document.setDocumentLayout(new QPlainTextDocumentLayout(&document));
     setDocument(&document);
+    // The text is laid out in the field's font, as in a document of the field's own.
+    document.setDefaultFont(font());
     if (coloured)
         m_highlighter = new HtmlHighlighter(*this);
 }

@@ -19,7 +19,8 @@ public:
     // lines wrap at spaces only; without, they do not wrap.
     static SourceEdit* forHtml(const char* objectName, bool wrap);
 
-    // Shows and edits a document that lives elsewhere (it gets a plain-text layout first).
+    // Shows and edits a document that lives elsewhere (it gets a plain-text layout first, and
+    // the field's font).
     void showDocument(QTextDocument& document);
 
     // The gutter's width: room for the highest line number.
