@@ -5,6 +5,7 @@
 #include "commands/FieldExplanations.h"
 #include "commands/FileCommands.h"
 #include "commands/PageDocument.h"
+#include "commands/RecentFiles.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "core/platform/StandIns.h"
@@ -12,6 +13,7 @@
 #include "ui/Artwork.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
+#include "ui/FileDrops.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
@@ -19,6 +21,7 @@
 #include "ui/SourceEdit.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSignalBlocker>
@@ -38,11 +41,22 @@ MainWindow::MainWindow(PageContext& context, Navigation& navigation)
             &MainWindow::showCaption);
 
     createStatusBar();
-    m_services = std::make_unique<PageServices>(
-        PageServices{context, navigation, *m_fields, *m_explanations});
     m_page = new PageDocument(context, navigation, this);
+    m_recent = new RecentFiles(QStringLiteral("Zuletzt/Seiten"), this);
     m_fileCommands = new FileCommands(context, *m_page, context.dialogs.SaveDialog1,
-                                      FileCommands::Saving::ToOwnFile, this);
+                                      FileCommands::Saving::ToOwnFile, *m_recent, this);
+    connect(m_fileCommands, &FileCommands::notice, &context.notices,
+            &StatusNotices::PostStatusMessage);
+    // A page dropped on the window opens as one chosen in "Öffnen..." does.
+    m_drops = new FileDrops(
+        *this,
+        [](const QString& path) {
+            const QString suffix = QFileInfo(path).suffix().toLower();
+            return suffix == u"html" || suffix == u"htm";
+        },
+        [this](const QString& path) { openPage(path); });
+    m_services = std::make_unique<PageServices>(
+        PageServices{context, navigation, *m_fields, *m_explanations, *m_drops});
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Central"));
@@ -107,6 +121,7 @@ void MainWindow::createPages() {
     // Large enough for the pages just built, where the screen has room.
     Layout::growToFit(*this);
     createPageView();
+    m_drops->watchWindow();
 }
 
 void MainWindow::createPageView() {
@@ -208,6 +223,10 @@ void MainWindow::closeDiscardingChanges() {
 
 bool MainWindow::savePage() {
     return m_fileCommands->save();
+}
+
+void MainWindow::openPage(const QString& path) {
+    m_fileCommands->openFile(path);
 }
 
 void MainWindow::FormCreate() {

@@ -12,11 +12,13 @@ class ClickableLabel;
 class CurrentFieldTracker;
 class FieldExplanations;
 class FileCommands;
+class FileDrops;
 class PageDocument;
 class Navigation;
 class PageCheckView;
 class PageContext;
 class PanelStatusBar;
+class RecentFiles;
 class QAction;
 class QMenu;
 class QPlainTextEdit;
@@ -33,6 +35,8 @@ enum class MainWindowCommand {
     Datei1,
     Neu,
     ffnen1,
+    ZuletztGeoeffnet1,
+    ListeLeeren1,
     Speichern1,
     Speichern,
     Vorschau,
@@ -76,6 +80,8 @@ public:
     void closeDiscardingChanges();
     // "Speichern": false when the user cancelled or the save failed.
     bool savePage();
+    // A page named from outside ("quillmark seite.html"), opened as "Öffnen..." does.
+    void openPage(const QString& path);
 
     // Builds the contents of the nine tab pages; the window set does this right after the
     // main window is first shown.
@@ -137,7 +143,9 @@ private:
     PanelStatusBar* m_statusBar = nullptr;
     std::unique_ptr<PageServices> m_services;
     PageDocument* m_page = nullptr;
+    RecentFiles* m_recent = nullptr;
     FileCommands* m_fileCommands = nullptr;
+    FileDrops* m_drops = nullptr;
     QList<TabPage*> m_pages;
     WelcomePanel* m_panel8 = nullptr;
     // The menu bar's commands, shared with the toolbar pictures.

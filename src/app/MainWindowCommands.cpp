@@ -7,6 +7,7 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "ui/CommandTable.h"
+#include "ui/RecentMenu.h"
 #include "ui/SourceEdit.h"
 
 #include <QAction>
@@ -27,6 +28,12 @@ void MainWindow::createMenus() {
              [files] { files->NeuClick(); }),
         item(Command::ffnen1, "ffnen1", QStringLiteral("Ö&ffnen..."), Qt::CTRL | Qt::Key_O, nullptr,
              [files] { files->ffnen1Click(); }),
+        submenu(Command::ZuletztGeoeffnet1, "ZuletztGeoeffnet1",
+                QStringLiteral("&Zuletzt geöffnet")),
+        separator(),
+        item(Command::ListeLeeren1, "ListeLeeren1", QStringLiteral("&Liste leeren"), {}, nullptr,
+             {}),
+        endSubmenu(),
         item(Command::Speichern1, "Speichern1", QStringLiteral("&Speichern"), Qt::CTRL | Qt::Key_S,
              "menu_save.png", [files] { files->Speichern1Click(); }),
         item(Command::Speichern, "Speichern", QStringLiteral("Speichern &unter..."),
@@ -61,6 +68,9 @@ void MainWindow::createMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_commands = build<Command>(*menuBar(), rows);
     EditCommands::followUndo(m_commands, m_context.document.document());
+    new RecentMenu(*m_commands.menu(Command::ZuletztGeoeffnet1), *m_recent,
+                   *m_commands[Command::ListeLeeren1],
+                   [files](const QString& path) { files->openRecent(path); });
 
     // "Vorschau" waits for the first save; its toolbar picture follows the action.
     QAction* vorschau = m_commands[Command::Vorschau];

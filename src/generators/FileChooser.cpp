@@ -1,8 +1,8 @@
 #include "generators/FileChooser.h"
 
-#include "core/context/PagePictures.h"
 #include "core/platform/BareFileName.h"
 #include "platform/DialogObjects.h"
+#include "ui/FileDrops.h"
 
 #include <QLineEdit>
 
@@ -12,8 +12,6 @@ void chooseBareName(OpenDialogObject& dialog, QLineEdit& field) {
 }
 
 void choosePicture(OpenDialogObject& dialog, QLineEdit& field, PagePictures& pictures) {
-    if (!dialog.execute())
-        return;
-    pictures.remember(dialog.fileName());
-    field.setText(BareFileName(dialog.fileName()));
+    if (dialog.execute())
+        takePicture(dialog.fileName(), field, dialog, pictures);
 }

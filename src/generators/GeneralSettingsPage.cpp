@@ -16,6 +16,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
+#include "ui/FileDrops.h"
 #include "ui/Layout.h"
 #include "ui/PageKindBox.h"
 
@@ -250,6 +251,12 @@ void GeneralSettingsPage::connectCommands() {
     connect(m_ui->PageKind, &PageKindBox::chosen, &state, &PageState::setKind);
     connect(&state, &PageState::kindChanged, m_ui->PageKind, &PageKindBox::showKind);
     connect(m_ui->Image5, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image5Click);
+    // A background picture or an icon dropped on its field is taken as if chosen.
+    SharedDialogs& dialogs = m_services.context.dialogs;
+    m_services.drops.takePictures(*m_ui->Edit4, *m_ui->Edit4, dialogs.OpenPictureDialog1,
+                                  m_services.context.pictures);
+    m_services.drops.takePictures(*m_ui->Edit35, *m_ui->Edit35, dialogs.OpenPictureDialog2,
+                                  m_services.context.pictures);
     connect(m_ui->Image68, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image68Click);
     connect(m_ui->Image67, &ClickableLabel::clicked, this, &GeneralSettingsPage::Image67Click);
     connect(m_ui->CheckBox15, &QCheckBox::clicked, this, &GeneralSettingsPage::CheckBox15Click);

@@ -13,6 +13,7 @@
 #include "platform/DialogObjects.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
+#include "ui/FileDrops.h"
 #include "ui/Layout.h"
 
 #include <QCheckBox>
@@ -60,6 +61,10 @@ ImagesPage::ImagesPage(PageServices& services)
     connect(m_ui->CheckBox11, &QCheckBox::clicked, this, &ImagesPage::CheckBox11Click);
 
     m_services.fields.track(m_ui->Edit6, m_ui->Edit16, m_ui->Edit7, m_ui->Edit9);
+    // A picture dropped anywhere on "Bilder" is the one this page adds.
+    m_services.drops.takePictures(*this, *m_ui->Edit6,
+                                  m_services.context.dialogs.OpenPictureDialog1,
+                                  m_services.context.pictures);
     m_services.explanations.attach(FieldExplanations::Topic::SpacingBefore, {m_ui->Label6});
 }
 

@@ -51,6 +51,8 @@ public:
     ImageLink imageLink(const Placement& placement) const;
     // The fields New empties and the edit commands follow.
     QList<QLineEdit*> textFields() const;
+    // The field of the picture's file.
+    QLineEdit& pictureField() const { return *Edit22; }
     // Hides the size fields when the page leaves the picture; back in it, they wait for the
     // next click of their check box, however it stands.
     void hideSizeFields();

@@ -11,6 +11,7 @@
 #include "ui/AlignedColumns.h"
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
+#include "ui/FileDrops.h"
 #include "ui/Layout.h"
 
 #include <QComboBox>
@@ -167,6 +168,9 @@ void LinksPage::createModeControls() {
     ui.textMode = new TextLinkPanel(content());
     ui.imageMode =
         new ImageLinkPanel(dialogs.OpenPictureDialog1, m_services.context.pictures, content());
+    QLineEdit& picture = ui.imageMode->pictureField();
+    m_services.drops.takePictures(picture, picture, dialogs.OpenPictureDialog1,
+                                  m_services.context.pictures);
     ui.format = new TextFormatBox(kFormatNames, kFormatCaptions, dialogs.FontDialog1, content());
 }
 

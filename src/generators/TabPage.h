@@ -5,16 +5,18 @@
 
 class CurrentFieldTracker;
 class FieldExplanations;
+class FileDrops;
 class Navigation;
 class PageContext;
 
 // What a tab page of the main window works with: the page context, the other windows, and
-// the main window's current-field tracker and field explanations.
+// the main window's current-field tracker, field explanations and file drops.
 struct PageServices {
     PageContext& context;
     Navigation& navigation;
     CurrentFieldTracker& fields;
     FieldExplanations& explanations;
+    FileDrops& drops;
 };
 
 // One tab page of the main window: builds its controls on content(), registers its tracked

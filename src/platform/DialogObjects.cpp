@@ -22,16 +22,18 @@ QString ChosenFile::folderFor(const QString& ownFile) const {
     return {};
 }
 
-QString SaveFileDialog::folderFor(const QString& ownFile) const {
+QString SaveFileDialog::folderFor(const QString& ownFile, const QString& recentFolder) const {
+    if (ownFile.isEmpty() && !recentFolder.isEmpty())
+        return recentFolder;
     const QString folder = m_chosen.folderFor(ownFile);
     return folder.isEmpty() ? QDir::homePath() : folder;
 }
 
-bool SaveFileDialog::execute(const QString& ownFile) {
+bool SaveFileDialog::execute(const QString& ownFile, const QString& recentFolder) {
     QString proposal = m_fileName;
     for (;;) {
         const std::optional<SaveAnswer> answer =
-            m_dialogs.saveFileName(proposal, folderFor(ownFile), m_filter);
+            m_dialogs.saveFileName(proposal, folderFor(ownFile, recentFolder), m_filter);
         if (!answer)
             return false;
         const QString path = WithFileType(answer->path, answer->fileType);
@@ -50,8 +52,26 @@ bool SaveFileDialog::mayReplace(const QString& path) const {
                              nullptr);
 }
 
+bool OpenDialogObject::offers(const QString& path) const {
+    const QString filter = m_filter.isEmpty() ? kPictureFileFilter : m_filter;
+    const QString name = QFileInfo(path).fileName();
+    // "label|*.a;*.b|label|*.c": every second part holds the patterns of one type.
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 1; i < parts.size(); i += 2) {
+        if (QDir::match(parts[i].split(u';'), name))
+            return true;
+    }
+    return false;
+}
+
 bool OpenFileDialog::execute() {
     return take(m_dialogs.openFileName(m_fileName, m_filter));
+}
+
+bool OpenFileDialog::executeIn(const QString& folder) {
+    if (folder.isEmpty())
+        return execute();
+    return take(m_dialogs.openFileName(QDir(folder).filePath(BareFileName(m_fileName)), m_filter));
 }
 
 bool OpenPictureDialog::execute() {

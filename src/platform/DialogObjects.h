@@ -44,13 +44,14 @@ protected:
 // Save file. The chosen path gets the extension of the chosen file type unless it has a
 // page extension already; a file of that name is replaced only after "Ja", and "Nein" shows
 // the dialog again. A proposal without a folder opens in the folder of the window's own file,
-// else in that of the program's last chosen file, else in the home folder.
+// else in the window's recent folder when it has one, else in that of the program's last
+// chosen file, else in the home folder.
 class SaveFileDialog final : public FileDialogObject {
 public:
     using FileDialogObject::FileDialogObject;
-    bool execute(const QString& ownFile);
+    bool execute(const QString& ownFile, const QString& recentFolder = {});
     // The folder a proposal without one opens in.
-    QString folderFor(const QString& ownFile) const;
+    QString folderFor(const QString& ownFile, const QString& recentFolder = {}) const;
 
 private:
     bool mayReplace(const QString& path) const;
@@ -61,12 +62,18 @@ class OpenDialogObject : public FileDialogObject {
 public:
     using FileDialogObject::FileDialogObject;
     virtual bool execute() = 0;
+    // A file taken as if chosen in the dialog, such as one dropped on the window.
+    void choose(const QString& path) { take(path); }
+    // Whether a file is of a type the dialog's filter offers; any file without a filter.
+    bool offers(const QString& path) const;
 };
 
 class OpenFileDialog final : public OpenDialogObject {
 public:
     using OpenDialogObject::OpenDialogObject;
     bool execute() override;
+    // Opens in the folder given, when there is one, with the file name last chosen.
+    bool executeIn(const QString& folder);
 };
 
 class OpenPictureDialog final : public OpenDialogObject {
@@ -108,6 +115,12 @@ private:
     Dialogs& m_dialogs;
     QColor m_color = Qt::black;
 };
+
+// The picture types a picture chooser without a filter of its own offers.
+inline const QString kPictureFileFilter =
+    QStringLiteral("Alle Bilder|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.svg;*.webp|"
+                   "PNG-Bilder|*.png|JPEG-Bilder|*.jpg;*.jpeg|GIF-Bilder|*.gif|"
+                   "Bitmaps|*.bmp|Symbole|*.ico");
 
 // The page file types every file dialog of the program offers.
 inline const QString kPageFileFilter =

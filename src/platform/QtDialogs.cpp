@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/DialogObjects.h"
 #include "platform/FontChoiceDialog.h"
 
 #include <QApplication>
@@ -73,9 +74,7 @@ QString extensionOf(const QString& nameFilter) {
 QString pictureFilter(const QString& filter) {
     if (!filter.isEmpty())
         return filter;
-    return QStringLiteral("Alle Bilder|*.png;*.jpg;*.jpeg;*.gif;*.bmp;*.ico;*.svg;*.webp|"
-                          "PNG-Bilder|*.png|JPEG-Bilder|*.jpg;*.jpeg|GIF-Bilder|*.gif|"
-                          "Bitmaps|*.bmp|Symbole|*.ico");
+    return kPictureFileFilter;
 }
 
 } // namespace

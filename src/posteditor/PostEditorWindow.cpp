@@ -2,6 +2,7 @@
 
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/RecentFiles.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "core/platform/BareFileName.h"
@@ -12,9 +13,11 @@
 #include "ui/ClickableLabel.h"
 #include "ui/CommandTable.h"
 #include "ui/Controls.h"
+#include "ui/FileDrops.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
+#include "ui/RecentMenu.h"
 #include "ui/ShadedPicture.h"
 #include "ui/SourceEdit.h"
 
@@ -48,8 +51,9 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
 
     m_memo1 = SourceEdit::forHtml("Memo1", true);
     m_text = std::make_unique<EditorText>(*m_memo1, m_context.ask);
-    m_files =
-        new FileCommands(context, *m_text, m_saveDialog, FileCommands::Saving::AlwaysAsks, this);
+    m_recent = new RecentFiles(QStringLiteral("Zuletzt/Nachbearbeiten"), this);
+    m_files = new FileCommands(context, *m_text, m_saveDialog, FileCommands::Saving::AlwaysAsks,
+                               *m_recent, this);
     showCaption();
     connect(m_memo1->document(), &QTextDocument::modificationChanged, this,
             &PostEditorWindow::showCaption);
@@ -74,7 +78,14 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     layout->setRowStretch(1, 1);
     setCentralWidget(central);
     createStatusBar();
+    connect(m_files, &FileCommands::notice, this,
+            [this](const QString& notice) { statusBar()->showMessage(notice); });
     createPageView();
+    // Any file dropped on the window opens here, after the question about unsaved text.
+    auto* drops = new FileDrops(
+        *this, [](const QString& path) { return QFileInfo(path).isFile(); },
+        [this](const QString& path) { m_files->openFile(path); });
+    drops->watchWindow();
 
     Layout::fitToScreen(*this);
 }
@@ -127,6 +138,12 @@ void PostEditorWindow::createMenus() {
              [this] { NeuClick(); }),
         item(Command::ffnen1, "ffnen1", QStringLiteral("Ö&ffnen"), Qt::CTRL | Qt::Key_O, nullptr,
              [files] { files->ffnen1Click(); }),
+        submenu(Command::PostZuletztGeoeffnet1, "PostZuletztGeoeffnet1",
+                QStringLiteral("&Zuletzt geöffnet")),
+        separator(),
+        item(Command::PostListeLeeren1, "PostListeLeeren1", QStringLiteral("&Liste leeren"), {},
+             nullptr, {}),
+        endSubmenu(),
         item(Command::Speichern, "Speichern", QStringLiteral("Speichern &unter..."),
              Qt::CTRL | Qt::Key_S, "menu_save.png", [files] { files->SpeichernClick(); }),
         item(Command::Vorschau, "Vorschau", QStringLiteral("&Vorschau"), {}, "menu_preview.png",
@@ -147,6 +164,9 @@ void PostEditorWindow::createMenus() {
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_commands = build<Command>(*menuBar(), rows);
     EditCommands::followUndo(m_commands, *m_memo1->document());
+    new RecentMenu(*m_commands.menu(Command::PostZuletztGeoeffnet1), *m_recent,
+                   *m_commands[Command::PostListeLeeren1],
+                   [files](const QString& path) { files->openRecent(path); });
     // "Vorschau" waits for the first save here.
     m_commands[Command::Vorschau]->setEnabled(false);
     connect(m_text.get(), &EditorText::saved, m_commands[Command::Vorschau],
@@ -239,6 +259,11 @@ bool PostEditorWindow::mayEnd() {
         return true;
     bringToFront(*this);
     return m_text->mayDiscard();
+}
+
+void PostEditorWindow::openFile(const QString& path) {
+    bringToFront(*this);
+    m_files->openFile(path);
 }
 
 void PostEditorWindow::Beenden1Click() {

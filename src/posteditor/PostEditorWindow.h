@@ -15,6 +15,7 @@ class QAction;
 class QGridLayout;
 class QLabel;
 class QMenu;
+class RecentFiles;
 class QPlainTextEdit;
 class Navigation;
 class PageContext;
@@ -24,6 +25,8 @@ enum class PostEditorCommand {
     Prost1,
     Neu,
     ffnen1,
+    PostZuletztGeoeffnet1,
+    PostListeLeeren1,
     Speichern,
     Vorschau,
     Drucken1,
@@ -61,6 +64,10 @@ public:
     // When the program ends: true when nothing unsaved is here, or the user lets it go.
     bool mayEnd();
 
+    // A file named from outside ("quillmark --nachbearbeiten datei"): the window comes to the
+    // front and opens it as "Öffnen" does.
+    void openFile(const QString& path);
+
     // "Neu": empties the text as one edit that undo takes back.
     void NeuClick();
     // "Seite prüfen" (F7): checks the text at once and shows what the check found.
@@ -95,5 +102,6 @@ private:
     // Its own save dialog, which proposes the file last opened or saved here and never
     // changes the main window's proposal.
     SaveFileDialog m_saveDialog;
+    RecentFiles* m_recent = nullptr;
     FileCommands* m_files = nullptr;
 };

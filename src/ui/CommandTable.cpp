@@ -37,6 +37,14 @@ MenuRow separator() {
     return {MenuRow::Kind::Separator, -1, nullptr, {}, {}, nullptr, {}};
 }
 
+MenuRow submenuRow(int id, const char* name, const QString& caption) {
+    return {MenuRow::Kind::Submenu, id, name, caption, {}, nullptr, {}};
+}
+
+MenuRow endSubmenu() {
+    return {MenuRow::Kind::EndSubmenu, -1, nullptr, {}, {}, nullptr, {}};
+}
+
 QList<MenuRow> helpMenuRows(const HelpIds& ids, std::function<void()> programHelp,
                             std::function<void()> htmlHelp, std::function<void()> about) {
     return {
@@ -56,8 +64,9 @@ Built buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows, int idCount) {
                 std::vector<QAction*>(std::size_t(idCount))};
     std::vector<bool> taken(static_cast<std::size_t>(idCount));
     QMenu* current = nullptr;
+    QMenu* outer = nullptr; // the menu a submenu's rows return to
     for (const MenuRow& row : rows) {
-        if (row.kind != MenuRow::Kind::Separator) {
+        if (row.kind != MenuRow::Kind::Separator && row.kind != MenuRow::Kind::EndSubmenu) {
             if (row.id < 0 || row.id >= idCount || taken[std::size_t(row.id)])
                 qFatal("The command table gives %s an id it may not have", row.name);
             taken[std::size_t(row.id)] = true;
@@ -70,6 +79,15 @@ Built buildMenuBar(QMenuBar& bar, std::span<const MenuRow> rows, int idCount) {
             break;
         case MenuRow::Kind::Separator:
             current->addSeparator();
+            break;
+        case MenuRow::Kind::Submenu:
+            outer = current;
+            current = outer->addMenu(row.caption);
+            current->setObjectName(QString::fromLatin1(row.name));
+            built.menus[std::size_t(row.id)] = current;
+            break;
+        case MenuRow::Kind::EndSubmenu:
+            current = outer;
             break;
         case MenuRow::Kind::Item: {
             QAction* action = menuItem(current, row.name, row.caption, row.shortcut, row.artwork);

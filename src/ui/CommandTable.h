@@ -25,9 +25,10 @@ class QWidget;
 //     m_commands[Command::Neu]->setEnabled(false);
 namespace CommandTable {
 
-// One row of a menu bar: a menu that opens, an item of the menu opened last, or a separator.
+// One row of a menu bar: a menu that opens, an item of the menu opened last, a separator, or
+// a submenu of the menu opened last, whose rows follow up to the end of the submenu.
 struct MenuRow {
-    enum class Kind { Menu, Item, Separator };
+    enum class Kind { Menu, Item, Separator, Submenu, EndSubmenu };
     Kind kind;
     int id = -1;                   // the menu's or item's id in its window's enum
     const char* name = nullptr;    // object name of the menu or the item
@@ -41,9 +42,14 @@ MenuRow menuRow(int id, const char* name, const QString& caption);
 MenuRow itemRow(int id, const char* name, const QString& caption, const QKeySequence& shortcut,
                 const char* artwork, std::function<void()> run);
 MenuRow separator();
+MenuRow submenuRow(int id, const char* name, const QString& caption);
+MenuRow endSubmenu();
 
 template <typename Id> MenuRow menu(Id id, const char* name, const QString& caption) {
     return menuRow(int(id), name, caption);
+}
+template <typename Id> MenuRow submenu(Id id, const char* name, const QString& caption) {
+    return submenuRow(int(id), name, caption);
 }
 template <typename Id>
 MenuRow item(Id id, const char* name, const QString& caption, const QKeySequence& shortcut,
