@@ -3,6 +3,7 @@
 #include "core/platform/ColorFieldText.h"
 #include "core/platform/LineSplit.h"
 #include "core/platform/PageFile.h"
+#include "platform/BrowserLauncher.h"
 #include "platform/TextPrinter.h"
 #include "support/FileSizeLimit.h"
 
@@ -53,6 +54,9 @@ private slots:
     void colorFieldText();
     void printsEveryLine();
     void failedPdfKeepsOldFile();
+    void previewOpensTheBrowser_data();
+    void previewOpensTheBrowser();
+    void desktopBrowserStartsThroughGio();
 
 private:
     static QByteArray readAll(const QString& path);
@@ -500,6 +504,97 @@ void TestPlatform::failedPdfKeepsOldFile() {
     QCOMPARE(printed.error, "Fehler beim Drucken: Die Datei \"" + pdf +
                                 "\" konnte nicht geschrieben werden. Die Datei ist zu groß.");
     QCOMPARE(readAll(pdf), QByteArray("alt"));
+}
+
+void TestPlatform::previewOpensTheBrowser_data() {
+    QTest::addColumn<bool>("queryRuns");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QStringList>("desktopFiles");
+    QTest::addColumn<bool>("gioStarts");
+    QTest::addColumn<QStringList>("started");
+    const QString launch =
+        QStringLiteral("gio launch /usr/share/applications/firefox-esr.desktop /web/seite.html");
+    const QString file = QStringLiteral("file /web/seite.html");
+    const QStringList firefox{"firefox-esr.desktop"};
+    QTest::newRow("browser") << true << "firefox-esr.desktop\n"
+                             << firefox << true << QStringList{launch};
+    QTest::newRow("no browser set") << true << "" << firefox << true << QStringList{file};
+    QTest::newRow("no xdg-mime") << false << "" << firefox << true << QStringList{file};
+    QTest::newRow("desktop id without file") << true << "firefox-esr.desktop\n"
+                                             << QStringList() << true << QStringList{file};
+    QTest::newRow("gio fails") << true << "firefox-esr.desktop\n"
+                               << firefox << false << QStringList{launch, file};
+}
+
+void TestPlatform::previewOpensTheBrowser() {
+    QFETCH(bool, queryRuns);
+    QFETCH(QString, answer);
+    QFETCH(QStringList, desktopFiles);
+    QFETCH(bool, gioStarts);
+    QFETCH(QStringList, started);
+    QStringList calls;
+    const BrowserLauncher launcher({
+        [&](const QString& program, const QStringList& arguments) -> std::optional<QString> {
+            if (!queryRuns || program != "xdg-mime" ||
+                arguments != QStringList{"query", "default", "x-scheme-handler/http"})
+                return std::nullopt;
+            return answer;
+        },
+        [&](const QString& program, const QStringList& arguments) {
+            calls.append((QStringList{program} + arguments).join(u' '));
+            return gioStarts;
+        },
+        [&](const QString& desktopId) {
+            return desktopFiles.contains(desktopId) ? "/usr/share/applications/" + desktopId
+                                                    : QString();
+        },
+        [&](const QString& path) {
+            calls.append("file " + path);
+            return true;
+        },
+    });
+    QVERIFY(launcher.open(QStringLiteral("/web/seite.html")));
+    QCOMPARE(calls, started);
+}
+
+void TestPlatform::desktopBrowserStartsThroughGio() {
+    // The desktop's own tools, played by scripts: xdg-mime names the browser, gio writes down
+    // how it was started.
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("bin"));
+    const QString applications = dir.filePath(QStringLiteral("data/applications"));
+    const QString started = dir.filePath(QStringLiteral("gestartet"));
+    QVERIFY(QDir().mkpath(bin) && QDir().mkpath(applications));
+    const auto script = [&bin](const char* name, const QString& body) {
+        QFile file(bin + u'/' + QLatin1String(name));
+        return file.open(QIODevice::WriteOnly) &&
+               file.write(("#!/bin/sh\n" + body + u'\n').toUtf8()) > 0 &&
+               file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+    };
+    QVERIFY(script("xdg-mime", QStringLiteral("[ \"$*\" = \"query default "
+                                              "x-scheme-handler/http\" ] && echo web.desktop")));
+    QVERIFY(
+        script("gio", "echo \"$@\" > " + started + ".part && mv " + started + ".part " + started));
+    QFile desktopFile(applications + QStringLiteral("/web.desktop"));
+    QVERIFY(desktopFile.open(QIODevice::WriteOnly));
+    desktopFile.close();
+    const QByteArray path = qgetenv("PATH");
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    qputenv("PATH", QFile::encodeName(bin) + ':' + path);
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("data"))));
+    const auto restore = qScopeGuard([&] {
+        qputenv("PATH", path);
+        if (dataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome);
+    });
+
+    QVERIFY(BrowserLauncher::onDesktop().open(dir.filePath(QStringLiteral("seite.html"))));
+    QTRY_VERIFY(QFile::exists(started));
+    QCOMPARE(readAll(started), "launch " + QFile::encodeName(desktopFile.fileName()) + ' ' +
+                                   QFile::encodeName(dir.filePath(QStringLiteral("seite.html"))) +
+                                   '\n');
 }
 
 QTEST_MAIN(TestPlatform)

@@ -5,6 +5,7 @@
 #include "commands/FieldExplanations.h"
 #include "commands/FileCommands.h"
 #include "commands/PageDocument.h"
+#include "commands/PageHandOver.h"
 #include "commands/RecentFiles.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
@@ -125,13 +126,8 @@ void MainWindow::createPages() {
 }
 
 void MainWindow::createPageView() {
-    // The page as a save would write it; relative names resolve where the save dialog opens.
     PageContext& context = m_context;
-    auto* view = new PageViewDock(
-        *this, "Seitenansicht1",
-        {[&context] { return context.document.linesAsSaved().join(u'\n'); },
-         [&context] { return context.dialogs.lastChosen.folderFor(context.state.ownFile()); },
-         [&context] { return context.pictures.pathsByName(); }});
+    auto* view = new PageViewDock(*this, "Seitenansicht1", PageHandOver::asSaved(context));
     view->follow(*m_memo2);
     connect(&context.document, &PageSource::committed, view, &PageViewDock::showEnd);
     connect(view, &PageViewDock::linkClicked, this, [&context](const QString& target) {

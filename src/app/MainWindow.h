@@ -42,6 +42,7 @@ enum class MainWindowCommand {
     Vorschau,
     Veroeffentlichen1,
     Drucken1,
+    SeiteDrucken1,
     Beenden1,
     Bearbeiten1,
     Rueckgaengig1,

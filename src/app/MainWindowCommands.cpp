@@ -4,6 +4,8 @@
 #include "commands/CurrentFieldTracker.h"
 #include "commands/EditCommands.h"
 #include "commands/FileCommands.h"
+#include "commands/PageHandOver.h"
+#include "commands/PagePrinter.h"
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "ui/CommandTable.h"
@@ -19,6 +21,7 @@ void MainWindow::createMenus() {
     using namespace CommandTable;
     using Command = MainWindowCommand;
     FileCommands* files = m_fileCommands;
+    auto* pagePrinter = new PagePrinter(m_context, PageHandOver::asSaved(m_context), *this);
     auto edit = [this](EditCommands::Operation operation) {
         EditCommands::applyToCurrent(operation, *m_fields);
     };
@@ -44,6 +47,9 @@ void MainWindow::createMenus() {
              Qt::Key_F9, "menu_publish.png", [this] { m_navigation.showPublish(); }),
         item(Command::Drucken1, "Drucken1", QStringLiteral("&Drucken"), Qt::CTRL | Qt::Key_P,
              "menu_print.png", [files] { files->Drucken1Click(); }),
+        item(Command::SeiteDrucken1, "SeiteDrucken1", QStringLiteral("S&eite drucken..."),
+             Qt::CTRL | Qt::SHIFT | Qt::Key_P, nullptr,
+             [pagePrinter] { pagePrinter->SeiteDrucken1Click(); }),
         separator(),
         item(Command::Beenden1, "Beenden1", QStringLiteral("&Beenden"), {}, nullptr,
              [this] { Beenden1Click(); }),

@@ -7,6 +7,7 @@
 #include <QChildEvent>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QPageLayout>
 #include <QVBoxLayout>
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
@@ -98,6 +99,7 @@ void WebPageView::startEngine() {
     m_view->installEventFilter(this);
     m_view->setPage(m_page.get());
     m_view->setZoomFactor(m_zoom);
+    connect(m_view.get(), &QWebEngineView::printFinished, this, &PageViewPane::printFinished);
     layout()->addWidget(m_view.get());
 }
 
@@ -108,6 +110,8 @@ void WebPageView::setPictures(const QHash<QString, QString>& pathsByName) {
 }
 
 void WebPageView::showPage(const QString& html, const QString& baseFolder, Scroll scroll) {
+    if (!m_page)
+        startEngine();
     // A waiting page that was to show its end (a new element there) still does.
     const bool toEnd = scroll == Scroll::ToEnd || (m_waiting && m_waiting->scroll == Scroll::ToEnd);
     if (scroll == Scroll::ToEnd)
@@ -264,4 +268,23 @@ void WebPageView::runScript(const QString& script, std::function<void(const QVar
         return;
     }
     m_page->runJavaScript(script, QWebEngineScript::ApplicationWorld, std::move(done));
+}
+
+void WebPageView::printToPdf(const QPageLayout& layout,
+                             std::function<void(const QByteArray&)> done) {
+    if (!m_page) {
+        done({});
+        return;
+    }
+    m_page->printToPdf(done, layout);
+}
+
+void WebPageView::print(QPrinter* printer) {
+    if (!m_view) {
+        // Reported as the engine would, once the caller has gone on.
+        QMetaObject::invokeMethod(
+            this, [this] { emit printFinished(false); }, Qt::QueuedConnection);
+        return;
+    }
+    m_view->print(printer);
 }

@@ -14,7 +14,9 @@ class LocalRequestsOnly;
 class QWebEngineProfile;
 class QWebEngineView;
 
-// The page view on a browser engine, made on the pane's first show. One page loads at a
+// The page view on a browser engine, made on the pane's first show or the first page handed
+// over, whichever comes first, so that a pane that never shows still loads and prints pages.
+// One page loads at a
 // time; a page handed over meanwhile waits, and only the newest waiting page is shown. A page
 // that differs from the shown one only near its end is brought up to date in place, so an
 // add shows at once however long the page is.
@@ -29,6 +31,9 @@ public:
     void runScript(const QString& script, std::function<void(const QVariant&)> done) override;
     void showLine(int line) override;
     void setZoom(qreal factor) override;
+    void printToPdf(const QPageLayout& layout,
+                    std::function<void(const QByteArray&)> done) override;
+    void print(QPrinter* printer) override;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -58,10 +58,12 @@ public:
     virtual bool trust(const QString& text, QWidget* over) = 0;
 };
 
-// Hands a file to the system, which opens it with the program registered for its type.
+// Hands pages to the system to be shown.
 class DocumentOpener {
 public:
     virtual ~DocumentOpener() = default;
+    // Shows a page file in the user's web browser, or where no browser is known, in the
+    // program registered for its type.
     virtual bool open(const QString& path) = 0;
     // Shows a web address in the user's browser.
     virtual bool openAddress(const QString& address) = 0;

@@ -1,5 +1,6 @@
 #include "platform/QtDialogs.h"
 
+#include "platform/BrowserLauncher.h"
 #include "platform/DialogObjects.h"
 #include "platform/FontChoiceDialog.h"
 
@@ -173,5 +174,5 @@ bool DesktopDocumentOpener::openAddress(const QString& address) {
 }
 
 bool DesktopDocumentOpener::open(const QString& path) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()));
+    return BrowserLauncher::onDesktop().open(path);
 }

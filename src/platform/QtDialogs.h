@@ -22,7 +22,8 @@ public:
     bool trust(const QString& text, QWidget* over) override;
 };
 
-// Opens through QDesktopServices with a local-file URL.
+// Opens a page in the desktop's web browser (see BrowserLauncher), a web address through
+// QDesktopServices.
 class DesktopDocumentOpener final : public DocumentOpener {
 public:
     bool open(const QString& path) override;

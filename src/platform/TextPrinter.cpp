@@ -11,9 +11,6 @@ namespace TextPrinter {
 
 namespace {
 
-const QString kPrinterNotStarted =
-    QStringLiteral("Fehler beim Drucken: Der Drucker konnte nicht gestartet werden.");
-
 QString fileNotWritten(const QString& path, const QString& reason) {
     return QStringLiteral("Fehler beim Drucken: Die Datei \"%1\" konnte nicht geschrieben "
                           "werden. %2")
@@ -51,7 +48,7 @@ Outcome printToPdf(const QPrinter& printer, const QStringList& lines, const QFon
         writer.setPageLayout(printer.pageLayout());
         writer.setTitle(printer.docName());
         if (!paint(writer, writer.resolution(), lines, font))
-            return {kPrinterNotStarted};
+            return {printerNotStarted()};
     }
     const QString path = printer.outputFileName();
     const Outcome written = PageFile::replaceFile(path, pdf.data());
@@ -62,11 +59,15 @@ Outcome printToPdf(const QPrinter& printer, const QStringList& lines, const QFon
 
 } // namespace
 
+QString printerNotStarted() {
+    return QStringLiteral("Fehler beim Drucken: Der Drucker konnte nicht gestartet werden.");
+}
+
 Outcome print(QPrinter& printer, const QStringList& lines, const QFont& font) {
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return printToPdf(printer, lines, font);
     if (!paint(printer, printer.resolution(), lines, font))
-        return {kPrinterNotStarted};
+        return {printerNotStarted()};
     return {};
 }
 

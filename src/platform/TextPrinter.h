@@ -13,4 +13,6 @@ class QPrinter;
 // message to show.
 namespace TextPrinter {
 Outcome print(QPrinter& printer, const QStringList& lines, const QFont& font);
+// What a print shows when the printer could not be started.
+QString printerNotStarted();
 } // namespace TextPrinter

@@ -224,7 +224,11 @@ void PageViewDock::refresh() {
         m_toEnd ? PageViewPane::Scroll::ToEnd : PageViewPane::Scroll::Keep;
     m_toEnd = false;
     m_stale = false;
-    if (m_page.pictures)
-        m_pane->setPictures(m_page.pictures());
-    m_pane->showPage(m_page.html(), m_page.baseFolder(), scroll);
+    m_page.showIn(*m_pane, scroll);
+}
+
+void PageViewDock::Page::showIn(PageViewPane& pane, PageViewPane::Scroll scroll) const {
+    if (pictures)
+        pane.setPictures(pictures());
+    pane.showPage(html(), baseFolder(), scroll);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/PageViewPane.h"
+
 #include <QDockWidget>
 #include <QHash>
 
@@ -10,7 +12,6 @@ class QLabel;
 class QMainWindow;
 class QPlainTextEdit;
 class QTimer;
-class PageViewPane;
 class PageViewZoom;
 
 // "Seitenansicht": the page as a browser shows it, in a pane beside a window's own controls.
@@ -28,6 +29,9 @@ public:
         std::function<QString()> baseFolder; // where relative names resolve; none when empty
         // pictures named by bare name that lie elsewhere (see PageViewPane); may be empty
         std::function<QHash<QString, QString>()> pictures = {};
+
+        // Hands the page as it is now to a pane: its pictures, then its text.
+        void showIn(PageViewPane& pane, PageViewPane::Scroll scroll) const;
     };
 
     static constexpr int kLeastWidth = 240;

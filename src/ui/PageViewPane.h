@@ -6,6 +6,9 @@
 
 #include <functional>
 
+class QPageLayout;
+class QPrinter;
+
 // A pane that shows a page as a browser shows it. The engine behind it comes from a plugin
 // (see PageViewLoader), so that a program that never shows the pane never loads the engine.
 // The pane shows only what the program hands it: no page script runs, nothing is fetched
@@ -40,6 +43,14 @@ public:
     // Shows the page at factor times the size a browser first shows it at.
     virtual void setZoom(qreal factor) = 0;
 
+    // Printing takes the page handed over last, once it is shown (pageLoaded); the pane need
+    // not be visible for it. A PDF of the page laid out as layout: done gets its bytes, none
+    // when it could not be made.
+    virtual void printToPdf(const QPageLayout& layout,
+                            std::function<void(const QByteArray&)> done) = 0;
+    // Prints the page on the printer, which must stay until printFinished.
+    virtual void print(QPrinter* printer) = 0;
+
 signals:
     // A link or a form's submit button was clicked; the page stays.
     void linkClicked(const QString& target);
@@ -48,6 +59,8 @@ signals:
     // The wheel was turned over the page with Ctrl held, by steps notches, away from the user
     // when positive. The pane leaves its size as it is (see setZoom).
     void zoomTurned(int steps);
+    // The print on a printer ended, well (ok) or not.
+    void printFinished(bool ok);
 };
 
 // What the plugin's root object offers.
@@ -57,5 +70,5 @@ public:
     virtual PageViewPane* create(QWidget* parent) = 0;
 };
 
-#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/3"
+#define PageViewFactory_iid "org.fernbrook.Quillmark.PageViewFactory/4"
 Q_DECLARE_INTERFACE(PageViewFactory, PageViewFactory_iid)
