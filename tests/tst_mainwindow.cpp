@@ -277,9 +277,9 @@ void TestMainWindow::menuItems_data() {
                               << "Vorschau" << none << true << false;
     QTest::newRow("Drucken1") << "Drucken1"
                               << "Drucken" << QKeySequence("Ctrl+P") << true << true;
-    QTest::newRow("SeiteDrucken1") << "SeiteDrucken1"
-                                   << "Seite drucken..." << QKeySequence("Ctrl+Shift+P") << false
-                                   << true;
+    QTest::newRow("SeiteDrucken1")
+        << "SeiteDrucken1"
+        << "Seite drucken..." << QKeySequence("Ctrl+Shift+P") << false << true;
     QTest::newRow("ListeLeeren1") << "ListeLeeren1"
                                   << "Liste leeren" << none << false << true;
     QTest::newRow("Beenden1") << "Beenden1"
