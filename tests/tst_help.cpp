@@ -258,7 +258,7 @@ void TestHelp::error605HelpShowsGeneralSettings() {
 void TestHelp::everyPageShowsItsText_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<int>("texts");
-    QTest::newRow("Quillmark Hilfe") << kHelp << 26;
+    QTest::newRow("Quillmark Hilfe") << kHelp << 27;
     QTest::newRow("HTML Hilfe") << kTutorial << 13;
 }
 

@@ -80,6 +80,7 @@ void TestMainWindow::windowsInOrderWithCaptions() {
         {"TForm11", "Error 605"},
         {"TForm12", "Error 305"},
         {"PublishWindow", "Veröffentlichen"},
+        {"RecoverWindow", "Nicht gespeicherte Arbeit wiederherstellen"},
     };
     const QList<QWidget*> created = f.windows().all();
     QCOMPARE(created.size(), expected.size());
@@ -94,7 +95,8 @@ void TestMainWindow::windowsInOrderWithCaptions() {
 void TestMainWindow::windowsStayWithTheMainWindow_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("owned");
-    for (const char* owned : {"TForm8", "TForm9", "TForm10", "TForm11", "TForm12", "PublishWindow"})
+    for (const char* owned :
+         {"TForm8", "TForm9", "TForm10", "TForm11", "TForm12", "PublishWindow", "RecoverWindow"})
         QTest::newRow(owned) << owned << true;
     for (const char* own : {"TForm3", "TForm4", "TForm5", "TForm6", "TForm7"})
         QTest::newRow(own) << own << false;

@@ -71,6 +71,8 @@ public:
     ~MainWindow() override;
 
     CurrentFieldTracker& fields() const { return *m_fields; }
+    // The page as the file commands and the recovery copies see it.
+    PageDocument& pageDocument() const { return *m_page; }
     QTabWidget& pageControl() const { return *m_pageControl; }
 
     // Switches to "Allgemeine Einstellungen" without the tab warning; enables the page too

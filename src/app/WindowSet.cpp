@@ -2,13 +2,18 @@
 
 #include "app/MainWindow.h"
 #include "app/SplashWindow.h"
+#include "commands/PageDocument.h"
+#include "commands/RecoverWindow.h"
+#include "commands/RecoveryRecorder.h"
 #include "context/PageContext.h"
+#include "core/context/RecoveryFolder.h"
 #include "forms/FormBuilderWindow.h"
 #include "frames/FrameBuilderWindow.h"
 #include "help/AboutWindow.h"
 #include "help/HelpWindow.h"
 #include "help/HtmlHelpWindow.h"
 #include "help/MessageWindow.h"
+#include "posteditor/EditorText.h"
 #include "posteditor/PostEditorWindow.h"
 #include "publish/PublishWindow.h"
 #include "ui/BringToFront.h"
@@ -23,8 +28,11 @@ static void initResources() {
     Q_INIT_RESOURCE(texts);
 }
 
-WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
-    : m_context(std::make_unique<PageContext>(dialogs, opener)) {
+WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start,
+                     const QString& recoveryFolder)
+    : m_recovery(std::make_unique<RecoveryFolder>(
+          recoveryFolder.isEmpty() ? RecoveryFolder::defaultPath() : recoveryFolder)),
+      m_context(std::make_unique<PageContext>(dialogs, opener)) {
     initResources();
     m_main = std::make_unique<MainWindow>(*m_context, *this);
     m_places = new WindowPlaces(*m_main);
@@ -55,9 +63,35 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start)
         m_messages[static_cast<size_t>(which)] =
             std::make_unique<MessageWindow>(*this, which, m_main.get());
     m_publish = std::make_unique<PublishWindow>(*m_context, *this, m_main.get());
+    createRecovery();
     placeWindows();
     for (QWidget* window : all())
         KeyboardReach::arrange(*window);
+    // Work a crash left behind is offered once the main window shows.
+    if (start == Start::Shown)
+        QTimer::singleShot(0, m_main.get(), [this] { offerRecovery(); });
+}
+
+void WindowSet::createRecovery() {
+    PageDocument* page = &m_main->pageDocument();
+    EditorText& text = m_postEditor->text();
+    m_recover = std::make_unique<RecoverWindow>(*m_recovery, m_context->ask, *this,
+                                                RecoverWindow::Targets{*page, text}, m_main.get());
+    m_pageRecorder = std::make_unique<RecoveryRecorder>(
+        m_context->document.document(), *m_recovery, RecoveryCopy::Window::Page,
+        [page] { return page->recoverySnapshot(); });
+    QObject::connect(&m_context->document, &PageSource::committed, m_pageRecorder.get(),
+                     &RecoveryRecorder::programChanged);
+    m_postEditorRecorder = std::make_unique<RecoveryRecorder>(
+        text.document(), *m_recovery, RecoveryCopy::Window::PostEditor,
+        [&text] { return text.recoverySnapshot(); });
+}
+
+bool WindowSet::offerRecovery() {
+    if (!m_recover->offer())
+        return false;
+    bringToFront(*m_recover);
+    return true;
 }
 
 void WindowSet::placeWindows() {
@@ -69,6 +103,7 @@ void WindowSet::placeWindows() {
     for (const auto& message : m_messages)
         m_places->centre(*message);
     m_places->centre(*m_publish);
+    m_places->centre(*m_recover);
 }
 
 WindowSet::~WindowSet() = default;
@@ -95,6 +130,7 @@ QList<QWidget*> WindowSet::all() const {
     for (const auto& message : m_messages)
         windows.append(message.get());
     windows.append(m_publish.get());
+    windows.append(m_recover.get());
     return windows;
 }
 

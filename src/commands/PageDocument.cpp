@@ -3,6 +3,7 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "core/context/PageKindSetting.h"
+#include "core/context/RecoveryCopy.h"
 #include "core/platform/BareFileName.h"
 #include "core/platform/LineSplit.h"
 #include "core/platform/PageFile.h"
@@ -63,6 +64,43 @@ Outcome PageDocument::open(const QString& path) {
         m_context.notices.PostStatusMessage(QStringLiteral("Zeichensatz auf UTF-8 umgestellt"));
     emit pageOpened();
     return {};
+}
+
+RecoverySnapshot PageDocument::recoverySnapshot() const {
+    const PageState& state = m_context.state;
+    RecoverySnapshot snapshot;
+    RecoveryCopy& copy = snapshot.copy;
+    copy.window = RecoveryCopy::Window::Page;
+    copy.taken = QDateTime::currentDateTime();
+    copy.file = state.ownFile();
+    copy.hasFile = state.hasFile();
+    copy.kind = state.kind();
+    copy.generalSettingsDone = state.generalSettingsDone();
+    copy.pictures = m_context.pictures.pathsByName();
+    snapshot.rawText = m_context.document.rawText();
+    snapshot.standIns = m_context.document.standIns();
+    return snapshot;
+}
+
+void PageDocument::restore(const RecoveryCopy& copy) {
+    // The characters the text field cannot hold wait as stand-ins, as in a page opened.
+    const StandIns standIns = StandIns::chooseFor(copy.text);
+    const QStringList lines = SplitFileLines(standIns.hide(copy.text));
+    PageState& state = m_context.state;
+    if (!copy.file.isEmpty()) {
+        m_context.dialogs.SaveDialog1.setFileName(copy.file);
+        state.enablePreview();
+        state.saved(copy.file);
+    }
+    if (!copy.hasFile)
+        state.begunAnew();
+    state.setKind(copy.kind);
+    m_context.document.open(lines, true, standIns);
+    m_context.pictures.forget();
+    for (const QString& path : copy.pictures)
+        m_context.pictures.remember(path);
+    state.setGeneralSettingsDone(copy.generalSettingsDone);
+    emit pageOpened();
 }
 
 bool PageDocument::isReadOnly() const {

@@ -6,6 +6,8 @@
 
 class Navigation;
 class PageContext;
+struct RecoveryCopy;
+struct RecoverySnapshot;
 
 // The main window's page as the file commands see it: "Error 407" asks before unsaved work
 // goes, "Neu" empties the fields and shows the general settings, a page taken up declares
@@ -28,6 +30,12 @@ public:
     QString previewFile() const override;
     void previewed(const QString& path) override;
     Outcome print(QPrinter& printer) override;
+
+    // What a copy of the unsaved page is taken from, cheap enough for every change.
+    RecoverySnapshot recoverySnapshot() const;
+    // Takes up a copy of unsaved work in place of the page, as unsaved work again, with the
+    // file, kind, settings and pictures it had.
+    void restore(const RecoveryCopy& copy);
 
 signals:
     // "Neu" empties the page: the tab pages empty the fields that this variant empties.

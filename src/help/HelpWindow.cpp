@@ -42,6 +42,7 @@ constexpr HelpTopic kTopics[] = {
     {.name = "TabSheet22", .caption = "Frames", .parent = "TabSheet10"},
     {.name = "TabSheet25", .caption = "Seite prüfen", .parent = "TabSheet10"},
     {.name = "TabSheet27", .caption = "Seitenansicht", .parent = "TabSheet10"},
+    {.name = "TabSheet29", .caption = "Wiederherstellen", .parent = "TabSheet10"},
     {"TabSheet11", "Fehlerbehandlung"},
 };
 

@@ -1,5 +1,6 @@
 #include "posteditor/EditorText.h"
 
+#include "core/context/RecoveryCopy.h"
 #include "core/platform/BareFileName.h"
 #include "platform/Dialogs.h"
 #include "platform/TextPrinter.h"
@@ -62,15 +63,36 @@ Outcome EditorText::open(const QString& path) {
         return {read.error};
     // The field holds '\n' between lines; the file's own kind of line end is not kept,
     // since a save writes CR LF for every one.
-    m_standIns = StandIns::chooseFor(read.text);
-    m_memo.setPlainText(m_standIns.hide(withLineFeeds(std::move(read.text))));
-    m_encoding = read.encoding;
+    take(withLineFeeds(std::move(read.text)), read.encoding, path, false);
+    return {};
+}
+
+void EditorText::take(const QString& text, PageFile::Encoding encoding, const QString& file,
+                      bool unsaved) {
+    m_standIns = StandIns::chooseFor(text);
+    m_memo.setPlainText(m_standIns.hide(text));
+    m_encoding = encoding;
     // A text that cannot go through the field unchanged is only shown.
     m_memo.setReadOnly(!m_standIns.complete());
-    m_file = path;
-    m_memo.document()->setModified(false);
+    m_file = file;
+    m_memo.document()->setModified(unsaved);
     emit fileChanged();
-    return {};
+}
+
+RecoverySnapshot EditorText::recoverySnapshot() const {
+    RecoverySnapshot snapshot;
+    snapshot.copy.window = RecoveryCopy::Window::PostEditor;
+    snapshot.copy.taken = QDateTime::currentDateTime();
+    snapshot.copy.file = m_file;
+    snapshot.copy.hasFile = hasFile();
+    snapshot.copy.encoding = m_encoding;
+    snapshot.rawText = m_memo.document()->toRawText();
+    snapshot.standIns = m_standIns;
+    return snapshot;
+}
+
+void EditorText::restore(const RecoveryCopy& copy) {
+    take(copy.text, copy.encoding, copy.file, true);
 }
 
 std::optional<Outcome> EditorText::write(const QString& path) {
@@ -117,6 +139,10 @@ void EditorText::beginAnew(NewVariant) {
 
 bool EditorText::isReadOnly() const {
     return m_memo.isReadOnly();
+}
+
+QTextDocument& EditorText::document() const {
+    return *m_memo.document();
 }
 
 QString EditorText::text() const {

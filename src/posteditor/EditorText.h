@@ -9,8 +9,11 @@
 #include <QStringList>
 
 class Dialogs;
+struct RecoveryCopy;
+struct RecoverySnapshot;
 class QPlainTextEdit;
 class QPrinter;
+class QTextDocument;
 
 // The post-editor's text and the file it came from: reads a file into the editing field and
 // writes the field back in the encoding the file was read in, so that a text saved unchanged
@@ -46,6 +49,9 @@ public:
     // What the text will be written in.
     PageFile::Encoding encoding() const { return m_encoding; }
 
+    // The field's document, which says whether the text holds unsaved work.
+    QTextDocument& document() const;
+
     // The text as held, character for character, with '\n' between lines.
     QString text() const;
     // The text as a save writes it, before line ends and encoding: the characters the field
@@ -54,6 +60,12 @@ public:
     // The lines as the field shows them: a line it wraps gives one entry per piece.
     QStringList displayedLines() const;
 
+    // What a copy of the unsaved text is taken from, cheap enough for every change.
+    RecoverySnapshot recoverySnapshot() const;
+    // Takes up a copy of unsaved work in place of the text, as unsaved work again, with the
+    // file and encoding it had.
+    void restore(const RecoveryCopy& copy);
+
 signals:
     // The file or the encoding the text is written in changed.
     void fileChanged();
@@ -61,6 +73,9 @@ signals:
     void saved();
 
 private:
+    // Puts a text into the field as the file's, read in the encoding given.
+    void take(const QString& text, PageFile::Encoding encoding, const QString& file, bool unsaved);
+
     QPlainTextEdit& m_memo;
     Dialogs& m_dialogs;
     QString m_file;

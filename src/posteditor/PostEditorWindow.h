@@ -59,6 +59,8 @@ public:
 
     QSize sizeHint() const override;
 
+    EditorText& text() const { return *m_text; }
+
     // Whether its text changed since it was last opened, saved or begun anew.
     bool hasUnsavedChanges() const;
     // When the program ends: true when nothing unsaved is here, or the user lets it go.

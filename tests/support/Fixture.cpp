@@ -42,7 +42,9 @@ void startWithoutSettings() {
 
 Fixture::Fixture(WindowSet::Start start) {
     startWithoutSettings();
-    m_windows = std::make_unique<WindowSet>(dialogs, opener, start);
+    // Copies of unsaved work stay in the fixture's own folder, never seen by another test.
+    m_windows = std::make_unique<WindowSet>(dialogs, opener, start,
+                                            m_data.path() + QStringLiteral("/wiederherstellen"));
     // Passwords, trusted servers and upload records never reach the user's own.
     m_windows->publish().useStores(std::make_unique<ScriptedKeyring>(keyring, keyringAvailable),
                                    m_data.path());

@@ -121,6 +121,8 @@ void PageSource::closeDocument() {
 }
 
 void PageSource::clear() {
+    // Marked saved first: clearing the document drops its changes without telling anyone.
+    markSaved();
     m_document->clear();
     setStandIns(StandIns());
     markSaved();
@@ -142,6 +144,10 @@ void PageSource::open(const QStringList& lines, bool changed, const StandIns& st
     m_document->setPlainText(text);
     m_document->setModified(changed);
     emit committed();
+}
+
+QString PageSource::rawText() const {
+    return m_document->toRawText();
 }
 
 bool PageSource::hasUnsavedChanges() const {

@@ -55,6 +55,11 @@ public:
     // Whether the page is only shown: nothing may be added, and it is not saved.
     bool isReadOnly() const { return !m_standIns.complete(); }
 
+    // The buffer's characters as they stand (blocks apart by U+2029), at the cost of copying
+    // them: what a copy of the unsaved page is taken from, with the stand-ins to put back.
+    QString rawText() const;
+    const StandIns& standIns() const { return m_standIns; }
+
     // Whether the page changed since it was last saved or begun anew.
     bool hasUnsavedChanges() const;
     void markSaved();
