@@ -1,7 +1,8 @@
 // Opening a 20 MB page file in the post-editor against a bare QPlainTextEdit::setPlainText of
 // the same text in a field of the same size: reading, decoding and the line ends must add
 // little to what the field itself costs. The colours follow on the event loop after the text
-// is shown; how long until the last line has them is measured too.
+// is shown; how long until the last line has them is measured too. In the same file, the
+// search bar finds a match at its far end and replaces about 100,000 matches at once.
 #include "app/WindowSet.h"
 #include "platform/Dialogs.h"
 #include "posteditor/PostEditorWindow.h"
@@ -9,9 +10,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -144,6 +148,65 @@ void BM_OpenAndColourInPostEditor(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * kFileBytes);
 }
 BENCHMARK(BM_OpenAndColourInPostEditor)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+template <typename T> T& control(const char* name) {
+    T* found = setup().editor.findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no %s in the post-editor", name);
+    return *found;
+}
+
+void openFile() {
+    setup().editor.findChild<QAction*>(QStringLiteral("ffnen1"))->trigger();
+    while (!setup().memo1->findChild<HtmlHighlighter*>()->settled())
+        QApplication::processEvents();
+}
+
+// The caret at the start and a match only at the far end: the bar looks through the whole
+// text, after a change, so that it takes its snapshot anew each time.
+void BM_FindNextAtTheEnd(benchmark::State& state) {
+    Setup& s = setup();
+    openFile();
+    control<QAction>("Suchen1").trigger();
+    control<QLineEdit>("FindText").setText(QStringLiteral("</body>"));
+    QPushButton& next = control<QPushButton>("FindNext");
+    for (auto _ : state) {
+        state.PauseTiming();
+        s.memo1->moveCursor(QTextCursor::Start);
+        s.memo1->insertPlainText(QStringLiteral(" "));
+        s.memo1->undo();
+        s.memo1->moveCursor(QTextCursor::Start);
+        state.ResumeTiming();
+        next.click();
+    }
+    if (s.memo1->textCursor().selectedText() != u"</body>")
+        state.SkipWithError("the match was not found");
+    s.editor.NeuClick();
+}
+BENCHMARK(BM_FindNextAtTheEnd)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Lines whose number ends in 0, 1 or 2: about 100,000 matches, each replaced by its group.
+void BM_ReplaceAll(benchmark::State& state) {
+    Setup& s = setup();
+    qsizetype replaced = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        openFile();
+        control<QAction>("Ersetzen1").trigger();
+        control<QCheckBox>("FindRegex").setChecked(true);
+        control<QLineEdit>("FindText").setText(QStringLiteral("Zeile (\\d*[012]) mit"));
+        control<QLineEdit>("ReplaceText").setText(QStringLiteral("Nummer \\1:"));
+        const int before = s.memo1->document()->characterCount();
+        state.ResumeTiming();
+        control<QPushButton>("ReplaceAll").click();
+        state.PauseTiming();
+        replaced = s.memo1->document()->characterCount() - before;
+        s.editor.NeuClick();
+        state.ResumeTiming();
+    }
+    state.counters["characters_changed"] = double(replaced);
+}
+BENCHMARK(BM_ReplaceAll)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

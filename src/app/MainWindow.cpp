@@ -15,6 +15,7 @@
 #include "ui/ClickableLabel.h"
 #include "ui/Controls.h"
 #include "ui/FileDrops.h"
+#include "ui/FindBar.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
@@ -171,6 +172,9 @@ void MainWindow::createPageCheck() {
     m_check->offerPages(true);
     connect(m_check, &PageCheckView::pageRequested, this, &MainWindow::showPageCaptioned);
     m_statusBar->addPermanentWidget(&m_check->status());
+    m_findBar = new FindBar(*m_memo2);
+    m_check->putUnderField(*m_findBar);
+    connect(m_findBar, &FindBar::notice, &m_context.notices, &StatusNotices::PostStatusMessage);
 }
 
 void MainWindow::showCaption() {

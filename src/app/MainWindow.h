@@ -13,6 +13,7 @@ class CurrentFieldTracker;
 class FieldExplanations;
 class FileCommands;
 class FileDrops;
+class FindBar;
 class PageDocument;
 class Navigation;
 class PageCheckView;
@@ -52,6 +53,8 @@ enum class MainWindowCommand {
     infgen1,
     Lschen1,
     AllesMarkieren1,
+    Suchen1,
+    Ersetzen1,
     Extra1,
     Frameseiteerstellen1,
     Seitenachbearbeiten1,
@@ -142,6 +145,7 @@ private:
     FieldExplanations* m_explanations;
     QTabWidget* m_pageControl = nullptr;
     SourceEdit* m_memo2 = nullptr;
+    FindBar* m_findBar = nullptr;
     PageCheckView* m_check = nullptr;
     PanelStatusBar* m_statusBar = nullptr;
     std::unique_ptr<PageServices> m_services;

@@ -9,6 +9,7 @@
 #include "context/Navigation.h"
 #include "context/PageContext.h"
 #include "ui/CommandTable.h"
+#include "ui/FindBar.h"
 #include "ui/RecentMenu.h"
 #include "ui/SourceEdit.h"
 
@@ -58,6 +59,13 @@ void MainWindow::createMenus() {
     // The page source's editor is made with the pages, after the window is first shown.
     rows += EditCommands::undoRows<Command>([this] { return m_memo2; });
     rows += EditCommands::menuRows<Command>(edit);
+    // The search bar lies under the page source: "Quelltext" comes in front first.
+    const auto findBar = [this]() -> FindBar* {
+        if (m_findBar)
+            showSource();
+        return m_findBar;
+    };
+    rows += FindCommands::rows<Command>(findBar);
     rows += {
         menu(Command::Extra1, "Extra1", QStringLiteral("E&xtra")),
         item(Command::Frameseiteerstellen1, "Frameseiteerstellen1",
@@ -87,6 +95,8 @@ void MainWindow::createMenus() {
                                                "Lschen2"};
     EditCommands::installPopupMenu(*this, {"PopupMenu1", popupItems, {m_pageControl}, false, true},
                                    edit);
+
+    FindCommands::installStepKeys(*this, findBar);
 
     // The window's own help request (Shift+F1), apart from the menu's F1.
     auto* formHelp = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1), this);

@@ -14,6 +14,7 @@
 #include "ui/CommandTable.h"
 #include "ui/Controls.h"
 #include "ui/FileDrops.h"
+#include "ui/FindBar.h"
 #include "ui/Layout.h"
 #include "ui/PageCheckView.h"
 #include "ui/PageViewDock.h"
@@ -66,6 +67,8 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     m_check = new PageCheckView(
         *m_memo1, [this] { return PageCheckView::optionsFor(m_text->ownFile(), false); }, this);
     connect(m_check, &PageCheckView::listRequested, this, &PostEditorWindow::Seiteprfen1Click);
+    m_findBar = new FindBar(*m_memo1);
+    m_check->putUnderField(*m_findBar);
     createMenus();
 
     // The toolbar across the top, the text and what the check found below it.
@@ -78,8 +81,9 @@ PostEditorWindow::PostEditorWindow(PageContext& context, Navigation& navigation)
     layout->setRowStretch(1, 1);
     setCentralWidget(central);
     createStatusBar();
-    connect(m_files, &FileCommands::notice, this,
-            [this](const QString& notice) { statusBar()->showMessage(notice); });
+    const auto showNotice = [this](const QString& notice) { statusBar()->showMessage(notice); };
+    connect(m_files, &FileCommands::notice, this, showNotice);
+    connect(m_findBar, &FindBar::notice, this, showNotice);
     createPageView();
     // Any file dropped on the window opens here, after the question about unsaved text.
     auto* drops = new FileDrops(
@@ -159,11 +163,14 @@ void PostEditorWindow::createMenus() {
     };
     rows += EditCommands::undoRows<Command>([this] { return m_memo1; });
     rows += EditCommands::menuRows<Command>(edit);
+    const auto findBar = [this] { return m_findBar; };
+    rows += FindCommands::rows<Command>(findBar);
     rows += helpMenu<Command>([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
                               [this] { berQuillmark1Click(); });
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_commands = build<Command>(*menuBar(), rows);
     EditCommands::followUndo(m_commands, *m_memo1->document());
+    FindCommands::installStepKeys(*this, findBar);
     new RecentMenu(*m_commands.menu(Command::PostZuletztGeoeffnet1), *m_recent,
                    *m_commands[Command::PostListeLeeren1],
                    [files](const QString& path) { files->openRecent(path); });

@@ -10,12 +10,14 @@
 class ClickableLabel;
 class EditorText;
 class FileCommands;
+class FindBar;
 class PageCheckView;
 class QAction;
 class QGridLayout;
 class QLabel;
 class QMenu;
 class RecentFiles;
+class SourceEdit;
 class QPlainTextEdit;
 class Navigation;
 class PageContext;
@@ -40,6 +42,8 @@ enum class PostEditorCommand {
     infgen1,
     Lschen1,
     AllesMarkieren1,
+    Suchen1,
+    Ersetzen1,
     Hilfe1,
     QuillmarkHIlfe1,
     HtmlHilfe1,
@@ -95,12 +99,13 @@ private:
 
     PageContext& m_context;
     Navigation& m_navigation;
-    QPlainTextEdit* m_memo1 = nullptr;
+    SourceEdit* m_memo1 = nullptr;
     std::unique_ptr<EditorText> m_text;
     // The menu bar's commands, shared with the toolbar pictures.
     CommandTable::Commands<PostEditorCommand> m_commands;
     QLabel* m_encodingPanel = nullptr;
     PageCheckView* m_check = nullptr;
+    FindBar* m_findBar = nullptr;
     // Its own save dialog, which proposes the file last opened or saved here and never
     // changes the main window's proposal.
     SaveFileDialog m_saveDialog;

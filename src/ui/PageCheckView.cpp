@@ -102,6 +102,10 @@ PageCheckView::PageCheckView(QPlainTextEdit& field, std::function<CheckOptions()
     checkNow();
 }
 
+void PageCheckView::putUnderField(QWidget& bar) {
+    static_cast<QVBoxLayout*>(m_area->layout())->insertWidget(1, &bar);
+}
+
 void PageCheckView::checkNow() {
     m_delay.stop();
     // A check still running reads an older text: its findings are not shown.

@@ -41,6 +41,8 @@ public:
     const QList<Finding>& findings() const { return m_findings; }
 
     void checkNow();
+    // Places a bar (the search bar) between the field and the list.
+    void putUnderField(QWidget& bar);
     // Whether the window has the tab pages the findings name; at first it has none.
     void offerPages(bool offered) { m_offersPages = offered; }
 

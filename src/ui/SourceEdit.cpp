@@ -85,9 +85,24 @@ void SourceEdit::markCurrentLine() {
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = textCursor();
     line.cursor.clearSelection();
-    setExtraSelections({line});
+    setExtraSelections(QList<QTextEdit::ExtraSelection>{line} + m_found);
     // The current line's number is drawn brighter.
     m_gutter->update();
+}
+
+void SourceEdit::markFound(const QList<std::pair<int, int>>& stretches) {
+    if (stretches.isEmpty() && m_found.isEmpty())
+        return;
+    m_found.clear();
+    QTextCharFormat found;
+    found.setBackground(blend(palette().color(QPalette::Base), QColor(255, 190, 0), 0.45));
+    for (const auto& [start, length] : stretches) {
+        QTextCursor stretch(document());
+        stretch.setPosition(start);
+        stretch.setPosition(start + length, QTextCursor::KeepAnchor);
+        m_found.append({stretch, found});
+    }
+    markCurrentLine();
 }
 
 void SourceEdit::paintLineNumbers(QPaintEvent* event) {

@@ -26,6 +26,9 @@ public:
     // The gutter's width: room for the highest line number.
     int gutterWidth() const;
 
+    // Marks stretches of the text {start, length} as found by a search; none unmarks them.
+    void markFound(const QList<std::pair<int, int>>& stretches);
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -38,6 +41,7 @@ private:
     void markCurrentLine();
 
     LineNumbers* m_gutter;
+    QList<QTextEdit::ExtraSelection> m_found;
     // The colouring of the document shown, when the field shows HTML.
     HtmlHighlighter* m_highlighter = nullptr;
 };
