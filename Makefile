@@ -9,9 +9,11 @@ JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # xdg-utils and libglib2.0-bin (gio) find and start the desktop's web browser for "Vorschau".
+# Hunspell with its German dictionary checks the spelling (found through pkg-config).
 PACKAGES := build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools \
 	qt6-translations-l10n libgl-dev libjpeg62-turbo-dev libbenchmark-dev poppler-utils \
-	fonts-dejavu-core qt6-webengine-dev xdg-utils libglib2.0-bin
+	fonts-dejavu-core qt6-webengine-dev xdg-utils libglib2.0-bin \
+	pkg-config libhunspell-dev hunspell-de-de
 
 # Publishing: libcurl (SFTP through libssh2, FTPS through OpenSSL) and the system keyring's
 # client. Without recommends, so that no keyring daemon comes along.

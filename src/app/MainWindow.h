@@ -59,6 +59,7 @@ enum class MainWindowCommand {
     Frameseiteerstellen1,
     Seitenachbearbeiten1,
     Seiteprfen1,
+    Rechtschreibung1,
     Hilfe1,
     QuillmarkHIlfe1,
     HtmlHilfe1,

@@ -76,12 +76,15 @@ void MainWindow::createMenus() {
              [this] { Seitenachbearbeiten1Click(); }),
         item(Command::Seiteprfen1, "Seiteprfen1", QStringLiteral("Seite &prüfen"), Qt::Key_F7,
              nullptr, [this] { Seiteprfen1Click(); }),
+        item(Command::Rechtschreibung1, "Rechtschreibung1",
+             QStringLiteral("&Rechtschreibung prüfen"), {}, nullptr, {}),
     };
     rows += helpMenu<Command>([this] { QuillmarkHIlfe1Click(); }, [this] { HtmlHilfe1Click(); },
                               [this] { berQuillmark1Click(); });
     menuBar()->setObjectName(QStringLiteral("MainMenu1"));
     m_commands = build<Command>(*menuBar(), rows);
     EditCommands::followUndo(m_commands, m_context.document.document());
+    m_context.spelling.bindSwitch(*m_commands[Command::Rechtschreibung1]);
     new RecentMenu(*m_commands.menu(Command::ZuletztGeoeffnet1), *m_recent,
                    *m_commands[Command::ListeLeeren1],
                    [files](const QString& path) { files->openRecent(path); });

@@ -18,6 +18,7 @@
 #include "publish/PublishWindow.h"
 #include "ui/BringToFront.h"
 #include "ui/KeyboardReach.h"
+#include "ui/SourceEdit.h"
 #include "ui/WindowPlaces.h"
 
 #include <QCoreApplication>
@@ -35,6 +36,7 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start,
       m_context(std::make_unique<PageContext>(dialogs, opener)) {
     initResources();
     m_main = std::make_unique<MainWindow>(*m_context, *this);
+    m_context->spelling.loadAfterFirstPaint(*m_main);
     m_places = new WindowPlaces(*m_main);
     m_places->remember(*m_main);
     // The main window is painted first and the splash in front of it a moment later; no user
@@ -64,6 +66,11 @@ WindowSet::WindowSet(Dialogs& dialogs, DocumentOpener& opener, Start start,
             std::make_unique<MessageWindow>(*this, which, m_main.get());
     m_publish = std::make_unique<PublishWindow>(*m_context, *this, m_main.get());
     createRecovery();
+    // The page source and the post-editor mark misspelt words of the page's text.
+    for (QWidget* window : std::initializer_list<QWidget*>{m_main.get(), m_postEditor.get()}) {
+        for (SourceEdit* field : window->findChildren<SourceEdit*>())
+            field->checkSpelling(m_context->spelling);
+    }
     placeWindows();
     for (QWidget* window : all())
         KeyboardReach::arrange(*window);

@@ -2,6 +2,7 @@
 
 #include "commands/CurrentFieldTracker.h"
 #include "ui/Artwork.h"
+#include "ui/SpellingMenu.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -183,6 +184,7 @@ QMenu* installPopupMenu(QWidget& window, const PopupMenu& popup,
         QObject::connect(action, &QAction::triggered, menu, [run, operation] { run(operation); });
     }
     for (QWidget* owner : popup.owners) {
+        SpellingMenu::setUsualMenu(*owner, *menu);
         owner->setContextMenuPolicy(Qt::CustomContextMenu);
         QObject::connect(owner, &QWidget::customContextMenuRequested, menu,
                          [menu, owner](const QPoint& at) { menu->popup(owner->mapToGlobal(at)); });

@@ -8,6 +8,7 @@
 #include "core/source/StatusNotices.h"
 #include "platform/DialogObjects.h"
 #include "platform/Dialogs.h"
+#include "ui/SpellChecker.h"
 
 class DocumentOpener;
 
@@ -29,6 +30,7 @@ public:
     StatusNotices notices;
     PageState state;
     PagePictures pictures;
+    SpellChecker spelling{ask};
 
     // Whether what is added now is written as a modern page.
     bool isModern() const { return state.kind() == PageKind::Modern; }

@@ -1,7 +1,9 @@
 #include "forms/QuestionPage.h"
 
 #include "context/PageContext.h"
+#include "forms/AnswerCollection.h"
 #include "ui/Controls.h"
+#include "ui/SpellingFields.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +35,9 @@ QuestionPage::QuestionPage(PageContext& context, const QuestionKind& kind)
     m_answers = kind.answers(*m_question, context.state, page);
     m_format = new TextFormatBox(kind.format, kFormatCaptions, context.dialogs.FontDialog1, page);
     m_addButton = named<QPushButton>(page, kind.addButton, QStringLiteral("Frage hinzufügen"));
+    SpellingFields::watch(*m_question, context.spelling);
+    if (auto* answers = m_answers->findChild<AnswerCollection*>())
+        SpellingFields::watch(answers->answerField(), context.spelling);
 
     QVBoxLayout* left = Layout::nestedColumn();
     left->addWidget(questionCaption);

@@ -15,6 +15,7 @@
 #include "ui/Controls.h"
 #include "ui/FileDrops.h"
 #include "ui/Layout.h"
+#include "ui/SpellingFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,6 +62,7 @@ ImagesPage::ImagesPage(PageServices& services)
     connect(m_ui->CheckBox11, &QCheckBox::clicked, this, &ImagesPage::CheckBox11Click);
 
     m_services.fields.track(m_ui->Edit6, m_ui->Edit16, m_ui->Edit7, m_ui->Edit9);
+    SpellingFields::watch(*m_ui->Edit16, m_services.context.spelling);
     // A picture dropped anywhere on "Bilder" is the one this page adds.
     m_services.drops.takePictures(*this, *m_ui->Edit6,
                                   m_services.context.dialogs.OpenPictureDialog1,

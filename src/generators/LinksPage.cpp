@@ -13,6 +13,7 @@
 #include "ui/Controls.h"
 #include "ui/FileDrops.h"
 #include "ui/Layout.h"
+#include "ui/SpellingFields.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -166,6 +167,8 @@ void LinksPage::createModeControls() {
     Ui& ui = *m_ui;
     SharedDialogs& dialogs = m_services.context.dialogs;
     ui.textMode = new TextLinkPanel(content());
+    for (QLineEdit* field : ui.textMode->textFields())
+        SpellingFields::watch(*field, m_services.context.spelling);
     ui.imageMode =
         new ImageLinkPanel(dialogs.OpenPictureDialog1, m_services.context.pictures, content());
     QLineEdit& picture = ui.imageMode->pictureField();

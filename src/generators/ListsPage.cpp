@@ -14,6 +14,7 @@
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
+#include "ui/SpellingFields.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -114,6 +115,7 @@ ListsPage::ListsPage(PageServices& services)
     createEntryControls(*settings, *sides);
     createPlacement(*column);
     m_services.fields.track(m_ui->Edit36, m_ui->Memo4);
+    SpellingFields::watch(*m_ui->Edit36, m_services.context.spelling);
 }
 
 ListsPage::~ListsPage() = default;

@@ -11,6 +11,7 @@
 #include "ui/Controls.h"
 #include "ui/FieldText.h"
 #include "ui/Layout.h"
+#include "ui/SpellingFields.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -77,6 +78,7 @@ TextPage::TextPage(PageServices& services)
 
     const TextFormatBox::Parts& format = m_ui->format->parts();
     m_services.fields.track(m_ui->Memo1, format.fontName, format.fontColor);
+    SpellingFields::watch(*m_ui->Memo1, m_services.context.spelling);
     using Topic = FieldExplanations::Topic;
     m_services.explanations.attach(Topic::TextBody, {m_ui->Label7});
     m_services.explanations.attach(Topic::Font, {format.fontNameCaption});

@@ -1,5 +1,8 @@
 #include "ui/HtmlHighlighter.h"
 
+#include "core/source/SpellingWords.h"
+#include "ui/SpellChecker.h"
+
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -87,6 +90,12 @@ void HtmlHighlighter::takeColoursFromPalette() {
     }
 }
 
+void HtmlHighlighter::checkSpelling(SpellChecker& checker) {
+    m_spelling = &checker;
+    connect(&checker, &SpellChecker::changed, this, &HtmlHighlighter::markAll);
+    markAll();
+}
+
 void HtmlHighlighter::markAll() {
     noteChanged(0, m_document->blockCount() - 1);
 }
@@ -137,15 +146,21 @@ void HtmlHighlighter::colour(QTextBlock& block, State start) {
         return std::pair{from, to};
     };
 
+    const bool spelling = shown && m_spelling && m_spelling->marking();
+    qsizetype referenceEnd = -1;
     m_tokenizer.start(text, start, HtmlTokenizer::End::Line);
     Token token;
     while (m_tokenizer.next(token)) {
         const qsizetype end = token.start + token.length;
         switch (token.kind) {
         case HtmlTokenizer::Kind::Text:
+            // Raw text (scripts, styles) and RCDATA decode otherwise and are never checked.
+            if (spelling && token.decoding == HtmlTokenizer::Decoding::Text)
+                markMisspelt(text, token, referenceEnd, ranges);
             break;
         case HtmlTokenizer::Kind::Reference:
             add(token.start, end, Kind::Reference);
+            referenceEnd = end;
             break;
         case HtmlTokenizer::Kind::Comment:
         case HtmlTokenizer::Kind::Cdata:
@@ -192,6 +207,20 @@ void HtmlHighlighter::colour(QTextBlock& block, State start) {
     const int to = from + block.length();
     m_dirtyFrom = m_dirtyFrom < 0 ? from : qMin(m_dirtyFrom, from);
     m_dirtyTo = qMax(m_dirtyTo, to);
+}
+
+void HtmlHighlighter::markMisspelt(const QString& line, const Token& text, qsizetype referenceEnd,
+                                   QList<QTextLayout::FormatRange>& ranges) {
+    const QStringView run = QStringView(line).mid(text.start, text.length);
+    for (const SpellingWords::Word& word : SpellingWords::split(run)) {
+        // A word a character reference stands in ("M&uuml;ller") is no word of its own.
+        const qsizetype from = text.start + word.start;
+        const qsizetype to = from + word.length;
+        if ((from == text.start && referenceEnd == from) || (to < line.size() && line[to] == u'&'))
+            continue;
+        if (m_spelling->misspelt(run.mid(word.start, word.length)))
+            ranges.append({int(from), int(word.length), m_spelling->markFormat()});
+    }
 }
 
 void HtmlHighlighter::showColours() {

@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <array>
 
 class QPlainTextEdit;
+class SpellChecker;
 class QTextBlock;
 class QTextDocument;
 
@@ -18,7 +20,8 @@ class QTextDocument;
 // it, from the state the line before it ended in; when a line now ends differently (a comment
 // opened or closed, a script begun), the lines after it are coloured anew. The colours are
 // shown only: the text, its undo steps and its modified flag stay as they were. The colours
-// come from the field's palette and follow it.
+// come from the field's palette and follow it. With a spell checker, the misspelt words of
+// the text between the tags are marked in the same pass.
 class HtmlHighlighter final : public QObject {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(HtmlHighlighter)
@@ -29,6 +32,9 @@ public:
 
     // Colours the document the field shows now.
     explicit HtmlHighlighter(QPlainTextEdit& field);
+
+    // Marks misspelt words from now on, and follows the checker's changes.
+    void checkSpelling(SpellChecker& checker);
 
     // Whether every line has its colours.
     bool settled() const { return m_first < 0; }
@@ -49,6 +55,8 @@ private:
     void colourVisible();
     void showColours();
     void colour(QTextBlock& block, HtmlTokenizer::State start);
+    void markMisspelt(const QString& line, const HtmlTokenizer::Token& text, qsizetype referenceEnd,
+                      QList<QTextLayout::FormatRange>& ranges);
     void markAll();
     void noteChanged(int first, int last);
     void takeColoursFromPalette();
@@ -57,6 +65,7 @@ private:
     QTextDocument* m_document;
     QTimer m_slice;
     HtmlTokenizer m_tokenizer;
+    SpellChecker* m_spelling = nullptr;
     std::array<QTextCharFormat, 5> m_formats;
     // The block numbers from which the colours may be out of date, and up to which lines
     // were changed; m_first is -1 when every line has its colours.

@@ -2,6 +2,7 @@
 
 #include "platform/FileTextField.h"
 #include "ui/HtmlHighlighter.h"
+#include "ui/SpellingMenu.h"
 
 #include <QPlainTextDocumentLayout>
 
@@ -141,7 +142,7 @@ SourceEdit* SourceEdit::forHtml(const char* objectName, bool wrap) {
         field->setLineWrapMode(QPlainTextEdit::NoWrap);
     }
     SetUpFileTextField(*field);
-    field->m_highlighter = new HtmlHighlighter(*field);
+    field->colour();
     return field;
 }
 
@@ -155,5 +156,19 @@ void SourceEdit::showDocument(QTextDocument& document) {
     // The text is laid out in the field's font, as in a document of the field's own.
     document.setDefaultFont(font());
     if (coloured)
-        m_highlighter = new HtmlHighlighter(*this);
+        colour();
+}
+
+void SourceEdit::colour() {
+    m_highlighter = new HtmlHighlighter(*this);
+    if (m_spelling)
+        m_highlighter->checkSpelling(*m_spelling);
+}
+
+void SourceEdit::checkSpelling(SpellChecker& checker) {
+    if (m_spelling || !m_highlighter)
+        return;
+    m_spelling = &checker;
+    m_highlighter->checkSpelling(checker);
+    SpellingMenu::install(*this, checker);
 }

@@ -4,6 +4,7 @@
 
 class HtmlHighlighter;
 class LineNumbers;
+class SpellChecker;
 
 // A plain text field for source text: the line numbers in a gutter at its left, following the
 // text as it scrolls and the font as it changes, and the line that holds the caret softly
@@ -23,6 +24,10 @@ public:
     // the field's font).
     void showDocument(QTextDocument& document);
 
+    // Marks the misspelt words of the text between the tags, and offers the spelling items in
+    // the context menu; for a field that shows HTML.
+    void checkSpelling(SpellChecker& checker);
+
     // The gutter's width: room for the highest line number.
     int gutterWidth() const;
 
@@ -39,9 +44,11 @@ private:
     void fitGutter();
     void followUpdate(const QRect& rect, int dy);
     void markCurrentLine();
+    void colour();
 
     LineNumbers* m_gutter;
     QList<QTextEdit::ExtraSelection> m_found;
     // The colouring of the document shown, when the field shows HTML.
     HtmlHighlighter* m_highlighter = nullptr;
+    SpellChecker* m_spelling = nullptr;
 };
