@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchPages.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -29,14 +31,8 @@ struct Setup {
     Setup() {
         windows = std::make_unique<WindowSet>(dialogs, opener, WindowSet::Start::Hidden,
                                               dir.filePath(QStringLiteral("wiederherstellen")));
-        QStringList lines;
-        lines.reserve(100000);
-        for (int i = 0; i < 100000; ++i)
-            lines.append(
-                QStringLiteral("<p style=\"font-family:Arial; font-size:12pt\">Zeile %1 äöü</p>")
-                    .arg(i));
-        windows->context().document.open(lines, true, StandIns());
-        page = windows->mainWindow().findChild<PageDocument*>();
+        windows->context().document.open(benchPageLines(), true, StandIns());
+        page = &windows->mainWindow().pageDocument();
     }
 };
 Setup* g_setup = nullptr;

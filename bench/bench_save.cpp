@@ -5,22 +5,14 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BenchPages.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
-QStringList pageLines() {
-    QStringList lines;
-    lines.reserve(100000);
-    for (int i = 0; i < 100000; ++i)
-        lines.append(
-            QStringLiteral("<p style=\"font-family:Arial; font-size:12pt\">Zeile %1 äöü</p>")
-                .arg(i));
-    return lines;
-}
-
 void BM_SavePage(benchmark::State& state) {
-    const QStringList lines = pageLines();
+    const QStringList lines = benchPageLines();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("seite.html"));
     for (auto _ : state)
@@ -29,7 +21,7 @@ void BM_SavePage(benchmark::State& state) {
 BENCHMARK(BM_SavePage)->Unit(benchmark::kMillisecond);
 
 void BM_PlainQFile(benchmark::State& state) {
-    const QStringList lines = pageLines();
+    const QStringList lines = benchPageLines();
     QByteArray bytes;
     for (const QString& line : lines)
         bytes += line.toUtf8() + "\r\n";
